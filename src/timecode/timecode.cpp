@@ -1,0 +1,254 @@
+#include "timecode/timecode.h"
+
+#include <limits>
+
+#include "platform/text/text.h"
+
+namespace timecode {
+namespace {
+
+constexpr int kTimeCodeLength = 12;
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+int DigitValue(char c) {
+  return c - '0';
+}
+
+bool IsRateValid(FrameRate rate) {
+  return rate.numerator > 0 && rate.denominator > 0;
+}
+
+// floor(a * b / c) for c > 0, held within int64_t.
+int64_t FloorMulDiv(int64_t a, int64_t b, int64_t c) {
+  const __int128 product = static_cast<__int128>(a) * b;
+  __int128 quotient = product / c;
+  if (product % c != 0 && product < 0) {
+    --quotient;
+  }
+  constexpr __int128 kMax = std::numeric_limits<int64_t>::max();
+  constexpr __int128 kMin = std::numeric_limits<int64_t>::min();
+  if (quotient > kMax) {
+    return std::numeric_limits<int64_t>::max();
+  }
+  if (quotient < kMin) {
+    return std::numeric_limits<int64_t>::min();
+  }
+  return static_cast<int64_t>(quotient);
+}
+
+void PutTwoDigits(std::string& s, int index, int64_t value) {
+  s[index] = static_cast<char>('0' + value / 10);
+  s[index + 1] = static_cast<char>('0' + value % 10);
+}
+
+}  // namespace
+
+std::optional<FrameRate> ParseFrameRate(std::string_view text) {
+  constexpr size_t kMaxDigits = 6;
+  const size_t comma = text.find(text::kDecimalSeparator);
+  const std::string_view whole = text.substr(0, comma);
+  const std::string_view fraction =
+      comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+  if (whole.empty() || whole.size() > kMaxDigits || fraction.size() > kMaxDigits) {
+    return std::nullopt;
+  }
+  if (comma != std::string_view::npos && fraction.empty()) {
+    return std::nullopt;
+  }
+  FrameRate rate{0, 1};
+  for (char c : whole) {
+    if (!IsDigit(c)) {
+      return std::nullopt;
+    }
+    rate.numerator = rate.numerator * 10 + DigitValue(c);
+  }
+  for (char c : fraction) {
+    if (!IsDigit(c)) {
+      return std::nullopt;
+    }
+    rate.numerator = rate.numerator * 10 + DigitValue(c);
+    rate.denominator *= 10;
+  }
+  if (rate.numerator == 0) {
+    return std::nullopt;
+  }
+  return rate;
+}
+
+bool IsTimeCodeShape(std::string_view text) {
+  if (text.size() != kTimeCodeLength) {
+    return false;
+  }
+  for (int i = 0; i < kTimeCodeLength; ++i) {
+    const char c = text[i];
+    const bool ok = (i == 2 || i == 5) ? c == ':' : i == 8 ? c == ',' : IsDigit(c);
+    if (!ok) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int64_t TimeCodeToMs(std::string_view time_code) {
+  if (!IsTimeCodeShape(time_code)) {
+    return 0;
+  }
+  auto field = [&](int index, int count) {
+    int64_t value = 0;
+    for (int i = index; i < index + count; ++i) {
+      value = value * 10 + DigitValue(time_code[i]);
+    }
+    return value;
+  };
+  return field(0, 2) * 3'600'000 + field(3, 2) * 60'000 + field(6, 2) * 1'000 + field(9, 3);
+}
+
+double TimeCodeToSeconds(std::string_view time_code) {
+  return static_cast<double>(TimeCodeToMs(time_code)) / 1000.0;
+}
+
+std::string MsToTimeCode(int64_t ms) {
+  if (ms < 0) {
+    ms = 0;
+  }
+  if (ms > kMaxTimeCodeMs) {
+    ms = kMaxTimeCodeMs;
+  }
+  std::string s(kZeroTimeCode);
+  PutTwoDigits(s, 0, ms / 3'600'000);
+  PutTwoDigits(s, 3, ms / 60'000 % 60);
+  PutTwoDigits(s, 6, ms / 1'000 % 60);
+  const int64_t millis = ms % 1000;
+  s[9] = static_cast<char>('0' + millis / 100);
+  PutTwoDigits(s, 10, millis % 100);
+  return s;
+}
+
+int64_t SecondsToMs(double seconds) {
+  if (!(seconds > 0)) {
+    return 0;  // negative, zero, -0 and NaN
+  }
+  if (seconds > static_cast<double>(kMaxTimeCodeMs) / 1000.0) {
+    return kMaxTimeCodeMs;
+  }
+  // The printed form carries the value as the user sees it; its first three decimals are
+  // the milliseconds. Below 0,00001 the form has an exponent, and the value is 0 ms.
+  const std::string printed = text::FloatToStr(seconds);
+  int64_t ms = 0;
+  int decimals = -1;  // -1 until the separator is passed
+  for (char c : printed) {
+    if (c == text::kDecimalSeparator || c == '.') {
+      decimals = 0;
+    } else if (IsDigit(c)) {
+      if (decimals < 0) {
+        ms = ms * 10 + DigitValue(c);
+      } else if (decimals < 3) {
+        ms = ms * 10 + DigitValue(c);
+        ++decimals;
+      }
+    } else {
+      return 0;  // exponent form: a tiny value
+    }
+  }
+  for (int i = decimals < 0 ? 0 : decimals; i < 3; ++i) {
+    ms *= 10;
+  }
+  return ms > kMaxTimeCodeMs ? kMaxTimeCodeMs : ms;
+}
+
+std::string SecondsToTimeCode(double seconds) {
+  return MsToTimeCode(SecondsToMs(seconds));
+}
+
+std::string DayClampedTimeCode(int64_t ms) {
+  if (ms < 0) {
+    return std::string(kZeroTimeCode);
+  }
+  if (ms > kDayEndMs) {
+    return std::string(kDayEndTimeCode);
+  }
+  return MsToTimeCode(ms);
+}
+
+RowTimes ShiftRowTimes(std::string_view start, std::string_view end, int64_t shift_ms) {
+  // Any shift beyond a few days clamps the same way; keeping it small keeps the sums exact.
+  constexpr int64_t kLimit = 10 * kDayEndMs;
+  const int64_t k = shift_ms > kLimit ? kLimit : shift_ms < -kLimit ? -kLimit : shift_ms;
+  return RowTimes{DayClampedTimeCode(TimeCodeToMs(start) - k),
+                  DayClampedTimeCode(TimeCodeToMs(end) - k)};
+}
+
+std::optional<int64_t> ParseFrameNumber(std::string_view text) {
+  constexpr size_t kMaxDigits = 18;
+  if (text.empty() || text.size() > kMaxDigits) {
+    return std::nullopt;
+  }
+  int64_t value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) {
+      return std::nullopt;
+    }
+    value = value * 10 + DigitValue(c);
+  }
+  return value;
+}
+
+std::string ClampedFrameNumber(int64_t frames) {
+  if (frames < 0) {
+    frames = 0;
+  }
+  if (frames > kMaxFrameNumber) {
+    frames = kMaxFrameNumber;
+  }
+  return text::IntToStr(frames);
+}
+
+int64_t MsToFrames(int64_t ms, FrameRate rate) {
+  if (!IsRateValid(rate)) {
+    return 0;
+  }
+  // ms x (numerator / denominator) / 1000; the denominator is at most 10^6 by ParseFrameRate,
+  // but any positive one is handled exactly.
+  const __int128 divisor = static_cast<__int128>(rate.denominator) * 1000;
+  if (divisor > std::numeric_limits<int64_t>::max()) {
+    return 0;
+  }
+  return FloorMulDiv(ms, rate.numerator, static_cast<int64_t>(divisor));
+}
+
+int64_t FramesToMs(int64_t frames, FrameRate rate) {
+  if (!IsRateValid(rate)) {
+    return 0;
+  }
+  const __int128 factor = static_cast<__int128>(rate.denominator) * 1000;
+  if (factor > std::numeric_limits<int64_t>::max()) {
+    return 0;
+  }
+  return FloorMulDiv(frames, static_cast<int64_t>(factor), rate.numerator);
+}
+
+std::string TimeCodeToFrames(std::string_view time_code, FrameRate rate) {
+  return text::IntToStr(MsToFrames(TimeCodeToMs(time_code), rate));
+}
+
+std::string FramesToTimeCode(int64_t frames, FrameRate rate) {
+  return MsToTimeCode(FramesToMs(frames, rate));
+}
+
+int64_t ConvertFrameRate(int64_t value, FrameRate from, FrameRate to) {
+  if (!IsRateValid(from) || !IsRateValid(to)) {
+    return 0;
+  }
+  // value x (to.n / to.d) / (from.n / from.d) = value x to.n x from.d / (to.d x from.n)
+  const __int128 multiplier = static_cast<__int128>(to.numerator) * from.denominator;
+  const __int128 divisor = static_cast<__int128>(to.denominator) * from.numerator;
+  constexpr __int128 kMax = std::numeric_limits<int64_t>::max();
+  if (multiplier > kMax || divisor > kMax) {
+    return 0;
+  }
+  return FloorMulDiv(value, static_cast<int64_t>(multiplier), static_cast<int64_t>(divisor));
+}
+
+}  // namespace timecode
