@@ -1,0 +1,33 @@
+// The overlap window `TAtfedes`: checks (and repairs) overlapping and too-short rows of
+// the editor's subtitle.
+#pragma once
+
+#include "platform/ui/ui.h"
+
+namespace shell {
+class Program;
+}
+
+namespace corrections {
+
+class TAtfedes : public ui::Form {
+ public:
+  explicit TAtfedes(shell::Program& program);
+
+  ui::RadioButton RbCsak{*this, "RbCsak", {8, 8, 150, 17}};
+  ui::CheckBox CBhiba{*this, "CBhiba", {170, 8, 200, 17}};
+  ui::RadioButton RBV{*this, "RBV", {8, 28, 150, 17}};
+  ui::Label Label1{*this, "Label1", {170, 30, 0, 0}};
+  ui::CheckBox CB5{*this, "CB5", {8, 52, 300, 17}};
+  ui::CheckBox CBstat{*this, "CBstat", {8, 72, 300, 17}};
+  ui::Button Stat{*this, "Stat", {8, 100, 90, 25}};
+  ui::Button Blista{*this, "Blista", {104, 100, 90, 25}};
+  ui::Button Binditas{*this, "Binditas", {200, 100, 90, 25}};
+  ui::Button Button2{*this, "Button2", {296, 100, 90, 25}};
+  ui::Gauge FszazalekAF{*this, "FszazalekAF", {8, 134, 378, 16}};
+
+ private:
+  shell::Program& program_;
+};
+
+}  // namespace corrections

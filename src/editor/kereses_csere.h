@@ -1,0 +1,35 @@
+// The search-and-replace window `TKeresesCsere` (modal): finds the next row, replaces in
+// the current row, or replaces every occurrence in every row.
+#pragma once
+
+#include "platform/ui/ui.h"
+
+namespace shell {
+class Program;
+}
+
+namespace editor {
+
+class TKeresesCsere : public ui::Form {
+ public:
+  explicit TKeresesCsere(shell::Program& program);
+
+  ui::Label Label1{*this, "Label1", {8, 8, 0, 0}};
+  ui::Edit Emit{*this, "Emit", {8, 24, 340, 21}};
+  ui::Label Label2{*this, "Label2", {8, 52, 0, 0}};
+  ui::Edit Emire{*this, "Emire", {8, 68, 340, 21}};
+  ui::CheckBox CBknb{*this, "CBknb", {8, 98, 340, 17}};
+  ui::CheckBox CBelsok{*this, "CBelsok", {8, 118, 340, 17}};
+  ui::Button Bkskereses{*this, "Bkskereses", {8, 144, 90, 25}};
+  ui::Button Bcsere{*this, "Bcsere", {104, 144, 90, 25}};
+  ui::Button Bosszes{*this, "Bosszes", {200, 144, 148, 25}};
+  ui::Button Blistaa{*this, "Blistaa", {8, 176, 90, 25}};
+  ui::Button Button2{*this, "Button2", {104, 176, 148, 25}};
+  ui::Button Button4{*this, "Button4", {258, 176, 90, 25}};
+  ui::Gauge merce{*this, "merce", {8, 208, 340, 16}};
+
+ private:
+  shell::Program& program_;
+};
+
+}  // namespace editor

@@ -1,0 +1,43 @@
+// The open window `TKereses`: a folder tree with the subtitle files of the chosen folder.
+// Who opened it, and what "Megnyitás" then does with the file, is said by OpenPurpose.
+#pragma once
+
+#include <string>
+
+#include "platform/ui/ui.h"
+
+namespace shell {
+class Program;
+}
+
+namespace files {
+
+class TKereses : public ui::Form {
+ public:
+  explicit TKereses(shell::Program& program);
+
+  ui::DriveComboBox DriveComboBox1{*this, "DriveComboBox1", {8, 8, 265, 21}};
+  ui::DirectoryListBox DirectoryListBox1{*this, "DirectoryListBox1", {8, 36, 265, 417}};
+  ui::FilterComboBox FilterComboBox1{*this, "FilterComboBox1", {286, 8, 278, 21}};
+  ui::FileListBox filelistbox{*this, "filelistbox", {286, 36, 278, 417}};
+  // The chosen file's name.
+  ui::Edit e1{*this, "e1", {8, 466, 265, 21}};
+  ui::Button megnyitas{*this, "megnyitas", {286, 460, 133, 33}};
+  ui::Button Button1{*this, "Button1", {431, 460, 133, 33}};
+
+  // The file last clicked in the file list, taken into the document path by "Megnyitás".
+  std::string PendingDirectory;
+  std::string PendingFilePath;
+  std::string PendingFileName;
+  // The document path as it was before the last choice was taken.
+  std::string SavedDirectory;
+  std::string SavedFilePath;
+  std::string SavedFileName;
+  // 1 while the window serves "Másik felirat beolvasása".
+  bool OpeningSecondText = false;
+
+ private:
+  shell::Program& program_;
+};
+
+}  // namespace files

@@ -1,0 +1,213 @@
+#include "shell/fo_form.h"
+
+#include <initializer_list>
+#include <optional>
+
+#include "editor/felirat.h"
+#include "shell/message_box.h"
+#include "shell/pictures.h"
+#include "shell/program.h"
+#include "shell/start.h"
+#include "shell/uj_felirat.h"
+#include "shell/verzioinfo.h"
+#include "translation/forditas.h"
+
+namespace shell {
+
+namespace {
+
+constexpr char kEscape = 27;
+
+template <typename... Items>
+void Disable(Items&... items) {
+  (items.SetEnabled(false), ...);
+}
+
+template <typename... Boxes>
+void Clear(Boxes&... boxes) {
+  (boxes.SetText(""), ...);
+}
+
+}  // namespace
+
+TFoForm::TFoForm(shell::Program& program) : Form(program.app, "FoForm"), program_(program) {
+  SetCaption(program.FilmPlayer() ? "Vemko v6.873" : "Vemko v6.873VN");
+  SetConstraints({.min_width = 273, .max_width = 293, .min_height = 355, .max_height = 375});
+  SetBounds(0, 0, 293, 375);
+  SetBorderIcons({.system_menu = true, .minimize = true, .maximize = false});
+  SetPosition(ui::FormPosition::kScreenCenter);
+
+  Image1.SetBounds(0, 0, ClientWidth(), ClientHeight());
+  Image1.SetStretch(true);
+  Image1.SetPicture(LoadPicture("start"));
+
+  Button1.SetCaption("Verzióinfo");
+  BitBtn3.SetCaption("Megnyitás");
+  BitBtn3.SetGlyph(LoadPicture("megnyitas"));
+  BitBtn2.SetCaption("Új felirat készítése");
+  BitBtn2.SetGlyph(LoadPicture("uj"));
+  BitBtn4.SetCaption("Fordítás");
+  BitBtn4.SetGlyph(LoadPicture("forditas"));
+  BitBtn1.SetGlyph(LoadPicture("kilepes"));
+  BitBtn1.SetHint("Kilépés");
+  Button2.SetCaption(".srt kiterjesztés hozzárendelése a Vemko-hoz");
+
+  BitBtn3.SetTabOrder(0);
+  BitBtn2.SetTabOrder(1);
+  BitBtn4.SetTabOrder(2);
+  BitBtn1.SetTabOrder(3);
+  Button1.SetTabOrder(4);
+  Button2.SetTabOrder(5);
+
+  BitBtn3.OnClick = [this] { BMegnyitasClick(); };
+  BitBtn2.OnClick = [this] { BitBtn2Click(); };
+  BitBtn4.OnClick = [this] { BitBtn4Click(); };
+  BitBtn1.OnClick = [this] { BitBtn1Click(); };
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.OnClick = [this] { Button2Click(); };
+  for (ui::Button* button : std::initializer_list<ui::Button*>{&BitBtn3, &BitBtn2, &BitBtn4,
+                                                               &BitBtn1, &Button1, &Button2}) {
+    button->OnKeyPress = [this](char& ch) { BitBtn1KeyPress(ch); };
+  }
+  OnActivate = [this] { FormActivate(); };
+  OnCreate = [this] { FormCreate(); };
+  Created();
+}
+
+void TFoForm::FormCreate() {
+  SharedState& state = program_.state;
+  const ui::Screen& screen = App().GetScreen();
+  state.ScreenLayout = ClassifyScreen(screen.Width(), screen.Height());
+  state.StartFile = JoinArguments(program_.options.arguments);
+  state.StartState = "be";
+}
+
+void TFoForm::FormActivate() {
+  SharedState& state = program_.state;
+  if (state.ScreenLayout == kLayoutTooSmall) {
+    ShowBox(program_, "Probléma!", kIconError, "A képernyő felbontása túl kicsi!",
+            "Minimum felbontás:800x600", true, false, false);
+    Close();
+    return;
+  }
+  if (std::optional<LayoutMenuStates> menus = LayoutMenusFor(state.ScreenLayout)) {
+    editor::TFelirat& editor = *program_.Felirat;
+    editor.Felbonts1.SetEnabled(menus->editor800);
+    editor.Felbonts2.SetEnabled(menus->editor1024);
+    editor.Felbonts3.SetEnabled(menus->editor1280);
+    translation::TForditas& forditas = *program_.Forditas;
+    forditas.felbonts11.SetEnabled(menus->forditas800);
+    forditas.felbonts22.SetEnabled(menus->forditas1024);
+  }
+  if (state.StartState == "ki")
+    Close();
+}
+
+void TFoForm::BMegnyitasClick() {
+  SharedState& state = program_.state;
+  editor::TFelirat& editor = *program_.Felirat;
+
+  Hide();
+  state.OpenMode = "megnyitas";
+  if (state.StartState == "vissza" || state.StartState == "be2")
+    state.StartState = "be";
+
+  ResetEditorForOpen(program_);
+
+  editor.cds.CreateDataSet();
+  if (!editor.cds.IsEmpty())
+    editor.cds.EmptyDataSet();
+  state.InternalUpdate = false;
+
+  Clear(editor.Efilenev, editor.szoveg);
+  if (program_.FilmPlayer())
+    editor.kulonbseg.SetText("");
+  editor.BMMN.SetEnabled(false);
+  editor.sordarab.SetCaption("0=0 betű");
+  if (program_.FilmPlayer()) {
+    editor.IdoFrame.SetCaption("00:00:00,000 / 00:00:00,000");
+    editor.IdoFrame.SetLeft((editor.GBAdatok.Width() - editor.IdoFrame.Width()) / 2);
+  }
+
+  editor.RB12.SetChecked(false);
+  Disable(editor.kezdes, editor.befejezes, editor.Cbtobb, editor.CB3sor, editor.SEbetu,
+          editor.BTobbCheck, editor.B12, editor.B22, editor.B21, editor.Bvegelso, editor.mpm,
+          editor.Masikfelirat, editor.Esorszam);
+
+  editor.ShowModal();
+  if (state.StartState == "ki")
+    Close();
+}
+
+void TFoForm::BitBtn2Click() {
+  SharedState& state = program_.state;
+  Hide();
+  state.OpenMode = "uj";
+  if (state.StartState == "be2")
+    state.StartState = "be";
+
+  program_.UjFelirat->ShowModal();
+  if (state.StartState == "ki") {
+    Close();
+  } else if (state.StartState == "be2") {
+    state.StartState = "be";
+  }
+}
+
+void TFoForm::BitBtn4Click() {
+  SharedState& state = program_.state;
+  state.StartState = "For";
+  Hide();
+  ResetTranslationWindow(program_);
+  program_.Forditas->ShowModal();
+  if (state.StartState == "ki")
+    Close();
+}
+
+void TFoForm::BitBtn1Click() {
+  Close();
+}
+
+void TFoForm::Button1Click() {
+  program_.Verzioinfo->ShowModal();
+}
+
+// The .srt association is written by the small windows' code.
+void TFoForm::Button2Click() {}
+
+void TFoForm::BitBtn1KeyPress(char& ch) {
+  if (ch == kEscape)
+    Close();
+}
+
+void ResetEditorForOpen(Program& program) {
+  editor::TFelirat& e = *program.Felirat;
+  Disable(e.beosztas, e.BFPS, e.Batvaltas, e.Emodositas, e.Bbeszuras, e.Belemoge, e.BTorlesTobb,
+          e.BMKeres, e.BMReszker, e.Mkercsere, e.Bmodok, e.Ekereses, e.Bkeresok, e.Breszletes,
+          e.BKreszletes, e.RB1, e.cburessor, e.Bvonal, e.Blista, e.Bov, e.Bovm, e.BTobbGomb,
+          e.BOsszes, e.L05, e.Boh, e.Bmentes, e.Mentes1);
+  Clear(e.kezdes, e.befejezes);
+  Disable(e.Bertek, e.Btorles, e.kezdes, e.befejezes, e.kulonbseg);
+  e.Belso.Hide();
+  e.Butolso.Hide();
+  Disable(e.dolt, e.dolt2, e.Vastagitott, e.Alahuzott, e.osszesel, e.soreleRacs, e.sor5mogeRacs,
+          e.sormogeRacs, e.SorTorlese, e.Tobbsortorlese, e.Kivagas, e.Masolas, e.Beillesztes);
+  program.state.TextClipboard.clear();
+}
+
+void ResetTranslationWindow(Program& program) {
+  translation::TForditas& f = *program.Forditas;
+  Disable(f.Esave, f.Fsave, f.Esorbe, f.Fsorbe, f.EsorDel, f.FsorDel, f.EkerE, f.EkerF, f.BkerE,
+          f.BkerF);
+  Clear(f.EkerE, f.EkerF, f.Efe, f.Eff);
+  f.cdsE.CreateDataSet();
+  f.cdsE.EmptyDataSet();
+  f.cdsF.CreateDataSet();
+  f.cdsF.EmptyDataSet();
+  f.Edit4.Hide();
+  f.Edit5.Hide();
+  f.Edit6.Hide();
+  Disable(f.Pem, f.Pfm, f.Pmm, f.Kef, f.kff);
+}
+
+}  // namespace shell

@@ -1,0 +1,138 @@
+#include "shell/kiszoveg.h"
+
+#include <string>
+
+#include "files/fileneve.h"
+#include "shell/message_box.h"
+#include "shell/pictures.h"
+#include "shell/program.h"
+
+namespace shell {
+
+namespace {
+
+constexpr ui::Color kBackground = 9988639;
+constexpr int kHeight = 135;
+constexpr int kButtonWidth = 75;
+
+}  // namespace
+
+TKiszoveg::TKiszoveg(shell::Program& program) : Form(program.app, "Kiszoveg"), program_(program) {
+  SetBounds(0, 0, 380, kHeight);
+  SetPosition(ui::FormPosition::kScreenCenter);
+  SetBorderStyle(ui::BorderStyle::kDialog);
+  SetBorderIcons({.system_menu = false, .minimize = false, .maximize = false});
+  SetCloseBox(false);
+  SetStayOnTop(true);
+  SetColor(kBackground);
+  SetKeyPreview(true);
+
+  InfoI.SetPicture(LoadPicture("info"));
+  KerdesI.SetPicture(LoadPicture("kerdes"));
+  HibaI.SetPicture(LoadPicture("hiba"));
+  KerdesI.Hide();
+  HibaI.Hide();
+
+  ui::Font font;
+  font.size = 13;
+  font.color = ui::colors::kWhite;
+  for (ui::Label* label : {&szoveg, &szoveg2}) {
+    label->SetFont(font);
+    label->SetTransparent(true);
+  }
+
+  Bok.SetKind(ui::ButtonKind::kOk);
+  Bok.SetCaption("OK");
+  Bigen.SetKind(ui::ButtonKind::kYes);
+  Bigen.SetCaption("Igen");
+  Bnem.SetKind(ui::ButtonKind::kNo);
+  Bnem.SetCaption("Nem");
+  Bmegsem.SetKind(ui::ButtonKind::kCancel);
+  Bmegsem.SetCaption("Mégsem");
+
+  Bigen.OnClick = [this] { BigenClick(); };
+  Bnem.OnClick = [this] { BnemClick(); };
+  Bmegsem.OnClick = [this] { BmegsemClick(); };
+  OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { FormKeyUp(key, shift); };
+  Bok.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { FormKeyUp(key, shift); };
+  OnCreate = [this] { FormCreate(); };
+  Created();
+}
+
+void TKiszoveg::FormCreate() {
+  SetConstraints({.min_height = kHeight, .max_height = kHeight});
+}
+
+void TKiszoveg::Prepare(std::string_view caption, std::string_view icon, std::string_view line1,
+                        std::string_view line2, bool show_ok, bool show_yes, bool show_no) {
+  SetCaption(caption);
+  szoveg.SetCaption(line1);
+  szoveg2.SetCaption(line2);
+  SetHeight(134);  // the constraint holds it at 135
+  SetWidth(MessageWidth(line1, line2, szoveg.Width(), szoveg2.Width()));
+
+  // A message without buttons would have no way out: it gets OK.
+  if (!show_ok && !show_yes && !show_no)
+    show_ok = true;
+  Bok.SetVisible(show_ok);
+  Bigen.SetVisible(show_yes);
+  Bnem.SetVisible(show_no);
+  Bmegsem.SetVisible(show_yes && show_no);
+  if (show_ok && !show_yes && !show_no)
+    Bok.SetLeft((Width() - kButtonWidth) / 2);
+
+  if (line2.empty()) {
+    szoveg.SetTop(20);
+  } else {
+    szoveg.SetTop(18);
+    szoveg2.SetTop(36);
+  }
+
+  if (icon == kIconInfo || icon == kIconQuestion || icon == kIconError) {
+    InfoI.SetVisible(icon == kIconInfo);
+    KerdesI.SetVisible(icon == kIconQuestion);
+    HibaI.SetVisible(icon == kIconError);
+  }
+
+  Bigen.SetLeft(68);
+  Bnem.SetLeft(160);
+  Bmegsem.SetLeft(250);
+
+  // Each message starts on its first button, whatever the previous one was answered with.
+  SetActiveControl(nullptr);
+  exit_save_requested_ = false;
+}
+
+bool TKiszoveg::TakeExitSaveRequest() {
+  bool requested = exit_save_requested_;
+  exit_save_requested_ = false;
+  return requested;
+}
+
+void TKiszoveg::BigenClick() {
+  std::string& reply = program_.state.DialogReply;
+  const std::string mode = reply;
+  reply = DialogAnswer(mode, BoxButton::kIgen);
+  if (mode == "felulir")
+    program_.Fileneve->Close();
+  // The save itself runs once this window has closed, so that its messages can be shown.
+  if (mode == "mentes2")
+    exit_save_requested_ = true;
+}
+
+void TKiszoveg::BnemClick() {
+  std::string& reply = program_.state.DialogReply;
+  reply = DialogAnswer(reply, BoxButton::kNem);
+}
+
+void TKiszoveg::BmegsemClick() {
+  std::string& reply = program_.state.DialogReply;
+  reply = DialogAnswer(reply, BoxButton::kMegsem);
+}
+
+void TKiszoveg::FormKeyUp(ui::Key& key, ui::ShiftState) {
+  if (key == ui::keys::kEscape && Bok.Visible() && !Bigen.Visible())
+    Close();
+}
+
+}  // namespace shell

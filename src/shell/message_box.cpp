@@ -1,0 +1,81 @@
+#include "shell/message_box.h"
+
+#include "shell/kiszoveg.h"
+#include "shell/program.h"
+
+namespace shell {
+
+namespace {
+
+// The save on exit, once the question has closed.
+void RunExitSave(Program& program) {
+  bool saved = false;
+  {
+    ExitSaveScope scope(program.state);
+    if (program.SaveMainSubtitleOnExit)
+      saved = program.SaveMainSubtitleOnExit();
+  }
+  program.state.DialogReply = saved ? "mentes3" : "nemlepki";
+}
+
+}  // namespace
+
+void ShowBox(Program& program, std::string_view caption, std::string_view icon,
+             std::string_view line1, std::string_view line2, bool show_ok, bool show_yes,
+             bool show_no, BoxRole role) {
+  TKiszoveg& box = *program.Kiszoveg;
+  box.Prepare(caption, icon, line1, line2, show_ok, show_yes, show_no);
+  if (role == BoxRole::kSaveConfirmation && program.state.ExitSaveInProgress)
+    return;
+  program.app.Note(MessageLogLine(caption, line1, line2));
+  box.ShowModal();
+  if (box.TakeExitSaveRequest())
+    RunExitSave(program);
+}
+
+void ShowNotice(Program& program, const timecode::Notice& notice) {
+  ShowBox(program, notice.caption, notice.icon, notice.line1, notice.line2, true, false, false);
+}
+
+bool ShowCheck(Program& program, const timecode::Check& check) {
+  if (!check.ok && check.notice)
+    ShowNotice(program, *check.notice);
+  return check.ok;
+}
+
+std::string DialogAnswer(std::string_view mode, BoxButton button) {
+  if (mode == "semmit" || mode == "felulir" || mode == "felbontas" || mode == "torol" ||
+      mode == "hozzarendeles") {
+    return button == BoxButton::kIgen ? "igen" : "nem";
+  }
+  if (mode == "mentes2") {
+    switch (button) {
+      case BoxButton::kIgen:
+        return "mentes3";
+      case BoxButton::kNem:
+        return "mentes2";
+      case BoxButton::kMegsem:
+        return "nemlepki";
+    }
+  }
+  return std::string(mode);
+}
+
+int MessageWidth(std::string_view line1, std::string_view line2, int rendered_width1,
+                 int rendered_width2) {
+  int width = line1.size() > line2.size() ? rendered_width1 + 100 : rendered_width2 + 130;
+  return width < 330 ? 380 : width;
+}
+
+std::string MessageLogLine(std::string_view caption, std::string_view line1,
+                           std::string_view line2) {
+  std::string line = "message: ";
+  line += caption;
+  line += " | ";
+  line += line1;
+  line += line2.empty() ? " |" : " | ";
+  line += line2;
+  return line;
+}
+
+}  // namespace shell

@@ -1,0 +1,98 @@
+// The shared state words and globals through which the windows hand control to each other.
+//
+// Every window reads and writes these through the one Program object; nothing here is
+// stored between runs. The state words are compared exactly (case-sensitive).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace shell {
+
+struct SharedState {
+  // "be", "be2", "vissza", "ki", "For", "felvitt".
+  std::string StartState;
+  // "megnyitas", "uj", "mas", "2cd1cd", "22".
+  std::string OpenMode;
+  // "1280x1024", "1024x768", "800x600", "kicsi", or empty (at least 800 wide, under 600 high).
+  std::string ScreenLayout;
+  // "Felirat", "Forditas1", "Forditas2", "Eredeti", "Forditott".
+  std::string OpenPurpose;
+  // "ki", "megnyit", "vissza".
+  std::string OpenWindowResult;
+  // A mode word before a question ("semmit", "felulir", "felbontas", "torol",
+  // "hozzarendeles", "mentes2"), the answer after it ("igen", "nem", "mentes3", "nemlepki").
+  std::string DialogReply;
+  // 1 exactly while the subtitle is being saved after "Igen" to the exit question (see
+  // ExitSaveScope); the message window then keeps back only the confirmation of a successful
+  // save, never an error or a question.
+  bool ExitSaveInProgress = false;
+  // "Felirat", "Forditas", "dupla", "MentesMaskent".
+  std::string FileDialogCaller;
+  // 1 from the file-name window's activation until its OK.
+  bool FileDialogPending = false;
+  // "1": the main text; "2": the second text.
+  std::string TextSlot;
+  // "Frame" or "Time": the form the stored row values are in; empty at start.
+  std::string CurrentTimeBase;
+  // "FPS" or "megnyitas".
+  std::string AviPurpose;
+  // 1: a file was chosen and the open driver may read it.
+  bool FileChosen = false;
+  // 1: an empty translation is built beside the source being loaded.
+  bool BuildEmptyTranslation = false;
+  // 1 while code changes rows or controls.
+  bool InternalUpdate = false;
+  // Subtitle path from the command line.
+  std::string StartFile;
+
+  // The document path (Windows-1250 texts as shown; '/' separated).
+  std::string CurrentFilePath;
+  std::string CurrentFileName;
+  std::string CurrentDirectory;
+  std::string SecondFilePath;
+  std::string SecondFileName;
+
+  // Detail line of a read failure.
+  std::string ReadErrorDetail;
+  // The program's own cut/copy/paste buffer of row texts.
+  std::string TextClipboard;
+
+  int32_t LongLineRowCount = 0;
+  int32_t ManyLineRowCount = 0;
+  int32_t SecondTextRowCount = 0;
+  // Lengths of lines 1-5 of the text last measured (0 for an absent line).
+  std::array<uint8_t, 5> LineLengths{};
+};
+
+// Raises InternalUpdate for the lifetime of the guard and puts back what it found.
+class InternalUpdateGuard {
+ public:
+  explicit InternalUpdateGuard(SharedState& state)
+      : state_(state), previous_(state.InternalUpdate) {
+    state_.InternalUpdate = true;
+  }
+  ~InternalUpdateGuard() { state_.InternalUpdate = previous_; }
+  InternalUpdateGuard(const InternalUpdateGuard&) = delete;
+  InternalUpdateGuard& operator=(const InternalUpdateGuard&) = delete;
+
+ private:
+  SharedState& state_;
+  bool previous_;
+};
+
+// Raises ExitSaveInProgress for the save on exit and clears it when the save is over, however
+// it ends.
+class ExitSaveScope {
+ public:
+  explicit ExitSaveScope(SharedState& state) : state_(state) { state_.ExitSaveInProgress = true; }
+  ~ExitSaveScope() { state_.ExitSaveInProgress = false; }
+  ExitSaveScope(const ExitSaveScope&) = delete;
+  ExitSaveScope& operator=(const ExitSaveScope&) = delete;
+
+ private:
+  SharedState& state_;
+};
+
+}  // namespace shell

@@ -1,0 +1,153 @@
+// The translation window `TForditas`: the source subtitle in the upper grid, its
+// translation in the lower one, each over its own row table (`cdsE`, `cdsF`), with line
+// editors for the current row, tool buttons, grid popups and the clock.
+//
+// The controls are placed for the 1024x768 layout; the layout routines move them.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/dataset/row_table.h"
+#include "platform/ui/ui.h"
+
+namespace shell {
+class Program;
+}
+
+namespace translation {
+
+class TForditas : public ui::Form {
+ public:
+  explicit TForditas(shell::Program& program);
+
+  // ---- Row tables and their data sources (declared before the grids bound to them) ---
+  dataset::RowTable cdsE{dataset::TranslationRowFields()};
+  dataset::RowTable cdsF{dataset::TranslationRowFields()};
+  ui::DataSource dsE{*this, "dsE"};
+  ui::DataSource dsF{*this, "dsF"};
+
+  // ---- Source side ----------------------------------------------------------------------
+  // Path of the loaded source file.
+  ui::Edit Efe{*this, "Efe", {0, 0, 537, 21}};
+  ui::CheckBox cb1{*this, "cb1", {576, 0, 97, 17}};
+  ui::BitBtn BitBtn2{*this, "BitBtn2", {0, 22, 41, 28}};
+  ui::BitBtn Esave{*this, "Esave", {48, 22, 41, 28}};
+  ui::BitBtn BitBtn3{*this, "BitBtn3", {96, 22, 41, 28}};
+  ui::Button Button8{*this, "Button8", {144, 22, 17, 28}};
+  ui::BitBtn Esorbe{*this, "Esorbe", {168, 22, 41, 28}};
+  ui::BitBtn EsorDel{*this, "EsorDel", {216, 22, 41, 28}};
+  ui::Button BEell{*this, "BEell", {264, 22, 41, 28}};
+  ui::Edit EkerE{*this, "EkerE", {312, 24, 121, 21}};
+  ui::BitBtn BkerE{*this, "BkerE", {440, 22, 25, 25}};
+  ui::Gauge EEszazalek{*this, "EEszazalek", {467, 32, 150, 17}};
+  // Timing mode of the source side: "Time" or "Frame".
+  ui::Edit EEfm{*this, "EEfm", {640, 14, 33, 21}};
+  ui::Button Button1{*this, "Button1", {616, 33, 57, 17}};
+  ui::DbGrid Racsef{*this, "Racsef", {0, 50, 673, 185}};
+  ui::Button Button2{*this, "Button2", {616, 234, 57, 17}};
+  ui::Edit Edit0{*this, "Edit0", {14, 234, 77, 21}};
+  ui::Edit Edit1{*this, "Edit1", {90, 234, 77, 21}};
+  ui::Edit Edit2{*this, "Edit2", {166, 234, 446, 21}};
+
+  // ---- Translated side ------------------------------------------------------------------
+  // Path of the translation's file; empty while it has none.
+  ui::Edit Eff{*this, "Eff", {0, 262, 537, 21}};
+  ui::CheckBox atlatszo2{*this, "atlatszo2", {580, 264, 93, 17}};
+  ui::BitBtn BitBtn4{*this, "BitBtn4", {0, 284, 41, 28}};
+  ui::BitBtn Fsave{*this, "Fsave", {48, 284, 41, 28}};
+  ui::Button Button9{*this, "Button9", {144, 284, 17, 28}};
+  ui::BitBtn Fsorbe{*this, "Fsorbe", {168, 284, 41, 28}};
+  ui::BitBtn FsorDel{*this, "FsorDel", {216, 284, 41, 28}};
+  ui::Button BFell{*this, "BFell", {264, 284, 41, 28}};
+  ui::Edit EkerF{*this, "EkerF", {312, 288, 121, 21}};
+  ui::BitBtn BkerF{*this, "BkerF", {440, 284, 25, 25}};
+  // Timing mode of the translated side: "Time" or "Frame".
+  ui::Edit EFfm{*this, "EFfm", {634, 272, 33, 21}};
+  ui::Button Button4{*this, "Button4", {617, 297, 57, 17}};
+  ui::DbGrid Racsff{*this, "Racsff", {0, 312, 673, 185}};
+  ui::Edit Edit4{*this, "Edit4", {14, 496, 77, 21}};
+  ui::Edit Edit5{*this, "Edit5", {90, 496, 77, 21}};
+  ui::Edit Edit6{*this, "Edit6", {166, 496, 439, 21}};
+  ui::Button Button5{*this, "Button5", {609, 497, 57, 17}};
+  ui::Gauge EFszazalek{*this, "EFszazalek", {523, 520, 150, 17}};
+
+  // ---- Bottom row ---------------------------------------------------------------------------
+  ui::Button Bfvissza{*this, "Bfvissza", {8, 528, 145, 33}};
+  ui::Button BfKilepes{*this, "BfKilepes", {296, 528, 145, 33}};
+  ui::Label ido1{*this, "ido1", {548, 538}};
+
+  // ---- Main menu ------------------------------------------------------------------------------
+  ui::MainMenu MainMenu1{*this, "MainMenu1"};
+  ui::MenuItem Megnyits1{MainMenu1, "Megnyits1", "Megnyitás"};
+  ui::MenuItem Eredetifeliratmegnyitsa1{Megnyits1, "Eredetifeliratmegnyitsa1",
+                                        "Eredeti felirat megnyitása"};
+  ui::MenuItem Fordtottfeliratmegnyitsa1{Megnyits1, "Fordtottfeliratmegnyitsa1",
+                                         "Fordított felirat megnyitása"};
+  ui::MenuItem jprojectmegnyits1{Megnyits1, "jprojectmegnyits1", "Új project megnyitás"};
+  ui::MenuItem Ments1{MainMenu1, "Ments1", "Mentés"};
+  ui::MenuItem Pem{Ments1, "Pem", "Eredeti felirat mentése"};
+  ui::MenuItem Pfm{Ments1, "Pfm", "Fordított felirat mentése"};
+  ui::MenuItem Pmm{Ments1, "Pmm", "Mindkettő mentése"};
+  ui::MenuItem Keress1{MainMenu1, "Keress1", "Keresés"};
+  ui::MenuItem Kef{Keress1, "Kef", "Eredeti feliratban"};
+  ui::MenuItem kff{Keress1, "kff", "Fordított feliratban"};
+  ui::MenuItem Akci1{MainMenu1, "Akci1", "Akció"};
+  ui::MenuItem Kilps1{Akci1, "Kilps1", "Kilépés"};
+  ui::MenuItem Visszafmenbe1{Akci1, "Visszafmenbe1", "Vissza a főmenübe"};
+  ui::MenuItem Felbonts1{MainMenu1, "Felbonts1", "Felbontás"};
+  ui::MenuItem felbonts11{Felbonts1, "felbonts11", "800x600"};
+  ui::MenuItem felbonts22{Felbonts1, "felbonts22", "1024x768"};
+
+  // ---- Grid popup of the source side ----------------------------------------------------------
+  ui::PopupMenu Pef{*this, "Pef"};
+  ui::MenuItem DoltE{Pef, "DoltE", "Dőlt"};
+  ui::MenuItem VastagitottE{Pef, "VastagitottE", "Vastagított"};
+  ui::MenuItem AlahuzottE{Pef, "AlahuzottE", "Aláhúzott"};
+  ui::MenuItem MindenE{Pef, "MindenE", "Minden formázás eltávolítása"};
+  ui::MenuItem N1{Pef, "N1"};
+  ui::MenuItem eleE{Pef, "eleE", "Egy sor beszúrása az aktuális sor elé"};
+  ui::MenuItem MogeE{Pef, "MogeE", "Egy sor beszúrása az aktuális sor mögé"};
+  ui::MenuItem N2{Pef, "N2", "-"};
+  ui::MenuItem KivagasE{Pef, "KivagasE", "Kivágás"};
+  ui::MenuItem MasolasE{Pef, "MasolasE", "Másolás"};
+  ui::MenuItem BeillesztesE{Pef, "BeillesztesE", "Beillesztés"};
+
+  // ---- Grid popup of the translated side --------------------------------------------------------
+  ui::PopupMenu Pff{*this, "Pff"};
+  ui::MenuItem DoltF{Pff, "DoltF", "Dőlt"};
+  ui::MenuItem VastagitottF{Pff, "VastagitottF", "Vastagított"};
+  ui::MenuItem AlahuzottF{Pff, "AlahuzottF", "Aláhúzott"};
+  ui::MenuItem MindenF{Pff, "MindenF", "Minden formázás eltávolítása"};
+  ui::MenuItem N3{Pff, "N3"};
+  ui::MenuItem EleF{Pff, "EleF", "Egy sor beszúrása az aktuális sor elé"};
+  ui::MenuItem MogeF{Pff, "MogeF", "Egy sor beszúrása az aktuális sor mögé"};
+  ui::MenuItem N4{Pff, "N4", "-"};
+  ui::MenuItem KivagasF{Pff, "KivagasF", "Kivágás"};
+  ui::MenuItem MasolasF{Pff, "MasolasF", "Másolás"};
+  ui::MenuItem BeillesztesF{Pff, "BeillesztesF", "Beillesztés"};
+  ui::MenuItem N5{Pff, "N5", "-"};
+  ui::MenuItem Sortrlse1{Pff, "Sortrlse1", "Sor törlése"};
+
+  // ---- Insert popups of the "Sor beszúrása" buttons ------------------------------------------
+  ui::PopupMenu PopupMenu1{*this, "PopupMenu1"};
+  ui::MenuItem Epmu{PopupMenu1, "Epmu", "Sor beillesztése az aktuális sor után"};
+  ui::MenuItem Epme{PopupMenu1, "Epme", "Sor beillesztése az aktuális sor elé"};
+  ui::PopupMenu PopupMenu2{*this, "PopupMenu2"};
+  ui::MenuItem Fpmu{PopupMenu2, "Fpmu", "Sor beillesztése az aktuális sor után"};
+  ui::MenuItem Fpme{PopupMenu2, "Fpme", "Sor beillesztése az aktuális sor elé"};
+
+  // The clock: shows the date and time in `ido1` once a second.
+  ui::Timer Timer1{*this, "Timer1"};
+
+ private:
+  shell::Program& program_;
+  // The grid column the user last clicked or typed in: 0 start, 1 end, 2 text; 4 after a
+  // value was stored from a line editor.
+  std::uint8_t ActiveColumn = 0;
+  // The last character typed into a grid cell.
+  char TypedKey = 0;
+  // Record number to return to after a check or a save.
+  std::int32_t SavedRecNo = 0;
+};
+
+}  // namespace translation

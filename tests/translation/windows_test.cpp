@@ -1,0 +1,229 @@
+// What the translation window and its pair dialog are made of, as the program creates them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui/headless/driver.h"
+#include "shell/program.h"
+#include "translation/ford_elott.h"
+#include "translation/forditas.h"
+
+namespace {
+
+using ui::ControlKind;
+
+struct ExpectedControl {
+  std::string_view name;
+  ControlKind kind;
+  std::string_view caption;
+  bool enabled;
+  bool visible;
+};
+
+void ExpectControls(const ui::Form& form, const std::vector<ExpectedControl>& table) {
+  for (const ExpectedControl& want : table) {
+    SCOPED_TRACE(std::string(want.name));
+    const ui::Control* control = form.FindControl(want.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Kind(), want.kind);
+    EXPECT_EQ(control->Caption(), want.caption);
+    EXPECT_EQ(control->Parent(), &form);
+    EXPECT_EQ(control->Enabled(), want.enabled);
+    EXPECT_EQ(control->Visible(), want.visible);
+  }
+}
+
+const ui::MenuItem* FindItem(const std::vector<ui::MenuItem*>& items, std::string_view name) {
+  for (const ui::MenuItem* item : items) {
+    if (item->Name() == name)
+      return item;
+    if (const ui::MenuItem* found = FindItem(item->Items(), name))
+      return found;
+  }
+  return nullptr;
+}
+
+struct Windows {
+  ui::headless::Driver drv;
+  shell::Program program{drv.App(), shell::ProgramOptions{}};
+};
+
+TEST(ForditasWindow, HasTheWindowOptionsOfTheTranslationWorkspace) {
+  Windows w;
+  const translation::TForditas& form = *w.program.Forditas;
+  EXPECT_EQ(form.Caption(), "Forditás");
+  EXPECT_EQ(form.Width(), 678);
+  EXPECT_EQ(form.Height(), 616);
+  EXPECT_EQ(form.GetBorderStyle(), ui::BorderStyle::kSingle);
+  EXPECT_EQ(form.GetBorderIcons(),
+            (ui::BorderIcons{.system_menu = true, .minimize = false, .maximize = false}));
+  EXPECT_EQ(form.Position(), ui::FormPosition::kScreenCenter);
+  EXPECT_EQ(form.GetColor(), ui::Bgr(31, 106, 152));
+  EXPECT_FALSE(form.AlphaBlend());
+  EXPECT_EQ(form.AlphaBlendValue(), 210);
+  EXPECT_FALSE(form.Visible());
+  ASSERT_EQ(form.Timers().size(), 1u);
+  EXPECT_EQ(form.Timers()[0]->Name(), "Timer1");
+  EXPECT_EQ(form.Timers()[0]->Interval(), 1000);
+  EXPECT_TRUE(form.Timers()[0]->Enabled());
+}
+
+TEST(ForditasWindow, StartsWithSaveRowAndSearchControlsOffAndLineEditorsHidden) {
+  Windows w;
+  ExpectControls(*w.program.Forditas,
+                 {
+                     {"Efe", ControlKind::kEdit, "", true, true},
+                     {"cb1", ControlKind::kCheckBox, "Egyidejűség", true, true},
+                     {"BitBtn2", ControlKind::kBitBtn, "", true, true},
+                     {"Esave", ControlKind::kBitBtn, "", false, true},
+                     {"Button8", ControlKind::kButton, "|", true, false},
+                     {"Esorbe", ControlKind::kBitBtn, "", false, true},
+                     {"EsorDel", ControlKind::kBitBtn, "", false, true},
+                     {"BEell", ControlKind::kButton, "E", false, true},
+                     {"EkerE", ControlKind::kEdit, "", false, true},
+                     {"BkerE", ControlKind::kBitBtn, "", false, true},
+                     {"EEszazalek", ControlKind::kGauge, "", true, false},
+                     {"EEfm", ControlKind::kEdit, "", true, false},
+                     {"Button1", ControlKind::kButton, "Első sor", true, false},
+                     {"Racsef", ControlKind::kDbGrid, "", true, true},
+                     {"Edit0", ControlKind::kEdit, "", true, false},
+                     {"Edit2", ControlKind::kEdit, "", true, false},
+                     {"Eff", ControlKind::kEdit, "", true, true},
+                     {"atlatszo2", ControlKind::kCheckBox, "Átlátszódás", true, true},
+                     {"Fsave", ControlKind::kBitBtn, "", false, true},
+                     {"Button9", ControlKind::kButton, "|", true, false},
+                     {"Fsorbe", ControlKind::kBitBtn, "", false, true},
+                     {"FsorDel", ControlKind::kBitBtn, "", false, true},
+                     {"EkerF", ControlKind::kEdit, "", false, true},
+                     {"BkerF", ControlKind::kBitBtn, "", false, true},
+                     {"EFfm", ControlKind::kEdit, "", true, false},
+                     {"Button5", ControlKind::kButton, "Utolsó sor", true, false},
+                     {"Racsff", ControlKind::kDbGrid, "", true, true},
+                     {"Edit4", ControlKind::kEdit, "", true, false},
+                     {"Edit5", ControlKind::kEdit, "", true, false},
+                     {"Edit6", ControlKind::kEdit, "", true, false},
+                     {"EFszazalek", ControlKind::kGauge, "", true, false},
+                     {"Bfvissza", ControlKind::kButton, "<<< Vissza", true, true},
+                     {"BfKilepes", ControlKind::kButton, "Kilépés", true, true},
+                     {"ido1", ControlKind::kLabel, "ido", true, true},
+                 });
+}
+
+TEST(ForditasWindow, ControlsHaveTheirDetails) {
+  Windows w;
+  const translation::TForditas& f = *w.program.Forditas;
+  EXPECT_TRUE(f.cb1.Checked());
+  EXPECT_FALSE(f.atlatszo2.Checked());
+  EXPECT_EQ(f.cb1.GetFont().color, ui::Bgr(0, 255, 0));
+  EXPECT_EQ(f.Esave.Hint(), "Mentés");
+  EXPECT_EQ(f.BEell.Hint(), "Felirat ellenőrzése");
+  EXPECT_EQ(f.Edit0.MaxLength(), 12);
+  EXPECT_EQ(f.Edit1.MaxLength(), 12);
+  EXPECT_EQ(f.Edit4.MaxLength(), 0);
+  EXPECT_FALSE(f.Efe.TabStop());
+  EXPECT_FALSE(f.Eff.TabStop());
+  EXPECT_EQ(f.Racsef.Bounds(), (ui::Rect{0, 50, 673, 185}));
+  EXPECT_EQ(f.Racsff.Bounds(), (ui::Rect{0, 312, 673, 185}));
+  EXPECT_EQ(f.Edit6.Bounds(), (ui::Rect{166, 496, 439, 21}));
+}
+
+TEST(ForditasWindow, GridsShowTheirOwnTranslationTables) {
+  Windows w;
+  const translation::TForditas& f = *w.program.Forditas;
+  struct Side {
+    const ui::DbGrid& grid;
+    const dataset::RowTable& table;
+    const ui::PopupMenu& popup;
+  };
+  for (const Side& side : {Side{f.Racsef, f.cdsE, f.Pef}, Side{f.Racsff, f.cdsF, f.Pff}}) {
+    SCOPED_TRACE(side.grid.Name());
+    EXPECT_EQ(side.grid.Table(), &side.table);
+    EXPECT_EQ(side.grid.GetPopupMenu(), &side.popup);
+    ASSERT_EQ(side.grid.Columns().size(), 3u);
+    const std::vector<std::pair<std::string, std::string>> columns = {
+        {"Kezdes", "Kezdés"}, {"Befejezes", "Befejezés"}, {"Szoveg", "Szöveg"}};
+    for (size_t i = 0; i < columns.size(); ++i) {
+      EXPECT_EQ(side.grid.Columns()[i].field, columns[i].first);
+      EXPECT_EQ(side.grid.Columns()[i].title, columns[i].second);
+    }
+    ASSERT_EQ(side.table.FieldCount(), 3);
+    EXPECT_EQ(side.table.Field(2).name, "Szoveg");
+    EXPECT_EQ(side.table.Field(2).width, 73);
+    EXPECT_FALSE(side.table.Active());  // created when the window is entered
+  }
+}
+
+TEST(ForditasWindow, MenuItemsStartWithTheirCaptionsAndStates) {
+  Windows w;
+  const translation::TForditas& f = *w.program.Forditas;
+  std::vector<ui::MenuItem*> roots = f.MainMenu1.Items();
+  for (const ui::PopupMenu* popup : {&f.Pef, &f.Pff, &f.PopupMenu1, &f.PopupMenu2}) {
+    roots.insert(roots.end(), popup->Items().begin(), popup->Items().end());
+  }
+  struct ExpectedItem {
+    std::string_view name;
+    std::string_view caption;
+    bool enabled;
+  };
+  const std::vector<ExpectedItem> table = {
+      {"jprojectmegnyits1", "Új project megnyitás", true},
+      {"Pem", "Eredeti felirat mentése", false},
+      {"Pfm", "Fordított felirat mentése", false},
+      {"Pmm", "Mindkettő mentése", false},
+      {"Kef", "Eredeti feliratban", false},
+      {"kff", "Fordított feliratban", false},
+      {"felbonts11", "800x600", true},
+      {"felbonts22", "1024x768", true},
+      {"DoltE", "Dőlt", false},
+      {"MindenE", "Minden formázás eltávolítása", false},
+      {"N1", std::string_view("-----------------------------------------------", 47), false},
+      {"MogeE", "Egy sor beszúrása az aktuális sor mögé", false},
+      {"BeillesztesE", "Beillesztés", false},
+      {"EleF", "Egy sor beszúrása az aktuális sor elé", false},
+      {"MasolasF", "Másolás", false},
+      {"Sortrlse1", "Sor törlése", true},
+      {"Epmu", "Sor beillesztése az aktuális sor után", true},
+      {"Fpme", "Sor beillesztése az aktuális sor elé", true},
+  };
+  for (const ExpectedItem& want : table) {
+    SCOPED_TRACE(std::string(want.name));
+    const ui::MenuItem* item = FindItem(roots, want.name);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->Caption(), want.caption);
+    EXPECT_EQ(item->Enabled(), want.enabled);
+  }
+  ASSERT_EQ(f.Pff.Items().size(), f.Pef.Items().size() + 2);
+  EXPECT_EQ(f.Pff.Items().back(), &f.Sortrlse1);
+  EXPECT_EQ(f.Menu(), &f.MainMenu1);
+}
+
+TEST(FordElottWindow, OffersTheSourceAndATranslationFileByDefault) {
+  Windows w;
+  const translation::TFordElott& d = *w.program.FordElott;
+  EXPECT_EQ(d.Caption(), "Feliratok bekérése");
+  EXPECT_EQ(d.Width(), 364);
+  EXPECT_EQ(d.Height(), 200);
+  EXPECT_FALSE(d.HasCloseBox());
+  EXPECT_EQ(d.Position(), ui::FormPosition::kScreenCenter);
+  EXPECT_EQ(d.GetColor(), ui::Bgr(31, 106, 152));
+  ExpectControls(d, {
+                        {"Label1", ControlKind::kLabel, "Eredeti felirat:", true, true},
+                        {"Eef", ControlKind::kEdit, "", true, true},
+                        {"K1", ControlKind::kBitBtn, "", true, true},
+                        {"Ferb1", ControlKind::kRadioButton, "Fordított felirat:", true, true},
+                        {"Ferb2", ControlKind::kRadioButton, "Üres felirat", true, true},
+                        {"Eff", ControlKind::kEdit, "", true, true},
+                        {"K2", ControlKind::kBitBtn, "", true, true},
+                        {"BFetovabb", ControlKind::kButton, "Betöltés", false, true},
+                        {"Button1", ControlKind::kButton, "<<< Vissza", true, true},
+                    });
+  EXPECT_TRUE(d.Ferb1.Checked());
+  EXPECT_FALSE(d.Ferb2.Checked());
+  EXPECT_EQ(d.Eef.GetColor(), ui::colors::kWhite);
+  EXPECT_FALSE(d.Eef.TabStop());
+  EXPECT_EQ(d.Ferb2.GetFont().color, ui::Bgr(0, 255, 0));
+}
+
+}  // namespace
