@@ -1,5 +1,7 @@
 #include "shell/program.h"
 
+#include "film/null_film.h"
+
 #include <utility>
 
 #include "corrections/atfedes.h"
@@ -30,6 +32,7 @@ namespace shell {
 
 Program::Program(ui::Application& application, ProgramOptions program_options)
     : app(application), options(std::move(program_options)) {
+  film = options.make_film ? options.make_film(*this) : film::MakeNullFilm();
   FoForm = std::make_unique<shell::TFoForm>(*this);
   MentesMaskent = std::make_unique<files::TMentesMaskent>(*this);
   Cd2cd1 = std::make_unique<files::TCd2cd1>(*this);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "film/film_hooks.h"
 #include "platform/ui/ui.h"
 #include "shell/state.h"
 
@@ -49,11 +50,15 @@ class TFordElott;
 
 namespace shell {
 
+class Program;
+
 struct ProgramOptions {
   // The full build has the film player; vemkovn has not.
   bool film_player = true;
   // Command-line parameters after the program name.
   std::vector<std::string> arguments;
+  // Makes the film module of the full build; empty: the film of a program without a player.
+  std::function<std::unique_ptr<film::FilmHooks>(Program&)> make_film;
 };
 
 class Program {
@@ -82,6 +87,8 @@ class Program {
   ui::Application& app;
   const ProgramOptions options;
   SharedState state;
+  // The film: created before the windows, so the editor's creation can reach it.
+  std::unique_ptr<film::FilmHooks> film;
 
   std::unique_ptr<shell::TFoForm> FoForm;
   std::unique_ptr<files::TMentesMaskent> MentesMaskent;
