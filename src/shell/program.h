@@ -58,7 +58,7 @@ struct ProgramOptions {
   // Command-line parameters after the program name.
   std::vector<std::string> arguments;
   // Makes the film module of the full build; empty: the film of a program without a player.
-  std::function<std::unique_ptr<film::FilmHooks>(Program&)> make_film;
+  std::function<std::unique_ptr<film::FilmHooks>(Program&)> make_film = {};
 };
 
 class Program {
