@@ -1,2 +1,8 @@
 // The full program, with the film player.
-int main() { return 0; }
+#include "app/run.h"
+
+int main(int argc, char** argv) {
+  shell::ProgramOptions options;
+  options.film_player = true;
+  return app::RunOnScreen(argc, argv, std::move(options));
+}

@@ -1,2 +1,8 @@
 // The program without the film player; it never links the media library.
-int main() { return 0; }
+#include "app/run.h"
+
+int main(int argc, char** argv) {
+  shell::ProgramOptions options;
+  options.film_player = false;
+  return app::RunOnScreen(argc, argv, std::move(options));
+}
