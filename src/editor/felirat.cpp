@@ -31,6 +31,9 @@ TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), prog
   SetUpGrid();
   SetUpRowPanel();
   SetUpSplitJoinPanel();
+  WireOpenAndSaveCommands();
+  WireRowPanel();
+  WireLayouts();
   Created();
 }
 

@@ -10,6 +10,9 @@
 // but stay hidden and the "Film" menu is hidden.
 #pragma once
 
+#include <string_view>
+
+#include "editor/layouts.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 
@@ -298,7 +301,7 @@ class TFelirat : public ui::Form {
   ui::CheckBox CBdelete{GB1, "CBdelete", {150, 140, 170, 17}};
   // The letter limit sits inside the run of blanks of the box's caption.
   ui::CheckBox Cbtobb{GB1, "Cbtobb", {324, 140, 180, 17}};
-  ui::SpinEdit SEbetu{GB1, "SEbetu", {388, 138, 34, 21}};
+  ui::SpinEdit SEbetu{GB1, "SEbetu", {388, 136, 34, 21}};
   ui::Label Lbetu{GB1, "Lbetu", {506, 141, 0, 0}};
   ui::CheckBox CB3sor{GB1, "CB3sor", {540, 140, 140, 17}};
   ui::Label Lsor{GB1, "Lsor", {684, 141, 0, 0}};
@@ -319,7 +322,108 @@ class TFelirat : public ui::Form {
   ui::Button Bfileki{GB12, "Bfileki", {380, 40, 150, 25}};
   ui::Button Bvegre21{GB12, "Bvegre21", {380, 78, 90, 25}};
 
+  // ---- Opening and saving (editor/open_commands.cpp, editor/save_commands.cpp) ---------------
+  // "Tallózás" and "Felirat megnyitása" (Ctrl+O): the open window for the main text, modeless.
+  void BtallozasClick();
+  // "Másik felirat beolvasása" (Ctrl+M): the open window for the second text, modeless.
+  void MasikfeliratClick();
+  // "Mentés" and "Felirat mentése" (Ctrl+S).
+  void Mentes1Click();
+  // "Mentés Más Néven" and "Felirat mentése más néven" (Shift+Ctrl+M).
+  void BmentesClick();
+  // "Másik felirat mentése" (Ctrl+F).
+  void MentesMFClick();
+  // The editor closes; its modeless open window closes with it, so that a later pick never
+  // reads into a closed table.
+  void FormClose(ui::CloseAction& action);
+
+  // ---- Row panel: the current row in and out of the panel -----------------------------------
+  // (editor/row_panel.cpp, editor/row_panel_keys.cpp)
+
+  // Shows the current row in the panel: start, end, difference, the text and, while the
+  // grid's second-text column is visible, the second text, with their letter counts.
+  void LoadRowIntoEditor();
+  // Writes the current row's main text (after the option `Max2`), brings its flags up to
+  // date (`UpdateRowFlags` when `useUpdateRowFlags`, else the reader's flag rule), lowers
+  // InternalUpdate when `clearInternal`, posts, and marks the subtitle modified. With
+  // `doEdit` the row is put into edit state first.
+  void SetRowText1(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
+  // As SetRowText1 for `Szoveg2`, without the `Max2` rule; leaves the save commands alone.
+  void SetRowText2(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
+  // Sets or clears `betu38` and `sor3` of the current row (in edit or insert state) from its
+  // text, keeps the two counters and shows them; the text box keeps its caret.
+  void UpdateRowFlags();
+  // "(" + counter + ")" into `Lbetu` and `Lsor`.
+  void ShowFlagCounters();
+  // Measures a row text into the shared LineLengths.
+  void SplitLineLengths(std::string_view text);
+  // Fill `szoveg` / `szoveg2` with the lines of a non-empty row text, measure it into
+  // LineLengths and set the letter-count label.
+  void ShowTextInMemo1(std::string_view text);
+  void ShowTextInMemo2(std::string_view text);
+  // Drop the trailing line break of `szoveg` / `szoveg2`; the caret goes to the start.
+  void TrimMemo1();
+  void TrimMemo2();
+  // Fills the difference box `kulonbseg` (end minus start, on red when negative).
+  void ShowTimeDifference();
+  // Checks the start and end boxes and writes them into the current row.
+  void ApplyEditedTimes();
+  // "Time" or "Frame": the boxes' maximum lengths and the shift box's start value.
+  void SetTimeBaseLimits(std::string_view time_base);
+  // The panel for one text, or for the main and the second text side by side.
+  void EditorOneTextLayout();
+  void EditorTwoTextLayout();
+  // The check marks of the format items from the current row's tags.
+  void UpdateFormatChecks();
+  void UpdateFormatChecks2();
+  // The letter limit of the row flags (`SEbetu`).
+  int LetterLimit() const;
+
+  // Handlers of the data source, the text box, the start and end boxes and `Bertek`.
+  void dsDataChange(int field);
+  void dsUpdateData();
+  void szovegKeyUp(ui::Key& key, ui::ShiftState shift);
+  void kezdesKeyDown(ui::Key& key, ui::ShiftState shift);
+  void kezdesKeyPress(char& key);
+  void befejezesKeyDown(ui::Key& key, ui::ShiftState shift);
+  void befejezesKeyPress(char& key);
+  void BertekClick();
+
+  // ---- Layouts and the resolution switch (editor/layouts.cpp, editor/resolution_menu.cpp) ---
+  // Lay the whole window out: its size and state for the screen, the film area shown
+  // (`film`, full build only) or hidden, every control in the layout's place. kIgen shows
+  // the window again at the end (switching the scroll bar on for a long table); kNem, at
+  // creation, leaves it hidden.
+  void LayoutFor(Layout layout, LayoutShow show, bool film);
+  void LayoutFor1280(LayoutShow show, bool film);
+  void LayoutFor1024(LayoutShow show, bool film);
+  void LayoutFor800(LayoutShow show, bool film);
+  // The film area of a layout: the player and the film information above the grid, or
+  // the grid in their place (the player hidden, the film timer stopped, the overlay and its
+  // switches hidden). In the build without the film player the area is always hidden.
+  void ShowFilmArea(Layout layout);
+  void HideFilmArea(Layout layout);
+  void ShowFilmArea1280();
+  void ShowFilmArea1024();
+  void ShowFilmArea800();
+  void HideFilmArea1280();
+  void HideFilmArea1024();
+  void HideFilmArea800();
+  // "800X600" (F1), "1024X768" (F2), "1280x1024" (F6): ask, then switch layouts.
+  void Felbonts1Click();
+  void Felbonts2Click();
+  void Felbonts3Click();
+  // The film player, for keeping a film over a switch; set by the film module.
+  LayoutFilmPlayer* layout_film = nullptr;
+
  private:
+  // Binds the layout menus and lays the window out for ScreenLayout
+  // (editor/resolution_menu.cpp).
+  void WireLayouts();
+  void SwitchLayout(Layout target);
+  // Binds the row panel's handlers (editor/row_panel.cpp).
+  void WireRowPanel();
+  void WireOpenAndSaveCommands();
   void SetUpWindow();
   void SetUpMenus();
   void SetUpPopupMenus();

@@ -1,8 +1,62 @@
 #include "files/fileneve.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "editor/felirat.h"
+#include "files/document_path.h"
+#include "files/ertek2cd.h"
+#include "files/export_formats.h"
+#include "files/mentes_maskent.h"
+#include "platform/desktop/file_probes.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
+#include "translation/forditas.h"
 
 namespace files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kBackspace = 8;
+constexpr char kCopy = 3;    // Ctrl+C
+constexpr char kPaste = 22;  // Ctrl+V
+constexpr char kCut = 24;    // Ctrl+X
+constexpr char kEnter = '\r';
+constexpr char kEscape = 27;
+
+bool IsControlCharacter(char ch) {
+  const auto byte = static_cast<unsigned char>(ch);
+  return byte < 0x20 || byte == 0x7F;
+}
+
+}  // namespace
+
+std::string SubtitleFilter(std::string_view time_base) {
+  return time_base == "Time" ? "Feliratok (*.srt)|*.srt" : "Feliratok (*.sub)|*.sub";
+}
+
+std::string WithoutExtension(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
+bool NameBoxTakes(char ch) {
+  if (ch == kBackspace || ch == kCopy || ch == kPaste || ch == kCut)
+    return true;
+  return ch != '.' && ch != '/' && !IsControlCharacter(ch);
+}
+
+bool AcceptableFileName(std::string_view name) {
+  if (name.empty())
+    return false;
+  for (char ch : name) {
+    if (ch == '/' || IsControlCharacter(ch))
+      return false;
+  }
+  return true;
+}
 
 TFileneve::TFileneve(shell::Program& program) : Form(program.app, "Fileneve"), program_(program) {
   SetCaption("File nevének megadása");
@@ -20,7 +74,151 @@ TFileneve::TFileneve(shell::Program& program) : Form(program.app, "Fileneve"), p
   Bok.SetEnabled(false);
   Button1.SetCaption("<<< Vissza");
 
+  WireHandlers();
   Created();
+}
+
+void TFileneve::WireHandlers() {
+  OnCreate = [this] { FormCreate(); };
+  OnActivate = [this] { FormActivate(); };
+  OnPaint = [this] { FormPaint(); };
+  Bok.OnClick = [this] { BokClick(); };
+  Button1.OnClick = [this] { Button1Click(); };
+  e1.OnKeyPress = [this](char& ch) { e1KeyPress(ch); };
+  e1.OnChange = [this] { e1Change(); };
+  flb.OnClick = [this] { flbClick(); };
+  dlb.OnDblClick = [this] { dlbDblClick(); };
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&Bok, &DriveComboBox1, &dlb, &fcb, &flb}) {
+    control->OnKeyPress = [this](char& ch) { dlbKeyPress(ch); };
+  }
+}
+
+void TFileneve::FormCreate() {
+  DriveComboBox1.RemovePlacesOfType({desktop::PlaceType::kOptical, desktop::PlaceType::kRemovable});
+}
+
+void TFileneve::FormActivate() {
+  shell::SharedState& state = program_.state;
+  e1.SetText("");
+  flb.Update();
+  dlb.SetDirectory(desktop::StartFolder(PathOfText(state.CurrentDirectory), desktop::HomeFolder()));
+
+  const std::string& caller = state.FileDialogCaller;
+  if (caller == "Felirat") {
+    fcb.SetFilter(SubtitleFilter(program_.Felirat->beosztas.Text()));
+  } else if (caller == "Forditas") {
+    fcb.SetFilter(SubtitleFilter(program_.Forditas->EFfm.Text()));
+  } else if (caller == "dupla") {
+    fcb.SetFilter(SubtitleFilter(program_.Ertek2cd->Edit4.Text()));
+  } else if (caller == "MentesMaskent") {
+    e1.SetText(WithoutExtension(state.CurrentFileName));
+    const ExportFormat* format = FindExportFormat(program_.MentesMaskent->Lista.SelectedCaption());
+    if (format != nullptr && !format->extension.empty()) {
+      SaveExtension = std::string(format->extension);
+      fcb.SetFilter(std::string(format->caption) + " (*" + SaveExtension + ")|*" + SaveExtension);
+    }
+  }
+  Bok.SetEnabled(!e1.Text().empty());
+  state.FileDialogPending = true;
+}
+
+void TFileneve::FormPaint() {
+  flb.Update();
+}
+
+std::string TFileneve::CallerExtension() const {
+  const std::string& caller = program_.state.FileDialogCaller;
+  std::string time_base;
+  if (caller == "MentesMaskent")
+    return SaveExtension;
+  if (caller == "Forditas")
+    time_base = program_.Forditas->EFfm.Text();
+  else if (caller == "dupla")
+    time_base = program_.Ertek2cd->Edit4.Text();
+  else
+    time_base = program_.Felirat->beosztas.Text();
+  return time_base == "Time" ? ".srt" : ".sub";
+}
+
+void TFileneve::BokClick() {
+  shell::SharedState& state = program_.state;
+  const std::string name = e1.Text();
+  if (!AcceptableFileName(name))
+    return;
+  state.DialogReply = "felulir";
+  const std::string file_name = name + CallerExtension();
+  const fs::path target = flb.Directory() / PathOfText(file_name);
+
+  // What is on disk decides, not the list (it may be stale or filtered).
+  if (desktop::IsFolder(target)) {
+    shell::ShowBox(program_, "Létező file", shell::kIconError, "Már létezik ilyen nevű mappa!",
+                   "Adjon meg másik nevet!", true, false, false);
+    return;
+  }
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(target, error))) {
+    shell::ShowBox(program_, "Létező file", shell::kIconQuestion, "Már létezik a file!",
+                   "Felülírjam?", false, true, true);
+  }
+  if (state.DialogReply != "igen" && state.DialogReply != "felulir")
+    return;
+
+  const std::string full_path = TextOfPath(target);
+  const std::string& caller = state.FileDialogCaller;
+  if (caller == "Felirat" && state.TextSlot != "1") {
+    state.SecondFilePath = full_path;
+    state.SecondFileName = file_name;
+  } else if (caller == "dupla") {
+    program_.Ertek2cd->E2cdfilenev.SetText(full_path);
+  } else {
+    state.CurrentFilePath = full_path;
+    state.CurrentFileName = file_name;
+  }
+  Close();
+  program_.Felirat->MentM1.SetEnabled(true);
+  state.FileDialogPending = false;
+}
+
+void TFileneve::Button1Click() {
+  program_.state.DialogReply = "nem";
+  Close();
+}
+
+void TFileneve::e1KeyPress(char& ch) {
+  if (ch == kEnter) {
+    Bok.SetFocus();
+    ch = 0;
+  } else if (ch == kEscape) {
+    Close();
+    ch = 0;
+  } else if (!NameBoxTakes(ch)) {
+    ch = 0;
+  }
+}
+
+void TFileneve::e1Change() {
+  Bok.SetEnabled(!e1.Text().empty());
+}
+
+void TFileneve::flbClick() {
+  const int index = flb.ItemIndex();
+  if (index < 0 || index >= flb.Count())
+    return;
+  e1.SetText(WithoutExtension(flb.Items()[static_cast<size_t>(index)]));
+  Bok.SetEnabled(true);
+}
+
+void TFileneve::dlbDblClick() {
+  e1.SetText("");
+  Bok.SetEnabled(false);
+}
+
+void TFileneve::dlbKeyPress(char& ch) {
+  if (ch == kEscape) {
+    Close();
+    ch = 0;
+  }
 }
 
 }  // namespace files

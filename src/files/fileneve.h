@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/ui/ui.h"
 
@@ -12,6 +13,21 @@ class Program;
 }
 
 namespace files {
+
+// The file-name window's filter for a time base: "Feliratok (*.srt)|*.srt" for "Time",
+// "Feliratok (*.sub)|*.sub" otherwise.
+std::string SubtitleFilter(std::string_view time_base);
+
+// The name without its extension (the last "." and what follows); a name without "." whole.
+std::string WithoutExtension(std::string_view name);
+
+// Whether the name box takes a typed character. A file name holds no "." (the window adds the
+// extension), no "/" and no control character; Backspace and the clipboard keys (Ctrl+C,
+// Ctrl+V, Ctrl+X) pass, Enter and Escape are the box's own keys.
+bool NameBoxTakes(char ch);
+
+// Whether a name can be accepted: not empty, and only characters the name box takes.
+bool AcceptableFileName(std::string_view name);
 
 class TFileneve : public ui::Form {
  public:
@@ -30,6 +46,21 @@ class TFileneve : public ui::Form {
   std::string SaveExtension;
 
  private:
+  // ---- Handlers (fileneve.cpp) --------------------------------------------------------
+  void WireHandlers();
+  void FormCreate();
+  void FormActivate();
+  void FormPaint();
+  void BokClick();
+  void Button1Click();
+  void e1KeyPress(char& ch);
+  void e1Change();
+  void flbClick();
+  void dlbDblClick();
+  void dlbKeyPress(char& ch);
+  // The extension OK appends for the caller of this showing, with its dot.
+  std::string CallerExtension() const;
+
   shell::Program& program_;
 };
 

@@ -23,6 +23,7 @@ TKereses::TKereses(shell::Program& program) : Form(program.app, "Kereses"), prog
   megnyitas.SetEnabled(false);
   Button1.SetCaption("<<< Vissza");
 
+  WireHandlers();
   Created();
 }
 

@@ -2,7 +2,9 @@
 // Who opened it, and what "Megnyitás" then does with the file, is said by OpenPurpose.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/ui/ui.h"
 
@@ -35,8 +37,29 @@ class TKereses : public ui::Form {
   std::string SavedFileName;
   // 1 while the window serves "Másik felirat beolvasása".
   bool OpeningSecondText = false;
+  // Set by the reader when it listed problems in the result list; kept until the next read.
+  bool ReadErrorsListed = false;
+
+  // The translation window's loaders, run by "Megnyitás" for the purposes "Eredeti" and
+  // "Forditott" (the translation window fills them in; while empty nothing is loaded).
+  std::function<void()> LoadSourceSubtitle;
+  std::function<void()> LoadTranslated;
+
+  // ---- Handlers (kereses_open.cpp) ------------------------------------------------------
+  void FormActivate();
+  void FormPaint();
+  void DirectoryListBox1Click();
+  void filelistboxClick();
+  void megnyitasClick();
+  void DirectoryListBox1KeyPress(char& ch);
+  void Button1Click();
+  void FormClose(ui::CloseAction& action);
 
  private:
+  void WireHandlers();
+  // The "Duplikáció" refusal; true when `path` is already in `other_box`.
+  bool RefuseDuplicate(std::string_view other_box, std::string_view message);
+
   shell::Program& program_;
 };
 

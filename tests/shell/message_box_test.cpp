@@ -107,7 +107,14 @@ TEST(DialogReplyTest, IgenToOverwriteClosesTheFileNameWindow) {
 }
 
 TEST(DialogReplyTest, WithoutASaveTheExitQuestionKeepsTheEditorOpen) {
-  Rig rig;  // nobody has filled in the save yet
+  Rig rig;
+  rig.program.SaveMainSubtitleOnExit = nullptr;  // no save at all
+  EXPECT_EQ(Ask(rig, "mentes2", BoxButton::kIgen), "nemlepki");
+}
+
+TEST(DialogReplyTest, AnExitSaveLeftWithoutANameKeepsTheEditorOpen) {
+  Rig rig;  // the editor's name box is empty, so the save asks for a name: "<<< Vissza"
+  rig.driver.OnModal("Fileneve", [&] { rig.driver.Click(rig.program.Fileneve->Button1); });
   EXPECT_EQ(Ask(rig, "mentes2", BoxButton::kIgen), "nemlepki");
 }
 

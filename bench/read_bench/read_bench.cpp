@@ -1,0 +1,102 @@
+// Reading large generated subtitles into the editor's table on the headless backend: a SubRip
+// file and a frame-based file of two-line texts with a few accented letters and one repair
+// (SubRip) or one over-long line (frame-based) every 500 rows.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "editor/felirat.h"
+#include "files/read_into_editor.h"
+#include "platform/text/text.h"
+#include "platform/ui/headless/driver.h"
+#include "shell/program.h"
+#include "timecode/timecode.h"
+
+namespace {
+
+std::string SubRipFile(int rows) {
+  std::string file;
+  file.reserve(static_cast<std::size_t>(rows) * 80);
+  for (int i = 0; i < rows; ++i) {
+    const int64_t start = int64_t{i} * 3000;
+    file += text::IntToStr(i + 1) + "\r\n";
+    file += timecode::MsToTimeCode(start) + " --> " + timecode::MsToTimeCode(start + 2500) + "\r\n";
+    // Every 500th row has a blank before its first line: a repair with its entry.
+    file +=
+        (i % 500 == 499 ? " Első sor, ő és ű " : "Első sor, ő és ű ") + text::IntToStr(i) + "\r\n";
+    file += "Második sor: árvíztűrő\r\n\r\n";
+  }
+  return file;
+}
+
+std::string FrameFile(int rows) {
+  std::string file;
+  file.reserve(static_cast<std::size_t>(rows) * 60);
+  const std::string long_line(40, 'x');
+  for (int i = 0; i < rows; ++i) {
+    const int64_t start = int64_t{i} * 72;
+    file += "{" + text::IntToStr(start) + "}{" + text::IntToStr(start + 60) + "}";
+    file += i % 500 == 499 ? long_line : "Első sor, ő és ű " + text::IntToStr(i);
+    file += "|Második sor: árvíztűrő\r\n";
+  }
+  return file;
+}
+
+std::filesystem::path WriteTemp(const std::string& name, const std::string& bytes) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("vemko-read-bench-" + std::to_string(::getpid()) + name);
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+long PeakRssKb() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+void ReadFile(benchmark::State& state, std::string (*make)(int), const char* name) {
+  const int rows = static_cast<int>(state.range(0));
+  const std::filesystem::path path = WriteTemp(name, make(rows));
+  ui::headless::Driver driver;
+  driver.SetFailureHandler([](const std::string&) {});
+  shell::Program program(driver.App(), shell::ProgramOptions{});
+  editor::TFelirat& editor = *program.Felirat;
+  editor.Beolvas.SetChecked(true);  // the result list is filled, not shown
+  editor.cds.CreateDataSet();
+  program.state.TextSlot = "1";
+  for (auto _ : state) {
+    // The rows of the previous round are dropped outside the measured read.
+    state.PauseTiming();
+    editor.cds.EmptyDataSet();
+    state.ResumeTiming();
+    const std::string kind = files::ReadIntoEditor(program, path);
+    benchmark::DoNotOptimize(kind);
+    if (editor.cds.RecordCount() != rows)
+      state.SkipWithError("rows missing");
+  }
+  state.counters["rows/s"] =
+      benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate);
+  // The whole process at its peak: the program, the file's text and the table.
+  state.counters["peak_rss_MB"] = static_cast<double>(PeakRssKb()) / 1024.0;
+  std::filesystem::remove(path);
+}
+
+void BM_ReadSubRip(benchmark::State& state) {
+  ReadFile(state, SubRipFile, ".srt");
+}
+void BM_ReadFrameBased(benchmark::State& state) {
+  ReadFile(state, FrameFile, ".sub");
+}
+
+BENCHMARK(BM_ReadSubRip)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFrameBased)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

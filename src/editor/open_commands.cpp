@@ -1,0 +1,39 @@
+// The editor's open commands: "Tallózás" and "Másik felirat beolvasása" show the open window
+// without waiting for it; closing the editor closes it too.
+#include "editor/felirat.h"
+#include "files/kereses.h"
+#include "shell/program.h"
+
+namespace editor {
+
+namespace {
+
+void ShowOpenWindow(shell::Program& program, std::string_view slot, bool second_text) {
+  program.state.FileChosen = false;
+  program.Felirat->Ekereses.SetText("");
+  program.state.TextSlot = std::string(slot);
+  program.state.OpenPurpose = "Felirat";
+  // Set either way: a main-text pick must never restore the path of an earlier second text.
+  program.Kereses->OpeningSecondText = second_text;
+  program.Kereses->Show();
+}
+
+}  // namespace
+
+void TFelirat::BtallozasClick() {
+  ShowOpenWindow(program_, "1", false);
+}
+
+void TFelirat::MasikfeliratClick() {
+  ShowOpenWindow(program_, "2", true);
+}
+
+void TFelirat::FormClose(ui::CloseAction&) {
+  files::TKereses& open_window = *program_.Kereses;
+  if (open_window.Visible() && !open_window.InModalSession()) {
+    program_.state.OpenWindowResult = "ki";
+    open_window.Close();
+  }
+}
+
+}  // namespace editor

@@ -1,0 +1,308 @@
+// The row panel: the current row shown in the boxes below the grid, and written back.
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/row_text.h"
+#include "files/read_rows.h"
+#include "platform/text/text.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "timecode/checks.h"
+#include "timecode/timecode.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+namespace {
+
+constexpr int kOneTextLeft = 376;
+constexpr int kTwoTextLeft = 8;
+constexpr int kLabelOffset = 72;  // the letter count stands right of its caption
+
+bool Holds(std::string_view text, std::string_view tag) {
+  return text.find(tag) != std::string_view::npos;
+}
+
+}  // namespace
+
+void TFelirat::WireRowPanel() {
+  ds.OnDataChange = [this](int changed) { dsDataChange(changed); };
+  ds.OnUpdateData = [this] { dsUpdateData(); };
+  szoveg.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyUp(key, shift); };
+  kezdes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { kezdesKeyDown(key, shift); };
+  kezdes.OnKeyPress = [this](char& key) { kezdesKeyPress(key); };
+  befejezes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) {
+    befejezesKeyDown(key, shift);
+  };
+  befejezes.OnKeyPress = [this](char& key) { befejezesKeyPress(key); };
+  Bertek.OnClick = [this] { BertekClick(); };
+}
+
+int TFelirat::LetterLimit() const {
+  return SEbetu.Value();
+}
+
+void TFelirat::LoadRowIntoEditor() {
+  shell::InternalUpdateGuard guard(program_.state);
+  kezdes.SetText(cds.Value(field::kKezdes));
+  befejezes.SetText(cds.Value(field::kBefejezes));
+  if (!kezdes.Text().empty() && !befejezes.Text().empty())
+    ShowTimeDifference();
+  else
+    kulonbseg.SetText("");
+  szoveg.ClearLines();
+  kezdes.SetEnabled(true);
+  befejezes.SetEnabled(true);
+  kulonbseg.SetEnabled(true);
+  const std::string text = cds.Value(field::kSzoveg);
+  if (text.empty()) {
+    sordarab.SetCaption(kEmptyRowLabel);
+  } else {
+    ShowTextInMemo1(text);
+    TrimMemo1();
+  }
+  const int second_column = racs.ColumnOfField("Szoveg2");
+  if (second_column >= 0 && racs.Column(second_column).visible) {
+    szoveg2.ClearLines();
+    const std::string text2 = cds.Value(field::kSzoveg2);
+    if (text2.empty()) {
+      sordarab2.SetCaption(kEmptyRowLabel);
+    } else {
+      ShowTextInMemo2(text2);
+      TrimMemo2();
+    }
+  }
+}
+
+void TFelirat::SetRowText1(std::string_view text, bool doEdit, bool clearInternal,
+                           bool useUpdateRowFlags) {
+  if (doEdit)
+    cds.Edit();
+  if (Max2.Checked() && text.starts_with('|'))
+    cds.SetValue(field::kSzoveg, DropLeadingBreaks(text));
+  else
+    cds.SetValue(field::kSzoveg, text);
+  if (useUpdateRowFlags)
+    UpdateRowFlags();
+  else
+    files::UpdateRowFlagFields(program_);
+  if (clearInternal)
+    program_.state.InternalUpdate = false;
+  cds.Post();
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+void TFelirat::SetRowText2(std::string_view text, bool doEdit, bool clearInternal,
+                           bool useUpdateRowFlags) {
+  if (doEdit)
+    cds.Edit();
+  cds.SetValue(field::kSzoveg2, text);
+  if (useUpdateRowFlags)
+    UpdateRowFlags();
+  else
+    files::UpdateRowFlagFields(program_);
+  if (clearInternal)
+    program_.state.InternalUpdate = false;
+  cds.Post();
+}
+
+void TFelirat::UpdateRowFlags() {
+  shell::SharedState& state = program_.state;
+  SplitLineLengths(cds.Value(field::kSzoveg));
+  const RowFlags flags = MeasureRowFlags(state.LineLengths, LetterLimit());
+  // Writing a field must not move the user's caret in the text box.
+  auto write_keeping_caret = [this](int index, bool on) {
+    const int caret = szoveg.SelStart();
+    cds.SetValue(index, FlagValue(on));
+    szoveg.SetSelStart(caret);
+  };
+  const bool was_long = cds.Value(field::kBetu38) == "t";
+  if (flags.long_line != was_long) {
+    write_keeping_caret(field::kBetu38, flags.long_line);
+    state.LongLineRowCount += flags.long_line ? 1 : -1;
+  }
+  const bool was_many = cds.Value(field::kSor3) == "t";
+  if (flags.many_lines != was_many) {
+    write_keeping_caret(field::kSor3, flags.many_lines);
+    state.ManyLineRowCount += flags.many_lines ? 1 : -1;
+  }
+  ShowFlagCounters();
+}
+
+void TFelirat::ShowFlagCounters() {
+  Lbetu.SetCaption("(" + text::IntToStr(program_.state.LongLineRowCount) + ")");
+  Lsor.SetCaption("(" + text::IntToStr(program_.state.ManyLineRowCount) + ")");
+}
+
+void TFelirat::SplitLineLengths(std::string_view text) {
+  program_.state.LineLengths = editor::SplitLineLengths(text);
+}
+
+void TFelirat::ShowTextInMemo1(std::string_view text) {
+  szoveg.SetText(RowTextToMemoText(text) + "\r\n");
+  SplitLineLengths(text);
+  sordarab.SetCaption(LetterCountLabel(text));
+}
+
+void TFelirat::ShowTextInMemo2(std::string_view text) {
+  szoveg2.SetText(RowTextToMemoText(text) + "\r\n");
+  SplitLineLengths(text);
+  sordarab2.SetCaption(LetterCountLabel(text));
+}
+
+namespace {
+
+void DropTrailingBreak(ui::Memo& memo) {
+  std::string text = memo.Text();
+  text.erase(text.size() >= 2 ? text.size() - 2 : 0);
+  memo.SetText(text);
+  memo.SetSelStart(0);
+}
+
+}  // namespace
+
+void TFelirat::TrimMemo1() {
+  DropTrailingBreak(szoveg);
+}
+
+void TFelirat::TrimMemo2() {
+  DropTrailingBreak(szoveg2);
+}
+
+void TFelirat::ShowTimeDifference() {
+  const std::string& base = beosztas.Text();
+  if (base == "Frame") {
+    const bool row_numbers = text::TryStrToInt(cds.Value(field::kKezdes)).has_value() &&
+                             text::TryStrToInt(cds.Value(field::kBefejezes)).has_value();
+    const auto start = text::TryStrToInt(kezdes.Text());
+    const auto end = text::TryStrToInt(befejezes.Text());
+    if (!row_numbers || !start || !end) {
+      kulonbseg.SetText("");
+      return;
+    }
+    const int64_t difference = int64_t{*end} - *start;
+    kulonbseg.SetText(text::IntToStr(difference));
+    kulonbseg.SetColor(difference < 0 ? ui::colors::kRed : ui::colors::kWhite);
+  } else if (base == "Time") {
+    const int64_t difference = timecode::TimeCodeToMs(cds.Value(field::kBefejezes)) -
+                               timecode::TimeCodeToMs(cds.Value(field::kKezdes));
+    const std::string shown = timecode::MsToTimeCode(std::llabs(difference));
+    kulonbseg.SetText(difference < 0 ? "-" + shown : shown);
+    kulonbseg.SetColor(difference < 0 ? ui::colors::kRed : ui::colors::kWhite);
+  }
+}
+
+void TFelirat::ApplyEditedTimes() {
+  bool passed = false;
+  if (beosztas.Text() == "Time") {
+    passed = shell::ShowCheck(program_, timecode::ValidateTimeCode(kezdes.Text())) &&
+             shell::ShowCheck(program_, timecode::ValidateTimeCode(befejezes.Text()));
+  } else {
+    passed = shell::ShowCheck(program_,
+                              timecode::ValidateTwoFrameNumbers(kezdes.Text(), befejezes.Text()));
+  }
+  if (passed) {
+    shell::InternalUpdateGuard guard(program_.state);
+    cds.Edit();
+    cds.SetValue(field::kKezdes, kezdes.Text());
+    cds.SetValue(field::kBefejezes, befejezes.Text());
+    cds.Post();
+    Bmentes.SetEnabled(true);
+    Mentes1.SetEnabled(true);
+    Bertek.SetEnabled(false);
+  }
+  ShowTimeDifference();
+}
+
+void TFelirat::SetTimeBaseLimits(std::string_view time_base) {
+  int max_length = 0;
+  if (time_base == "Time") {
+    Emodositas.SetText(timecode::kZeroTimeCode);
+    max_length = 12;
+  } else if (time_base == "Frame") {
+    Emodositas.SetText("0");
+    max_length = 6;
+  } else {
+    return;
+  }
+  Emodositas.SetMaxLength(max_length);
+  kezdes.SetMaxLength(max_length);
+  befejezes.SetMaxLength(max_length);
+}
+
+void TFelirat::EditorOneTextLayout() {
+  szoveg.SetLeft(kOneTextLeft);
+  Lkarakter.SetLeft(kOneTextLeft);
+  sordarab.SetLeft(kOneTextLeft + kLabelOffset);
+  szoveg2.SetVisible(false);
+  szoveg2.ClearLines();
+  Lkarakter2.SetVisible(false);
+  sordarab2.SetVisible(false);
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&Llsor, &Esorszam, &Lkezdes, &kezdes, &Lbefejezes,
+                                           &befejezes, &Lkulonbseg, &kulonbseg, &Bertek}) {
+    control->SetVisible(true);
+  }
+}
+
+void TFelirat::EditorTwoTextLayout() {
+  szoveg.SetLeft(kTwoTextLeft);
+  Lkarakter.SetLeft(kTwoTextLeft);
+  sordarab.SetLeft(kTwoTextLeft + kLabelOffset);
+  szoveg2.SetLeft(kOneTextLeft);
+  szoveg2.SetVisible(true);
+  szoveg2.ClearLines();
+  Lkarakter2.SetVisible(true);
+  sordarab2.SetVisible(true);
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&Llsor, &Esorszam, &Lkezdes, &kezdes, &Lbefejezes,
+                                           &befejezes, &Lkulonbseg, &kulonbseg, &Bertek}) {
+    control->SetVisible(false);
+  }
+}
+
+void TFelirat::UpdateFormatChecks() {
+  if (cds.IsEmpty())
+    return;
+  const std::string text = cds.Value(field::kSzoveg);
+  const bool italic_open = Holds(text, "<i>");
+  const bool italic_close = Holds(text, "</i>");
+  dolt.SetChecked(italic_open && italic_close);
+  dolt2.SetChecked(italic_open && !italic_close);
+  Vastagitott.SetChecked(Holds(text, "<b>") && Holds(text, "</b>"));
+  Alahuzott.SetChecked(Holds(text, "<u>") && Holds(text, "</u>"));
+}
+
+void TFelirat::UpdateFormatChecks2() {
+  if (cds.IsEmpty())
+    return;
+  const std::string text = cds.Value(field::kSzoveg2);
+  doltSz2.SetChecked(Holds(text, "<i>") && Holds(text, "</i>"));
+}
+
+void TFelirat::dsDataChange(int /*field*/) {
+  if (program_.state.InternalUpdate)
+    return;
+  LoadRowIntoEditor();
+  UpdateFormatChecks();
+  if (RB1.Checked() && CBracs.Checked())
+    szoveg.SetFocus();
+}
+
+void TFelirat::dsUpdateData() {
+  if (program_.state.InternalUpdate)
+    return;
+  LoadRowIntoEditor();
+  UpdateFormatChecks();
+}
+
+void TFelirat::BertekClick() {
+  ApplyEditedTimes();
+  racs.SetFocus();
+}
+
+}  // namespace editor

@@ -1,0 +1,48 @@
+// The editor's save commands: "Mentés", "Mentés Más Néven", "Másik felirat mentése", and the
+// save that "Igen" to the exit question runs.
+#include "editor/felirat.h"
+#include "files/saving.h"
+#include "shell/program.h"
+
+namespace editor {
+
+void TFelirat::Mentes1Click() {
+  const int row = cds.RecNo();
+  if (!Efilenev.Text().empty())
+    files::SaveMainSubtitle(program_, "nem", false);
+  else
+    files::SaveMainSubtitle(program_, "igen", true);
+  cds.SetRecNo(row);
+  const std::string& layout = program_.state.ScreenLayout;
+  const int rows = cds.RecordCount();
+  if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+    racs.ShowVerticalScrollBar(false);
+  racs.SetFocus();
+}
+
+void TFelirat::BmentesClick() {
+  kulonbseg.SetText("");
+  Esorszam.SetText("");
+  files::SaveMainSubtitle(program_, "igen", true);
+}
+
+void TFelirat::MentesMFClick() {
+  files::SaveSecondSubtitle(program_);
+}
+
+void TFelirat::WireOpenAndSaveCommands() {
+  Btallozas.OnClick = [this] { BtallozasClick(); };
+  Megnyit1.OnClick = [this] { BtallozasClick(); };
+  Masikfelirat.OnClick = [this] { MasikfeliratClick(); };
+  Bmentes.OnClick = [this] { Mentes1Click(); };
+  Mentes1.OnClick = [this] { Mentes1Click(); };
+  BMMN.OnClick = [this] { BmentesClick(); };
+  MentM1.OnClick = [this] { BmentesClick(); };
+  MentesMF.OnClick = [this] { MentesMFClick(); };
+  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+  program_.SaveMainSubtitleOnExit = [this] {
+    return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? "igen" : "nem", true);
+  };
+}
+
+}  // namespace editor

@@ -1,0 +1,186 @@
+#include "files/line_parsers.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "platform/text/text.h"
+
+namespace files {
+
+namespace {
+
+// The character at a 1-based position; NUL outside the line.
+char At(std::string_view line, int pos) {
+  return pos >= 1 && static_cast<std::size_t>(pos) <= line.size()
+             ? line[static_cast<std::size_t>(pos - 1)]
+             : '\0';
+}
+
+bool HasTimeLineFrame(std::string_view line) {
+  return line.size() >= kTimeLineLength && At(line, 3) == ':' && At(line, 6) == ':' &&
+         At(line, 20) == ':' && At(line, 23) == ':' && At(line, 14) == '-' && At(line, 15) == '-' &&
+         At(line, 16) == '>';
+}
+
+bool IsWideSeparator(char ch) {
+  return ch == ',' || ch == '.' || ch == ':';
+}
+
+bool IsNarrowSeparator(char ch) {
+  return ch == ',' || ch == ':';
+}
+
+// Removes the blank at `pos` (0-based) when `pattern` is found; the blank is pattern[blank].
+bool DropFirstBlank(std::string& text, std::string_view pattern, std::size_t blank) {
+  const std::size_t found = text.find(pattern);
+  if (found == std::string::npos)
+    return false;
+  text.erase(found + blank, 1);
+  return true;
+}
+
+}  // namespace
+
+bool IsWideTimeLine(std::string_view line) {
+  return HasTimeLineFrame(line) && IsWideSeparator(At(line, 9)) && IsWideSeparator(At(line, 26));
+}
+
+bool IsNarrowTimeLine(std::string_view line) {
+  return HasTimeLineFrame(line) && IsNarrowSeparator(At(line, 9)) &&
+         IsNarrowSeparator(At(line, 26));
+}
+
+TimeLineTimes ReadTimeLine(std::string_view line) {
+  // hh?mm?ss?mmm from `first` (1-based), the separators written as ":" ":" ",".
+  auto time_at = [line](int first) {
+    std::string time(12, '\0');
+    for (int i = 0; i < 12; ++i)
+      time[static_cast<std::size_t>(i)] = At(line, first + i);
+    time[2] = ':';
+    time[5] = ':';
+    time[8] = ',';
+    return time;
+  };
+  return {time_at(1), time_at(18)};
+}
+
+bool IsFrameValue(std::string_view value) {
+  if (value.empty())
+    return false;
+  std::int64_t number = 0;
+  for (char ch : value) {
+    if (ch < '0' || ch > '9')
+      return false;
+    number = number * 10 + (ch - '0');
+    if (number > std::numeric_limits<std::int32_t>::max())
+      return false;
+  }
+  return true;
+}
+
+FrameLine ParseFrameLine(std::string_view line) {
+  FrameLine result;
+  if (line.empty() || line.front() != '{')
+    return result;
+  result.shape = FrameLineShape::kNoFrame;
+  std::string value;
+  int braces = 0;
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    const char ch = line[i];
+    if (ch == '{')
+      continue;
+    if (ch != '}') {
+      value += ch;
+      continue;
+    }
+    if (!IsFrameValue(value)) {
+      result = FrameLine{};
+      return result;
+    }
+    ++braces;
+    if (braces == 1) {
+      result.start = std::move(value);
+      result.shape = FrameLineShape::kStartOnly;
+      value.clear();
+    } else {
+      result.end = std::move(value);
+      result.text = std::string(line.substr(i + 1));
+      result.shape = FrameLineShape::kStartAndEnd;
+      break;
+    }
+  }
+  return result;
+}
+
+std::optional<TimeLineTimes> ReadSubViewerTimes(std::string_view line) {
+  constexpr std::size_t kFormLength = 23;
+  if (line.size() < kFormLength || At(line, 3) != ':' || At(line, 6) != ':' ||
+      At(line, 15) != ':' || At(line, 18) != ':' || At(line, 9) != '.' || At(line, 21) != '.' ||
+      At(line, 12) != ',') {
+    return std::nullopt;
+  }
+  return TimeLineTimes{text::Copy(line, 1, 8) + "," + text::Copy(line, 10, 2) + "0",
+                       text::Copy(line, 13, 8) + "," + text::Copy(line, 22, 2) + "0"};
+}
+
+std::string ReplaceBrTags(std::string_view text) {
+  constexpr std::string_view kTag = "[br]";
+  std::string result;
+  result.reserve(text.size());
+  std::size_t from = 0;
+  for (std::size_t found = text.find(kTag); found != std::string_view::npos;
+       found = text.find(kTag, from)) {
+    result.append(text.substr(from, found - from));
+    result += '|';
+    from = found + kTag.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+bool TrimSubtitleText(std::string& text) {
+  bool changed = DropFirstBlank(text, "  ", 0);
+  changed = DropFirstBlank(text, " ,", 0) || changed;
+  changed = DropFirstBlank(text, " |", 0) || changed;
+  changed = DropFirstBlank(text, "| ", 1) || changed;
+  return changed;
+}
+
+void TrimSubtitleTextFully(std::string& text) {
+  // Most texts need nothing: look at the blanks only.
+  bool needed = false;
+  for (std::size_t blank = text.find(' '); blank != std::string::npos && !needed;
+       blank = text.find(' ', blank + 1)) {
+    const char next = blank + 1 < text.size() ? text[blank + 1] : '\0';
+    needed = next == ' ' || next == ',' || next == '|' || (blank > 0 && text[blank - 1] == '|');
+  }
+  if (!needed)
+    return;
+  // Blanks are only ever removed, never moved, so each run of blanks is judged alone by the
+  // characters around it.
+  std::string result;
+  result.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] != ' ') {
+      result += text[i++];
+      continue;
+    }
+    std::size_t run_end = i;
+    while (run_end < text.size() && text[run_end] == ' ')
+      ++run_end;
+    const bool after_bar = !result.empty() && result.back() == '|';
+    const bool before_mark =
+        run_end < text.size() && (text[run_end] == ',' || text[run_end] == '|');
+    if (!after_bar && !before_mark)
+      result += ' ';
+    i = run_end;
+  }
+  text = std::move(result);
+}
+
+std::string ShortenForDisplay(std::string_view text) {
+  return std::string(text.substr(0, 9)) + "...";
+}
+
+}  // namespace files

@@ -1,0 +1,231 @@
+#include "files/open_flow.h"
+
+#include <initializer_list>
+#include <vector>
+
+#include "editor/felirat.h"
+#include "files/kereses.h"
+#include "files/read_into_editor.h"
+#include "files/reader.h"
+#include "files/subtitle_kind.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+
+namespace files {
+
+namespace {
+
+using Controls = std::initializer_list<ui::Control*>;
+using MenuItems = std::initializer_list<ui::MenuItem*>;
+
+void Enable(Controls controls, bool on) {
+  for (ui::Control* control : controls)
+    control->SetEnabled(on);
+}
+
+void Enable(MenuItems items, bool on) {
+  for (ui::MenuItem* item : items)
+    item->SetEnabled(on);
+}
+
+void Enable(const std::vector<ui::MenuItem*>& items, bool on) {
+  for (ui::MenuItem* item : items)
+    item->SetEnabled(on);
+}
+
+std::vector<ui::MenuItem*> StyleItems(editor::TFelirat& f) {
+  return {&f.dolt, &f.dolt2, &f.Vastagitott, &f.Alahuzott, &f.osszesel};
+}
+
+std::vector<ui::MenuItem*> GridItems(editor::TFelirat& f) {
+  return {&f.soreleRacs,     &f.sormogeRacs, &f.sor5mogeRacs, &f.SorTorlese,
+          &f.Tobbsortorlese, &f.Kivagas,     &f.Masolas};
+}
+
+// The grid for the text about to be read (the reader empties the table for a main text and
+// starts a second text on the first row).
+void PrepareGrid(shell::Program& program, bool second_text) {
+  editor::TFelirat& f = *program.Felirat;
+  const int text_column = f.racs.ColumnOfField("Szoveg");
+  const int second_column = f.racs.ColumnOfField("Szoveg2");
+  if (second_text) {
+    f.racs.SetColumnVisible(second_column, true);
+    f.racs.SetColumnWidth(second_column, 254);
+    f.racs.SetColumnWidth(text_column, 254);
+    SetGridRowSelect(program, false);
+    f.Mov.SetVisible(true);
+    f.movm.SetVisible(true);
+  } else {
+    if (f.racs.Column(second_column).visible) {
+      f.racs.SetColumnVisible(second_column, false);
+      f.racs.SetColumnWidth(text_column, 510);
+    }
+    SetGridRowSelect(program, true);
+    f.Mov.SetVisible(false);
+    f.movm.SetVisible(false);
+  }
+}
+
+// A file that was read: editing on, the features of its time base on.
+void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modified) {
+  editor::TFelirat& f = *program.Felirat;
+  f.LoadRowIntoEditor();
+  f.UpdateFormatChecks();
+  EnableEditingControls(program);
+  // A second text leaves the main text's modified state as it was.
+  if (second_text && was_modified) {
+    f.Bmentes.SetEnabled(true);
+    f.Mentes1.SetEnabled(true);
+  }
+  if (program.Kereses->ReadErrorsListed) {
+    f.Bmentes.SetEnabled(true);
+    f.Mentes1.SetEnabled(true);
+  }
+  if (f.cds.IsEmpty()) {
+    Enable(Controls{&f.Btorles, &f.Belemoge, &f.BTorlesTobb}, false);
+  } else {
+    Enable(Controls{&f.Btorles, &f.Belemoge, &f.BTorlesTobb, &f.Esorszam, &f.Bvegelso, &f.mpm},
+           true);
+    Enable(MenuItems{&f.BeKeEr, &f.BeBeEr, &f.Masikfelirat}, true);
+    Enable(StyleItems(f), true);
+    Enable(GridItems(f), true);
+    if (second_text) {
+      f.MentesMF.SetEnabled(true);
+      f.EditorTwoTextLayout();
+    } else {
+      f.EditorOneTextLayout();
+    }
+    const bool time_based = program.state.CurrentTimeBase == "Time";
+    Enable(MenuItems{&f.BAtfedes, &f.agressziv, &f.Szinezes38, &f.Szinezes3}, time_based);
+    Enable(Controls{&f.Cbtobb, &f.CB3sor, &f.SEbetu, &f.BTobbCheck, &f.B12, &f.B22, &f.B21},
+           time_based);
+  }
+  Enable(Controls{&f.Bbeszuras, &f.cburessor}, true);
+  program.state.StartState = "felvitt";
+  program.state.OpenMode = "megnyitas";
+  f.BMMN.SetEnabled(true);
+  f.racs.SetFocus();
+}
+
+// A file of no usable kind: editing off. A refused main text can no longer be saved over
+// the file it came from.
+void DisableAfterRefusal(shell::Program& program, bool second_text) {
+  editor::TFelirat& f = *program.Felirat;
+  f.szoveg.SetText("");
+  f.kezdes.SetText("");
+  f.befejezes.SetText("");
+  f.RB1.SetEnabled(false);
+  f.Fszazalek.SetVisible(false);
+  f.Batvaltas.SetEnabled(false);
+  Enable(StyleItems(f), false);
+  Enable(GridItems(f), false);
+  f.Beillesztes.SetEnabled(false);
+  program.state.TextClipboard.clear();
+  Enable(Controls{&f.Esorszam, &f.Cbtobb, &f.CB3sor, &f.SEbetu, &f.BTobbCheck, &f.B12, &f.B22,
+                  &f.B21, &f.Bvegelso, &f.mpm},
+         false);
+  if (second_text) {
+    f.MentesMF.SetEnabled(false);
+  } else {
+    Enable(Controls{&f.Bmentes, &f.BMMN}, false);
+    Enable(MenuItems{&f.Mentes1, &f.MentM1}, false);
+  }
+  ShowUnusableFileMessage(program);
+}
+
+}  // namespace
+
+std::string OpenWindowFilter(bool opening_second_text, std::string_view time_base) {
+  if (!opening_second_text)
+    return "Feliratok (*.srt,*.sub)|*.srt;*.sub";
+  return time_base == "Time" ? "Feliratok (*.srt)|*.srt" : "Feliratok (*.sub)|*.sub";
+}
+
+bool GridNeedsScrollBar(std::string_view screen_layout, int row_count) {
+  if (screen_layout == "1280x1024")
+    return row_count > 37;
+  if (screen_layout == "1024x768")
+    return row_count > 15;
+  if (screen_layout == "800x600")
+    return row_count > 10;
+  return false;
+}
+
+bool FitsAsSecondText(std::string_view kind, std::string_view time_base) {
+  if (kind == "1")
+    return time_base == "Frame";
+  if (kind == "2" || kind == "3")
+    return time_base == "Time";
+  return false;
+}
+
+void SetGridRowSelect(shell::Program& program, bool on) {
+  program.Felirat->racs.SetRowSelect(on);
+}
+
+void UpdateGridScrollBar(shell::Program& program) {
+  editor::TFelirat& f = *program.Felirat;
+  const std::string& layout = program.state.ScreenLayout;
+  if (!f.cds.Active() || layout.empty())
+    return;
+  f.racs.ShowVerticalScrollBar(GridNeedsScrollBar(layout, f.cds.RecordCount()));
+}
+
+void AfterFileChosen(shell::Program& program, bool show_name) {
+  editor::TFelirat& f = *program.Felirat;
+  program.state.FileChosen = true;
+  if (show_name)
+    f.Efilenev.SetText(program.Kereses->e1.Text());
+  Enable(Controls{&f.racs, &f.Ekereses, &f.Bkeresok, &f.Bmodok, &f.BKreszletes, &f.Breszletes},
+         true);
+  Enable(MenuItems{&f.BMKeres, &f.BMReszker, &f.Mkercsere}, true);
+  f.RB1.SetEnabled(true);
+  f.RB1.SetChecked(true);
+}
+
+void EnableEditingControls(shell::Program& program) {
+  editor::TFelirat& f = *program.Felirat;
+  Enable(Controls{&f.kezdes, &f.befejezes, &f.szoveg, &f.kulonbseg, &f.Emodositas, &f.Bmodok},
+         true);
+  f.Bmentes.SetEnabled(false);
+  f.Mentes1.SetEnabled(false);
+  Enable(Controls{&f.Breszletes, &f.BKreszletes, &f.Batvaltas, &f.BFPS}, true);
+  f.RB1.SetChecked(true);
+  Enable(Controls{&f.BTobbGomb, &f.Bvonal, &f.Blista, &f.Bov, &f.Bovm, &f.BOsszes, &f.L05, &f.Boh},
+         true);
+  f.Belso.SetVisible(true);
+  f.Butolso.SetVisible(true);
+  f.beosztas.SetEnabled(true);
+}
+
+void OpenSubtitleFile(shell::Program& program) {
+  shell::SharedState& state = program.state;
+  if (!state.FileChosen)
+    return;
+  editor::TFelirat& f = *program.Felirat;
+  const bool second_text = state.TextSlot == "2";
+  program.Kereses->megnyitas.SetEnabled(false);
+  state.ReadErrorDetail.clear();
+  state.InternalUpdate = true;
+  // A second text must be of the subtitle's own time base: anything else is refused before the
+  // rows or the controls are touched.
+  if (second_text && !FitsAsSecondText(DetectFileKind(state.CurrentFilePath), f.beosztas.Text())) {
+    ShowUnusableFileMessage(program);
+  } else {
+    ui::HourglassCursor hourglass(program.app);
+    const bool was_modified = f.Bmentes.Enabled();
+    if (program.app.GetScreen().Width() > 1024)
+      f.SetTop(10);
+    PrepareGrid(program, second_text);
+    if (IsEditorKind(ReadIntoEditor(program)))
+      EnableByTimeBase(program, second_text, was_modified);
+    else
+      DisableAfterRefusal(program, second_text);
+  }
+  program.Kereses->megnyitas.SetEnabled(true);
+  f.Fszazalek.SetVisible(false);
+  state.InternalUpdate = false;
+  UpdateGridScrollBar(program);
+}
+
+}  // namespace files

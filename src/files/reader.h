@@ -1,0 +1,38 @@
+// Reading a subtitle file into the editor's row table.
+//
+// ReadSubtitleFile reads a file as the main text of new rows, or, with TextSlot "2", as the
+// second text of the rows already there. It classifies the file by the first line that shows
+// a kind (subtitle_kind.h), reads it with the parser of its kind, repairs what it can, lists
+// every problem in the result list (shown at the end unless the editor's option "Beolvasáskor
+// a hibák ne jelenjenek meg" is ticked) and steps the editor's gauge a hundred times per file.
+//
+// The caller raises InternalUpdate and detaches the table's controls around it (see
+// read_into_editor.h for the sequence the open driver runs).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace shell {
+class Program;
+}
+
+namespace files {
+
+// Reads `file`; gives the kind code ("" when no kind was found or the file could not be read:
+// then ReadErrorDetail says why and nothing was read). `join_flag` is 0, or 1 while the
+// second part of a join is read: its rows are appended with their times moved so that the
+// first starts at the join window's start value, and the counters and the result list of
+// the first part are kept.
+std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::path& file,
+                             int join_flag);
+// Reads the file named by CurrentFilePath.
+std::string ReadSubtitleFile(shell::Program& program, int join_flag = 0);
+
+// The kind of a file's bytes, as ReadSubtitleFile would find it; touches no window.
+std::string DetectKindOfBytes(std::string_view bytes);
+// The kind of the file a shown path names ("" when it cannot be read); touches no window.
+std::string DetectFileKind(std::string_view shown_path);
+
+}  // namespace files

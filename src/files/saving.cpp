@@ -1,0 +1,227 @@
+#include "files/saving.h"
+
+#include <string>
+
+#include "editor/felirat.h"
+#include "files/document_path.h"
+#include "files/fileneve.h"
+#include "files/native_writers.h"
+#include "platform/desktop/atomic_writer.h"
+#include "shell/hibaki.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+
+namespace files {
+
+namespace {
+
+// Keeps the row table's attached controls from following the writer's walk.
+class ControlsDisabled {
+ public:
+  explicit ControlsDisabled(dataset::RowTable& table) : table_(table) { table_.DisableControls(); }
+  ~ControlsDisabled() { table_.EnableControls(); }
+  ControlsDisabled(const ControlsDisabled&) = delete;
+  ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+ private:
+  dataset::RowTable& table_;
+};
+
+// The progress gauge, shown while a writer walks the rows and hidden however it ends.
+class GaugeShown {
+ public:
+  GaugeShown(ui::Gauge& gauge, int row_count) : gauge_(gauge), step_(row_count / 100) {
+    gauge_.SetVisible(true);
+  }
+  ~GaugeShown() { gauge_.SetVisible(false); }
+  GaugeShown(const GaugeShown&) = delete;
+  GaugeShown& operator=(const GaugeShown&) = delete;
+
+  // Moves the gauge once per hundredth of the rows (from 100 rows on).
+  RowCounter Stepper() {
+    return [this](int counted) {
+      if (step_ > 0 && counted % step_ == 0)
+        gauge_.SetProgress(counted / step_);
+    };
+  }
+
+ private:
+  ui::Gauge& gauge_;
+  int step_;
+};
+
+struct SlotTarget {
+  std::string path;
+  std::string name;
+  int text_field;
+};
+
+SlotTarget TargetOf(const shell::SharedState& state, std::string_view slot) {
+  if (slot == "1")
+    return {state.CurrentFilePath, state.CurrentFileName, dataset::subtitle_field::kSzoveg};
+  return {state.SecondFilePath, state.SecondFileName, dataset::subtitle_field::kSzoveg2};
+}
+
+void SetSaveCommandsEnabled(editor::TFelirat& editor, bool enabled) {
+  editor.Bmentes.SetEnabled(enabled);
+  editor.Mentes1.SetEnabled(enabled);
+}
+
+// Writes the bytes whole; a failure is reported, and the main text stays marked modified.
+bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& target,
+             std::string_view bytes) {
+  if (desktop::WriteFileAtomic(PathOfText(target.path), bytes))
+    return true;
+  shell::ShowBox(program, "Írásvédett file!", shell::kIconError,
+                 "Írásvédett a következő file: " + target.name, "A kért mentés nem sikerült!", true,
+                 false, false);
+  if (slot == "1")
+    SetSaveCommandsEnabled(*program.Felirat, true);
+  return false;
+}
+
+void ShowSaved(shell::Program& program) {
+  shell::ShowBox(program, "Mentés", shell::kIconInfo, "A file-t elmentettem!", "", true, false,
+                 false, shell::BoxRole::kSaveConfirmation);
+}
+
+// Shows the file-name window for the editor; true when a name was accepted.
+bool AskFileName(shell::Program& program) {
+  program.state.FileDialogCaller = "Felirat";
+  program.Fileneve->ShowModal();
+  return !program.state.FileDialogPending;
+}
+
+std::string_view WantedExtension(const editor::TFelirat& editor) {
+  return editor.beosztas.Text() == "Time" ? ".srt" : ".sub";
+}
+
+bool WriteMainText(shell::Program& program) {
+  if (program.Felirat->beosztas.Text() == "Time")
+    return WriteSubRipFile(program, "1");
+  return WriteMicroDvdFile(program, "1");
+}
+
+void EmptyRowPanel(editor::TFelirat& editor) {
+  editor.szoveg.SetText("");
+  editor.kezdes.SetText("");
+  editor.befejezes.SetText("");
+}
+
+}  // namespace
+
+bool WriteMicroDvdFile(shell::Program& program, std::string_view slot) {
+  editor::TFelirat& editor = *program.Felirat;
+  const SlotTarget target = TargetOf(program.state, slot);
+  std::string bytes;
+  {
+    ControlsDisabled controls(editor.cds);
+    GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
+    shell::InternalUpdateGuard internal(program.state);
+    editor.cds.First();
+    bytes = MicroDvdBytes(RowsOfTable(editor.cds, target.text_field), gauge.Stepper());
+    editor.cds.First();
+  }
+  return PutFile(program, slot, target, bytes);
+}
+
+bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
+  editor::TFelirat& editor = *program.Felirat;
+  const SlotTarget target = TargetOf(program.state, slot);
+  const SubRipOptions options{.check_times = editor.MentAt.Checked(),
+                              .skip_empty_text = editor.UresNe.Checked()};
+  SubRipFile file;
+  {
+    ControlsDisabled controls(editor.cds);
+    GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
+    shell::InternalUpdateGuard internal(program.state);
+    editor.cds.First();
+    file = SubRipBytes(RowsOfTable(editor.cds, target.text_field), options, gauge.Stepper());
+    editor.cds.First();
+    editor.cds.MergeChangeLog();
+  }
+  if (!PutFile(program, slot, target, file.bytes))
+    return false;
+  shell::THibaki& list = *program.Hibaki;
+  list.ClearLines();
+  for (const std::string& line : file.report)
+    list.AddLine(line);
+  const std::string summary = SubRipSummaryLine(file);
+  if (!summary.empty()) {
+    shell::ShowBox(program, kSummaryCaption, shell::kIconInfo, summary, kSummaryLine2, true, false,
+                   false);
+  }
+  return true;
+}
+
+bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool show_message) {
+  editor::TFelirat& editor = *program.Felirat;
+  shell::SharedState& state = program.state;
+  const bool was_modified = editor.Bmentes.Enabled();
+  state.FileDialogPending = false;
+  state.FileDialogCaller = "Felirat";
+  state.TextSlot = "1";
+  EmptyRowPanel(editor);
+
+  if (ask_name == "igen")
+    AskFileName(program);
+
+  bool written = false;
+  if (!state.FileDialogPending) {
+    SetSaveCommandsEnabled(editor, false);
+    if (LowerCaseExtension(state.CurrentFilePath) == WantedExtension(editor)) {
+      written = WriteMainText(program);
+    } else {
+      state.FileDialogPending = true;
+      shell::ShowBox(program, "Eltérés!", shell::kIconInfo,
+                     "A file neve nem egyezik meg a típussal!", "Következmény: filenév bekérés",
+                     true, false, false);
+      if (AskFileName(program))
+        written = WriteMainText(program);
+    }
+    editor.Efilenev.SetText(state.CurrentFileName);
+    if (written && !state.FileDialogPending) {
+      editor.Mentes1.SetEnabled(false);
+      editor.Bertek.SetEnabled(false);
+      if (show_message)
+        ShowSaved(program);
+    }
+  }
+
+  if (state.FileDialogPending) {
+    if (was_modified && !editor.Bmentes.Enabled())
+      SetSaveCommandsEnabled(editor, true);
+    editor.LoadRowIntoEditor();
+    editor.Esorszam.Refresh();
+  }
+  return written && !state.FileDialogPending;
+}
+
+bool SaveSecondSubtitle(shell::Program& program) {
+  editor::TFelirat& editor = *program.Felirat;
+  shell::SharedState& state = program.state;
+  state.FileDialogPending = false;
+  state.FileDialogCaller = "Felirat";
+  state.TextSlot = "2";
+  EmptyRowPanel(editor);
+
+  if (!AskFileName(program)) {
+    editor.LoadRowIntoEditor();
+    return false;
+  }
+  bool written = false;
+  if (editor.beosztas.Text() == "Time") {
+    const int row = editor.cds.RecNo();
+    written = WriteSubRipFile(program, "2");
+    editor.cds.SetRecNo(row);
+  } else {
+    written = WriteMicroDvdFile(program, "2");
+  }
+  if (written) {
+    editor.Bertek.SetEnabled(false);
+    ShowSaved(program);
+  }
+  return written;
+}
+
+}  // namespace files

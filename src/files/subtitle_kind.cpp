@@ -1,0 +1,118 @@
+#include "files/subtitle_kind.h"
+
+#include "editor/felirat.h"
+#include "platform/text/text.h"
+#include "shell/program.h"
+
+namespace files {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+
+bool HasNul(std::string_view line) {
+  return line.find('\0') != std::string_view::npos;
+}
+
+bool IsSurrogate(char32_t unit) {
+  return unit >= 0xD800 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
+bool IsEditorKind(std::string_view kind) {
+  return kind == kFrameKind || kind == kSubRipKind || kind == kUnicodeSubRipKind;
+}
+
+bool IsSubViewerTimeLine(std::string_view line) {
+  constexpr std::size_t kFormLength = 23;
+  if (line.size() < kFormLength)
+    return false;
+  auto at = [line](int pos) { return text::CharAt(line, pos); };
+  return at(3) == ':' && at(6) == ':' && at(15) == ':' && at(18) == ':' && at(9) == '.' &&
+         at(21) == '.' && at(12) == ',';
+}
+
+bool IsWholeNumber(std::string_view line) {
+  // The common case, a block number, without the full parse.
+  constexpr std::size_t kSureDigits = 9;
+  if (!line.empty() && line.size() <= kSureDigits &&
+      line.find_first_not_of("0123456789") == std::string_view::npos) {
+    return true;
+  }
+  return text::TryStrToInt(line).has_value();
+}
+
+bool IsUtf16LeLine(std::string_view line) {
+  return line.starts_with(kUtf16LeBom) && HasNul(line);
+}
+
+std::string_view StripUtf8Bom(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom))
+    bytes.remove_prefix(kUtf8Bom.size());
+  return bytes;
+}
+
+std::string DecodeUtf16Le(std::string_view bytes) {
+  std::string decoded;
+  decoded.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const char32_t unit = static_cast<unsigned char>(bytes[i]) |
+                          (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
+    if (unit == 0 || unit == 0xFEFF)
+      continue;
+    if (IsSurrogate(unit)) {
+      // A pair stands for one character beyond the code page; a lone half for a broken one.
+      const bool high = unit < 0xDC00;
+      if (high && i + 3 < bytes.size()) {
+        const char32_t next =
+            static_cast<unsigned char>(bytes[i + 2]) |
+            (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 3])) << 8);
+        if (next >= 0xDC00 && next <= 0xDFFF)
+          i += 2;
+      }
+      decoded += '?';
+      continue;
+    }
+    decoded += static_cast<char>(text::FromUnicode(unit));
+  }
+  return decoded;
+}
+
+std::string ClassifySubtitleLine(std::string_view line) {
+  if (line.empty())
+    return "";
+  if (line.front() == '{')
+    return std::string(kFrameKind);
+  if (!HasNul(line)) {
+    if (IsSubViewerTimeLine(line))
+      return std::string(kSubViewerKind);
+    if (IsWholeNumber(line))
+      return std::string(kSubRipKind);
+    return "";
+  }
+  if (!line.starts_with(kUtf16LeBom))
+    return "";
+  std::string decoded = DecodeUtf16Le(line.substr(kUtf16LeBom.size()));
+  if (decoded.ends_with('\r'))
+    decoded.pop_back();
+  return std::string(IsWholeNumber(decoded) ? kUnicodeSubRipKind : kSubViewerKind);
+}
+
+std::string DetectSubtitleKind(shell::Program& program, std::string_view line) {
+  std::string kind = ClassifySubtitleLine(line);
+  std::string_view time_base;
+  if (kind == kFrameKind)
+    time_base = "Frame";
+  else if (kind == kSubRipKind || kind == kUnicodeSubRipKind)
+    time_base = "Time";
+  if (!time_base.empty()) {
+    editor::TFelirat& editor = *program.Felirat;
+    editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
+    editor.SetTimeBaseLimits(time_base);
+  }
+  return kind;
+}
+
+}  // namespace files

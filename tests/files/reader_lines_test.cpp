@@ -1,0 +1,212 @@
+// The line shapes and text rules of the readers, without a window.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/line_parsers.h"
+#include "files/reader.h"
+#include "files/subtitle_kind.h"
+
+namespace files {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(SubtitleKind, OneLine) {
+  struct Case {
+    std::string line;
+    std::string kind;
+  };
+  const std::vector<Case> cases = {
+      {"", ""},
+      {"{1}{2}x", "1"},
+      {"{", "1"},
+      {"1", "2"},
+      {" 12", "2"},
+      {"+5", "2"},
+      {"$1F", "2"},
+      {"0x1f", "2"},
+      {"12a", ""},
+      {"2147483648", ""},  // beyond 32 bits
+      {"00:00:01.50,00:00:03.00", "4"},
+      {"00:00:01.50,00:00:03.0", ""},  // too short for the time form
+      {"00:00:01,500 --> 00:00:02,000", ""},
+      {"\xFF\xFE"
+       "1\0"s,
+       "3"},
+      {"\xFF\xFE"
+       "1\0\r\0"s,
+       "3"},  // the CR of CR LF does not hide the number
+      {"\xFF\xFE"
+       "x\0"s,
+       "4"},
+      {"a\0b"s, ""},
+      {"\xEF\xBB\xBF"
+       "1",
+       ""},  // a byte-order mark is taken off the file, not the line
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ClassifySubtitleLine(c.line), c.kind) << c.line;
+}
+
+TEST(SubtitleKind, WholeFile) {
+  struct Case {
+    std::string bytes;
+    std::string kind;
+  };
+  const std::vector<Case> cases = {
+      {"", ""},
+      {"\r\n\r\nhello\r\n", ""},
+      {"\r\n{10}{20}x\r\n", "1"},
+      {"\xEF\xBB\xBF"
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\n",
+       "2"},
+      {"text\n7\n", "2"},
+      {"\xFF\xFE"
+       "1\0\r\0\n\0"s,
+       "3"},
+      {"\xFF\xFE"
+       "a\0\r\0\n\0"s,
+       "4"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DetectKindOfBytes(c.bytes), c.kind) << c.bytes;
+}
+
+TEST(Utf16Le, DecodesToWindows1250) {
+  struct Case {
+    std::string bytes;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"A\0"s, "A"},
+      {"\x51\x01\x71\x01"s, "\xF5\xFB"},  // ő ű
+      {"\xE1\0\xE9\0"s, "\xE1\xE9"},      // á é
+      {"\x3D\xD8\x00\xDE"
+       "b\0"s,
+       "?b"},  // a character beyond the code page
+      {"\x00\xDC"
+       "a\0"s,
+       "?a"},              // half of a pair
+      {"\x00\x4E"s, "?"},  // U+4E00
+      {"a\0\0\0\xFF\xFE"
+       "b\0"s,
+       "ab"},  // NUL and a stray byte-order mark
+      {"a\0\r\0\n\0"s, "a\r\n"},
+      {"a\0b"s, "a"},  // a last odd byte
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DecodeUtf16Le(c.bytes), c.text);
+}
+
+TEST(TimeLine, Shapes) {
+  struct Case {
+    std::string line;
+    bool wide;
+    bool narrow;
+  };
+  const std::vector<Case> cases = {
+      {"00:00:01,000 --> 00:00:02,000", true, true},
+      {"00:00:01:000 --> 00:00:02:000", true, true},
+      {"00:00:01.000 --> 00:00:02.000", true, false},
+      {"00:00:01,000 --> 00:00:02.000", true, false},
+      {"00:00:01,000 --> 00:00:02,000 X1:1", true, true},
+      {"00:00:01;000 --> 00:00:02,000", false, false},
+      {"00:00:01,000 -> 00:00:02,000", false, false},
+      {"00:00:01,000 --> 00:00:02,00", false, false},  // too short to hold the end
+      {"00:00:01,000 --> 00:00:02,", false, false},
+      {"00:00:01,000 -->", false, false},
+      {"", false, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsWideTimeLine(c.line), c.wide) << c.line;
+    EXPECT_EQ(IsNarrowTimeLine(c.line), c.narrow) << c.line;
+  }
+  const TimeLineTimes times = ReadTimeLine("00:00:01.500 --> 00:00:02:250");
+  EXPECT_EQ(times.start, "00:00:01,500");
+  EXPECT_EQ(times.end, "00:00:02,250");
+}
+
+TEST(FrameLine, Parses) {
+  using Shape = FrameLineShape;
+  struct Case {
+    std::string line;
+    Shape shape;
+    std::string start;
+    std::string end;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"{10}{20}Hello|World", Shape::kStartAndEnd, "10", "20", "Hello|World"},
+      {"{{10}{20}x", Shape::kStartAndEnd, "10", "20", "x"},
+      {"{10}{20}{y:i}a}b", Shape::kStartAndEnd, "10", "20", "{y:i}a}b"},
+      {"{10}{20}", Shape::kStartAndEnd, "10", "20", ""},
+      {"{10}", Shape::kStartOnly, "10", "", ""},
+      {"{10}tail", Shape::kStartOnly, "10", "", ""},
+      {"{10", Shape::kNoFrame, "", "", ""},
+      {"10}{20}x", Shape::kRefused, "", "", ""},
+      {"", Shape::kRefused, "", "", ""},
+      {"{x}{20}a", Shape::kRefused, "", "", ""},
+      {"{10}{2 0}a", Shape::kRefused, "", "", ""},
+      {"{}{20}a", Shape::kRefused, "", "", ""},
+      {"{-5}{20}a", Shape::kRefused, "", "", ""},
+      {"{2147483647}{2147483648}a", Shape::kRefused, "", "", ""},
+  };
+  for (const Case& c : cases) {
+    const FrameLine frame = ParseFrameLine(c.line);
+    EXPECT_EQ(frame.shape, c.shape) << c.line;
+    EXPECT_EQ(frame.start, c.start) << c.line;
+    EXPECT_EQ(frame.end, c.end) << c.line;
+    EXPECT_EQ(frame.text, c.text) << c.line;
+  }
+}
+
+TEST(SubViewer, TimesAndBreaks) {
+  const std::optional<TimeLineTimes> times = ReadSubViewerTimes("00:00:01.50,00:00:03.00");
+  ASSERT_TRUE(times);
+  EXPECT_EQ(times->start, "00:00:01,500");
+  EXPECT_EQ(times->end, "00:00:03,000");
+  EXPECT_FALSE(ReadSubViewerTimes("00:00:01.50,00:00:03.0"));
+  EXPECT_FALSE(ReadSubViewerTimes("00:00:01,50,00:00:03.00"));
+
+  EXPECT_EQ(ReplaceBrTags("A[br]B[br][br]C"), "A|B||C");
+  EXPECT_EQ(ReplaceBrTags("[br"), "[br");
+}
+
+TEST(TrimSubtitleText, OneRoundAndUntilStable) {
+  struct Case {
+    std::string text;
+    std::string one_round;
+    std::string stable;
+  };
+  const std::vector<Case> cases = {
+      {"a  b", "a b", "a b"},         {"a    b", "a   b", "a b"},  {"a ,b", "a,b", "a,b"},
+      {"a   ,b", "a ,b", "a,b"},      {"a | b", "a|b", "a|b"},     {"a  |  b", "a| b", "a|b"},
+      {" a ", " a ", " a "},          {"|  |", "||", "||"},        {"a   |", "a |", "a|"},
+      {"x ,y ,z", "x,y ,z", "x,y,z"}, {"plain", "plain", "plain"},
+  };
+  for (const Case& c : cases) {
+    std::string once = c.text;
+    EXPECT_EQ(TrimSubtitleText(once), c.one_round != c.text) << c.text;
+    EXPECT_EQ(once, c.one_round) << c.text;
+
+    std::string repeated = c.text;
+    while (TrimSubtitleText(repeated)) {
+    }
+    std::string fully = c.text;
+    TrimSubtitleTextFully(fully);
+    EXPECT_EQ(repeated, c.stable) << c.text;
+    EXPECT_EQ(fully, c.stable) << c.text;
+  }
+}
+
+TEST(ShortenForDisplay, NineCharactersAndDots) {
+  EXPECT_EQ(ShortenForDisplay("Hello world!"), "Hello wor...");
+  EXPECT_EQ(ShortenForDisplay("Hi"), "Hi...");
+  EXPECT_EQ(ShortenForDisplay(""), "...");
+}
+
+}  // namespace
+}  // namespace files

@@ -1,0 +1,335 @@
+// Reading files of every kind: frame-based rows, the SubViewer pair, second texts, UTF-16LE
+// files, joins, the gauge, and files that cannot be read.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "files/ertek2cd.h"
+#include "files/kereses.h"
+#include "files/reader.h"
+#include "files/reader_rig.h"
+#include "platform/text/text.h"
+
+namespace files::testing {
+namespace {
+
+const std::string kFrameStop =
+    "message: Hiba | Hiba a file-ban! | Csak eddig tudtam betölteni a file-t!";
+
+TEST(FrameReader, Rows) {
+  struct Case {
+    std::string name;
+    std::string file;
+    std::vector<Row> rows;
+    bool stops;
+  };
+  const std::string long_line(38, 'x');
+  const std::vector<Case> cases = {
+      {"two rows",
+       "{10}{20}Hello|World\r\n{30}{40}x\r\n",
+       {{"10", "20", "Hello|World"}, {"30", "40", "x"}},
+       false},
+      {"braces doubled and kept in the text", "{{10}{20}{y:i}a\n", {{"10", "20", "{y:i}a"}}, false},
+      {"empty lines skipped",
+       "{10}{20}a\n\n{30}{40}b\n",
+       {{"10", "20", "a"}, {"30", "40", "b"}},
+       false},
+      {"a start only", "{10}\n{30}{40}x\n", {{"10", "", ""}, {"30", "40", "x"}}, false},
+      {"flags",
+       "{1}{2}a|b|c\n{3}{4}" + long_line + "\n",
+       {{"1", "2", "a|b|c", "", "t", ""}, {"3", "4", long_line, "", "", "t"}},
+       false},
+      {"a line without a brace stops", "{10}{20}a\nbad\n{30}{40}b\n", {{"10", "20", "a"}}, true},
+      {"a frame that is not a number stops",
+       "{10}{20}a\n{3x}{40}b\n{50}{60}c\n",
+       {{"10", "20", "a"}},
+       true},
+      {"an end frame beyond 32 bits stops",
+       "{10}{20}a\n{30}{99999999999}b\n",
+       {{"10", "20", "a"}},
+       true},
+      {"a first line that is not a frame line stops at once", "{x}{20}a\n{30}{40}b\n", {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderRig rig;
+    if (c.stops)
+      rig.ExpectMessage();
+    EXPECT_EQ(rig.Read(c.file), "1");
+    EXPECT_EQ(rig.Rows(), c.rows);
+    EXPECT_EQ(rig.Messages(),
+              c.stops ? std::vector<std::string>{kFrameStop} : std::vector<std::string>{});
+    EXPECT_EQ(rig.editor().beosztas.Text(), "Frame");
+    EXPECT_EQ(rig.state().CurrentTimeBase, "Frame");
+    EXPECT_EQ(rig.editor().kezdes.MaxLength(), 6);
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
+}
+
+TEST(FrameReader, CountersFollowTheFlags) {
+  ReaderRig rig;
+  rig.editor().SEbetu.SetValue(10);
+  rig.Read("{1}{2}0123456789|abc\n{3}{4}01234567890\n{5}{6}a|b|c|d\n");
+  EXPECT_EQ(rig.state().LongLineRowCount, 1);
+  EXPECT_EQ(rig.state().ManyLineRowCount, 1);
+  EXPECT_EQ(rig.editor().Lbetu.Caption(), "(1)");
+  EXPECT_EQ(rig.editor().Lsor.Caption(), "(1)");
+  // A new subtitle counts afresh.
+  rig.Read("{1}{2}a|b|c\n");
+  EXPECT_EQ(rig.state().LongLineRowCount, 0);
+  EXPECT_EQ(rig.state().ManyLineRowCount, 1);
+}
+
+TEST(SubViewerReader, PairsAreReadIntoRows) {
+  ReaderRig rig;
+  EXPECT_EQ(rig.Read("00:00:01.50,00:00:03.00\nA[br]B\n\n00:00:04.00,00:00:05.20\n\n\n"), "4");
+  EXPECT_EQ(rig.Rows(), (std::vector<Row>{{"00:00:01,500", "00:00:03,000", "A|B"},
+                                          {"00:00:04,000", "00:00:05,200", ""}}));
+  EXPECT_EQ(rig.editor().beosztas.Text(), "Time");
+  EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+TEST(SubViewerReader, WrongTimeLineStops) {
+  ReaderRig rig;
+  rig.ExpectMessage();
+  EXPECT_EQ(rig.Read("00:00:01.50,00:00:03.00\nA\n\n00:00:04,00,00:00:05.20\nB\n"), "4");
+  EXPECT_EQ(rig.Rows(), (std::vector<Row>{{"00:00:01,500", "00:00:03,000", "A"}}));
+  EXPECT_EQ(rig.Messages(), std::vector<std::string>{kFrameStop});
+  EXPECT_EQ(rig.state().ReadErrorDetail, "Az idő intervalluma rosszul van megadva a sorban!");
+}
+
+TEST(SubRipReader, Max2DropsLeadingBreaks) {
+  ReaderRig rig;
+  rig.editor().Max2.SetChecked(true);
+  rig.Read("1\n00:00:01,000 --> 00:00:02,000\n\nHello\n\n2\n00:00:03,000 --> 00:00:04,000\nX\n");
+  EXPECT_EQ(rig.Rows()[0].text, "Hello");
+  EXPECT_TRUE(rig.ListLines().empty());
+  EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+TEST(SubRipReader, OptionKeepsTheListHidden) {
+  ReaderRig rig;
+  rig.editor().Beolvas.SetChecked(true);
+  rig.Read("1\n00:00:01,000 --> 00:00:02,000\n Hi\n");
+  EXPECT_FALSE(rig.ListLines().empty());
+  EXPECT_TRUE(rig.program.Kereses->ReadErrorsListed);
+  EXPECT_TRUE(rig.Lines("list: ").empty());
+}
+
+// ---- UTF-16LE ----------------------------------------------------------------------------
+
+std::string Utf16Le(std::string_view cp1250, char32_t extra = 0) {
+  std::string bytes = "\xFF\xFE";
+  auto put = [&bytes](char32_t unit) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  };
+  for (char ch : cp1250) {
+    if (ch == '@' && extra != 0)
+      put(extra);
+    else
+      put(text::ToUnicode(static_cast<unsigned char>(ch)));
+  }
+  return bytes;
+}
+
+TEST(Utf16Reader, CrLfFileWithAccents) {
+  ReaderRig rig;
+  rig.ExpectList();
+  const std::string file = Utf16Le(
+      "1\r\n00:00:01,000 --> 00:00:02,000\r\nőrült ű @\r\n\r\n2\r\n00:00:03,000 --> "
+      "00:00:04,000\r\nB\r\n",
+      0x4E00);
+  EXPECT_EQ(rig.Read(file), "3");
+  EXPECT_EQ(rig.Rows(), (std::vector<Row>{{"00:00:01,000", "00:00:02,000", "őrült ű ?"},
+                                          {"00:00:03,000", "00:00:04,000", "B"}}));
+  const std::string bangs(49, '!');
+  EXPECT_EQ(rig.ListLines(), Entry({bangs, "Ez a felirat Unicode-os file-ból lett betöltve!!!",
+                                    "Kérem mentse el a file-t!", bangs}));
+  EXPECT_TRUE(rig.program.Kereses->ReadErrorsListed);
+  EXPECT_EQ(rig.editor().beosztas.Text(), "Time");
+}
+
+TEST(Utf16Reader, FirstLineNotANumberIsRefusedKind) {
+  ReaderRig rig;
+  rig.ExpectMessage();
+  EXPECT_EQ(rig.Read(Utf16Le("hello\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n")), "4");
+  EXPECT_TRUE(rig.Rows().empty());
+}
+
+// ---- Second texts ------------------------------------------------------------------------
+
+struct SecondCase {
+  std::string name;
+  std::string main;
+  std::string first_second;
+  std::string second;
+  std::vector<std::string> seconds;  // Szoveg2 of the rows afterwards
+  int count;
+};
+
+TEST(SecondText, FewerAndMoreBlocksThanRows) {
+  auto srt = [](std::vector<std::string> texts) {
+    std::string file;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      file += std::to_string(i + 1) + "\n00:00:0" + std::to_string(i + 1) + ",000 --> 00:00:0" +
+              std::to_string(i + 1) + ",500\n" + texts[i] + "\n\n";
+    }
+    return file;
+  };
+  auto sub = [](std::vector<std::string> texts) {
+    std::string file;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      file +=
+          "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}" + texts[i] + "\n";
+    return file;
+  };
+  const std::vector<SecondCase> cases = {
+      {"SubRip, fewer", srt({"a", "b", "c"}), srt({"x", "y", "z"}), srt({"p"}), {"p", "", ""}, 1},
+      {"SubRip, fewer, no blank line at the end",
+       srt({"a", "b", "c"}),
+       srt({"x", "y", "z"}),
+       "1\n00:00:01,000 --> 00:00:02,000\np|q\n\n2\n00:00:03,000 --> 00:00:04,000\nr",
+       {"p|q", "r", ""},
+       2},
+      {"SubRip, more",
+       srt({"a", "b", "c"}),
+       srt({"x", "y", "z"}),
+       srt({"1", "2", "3", "4", "5"}),
+       {"1", "2", "3"},
+       3},
+      {"SubRip, more, blocks without blank lines",
+       srt({"a", "b"}),
+       srt({"x", "y"}),
+       "1\n00:00:01,000 --> 00:00:02,000\np\n00:00:03,000 --> 00:00:04,000\nq\n"
+       "00:00:05,000 --> 00:00:06,000\nr\n",
+       {"p", "q"},
+       2},
+      {"frame-based, fewer",
+       sub({"a", "b", "c"}),
+       sub({"x", "y", "z"}),
+       sub({"p"}),
+       {"p", "", ""},
+       1},
+      {"frame-based, more",
+       sub({"a", "b", "c"}),
+       sub({"x", "y", "z"}),
+       sub({"1", "2", "3", "4"}),
+       {"1", "2", "3"},
+       3},
+  };
+  for (const SecondCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderRig rig;
+    rig.Read(c.main);
+    const std::vector<Row> main_rows = rig.Rows();
+    rig.Read(c.first_second, "2");
+    rig.Read(c.second, "2");
+    const std::vector<Row> rows = rig.Rows();
+    ASSERT_EQ(rows.size(), main_rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(rows[i].second, c.seconds[i]) << "row " << i + 1;
+      Row without_second = rows[i];
+      without_second.second.clear();
+      EXPECT_EQ(without_second, main_rows[i]) << "row " << i + 1;
+    }
+    EXPECT_EQ(rig.state().SecondTextRowCount, c.count);
+    EXPECT_EQ(rig.editor().cds.RecNo(), 1);
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
+}
+
+TEST(SecondText, UnusableFileLeavesTheRowsAlone) {
+  ReaderRig rig;
+  rig.Read("{1}{2}a\n{3}{4}b\n");
+  rig.Read("{1}{2}x\n{3}{4}y\n", "2");
+  EXPECT_EQ(rig.Read("00:00:01.50,00:00:03.00\nA\n", "2"), "4");
+  EXPECT_EQ(rig.Read("nothing here\n", "2"), "");
+  EXPECT_EQ(rig.Rows(), (std::vector<Row>{{"1", "2", "a", "x"}, {"3", "4", "b", "y"}}));
+}
+
+// ---- Joins -------------------------------------------------------------------------------
+
+TEST(JoinRead, SecondPartKeepsCountersAndListAndMovesTimes) {
+  ReaderRig rig;
+  const std::string long_line(40, 'x');
+  rig.ExpectList();
+  rig.Read("1\n00:00:01,000 --> 00:00:02,000\n " + long_line + "\n");
+  const std::vector<std::string> first_list = rig.ListLines();
+  ASSERT_FALSE(first_list.empty());
+
+  rig.program.Ertek2cd->Edit2.SetText("00:10:00,000");
+  rig.state().TextSlot = "1";
+  const auto part2 = rig.Write("1\n00:00:05,000 --> 00:00:06,000\n" + long_line +
+                                   "\n\n2\n00:00:07,000 --> 00:00:08,500\nB\n",
+                               "part2.srt");
+  EXPECT_EQ(ReadSubtitleFile(rig.program, part2, 1), "2");
+  EXPECT_EQ(rig.Rows(), (std::vector<Row>{{"00:00:01,000", "00:00:02,000", long_line, "", "", "t"},
+                                          {"00:10:00,000", "00:10:01,000", long_line, "", "", "t"},
+                                          {"00:10:02,000", "00:10:03,500", "B"}}));
+  EXPECT_EQ(rig.state().LongLineRowCount, 2);
+  EXPECT_EQ(rig.ListLines(), first_list);
+  EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+TEST(JoinRead, FramePartMovesByAPositiveOffsetOnly) {
+  struct Case {
+    std::string typed;
+    std::vector<Row> part2;
+  };
+  const std::vector<Case> cases = {
+      {"100", {{"100", "110", "b"}, {"115", "125", "c"}}},
+      {"3", {{"5", "15", "b"}, {"20", "30", "c"}}},
+  };
+  for (const Case& c : cases) {
+    ReaderRig rig;
+    rig.Read("{1}{4}a\n");
+    rig.program.Ertek2cd->Edit2.SetText(c.typed);
+    rig.state().TextSlot = "1";
+    EXPECT_EQ(ReadSubtitleFile(rig.program, rig.Write("{5}{15}b\n{20}{30}c\n", "p2.sub"), 1), "1");
+    std::vector<Row> expected = {{"1", "4", "a"}};
+    expected.insert(expected.end(), c.part2.begin(), c.part2.end());
+    EXPECT_EQ(rig.Rows(), expected) << c.typed;
+  }
+}
+
+// ---- Gauge -------------------------------------------------------------------------------
+
+TEST(ReadGauge, MovesOncePerHundredthFromAHundredLines) {
+  struct Case {
+    int lines;
+    int moves;
+  };
+  for (const Case& c : std::vector<Case>{{99, 0}, {100, 99}, {1000, 100}}) {
+    ReaderRig rig;
+    std::string file;
+    for (int i = 0; i < c.lines; ++i)
+      file += "{" + std::to_string(i) + "}{" + std::to_string(i + 1) + "}x\n";
+    const int before = rig.editor().Fszazalek.RepaintCount();
+    rig.Read(file);
+    EXPECT_EQ(rig.editor().Fszazalek.RepaintCount() - before, c.moves) << c.lines;
+    EXPECT_FALSE(rig.editor().Fszazalek.Visible());
+  }
+}
+
+// ---- Files that cannot be read -------------------------------------------------------------
+
+TEST(UnreadableFile, NothingIsReadAndNothingHangs) {
+  ReaderRig rig;
+  rig.Read("{1}{2}a\n");
+  const auto fifo = rig.folder / "pipe.srt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::filesystem::path& path : {rig.folder / "missing.srt", fifo, rig.folder.path()}) {
+    rig.state().TextSlot = "1";
+    EXPECT_EQ(ReadIntoEditor(rig.program, path), "") << path;
+    EXPECT_FALSE(rig.state().ReadErrorDetail.empty()) << path;
+    EXPECT_TRUE(rig.Rows().empty());
+  }
+  EXPECT_EQ(DetectFileKind(fifo.string()), "");
+  EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+}  // namespace
+}  // namespace files::testing
