@@ -441,7 +441,7 @@ TEST(Layouts, WithoutTheFilmPlayerTheFilmAreaStaysHidden) {
 
 // ---- Placement invariants -------------------------------------------------------------------
 
-// The design's own one-pixel contacts: the two groups share a frame line, and in 800x600
+// The layouts' own one-pixel contacts: the two groups share a frame line, and in 800x600
 // the grid touches the groups and reaches one pixel past the 800-pixel client area.
 bool SharesOneLine(Layout layout, bool film, std::string_view a, std::string_view b) {
   auto pair = [&](std::string_view x, std::string_view y) {
