@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "editor/felirat.h"
+#include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/pictures.h"
 #include "shell/program.h"
@@ -172,8 +173,23 @@ void TFoForm::Button1Click() {
   program_.Verzioinfo->ShowModal();
 }
 
-// The .srt association is written by the small windows' code.
-void TFoForm::Button2Click() {}
+void TFoForm::Button2Click() {
+  SharedState& state = program_.state;
+  state.DialogReply = "hozzarendeles";
+  ShowBox(program_, "Hozzárendelés", kIconQuestion, "Tényleg hozzá szeretné rendelni a",
+          "Vemko progamot az srt kiterjesztéshez?", false, true, true);
+  if (state.DialogReply != "igen")
+    return;
+  const desktop::AssociationResult result = desktop::AssociateSubRipFiles(association);
+  if (!result.ok) {
+    ShowBox(program_, "Kiterjesztés átállítása", kIconError, "Nem sikerült az asszociáció!",
+            text::Utf8ToCp1250(result.error), true, false, false);
+    return;
+  }
+  ShowBox(program_, "Kiterjesztés átállítása", kIconInfo,
+          "Sikeresen végrehajtódott az asszociáció!", "Kérem indítsa újra a gépet!", true, false,
+          false);
+}
 
 void TFoForm::BitBtn1KeyPress(char& ch) {
   if (ch == kEscape)

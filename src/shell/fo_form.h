@@ -3,6 +3,7 @@
 // the translation workspace and the version history. Closing it ends the program.
 #pragma once
 
+#include "platform/desktop/association.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -23,6 +24,12 @@ class TFoForm : public ui::Form {
   ui::BitBtn BitBtn1{*this, "BitBtn1", {121, 250, 42, 42}};
   ui::Button Button2{*this, "Button2", {8, 312, 269, 25}};
 
+  // Where and how "Button2" associates .srt files with the program: this program in the
+  // user's applications folder with the system's runner; tests point it at a temporary
+  // folder and a fake runner.
+  desktop::AssociationSetup association = {.program = desktop::ProgramFile(),
+                                           .applications_dir = desktop::UserApplicationsFolder()};
+
  private:
   void FormCreate();
   void FormActivate();
@@ -31,6 +38,7 @@ class TFoForm : public ui::Form {
   void BitBtn4Click();
   void BitBtn1Click();
   void Button1Click();
+  // Asks, then associates .srt files with the program and reports how it went.
   void Button2Click();
   // Escape on any of the start window's buttons closes it, which ends the program.
   void BitBtn1KeyPress(char& ch);

@@ -1,6 +1,12 @@
 // The about window `TInfo`: a picture with the program's name, version and download links.
+// "OK", Escape on it and a click on the picture close it; the two links open a download site's
+// search for the program in the user's browser.
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "platform/desktop/launch.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -27,8 +33,26 @@ class TInfo : public ui::Form {
   ui::Label Label8{*this, "Label8", {40, 316}};
   ui::Button Button1{*this, "Button1", {255, 420, 75, 30}};
 
+  // Starts the browser for the links; tests put a recording fake in its place.
+  desktop::Launcher launch = desktop::SpawnDetached;
+
  private:
+  void FormCreate();
+  void Button1Click();
+  void PInfoClick();
+  void Button1KeyPress(char& ch);
+  void Label4Click();
+  void Label8Click();
+
   shell::Program& program_;
 };
+
+// The web addresses the two link labels open: a search for the program on a download site.
+inline constexpr std::string_view kLabel4Link = "https://letoltes.example.com/kereses?q=Vemko";
+inline constexpr std::string_view kLabel8Link = "https://programok.example.com/search?q=Vemko";
+
+// "Verziószám: " and the version in the start window's caption (the caption without its first
+// seven characters, "Vemko v").
+std::string VersionLabel(std::string_view start_caption);
 
 }  // namespace shell

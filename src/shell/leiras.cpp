@@ -4,6 +4,12 @@
 
 namespace shell {
 
+namespace {
+
+constexpr char kEscape = 27;
+
+}  // namespace
+
 std::vector<std::string> DescriptionLines() {
   return {
       "A Vemko feliratszerkesztő program.",
@@ -43,14 +49,39 @@ std::vector<std::string> DescriptionLines() {
 
 TLeiras::TLeiras(shell::Program& program) : Form(program.app, "Leiras"), program_(program) {
   SetCaption("Leírás");
-  SetBounds(0, 0, 525, 484);
-  SetConstraints({.min_width = 525, .max_width = 525, .min_height = 484, .max_height = 484});
   SetPosition(ui::FormPosition::kScreenCenter);
 
   Memo1.SetLines(DescriptionLines());
+  // The key filter keeps typing out; read-only also keeps out Delete, cut and paste keys.
+  Memo1.SetReadOnly(true);
   Bleiras.SetCaption("Bezárás");
 
+  Bleiras.OnClick = [this] { BleirasClick(); };
+  Bleiras.OnKeyPress = [this](char& ch) { BleirasKeyPress(ch); };
+  Memo1.OnKeyPress = [this](char& ch) { Memo1KeyPress(ch); };
+  OnCreate = [this] { FormCreate(); };
   Created();
+}
+
+void TLeiras::FormCreate() {
+  SetBounds(0, 0, 525, 484);
+  SetConstraints({.min_width = 525, .max_width = 525, .min_height = 484, .max_height = 484});
+}
+
+void TLeiras::BleirasClick() {
+  Close();
+}
+
+void TLeiras::BleirasKeyPress(char& ch) {
+  if (ch == kEscape)
+    Close();
+}
+
+void TLeiras::Memo1KeyPress(char& ch) {
+  if (ch == kEscape)
+    Close();
+  else
+    ch = kEscape;
 }
 
 }  // namespace shell

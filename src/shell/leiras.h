@@ -1,4 +1,5 @@
 // The description window `TLeiras`: what the program does and the news of its versions.
+// "Bezárás" and Escape close it; the description cannot be changed.
 #pragma once
 
 #include <string>
@@ -23,6 +24,12 @@ class TLeiras : public ui::Form {
   ui::Button Bleiras{*this, "Bleiras", {213, 418, 91, 30}};
 
  private:
+  void FormCreate();
+  void BleirasClick();
+  void BleirasKeyPress(char& ch);
+  // Escape closes the window; every other character is turned into Escape and dropped.
+  void Memo1KeyPress(char& ch);
+
   shell::Program& program_;
 };
 

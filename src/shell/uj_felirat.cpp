@@ -1,14 +1,22 @@
 #include "shell/uj_felirat.h"
 
+#include <initializer_list>
+
+#include "editor/felirat.h"
+#include "shell/fo_form.h"
 #include "shell/program.h"
 
 namespace shell {
 
+namespace {
+
+constexpr char kEscape = 27;
+
+}  // namespace
+
 TUjFelirat::TUjFelirat(shell::Program& program)
     : Form(program.app, "UjFelirat"), program_(program) {
   SetCaption("Új felirat készítése");
-  SetBounds(0, 0, 475, 155);
-  SetConstraints({.min_width = 475, .max_width = 475, .min_height = 155, .max_height = 155});
   SetPosition(ui::FormPosition::kScreenCenter);
 
   Label1.SetCaption("Válasszon egyet:");
@@ -16,7 +24,67 @@ TUjFelirat::TUjFelirat(shell::Program& program)
   Button2.SetCaption("Képkocka alapján (.sub)");
   Button3.SetCaption("Vissza");
 
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.OnClick = [this] { Button2Click(); };
+  Button3.OnClick = [this] { Button3Click(); };
+  OnKeyPress = [this](char& ch) { FormKeyPress(ch); };
+  for (ui::Button* button : {&Button1, &Button2, &Button3}) {
+    button->OnKeyPress = [this](char& ch) { FormKeyPress(ch); };
+  }
+  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+  OnCreate = [this] { FormCreate(); };
   Created();
+}
+
+void TUjFelirat::FormCreate() {
+  SetBounds(0, 0, 475, 155);
+  SetConstraints({.min_width = 475, .max_width = 475, .min_height = 155, .max_height = 155});
+}
+
+void TUjFelirat::Button1Click() {
+  StartEditor("Time");
+}
+
+void TUjFelirat::Button2Click() {
+  StartEditor("Frame");
+}
+
+void TUjFelirat::StartEditor(std::string_view time_base) {
+  editor::TFelirat& editor = *program_.Felirat;
+  Hide();
+  Close();
+  editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
+  editor.RB1.SetEnabled(true);
+  if (time_base == "Time")
+    DisableEditorRowControls(program_);
+  editor.ShowModal();
+}
+
+void TUjFelirat::Button3Click() {
+  program_.state.StartState = "be2";
+  Close();
+  program_.FoForm->Show();
+}
+
+void TUjFelirat::FormKeyPress(char& ch) {
+  if (ch == kEscape)
+    Button3Click();
+}
+
+void TUjFelirat::FormClose(ui::CloseAction& /*action*/) {
+  if (program_.state.StartState != "be2")
+    program_.state.StartState = "ki";
+}
+
+void DisableEditorRowControls(Program& program) {
+  editor::TFelirat& e = *program.Felirat;
+  e.kulonbseg.SetText("");
+  for (ui::Control* control : std::initializer_list<ui::Control*>{
+           &e.kezdes, &e.befejezes, &e.kulonbseg, &e.Bertek, &e.BMMN, &e.BTorlesTobb, &e.Belemoge,
+           &e.Btorles, &e.Bvonal, &e.Blista, &e.Bov, &e.Bovm, &e.BTobbGomb, &e.BOsszes, &e.L05,
+           &e.Boh}) {
+    control->SetEnabled(false);
+  }
 }
 
 }  // namespace shell

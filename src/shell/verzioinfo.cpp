@@ -4,6 +4,12 @@
 
 namespace shell {
 
+namespace {
+
+constexpr char kEscape = 27;
+
+}  // namespace
+
 std::vector<std::string> VersionHistoryLines() {
   return {
       "v6.873",
@@ -53,8 +59,14 @@ TVerzioinfo::TVerzioinfo(shell::Program& program)
 
   Memo1.SetReadOnly(true);
   Memo1.SetLines(VersionHistoryLines());
+  Memo1.OnKeyPress = [this](char& ch) { Memo1KeyPress(ch); };
 
   Created();
+}
+
+void TVerzioinfo::Memo1KeyPress(char& ch) {
+  if (ch == kEscape)
+    Close();
 }
 
 }  // namespace shell

@@ -1,4 +1,5 @@
-// The version-history window `TVerzioinfo`: the changes of every version, newest first.
+// The version-history window `TVerzioinfo`: the changes of every version, newest first, in a
+// read-only memo; Escape in the memo closes the window.
 #pragma once
 
 #include <string>
@@ -23,6 +24,9 @@ class TVerzioinfo : public ui::Form {
   ui::Memo Memo1{*this, "Memo1", {0, 0, 275, 307}};
 
  private:
+  // Escape closes the window.
+  void Memo1KeyPress(char& ch);
+
   shell::Program& program_;
 };
 
