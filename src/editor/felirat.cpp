@@ -34,6 +34,10 @@ TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), prog
   WireOpenAndSaveCommands();
   WireRowPanel();
   WireLayouts();
+  WireExportCommand();
+  WireRowCommands();
+  WireWindow();
+  WireLaterCommands();
   Created();
 }
 

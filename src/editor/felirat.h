@@ -10,9 +10,12 @@
 // but stay hidden and the "Film" menu is hidden.
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 #include "editor/layouts.h"
+#include "editor/message_hook.h"
+#include "film/film_parts.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 
@@ -322,6 +325,10 @@ class TFelirat : public ui::Form {
   ui::Button Bfileki{GB12, "Bfileki", {380, 40, 150, 25}};
   ui::Button Bvegre21{GB12, "Bvegre21", {380, 78, 90, 25}};
 
+  // ---- Export (editor/export_command.cpp) ----------------------------------------------------
+  // "Felirat konvertálása" (Ctrl+Shift+S): the export window, modally; always enabled.
+  void Feliratmentsemsknt1Click();
+
   // ---- Opening and saving (editor/open_commands.cpp, editor/save_commands.cpp) ---------------
   // "Tallózás" and "Felirat megnyitása" (Ctrl+O): the open window for the main text, modeless.
   void BtallozasClick();
@@ -333,8 +340,9 @@ class TFelirat : public ui::Form {
   void BmentesClick();
   // "Másik felirat mentése" (Ctrl+F).
   void MentesMFClick();
-  // The editor closes; its modeless open window closes with it, so that a later pick never
-  // reads into a closed table.
+  // The editor closes (every way, the close box too): its modeless open window closes with it,
+  // so that a later pick never reads into a closed table; the clock and the film timer stop;
+  // StartState becomes "ki" unless the user went back to the start window; the rows go.
   void FormClose(ui::CloseAction& action);
 
   // ---- Row panel: the current row in and out of the panel -----------------------------------
@@ -416,14 +424,175 @@ class TFelirat : public ui::Form {
   // The film player, for keeping a film over a switch; set by the film module.
   LayoutFilmPlayer* layout_film = nullptr;
 
+  // ---- Life cycle, options and window keys (editor/window_life.cpp, editor/window_keys.cpp)
+  // The window's creation: the film player made (or its missing-player message), the layout
+  // of ScreenLayout with the film area hidden, InternalUpdate raised, no time base yet.
+  void FormCreate();
+  // The last step of the creation, run by the program once it holds the editor: a subtitle
+  // named on the command line (".srt" or ".sub") is opened in the editor at once, before the
+  // start window is shown.
+  void FinishCreation();
+  // Every time the window becomes active coming from another window: the entry dispatch by
+  // OpenMode (a new subtitle, the join panel), the command-line file, the open window.
+  void FormActivate();
+  // "Kilépés" (button, menu, Esc): the exit question, then the window closes unless the user
+  // chose "Mégsem" or the save on exit failed.
+  void BkiClick();
+  void AskSaveAndClose();
+  // "Vissza a főmenübe": the start window again, no question.
+  void BvisszaClick();
+  // The application-message hook: wheel turns become arrow keys for the focused control,
+  // and every right-button release picks the grid's popup by the grid's current column.
+  void ApplicationEvents1Message(ui::Message& message, bool& handled);
+  // The clock label `ido`.
+  void Timer1Timer();
+  // "Átlátszódás" and its spin edit `Valto`.
+  void atlatszoClick();
+  void ValtoChange();
+  // "Első sor", "Utolsó sor".
+  void BelsoClick();
+  void ButolsoClick();
+  // "FPS érték AVI-ból": the AVI window for the frame rate.
+  void BFPSClick();
+  // The option popup's items toggle their own tick.
+  void MentAtClick();
+  void BeolvasClick();
+  void Max2Click();
+  void UresNeClick();
+  // The text box's keys: rows by Ctrl+Up / Ctrl+Down, the internal clipboard by Ctrl+C,
+  // the subtitle marked modified by editing keys.
+  void szovegKeyDown(ui::Key& key, ui::ShiftState shift);
+  void szovegKeyPress(char& key);
+  // TextClipboard := the text box's selection as a row text ("|" for a line break).
+  void CopySelectionToClipboard();
+  // The read-only name box hands the focus to "Tallózás"; the jump box hands it to the grid
+  // on Up or Down; the difference box hands it to the end box.
+  void EfilenevKeyPress(char& key);
+  void EugrasKeyUp(ui::Key& key, ui::ShiftState shift);
+  void kulonbsegClick();
+  // Moving the mouse over a time box drops its selection.
+  void kezdesMouseMove(ui::ShiftState shift, int x, int y);
+  void befejezesMouseMove(ui::ShiftState shift, int x, int y);
+  void EmodositasMouseMove(ui::ShiftState shift, int x, int y);
+  // The narrow buttons open the corrections and the options at the mouse pointer.
+  void BTobbGombMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void BTobbCheckMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  // Opening the grid's popup brings its format ticks up to date.
+  void RacsPMPopup();
+
+  // ---- Commands built elsewhere (editor/later_commands.cpp): bound, doing nothing yet ----
+  // Search and replace.
+  void BMKeresClick();
+  void BKreszletesClick();
+  void MkercsereClick();
+  void BkeresokClick();
+  // Time base, shifting.
+  void BatvaltasClick();
+  void BmodokClick();
+  void BreszletesClick();
+  // The film.
+  void BfilmClick();
+  void FbezarClick();
+  void FilminfoClick();
+  void FshowClick();
+  void FeliratshowClick();
+  void SBplayClick();
+  void SBpauseClick();
+  void Meglls1Click();
+  void BeKezdoErClick();
+  void BeBefejezoErClick();
+  void SBvissza1mpClick();
+  void SBvisszaClick();
+  void SBeloreClick();
+  void SBkezdbefejezClick();
+  void SBSubClick();
+  void SBNonSubClick();
+  // Corrections and checks.
+  void BAtfedesClick();
+  void N05mpessorkibvtse1Click();
+  void agresszivClick();
+  void BlistaClick();
+  void BvonalClick();
+  void BohClick();
+  void BOsszesClick();
+  void L05Click();
+  void HangutnzszavaksNevektrlse1Click();
+  void Hangutnzszavaksnevektrlse2Click();
+  void lgomb1Click();
+  void kezgomb1Click();
+  void sszesbetkisbetlegyen1Click();
+  void ressoroktrlse1Click();
+  void N4sorossorokmegtrse1Click();
+  void Sorfelezs3872bet1Click();
+  void karakterekelttispaceeltntetse1Click();
+  void karakterekutntegyenspacet1Click();
+  void FeliratTeljesClick();
+  void FeliratTeljesMClick();
+  // Style tags and the internal clipboard.
+  void doltClick();
+  void dolt2Click();
+  void VastagitottClick();
+  void AlahuzottClick();
+  void osszeselClick();
+  void KivagasClick();
+  void MasolasClick();
+  void BeillesztesClick();
+  void SzPK1BClick();
+  void KivagKovBeElejeClick();
+  void SzPKClick();
+  void SzPMClick();
+  void SzPBClick();
+  void kszdClick();
+  void kszvClick();
+  void kszaClick();
+  // The second text.
+  void resmsikfelirat1Click();
+  void MovClick();
+  void movmClick();
+  void doltSz2Click();
+  void BeszurPMBClick();
+  void TorlesPMBClick();
+  void Beszrsasorel1Click();
+  void Beszrsasorutn1Click();
+  void Kivgs1Click();
+  // Splitting and joining.
+  void RB1Click();
+  void RB12Click();
+  void RB12cd1Click();
+  void RB12cd2Click();
+  void BvegrehajtClick();
+  void BfilekiClick();
+  void Bvegre21Click();
+
+  // The film module's parts inside this window (film/film_parts.h). Declared after every
+  // control so that it goes first.
+  std::unique_ptr<film::FilmParts> film_parts;
+
  private:
-  // Binds the layout menus and lays the window out for ScreenLayout
-  // (editor/resolution_menu.cpp).
+  // Binds the layout menus (editor/resolution_menu.cpp); the window is laid out by FormCreate.
   void WireLayouts();
   void SwitchLayout(Layout target);
   // Binds the row panel's handlers (editor/row_panel.cpp).
   void WireRowPanel();
   void WireOpenAndSaveCommands();
+  // Binds the life cycle, the hook, the clock, the options and the window keys
+  // (editor/window_life.cpp), and the commands built elsewhere (editor/later_commands.cpp).
+  void WireWindow();
+  void WireLaterCommands();
+  // The new-subtitle branch of the activation.
+  void StartNewSubtitle();
+  // Bmentes and Mentes1 enabled: the subtitle counts as modified.
+  void MarkModified();
+  // Set by the text box's key-down for a key that edits, read by its key press.
+  bool MemoEditPending = false;
+  // Wheel delta of small turns not yet worth a whole arrow key.
+  int wheel_rest_ = 0;
+  // FormCreate left the command-line file for FinishCreation.
+  bool start_file_pending_ = false;
+  // The application-message hook, bound to this window while it exists.
+  MessageHookBinding message_hook_{App()};
+  // Binds "Felirat konvertálása" (editor/export_command.cpp).
+  void WireExportCommand();
   void SetUpWindow();
   void SetUpMenus();
   void SetUpPopupMenus();
@@ -434,6 +603,86 @@ class TFelirat : public ui::Form {
   void SetUpSplitJoinPanel();
 
   shell::Program& program_;
+
+  // ---- Row flags, grid colouring, grid keys and row commands --------------------------------
+  // (editor/grid_colouring.cpp, editor/grid_keys.cpp, editor/row_commands*.cpp)
+ public:
+  // The letter limit `SEbetu` changed: both flags of every row are set again and counted.
+  void SEbetuChange();
+  // Sets or clears both flags of the current row from its text against the letter limit and
+  // adds the row to the counters (the caller has zeroed them).
+  void CountRowFlags();
+  // Before the current row is merged away: takes its share, judged from its text, off the
+  // counters and shows them.
+  void DecrementRowFlagCounters();
+  // The colouring boxes, and their menu items F3 and F4 (which reverse an enabled box).
+  void CbtobbClick();
+  void CB3sorClick();
+  void Szinezes38Click();
+  void Szinezes3Click();
+  // Recolours a cell the grid painted: short rows, long lines, many lines.
+  void racsDrawColumnCell(const ui::Rect& rect, int column, const ui::GridColumn& col,
+                          ui::GridCellState state, ui::CellCanvas& canvas);
+  // Delete deletes the row; Enter and Ctrl+Enter move into the row panel; "i", "b" and "u"
+  // toggle the style tags of the row.
+  void racsKeyDown(ui::Key& key, ui::ShiftState shift);
+  void racsKeyPress(char& key);
+
+  // Deleting rows: one with its question ("Sor törlése", Delete in the grid), several through
+  // `TTorlesTobb`.
+  void BtorlesClick();
+  void BTorlesTobbMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void BtobbsorClick();
+  void TobbsortorleseClick();
+  // Deletes rows `first` to `last` (1 <= first <= last <= row count), each as BtorlesClick
+  // deletes one; the row that moves into `first` becomes current.
+  void DeleteRowRange(int first, int last);
+  // Inserting rows: appended at the end, one before or after the current row, five or twenty
+  // after it; "Új felirat" starts over with one appended row.
+  void BbeszurasClick();
+  void BelemogeMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void pmsoreleClick();
+  void pmsormogeClick();
+  void sor5mogeRacsClick();
+  void Beszur5sorClick();
+  void N10sorbeszrsaazaktulissormg1Click();
+  void jfelirat1Click();
+  // Appends a row to `cds` as a new last row. Every append to a table with rows goes through
+  // here, so that the second-text row count stays where it is.
+  void AppendRow();
+  // Before every Insert or Append of `cds`: a row inserted at or above the last second-text
+  // row moves that row down.
+  void ClientDataSet1BeforeInsert();
+  // Timing: "G" (the next row starts where the current one ends) and "1-2", "2-2", "2-1"
+  // (the previous row's span divided with the current row).
+  void BvegelsoClick();
+  void B12Click();
+  void B22Click();
+  void B21Click();
+  void DividePreviousRowTime(int part, int parts);
+  // The jump box: Enter or "Ok" goes to the row typed.
+  void EugrasKeyPress(char& key);
+  void BugrasClick();
+  // Merging into the previous row ("ÖV", "ÖV-"; no action without the film player), dialogue
+  // dashes ("-|-") and the word moves across the first line break.
+  void BovClick();
+  void BovmClick();
+  void mpmClick();
+  void N6Click();
+  void Utolsktsz1Click();
+
+ private:
+  void WireRowCommands();
+  // The bookkeeping of one row deletion: counters, second-text row count, the delete itself.
+  void DeleteCurrentRowCounted();
+  // What an emptied table can no longer offer.
+  void DisableRowButtonsWhenEmpty();
+  void MergeIntoPreviousRow(bool dialogue);
+  // Writes a new main text into the current row with its flags, as the text commands do.
+  void StoreCommandText(std::string_view text);
+  void InsertAfterCurrent(const std::string& start, const std::string& end, bool at_last);
+  void ShowRowCommandInfo(std::string_view caption, std::string_view line);
+  bool appending_row_ = false;
 };
 
 }  // namespace editor

@@ -1,5 +1,5 @@
 // The editor's open commands: "Tallózás" and "Másik felirat beolvasása" show the open window
-// without waiting for it; closing the editor closes it too.
+// without waiting for it; closing the editor closes it too, stops the clock and drops the rows.
 #include "editor/felirat.h"
 #include "files/kereses.h"
 #include "shell/program.h"
@@ -34,6 +34,13 @@ void TFelirat::FormClose(ui::CloseAction&) {
     program_.state.OpenWindowResult = "ki";
     open_window.Close();
   }
+  // The clock stops for good; the film timer stops with it.
+  Timer1.SetEnabled(false);
+  program_.film->EditorClosed();
+  // Every way out but "Vissza a főmenübe" ends the program.
+  if (program_.state.StartState != "be2")
+    program_.state.StartState = "ki";
+  cds.Close();
 }
 
 }  // namespace editor

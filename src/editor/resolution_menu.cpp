@@ -61,8 +61,6 @@ void TFelirat::WireLayouts() {
   Felbonts1.OnClick = [this] { Felbonts1Click(); };
   Felbonts2.OnClick = [this] { Felbonts2Click(); };
   Felbonts3.OnClick = [this] { Felbonts3Click(); };
-  // The window is made in the layout of the screen, with the film area hidden.
-  LayoutFor(LayoutOf(program_.state.ScreenLayout), LayoutShow::kNem, false);
 }
 
 void TFelirat::Felbonts1Click() {

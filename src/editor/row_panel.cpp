@@ -1,4 +1,5 @@
 // The row panel: the current row shown in the boxes below the grid, and written back.
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
@@ -42,7 +43,8 @@ void TFelirat::WireRowPanel() {
 }
 
 int TFelirat::LetterLimit() const {
-  return SEbetu.Value();
+  // The spin edit reads within its bounds, also while a number is half typed.
+  return std::clamp(SEbetu.Value(), SEbetu.MinValue(), SEbetu.MaxValue());
 }
 
 void TFelirat::LoadRowIntoEditor() {

@@ -1,4 +1,7 @@
 // The window `TTorlesTobb`: deletes a range of rows of the editor.
+//
+// It opens on the editor's current row and proposes that row and the next as the range; the
+// rows typed are checked (1 <= first <= last <= row count) before anything is deleted.
 #pragma once
 
 #include "platform/ui/ui.h"
@@ -20,6 +23,15 @@ class TTorlesTobb : public ui::Form {
   ui::SpinEdit SPutso{*this, "SPutso", {140, 58, 70, 21}};  // last row to delete
   ui::Button Btorles{*this, "Btorles", {8, 92, 90, 25}};
   ui::Button Button1{*this, "Button1", {104, 92, 100, 25}};
+
+  // Proposes the editor's current row and the row after it (the last two rows on the last row).
+  void FormActivate();
+  // A first row typed: the last row proposed again after it.
+  void SPelsoChange();
+  // "Törlés": deletes the rows typed, or says why it cannot.
+  void BtorlesClick();
+  // "<<< Vissza".
+  void Button1Click();
 
  private:
   shell::Program& program_;

@@ -139,7 +139,14 @@ std::string WriteUleadDvdWorkshop2(std::span<const ExportRow> rows, const Export
              "#Subtitle stream attribute end", "", "#Subtitle text begin"});
   int number = 0;
   ForEachWrittenRow(rows, TimeForm::kHhMmSsFfSemicolon, Tags::kRemoved, [&](const WrittenRow& r) {
-    out.Line("#" + text::IntToStr(number) + " " + r.start + " " + r.end);
+    // Appended piece by piece: "#" + a temporary string trips GCC's -Wrestrict at -O3.
+    std::string line = "#";
+    line += text::IntToStr(number);
+    line += ' ';
+    line += r.start;
+    line += ' ';
+    line += r.end;
+    out.Line(line);
     TextLines(out, r.lines);
     ++number;
   });

@@ -1,9 +1,68 @@
 #include "files/mentes_maskent.h"
 
-#include "files/export_formats.h"
+#include <optional>
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/frame_rates.h"
+#include "files/document_path.h"
+#include "files/fileneve.h"
+#include "files/saving.h"
+#include "platform/desktop/atomic_writer.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/timecode.h"
 
 namespace files {
+
+namespace {
+
+constexpr char kEscape = 27;
+
+// The editor's table while an export walks it: InternalUpdate raised and the attached
+// controls disabled, the table on its first row. However the export ends, the table is put
+// back on its first row, the controls are enabled and InternalUpdate is restored.
+class TableWalk {
+ public:
+  TableWalk(shell::SharedState& state, dataset::RowTable& table) : internal_(state), table_(table) {
+    table_.DisableControls();
+    table_.First();
+  }
+  ~TableWalk() {
+    table_.First();
+    table_.EnableControls();
+  }
+  TableWalk(const TableWalk&) = delete;
+  TableWalk& operator=(const TableWalk&) = delete;
+
+ private:
+  shell::InternalUpdateGuard internal_;
+  dataset::RowTable& table_;
+};
+
+timecode::FrameRate RateOf(std::string_view frame_rate) {
+  if (const std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(frame_rate))
+    return *rate;
+  return *timecode::ParseFrameRate(editor::kDefaultFrameRate);
+}
+
+}  // namespace
+
+std::vector<ExportRow> ExportRowsOfTable(const dataset::RowTable& table, std::string_view time_base,
+                                         std::string_view frame_rate) {
+  namespace field = dataset::subtitle_field;
+  std::vector<ExportRow> rows;
+  const int count = table.RecordCount();
+  rows.reserve(static_cast<size_t>(count));
+  for (int row = 1; row <= count; ++row) {
+    rows.push_back({std::string(table.Cell(row, field::kKezdes)),
+                    std::string(table.Cell(row, field::kBefejezes)),
+                    std::string(table.Cell(row, field::kSzoveg))});
+  }
+  if (time_base == "Frame")
+    return FrameRowsToTimeRows(rows, RateOf(frame_rate));
+  return rows;
+}
 
 TMentesMaskent::TMentesMaskent(shell::Program& program)
     : Form(program.app, "MentesMaskent"), program_(program) {
@@ -26,7 +85,90 @@ TMentesMaskent::TMentesMaskent(shell::Program& program)
 
   Button1.SetCaption("<<< Vissza");
 
+  WireHandlers();
   Created();
+}
+
+void TMentesMaskent::WireHandlers() {
+  Lista.OnDblClick = [this] { ListaDblClick(); };
+  Lista.OnKeyPress = [this](char& ch) { FormKeyPress(ch); };
+  OnKeyPress = [this](char& ch) { FormKeyPress(ch); };
+  Button1.OnClick = [this] { Button1Click(); };
+}
+
+void TMentesMaskent::ListaDblClick() {
+  ExportSelectedEntry();
+}
+
+void TMentesMaskent::Button1Click() {
+  Close();
+}
+
+void TMentesMaskent::FormKeyPress(char& ch) {
+  if (ch == kEscape) {
+    Close();
+    ch = 0;
+  }
+}
+
+ExportOutcome TMentesMaskent::ExportSelectedEntry() {
+  if (Lista.ItemIndex() < 0)
+    return ExportOutcome::kNothingSelected;
+  shell::SharedState& state = program_.state;
+  state.FileDialogCaller = "MentesMaskent";
+
+  const ExportFormat* format = FindExportFormat(Lista.SelectedCaption());
+  if (format == nullptr || format->handling == ExportHandling::kNotProgrammed) {
+    shell::ShowBox(program_, kNotProgrammedCaption, shell::kIconInfo, kNotProgrammedMessage, "",
+                   true, false, false);
+    state.DialogReply = "nem";
+    return ExportOutcome::kNotProgrammed;
+  }
+
+  program_.Fileneve->ShowModal();
+  if (state.DialogReply == "nem" || state.FileDialogPending)
+    return ExportOutcome::kNoName;
+
+  const ExportOutcome outcome = format->handling == ExportHandling::kNativeSaver
+                                    ? SaveThroughNativeSaver()
+                                    : WriteWithLayout(*format);
+  Close();
+  return outcome;
+}
+
+ExportOutcome TMentesMaskent::WriteWithLayout(const ExportFormat& format) {
+  editor::TFelirat& editor = *program_.Felirat;
+  const shell::SharedState& state = program_.state;
+  // The target is taken now: the path is that of the file the name was given for.
+  const std::string path = state.CurrentFilePath;
+  const std::string name = state.CurrentFileName;
+  std::string bytes;
+  {
+    TableWalk walk(program_.state, editor.cds);
+    bytes = format.writer(
+        ExportRowsOfTable(editor.cds, editor.beosztas.Text(), editor.cbFps.Text()), export_context);
+  }
+  if (desktop::WriteFileAtomic(PathOfText(path), bytes))
+    return ExportOutcome::kWritten;
+  shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
+                 "Írásvédett a következő file: " + name, "A kért mentés nem sikerült!", true, false,
+                 false);
+  return ExportOutcome::kNotWritten;
+}
+
+ExportOutcome TMentesMaskent::SaveThroughNativeSaver() {
+  editor::TFelirat& editor = *program_.Felirat;
+  bool saved = false;
+  {
+    TableWalk walk(program_.state, editor.cds);
+    saved = SaveMainSubtitle(program_, "nem", true);
+    const std::string& layout = program_.state.ScreenLayout;
+    const int rows = editor.cds.RecordCount();
+    if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+      editor.racs.ShowVerticalScrollBar(false);
+    editor.racs.SetFocus();
+  }
+  return saved ? ExportOutcome::kWritten : ExportOutcome::kNotWritten;
 }
 
 }  // namespace files

@@ -1,7 +1,18 @@
 // The export window `TMentesMaskent`: the 56 export formats as a list of large icons; a
 // double click on one exports the editor's rows in that format.
+//
+// The export asks for the file name in the file-name window (caller "MentesMaskent", which
+// appends the entry's extension and points the document path at the new file), then writes
+// the whole file at once: a file that cannot be written is reported with "Írásvédett file!"
+// and left as it was. "SubRip" is saved by the editor's own subtitle saver. The entries
+// without a layout of their own answer "Ez az opció még nincs leprogramozva!".
 #pragma once
 
+#include <string_view>
+#include <vector>
+
+#include "files/export_formats.h"
+#include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -9,6 +20,22 @@ class Program;
 }
 
 namespace files {
+
+// The rows of the editor's table in table order as the writers read them: the start, the end
+// and the main text. With the time base "Frame" the times are frame numbers; they are turned
+// into time codes at `frame_rate` (a rate text such as "23,976"; one that cannot be read counts
+// as the editor's default rate). The table is not changed.
+std::vector<ExportRow> ExportRowsOfTable(const dataset::RowTable& table, std::string_view time_base,
+                                         std::string_view frame_rate);
+
+// How an export run ended.
+enum class ExportOutcome {
+  kNothingSelected,  // no entry was selected: nothing happened
+  kNotProgrammed,    // the entry has no layout; the message was shown
+  kNoName,           // the file-name window was left without a name: nothing written
+  kWritten,          // the file was written (for "SubRip": saved)
+  kNotWritten,       // writing failed (reported) or the saver wrote nothing
+};
 
 class TMentesMaskent : public ui::Form {
  public:
@@ -20,7 +47,25 @@ class TMentesMaskent : public ui::Form {
   ui::ListView Lista{*this, "Lista", {8, 32, 530, 168}};
   ui::Button Button1{*this, "Button1", {408, 208, 130, 30}};
 
+  // What the writers get besides the rows; tests put a fixed date into its clock.
+  ExportContext export_context;
+
+  // The export run for the selected entry of `Lista`. A written export closes the window;
+  // the other outcomes leave it open.
+  ExportOutcome ExportSelectedEntry();
+
+  // ---- Handlers -------------------------------------------------------------------------
+  void ListaDblClick();
+  // "<<< Vissza": closes the window.
+  void Button1Click();
+  // Escape closes the window (bound to the window and to `Lista`).
+  void FormKeyPress(char& ch);
+
  private:
+  void WireHandlers();
+  ExportOutcome WriteWithLayout(const ExportFormat& format);
+  ExportOutcome SaveThroughNativeSaver();
+
   shell::Program& program_;
 };
 

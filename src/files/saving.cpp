@@ -160,7 +160,8 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
   const bool was_modified = editor.Bmentes.Enabled();
   state.FileDialogPending = false;
   state.FileDialogCaller = "Felirat";
-  state.TextSlot = "1";
+  // Assigned from a string: "= \"1\"" trips GCC 12's false -Wrestrict at -O3.
+  state.TextSlot = std::string("1");
   EmptyRowPanel(editor);
 
   if (ask_name == "igen")
@@ -202,7 +203,7 @@ bool SaveSecondSubtitle(shell::Program& program) {
   shell::SharedState& state = program.state;
   state.FileDialogPending = false;
   state.FileDialogCaller = "Felirat";
-  state.TextSlot = "2";
+  state.TextSlot = std::string("2");
   EmptyRowPanel(editor);
 
   if (!AskFileName(program)) {

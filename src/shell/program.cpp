@@ -56,6 +56,9 @@ Program::Program(ui::Application& application, ProgramOptions program_options)
   Hangutanzo = std::make_unique<corrections::THangutanzo>(*this);
   TorlesTobb = std::make_unique<editor::TTorlesTobb>(*this);
   Felirat = std::make_unique<editor::TFelirat>(*this);
+  // The editor opens the command-line subtitle only now that the program holds it: its
+  // handlers reach the editor through Felirat.
+  Felirat->FinishCreation();
 }
 
 // Windows go in the reverse order of their creation.

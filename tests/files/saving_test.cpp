@@ -1,14 +1,13 @@
 // The editor's save commands: which writer runs, what is asked, what the save commands show
 // afterwards, and that a failed save leaves the old file as it was.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "files/editor_rig.h"
+#include "files/file_size_cap.h"
 #include "files/saving.h"
 #include "shell/hibaki.h"
 
@@ -16,6 +15,7 @@ namespace files {
 namespace {
 
 using testing::EditorRig;
+using testing::FileSizeCap;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -29,28 +29,6 @@ void AddTimeRows(EditorRig& rig) {
   rig.AddRows(
       {{"00:00:01,000", "00:00:02,000", "A", "X"}, {"00:00:03,000", "00:00:04,000", "B", "Y"}});
 }
-
-// Caps the size of files this process may write, so a write fails half way (as on a full disk).
-class FileSizeCap {
- public:
-  explicit FileSizeCap(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    saved_signal_ = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit cap = saved_;
-    cap.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &cap);
-  }
-  FileSizeCap(const FileSizeCap&) = delete;
-  FileSizeCap& operator=(const FileSizeCap&) = delete;
-  ~FileSizeCap() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, saved_signal_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t saved_signal_{};
-};
 
 TEST(SaveCommands, AnExtensionOfTheTimeBaseInAnyCaseSavesSilently) {
   struct Case {

@@ -10,6 +10,8 @@ std::span<const Operation> Operations() {
   static constexpr std::array kOperations{
       Operation{"read", "read FILE [--second FILE2] [--fps RATE] [--limit N]", RunRead},
       Operation{"save", "save FILE OUT [--second FILE2 OUT2]", RunSave},
+      Operation{"export", "export FILE \"ENTRY CAPTION\" OUT [--fps RATE]", RunExport},
+      Operation{"rows", kRowsUsage, RunRows},
   };
   return kOperations;
 }

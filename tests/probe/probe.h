@@ -1,6 +1,7 @@
 // The probe's operations: each runs on a fresh headless program and writes its result lines.
 #pragma once
 
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,9 +35,36 @@ std::span<const Operation> Operations();
 // window, "list: CAPTION" and "| LINE" lines for the result list.
 void AppendShownWindows(const ui::headless::Driver& driver, Output& output);
 
+// The answers of a user who overwrites what is there ("Igen" to "Létező file") and takes note
+// of everything else (OK, or "Mégsem" to a question). Replaces the probe's default answers.
+void AnswerAsAUser(ui::headless::Driver& driver, shell::Program& program);
+
+// Picks `file` in the open window and opens it (as the main text, or as the second text), as
+// the user's click and "Megnyitás" do.
+void OpenInEditor(shell::Program& program, const std::filesystem::path& file, bool second_text);
+
 bool RunRead(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
 bool RunSave(shell::Program& program, ui::headless::Driver& driver,
+             std::span<const std::string> arguments, Output& output, std::string& error);
+bool RunExport(shell::Program& program, ui::headless::Driver& driver,
+               std::span<const std::string> arguments, Output& output, std::string& error);
+
+// rows FILE COMMAND...: the editor's row commands on a subtitle (tests/probe/rows_operation.cpp).
+inline constexpr std::string_view kRowsUsage =
+    "rows FILE COMMAND...\n"
+    "      COMMAND (each runs the handler named):\n"
+    "        append (BbeszurasClick), insert-before (pmsoreleClick),\n"
+    "        insert-after (pmsormogeClick), insert5 (sor5mogeRacsClick),\n"
+    "        insert20 (N10sorbeszrsaazaktulissormg1Click), new (jfelirat1Click),\n"
+    "        delete (BtorlesClick), delete-range FIRST LAST (TTorlesTobb, typed),\n"
+    "        G (BvegelsoClick), split12 split22 split21 (B12Click B22Click B21Click),\n"
+    "        merge (BovClick), merge-dialogue (BovmClick), dialogue (mpmClick),\n"
+    "        word-down (N6Click), word-up (Utolsktsz1Click), jump TEXT (BugrasClick),\n"
+    "        F3 F4 (Szinezes38Click Szinezes3Click), limit N (SEbetu typed),\n"
+    "        option cburessor|CBdelete|Cbtobb|CB3sor on|off,\n"
+    "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question)";
+bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
 
 }  // namespace probe

@@ -67,6 +67,23 @@ bool ParseArguments(std::span<const std::string> arguments, SaveArguments& parse
   return true;
 }
 
+// The next file-name window: OUT's folder, OUT's name typed, Ok.
+void AnswerFileName(ui::headless::Driver& driver, shell::Program& program, const fs::path& out) {
+  driver.OnModal("Fileneve", [&driver, &program, out] {
+    files::TFileneve& window = *program.Fileneve;
+    window.dlb.SetDirectory(out.parent_path());
+    driver.Focus(window.e1);
+    driver.Type(files::TextOfPath(out.filename()));
+    driver.Click(window.Bok);
+  });
+}
+
+std::string Saved(bool saved, const std::string& path) {
+  return saved ? "saved: " + path : "not saved";
+}
+
+}  // namespace
+
 // The answers of a user who overwrites what is there and takes note of everything else.
 void AnswerAsAUser(ui::headless::Driver& driver, shell::Program& program) {
   driver.Verify();  // drops the probe's default answers
@@ -102,23 +119,6 @@ void OpenInEditor(shell::Program& program, const fs::path& file, bool second_tex
   if (window.Visible())
     window.Close();
 }
-
-// The next file-name window: OUT's folder, OUT's name typed, Ok.
-void AnswerFileName(ui::headless::Driver& driver, shell::Program& program, const fs::path& out) {
-  driver.OnModal("Fileneve", [&driver, &program, out] {
-    files::TFileneve& window = *program.Fileneve;
-    window.dlb.SetDirectory(out.parent_path());
-    driver.Focus(window.e1);
-    driver.Type(files::TextOfPath(out.filename()));
-    driver.Click(window.Bok);
-  });
-}
-
-std::string Saved(bool saved, const std::string& path) {
-  return saved ? "saved: " + path : "not saved";
-}
-
-}  // namespace
 
 bool RunSave(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error) {

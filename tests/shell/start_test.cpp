@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "editor/felirat.h"
+#include "editor/window_rules.h"
+#include "files/kereses.h"
 #include "shell/fo_form.h"
 #include "shell/kiszoveg.h"
 #include "shell/pictures.h"
@@ -96,6 +98,9 @@ TEST(StartFileTest, AllParametersJoinedWithSingleBlanks) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.start_file);
     EXPECT_EQ(JoinArguments(c.arguments), c.start_file);
+    // A subtitle named there is opened by the editor at once (tests/editor).
+    if (editor::IsStartSubtitle(c.start_file))
+      continue;
     Rig rig(1280, 1024, WithArguments(c.arguments));
     EXPECT_EQ(rig.program.state.StartFile, c.start_file);
   }
@@ -206,7 +211,7 @@ TEST(StartWindowTest, StartStateByButton) {
       case Which::kMegnyitas:
         button = &start.BitBtn3;
         child_name = "Felirat";
-        open_mode = "megnyitas";
+        open_mode = "mas";  // the editor's activation has dispatched "megnyitas"
         break;
       case Which::kUj:
         button = &start.BitBtn2;
@@ -218,6 +223,9 @@ TEST(StartWindowTest, StartStateByButton) {
         child_name = "Forditas";
         break;
     }
+    // The editor's activation shows the open window first; the user leaves it at once.
+    if (c.button == Which::kMegnyitas)
+      rig.driver.OnModal("Kereses", [&] { rig.driver.Click(program.Kereses->Button1); });
     rig.driver.OnModal(child_name, [&] {
       EXPECT_FALSE(start.Visible());
       EXPECT_EQ(program.state.StartState, c.child_sees);
@@ -286,6 +294,7 @@ TEST(StartWindowTest, MegnyitasResetsTheEditor) {
     editor.Bmentes.SetEnabled(true);
     editor.Belso.Show();
     editor.RB12.SetChecked(true);
+    rig.driver.OnModal("Kereses", [&] { rig.driver.Click(program.Kereses->Button1); });
     rig.driver.OnModal("Felirat", [&] {
       EXPECT_TRUE(editor.cds.Active());
       EXPECT_TRUE(editor.cds.IsEmpty());

@@ -107,6 +107,14 @@ class Backend {
   // model runs the chosen item's click.
   virtual MenuItem* TrackPopup(PopupMenu& menu, int screen_x, int screen_y) = 0;
 
+  // The native window (an X11 window id) of a control, for a component that draws into it
+  // itself (the film player in the media-player host). The control's window is made at once
+  // when it does not exist yet, without showing it. 0 when the backend has no native windows.
+  virtual std::int64_t NativeWindowId(Control& control) {
+    (void)control;
+    return 0;
+  }
+
   // ---- Time --------------------------------------------------------------------------
   virtual std::int64_t NowMs() = 0;
   // The timer's interval or enabled flag changed: restart it or stop it. When it is due

@@ -181,8 +181,16 @@ class FormPeer : public Peer {
 
   void ApplyGeometry() {
     const FrameMetrics m = form_.App().GetBackend().Frame(form_);
-    const int width = std::max(1, form_.Width() - m.left - m.right);
-    const int height = std::max(1, form_.Height() - m.top - m.bottom);
+    // The model keeps the normal bounds of a maximised form; its window fills the screen's
+    // work area whatever its border (a fixed border included), with or without a window
+    // manager to do it.
+    QRect outer(form_.Left(), form_.Top(), form_.Width(), form_.Height());
+    if (form_.GetWindowState() == WindowState::kMaximized) {
+      if (QScreen* screen = QGuiApplication::primaryScreen())
+        outer = screen->availableGeometry();
+    }
+    const int width = std::max(1, outer.width() - m.left - m.right);
+    const int height = std::max(1, outer.height() - m.top - m.bottom);
     window_->applying = true;
     const bool fixed = form_.GetBorderStyle() != BorderStyle::kSizeable;
     if (fixed) {
@@ -196,7 +204,7 @@ class FormPeer : public Peer {
           c.max_height > 0 ? std::max(1, c.max_height - m.top - m.bottom) : QWIDGETSIZE_MAX);
       window_->resize(width, height);
     }
-    window_->move(form_.Left(), form_.Top());
+    window_->move(outer.left(), outer.top());
     window_->Layout();
     window_->applying = false;
   }
@@ -245,6 +253,7 @@ class FormPeer : public Peer {
     window_->applying = true;
     window_->setWindowState(want);
     window_->applying = false;
+    ApplyGeometry();
   }
 
  private:
@@ -414,6 +423,15 @@ class QtBackend final : public QObject, public Backend {
     Fill(&popup, menu.Items(), false);
     QAction* chosen = popup.exec(QPoint(screen_x, screen_y));
     return chosen != nullptr ? ItemOf(chosen) : nullptr;
+  }
+
+  // A native child window of its own, so that another component can draw into it; its
+  // parents stay as they are.
+  std::int64_t NativeWindowId(Control& control) override {
+    QWidget* widget = EnsurePeer(control)->Widget();
+    widget->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    widget->setAttribute(Qt::WA_NativeWindow);
+    return static_cast<std::int64_t>(widget->winId());
   }
 
   // ---- Time --------------------------------------------------------------------------------
@@ -851,7 +869,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Layout();
-  if (applying || !event->spontaneous())
+  // A maximised window's size is the screen's; the model keeps the normal size.
+  if (applying || !event->spontaneous() || form_.GetWindowState() == WindowState::kMaximized)
     return;
   const FrameMetrics m = backend_.Frame(form_);
   const int w = width() + m.left + m.right;
@@ -862,7 +881,8 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  if (applying || !event->spontaneous() || isMinimized())
+  if (applying || !event->spontaneous() || isMinimized() ||
+      form_.GetWindowState() == WindowState::kMaximized)
     return;
   if (x() != form_.Left() || y() != form_.Top())
     form_.SetBounds(x(), y(), form_.Width(), form_.Height());

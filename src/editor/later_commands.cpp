@@ -1,0 +1,201 @@
+// The editor's commands whose work is done by later parts of the program: each is bound here to
+// its handler, which does nothing yet. "Átfedés vizsgálata" and the two "Info" items only show
+// their windows.
+#include "corrections/atfedes.h"
+#include "editor/felirat.h"
+#include "shell/info.h"
+#include "shell/leiras.h"
+#include "shell/program.h"
+
+namespace editor {
+
+void TFelirat::WireLaterCommands() {
+  // Search and replace.
+  BMKeres.OnClick = [this] { BMKeresClick(); };
+  BMReszker.OnClick = [this] { BKreszletesClick(); };
+  Mkercsere.OnClick = [this] { MkercsereClick(); };
+  Bkeresok.OnClick = [this] { BkeresokClick(); };
+  BKreszletes.OnClick = [this] { BKreszletesClick(); };
+  // Time base and shifting.
+  Batvaltas.OnClick = [this] { BatvaltasClick(); };
+  Bmodok.OnClick = [this] { BmodokClick(); };
+  Breszletes.OnClick = [this] { BreszletesClick(); };
+  // The film.
+  Bfilm.OnClick = [this] { BfilmClick(); };
+  Fmegnyit.OnClick = [this] { BfilmClick(); };
+  Fbezar.OnClick = [this] { FbezarClick(); };
+  Filminfo.OnClick = [this] { FilminfoClick(); };
+  Fshow.OnClick = [this] { FshowClick(); };
+  Feliratshow.OnClick = [this] { FeliratshowClick(); };
+  Lejtszs2.OnClick = [this] { SBplayClick(); };
+  SBplay.OnClick = [this] { SBplayClick(); };
+  Sznet1.OnClick = [this] { SBpauseClick(); };
+  SBpause.OnClick = [this] { SBpauseClick(); };
+  Meglls1.OnClick = [this] { Meglls1Click(); };
+  BeKezdoEr.OnClick = [this] { BeKezdoErClick(); };
+  BeKeEr.OnClick = [this] { BeKezdoErClick(); };
+  SBkezdo.OnClick = [this] { BeKezdoErClick(); };
+  BeBefejezoEr.OnClick = [this] { BeBefejezoErClick(); };
+  BeBeEr.OnClick = [this] { BeBefejezoErClick(); };
+  SBbefejezes.OnClick = [this] { BeBefejezoErClick(); };
+  SBvissza1mp.OnClick = [this] { SBvissza1mpClick(); };
+  SBvissza.OnClick = [this] { SBvisszaClick(); };
+  SBelore.OnClick = [this] { SBeloreClick(); };
+  SBkezdbefejez.OnClick = [this] { SBkezdbefejezClick(); };
+  SBSub.OnClick = [this] { SBSubClick(); };
+  SBNonSub.OnClick = [this] { SBNonSubClick(); };
+  // Corrections and checks.
+  BAtfedes.OnClick = [this] { BAtfedesClick(); };
+  N05mpessorkibvtse1.OnClick = [this] { N05mpessorkibvtse1Click(); };
+  agressziv.OnClick = [this] { agresszivClick(); };
+  Lista1.OnClick = [this] { BlistaClick(); };
+  Blista.OnClick = [this] { BlistaClick(); };
+  Bvonal.OnClick = [this] { BvonalClick(); };
+  Boh.OnClick = [this] { BohClick(); };
+  BOsszes.OnClick = [this] { BOsszesClick(); };
+  L05.OnClick = [this] { L05Click(); };
+  HangutnzszavaksNevektrlse1.OnClick = [this] { HangutnzszavaksNevektrlse1Click(); };
+  Hangutnzszavaksnevektrlse2.OnClick = [this] { Hangutnzszavaksnevektrlse2Click(); };
+  lgomb1.OnClick = [this] { lgomb1Click(); };
+  kezgomb1.OnClick = [this] { kezgomb1Click(); };
+  sszesbetkisbetlegyen1.OnClick = [this] { sszesbetkisbetlegyen1Click(); };
+  ressoroktrlse1.OnClick = [this] { ressoroktrlse1Click(); };
+  N4sorossorokmegtrse1.OnClick = [this] { N4sorossorokmegtrse1Click(); };
+  Sorfelezs3872bet1.OnClick = [this] { Sorfelezs3872bet1Click(); };
+  karakterekelttispaceeltntetse1.OnClick = [this] { karakterekelttispaceeltntetse1Click(); };
+  karakterekutntegyenspacet1.OnClick = [this] { karakterekutntegyenspacet1Click(); };
+  FeliratTeljes.OnClick = [this] { FeliratTeljesClick(); };
+  FeliratTeljesM.OnClick = [this] { FeliratTeljesMClick(); };
+  // Style tags and the internal clipboard.
+  dolt.OnClick = [this] { doltClick(); };
+  dolt2.OnClick = [this] { dolt2Click(); };
+  Vastagitott.OnClick = [this] { VastagitottClick(); };
+  Alahuzott.OnClick = [this] { AlahuzottClick(); };
+  osszesel.OnClick = [this] { osszeselClick(); };
+  Kivagas.OnClick = [this] { KivagasClick(); };
+  Masolas.OnClick = [this] { MasolasClick(); };
+  Beillesztes.OnClick = [this] { BeillesztesClick(); };
+  SzPK1B.OnClick = [this] { SzPK1BClick(); };
+  KivagKovBeEleje.OnClick = [this] { KivagKovBeElejeClick(); };
+  SzPK.OnClick = [this] { SzPKClick(); };
+  SzPM.OnClick = [this] { SzPMClick(); };
+  SzPB.OnClick = [this] { SzPBClick(); };
+  kszd.OnClick = [this] { kszdClick(); };
+  kszv.OnClick = [this] { kszvClick(); };
+  ksza.OnClick = [this] { kszaClick(); };
+  // The second text.
+  resmsikfelirat1.OnClick = [this] { resmsikfelirat1Click(); };
+  Mov.OnClick = [this] { MovClick(); };
+  movm.OnClick = [this] { movmClick(); };
+  doltSz2.OnClick = [this] { doltSz2Click(); };
+  BeszurPMB.OnClick = [this] { BeszurPMBClick(); };
+  TorlesPMB.OnClick = [this] { TorlesPMBClick(); };
+  Beszrsasorel1.OnClick = [this] { Beszrsasorel1Click(); };
+  Beszrsasorutn1.OnClick = [this] { Beszrsasorutn1Click(); };
+  Kivgs1.OnClick = [this] { Kivgs1Click(); };
+  // Splitting and joining.
+  RB1.OnClick = [this] { RB1Click(); };
+  RB12.OnClick = [this] { RB12Click(); };
+  RB12cd1.OnClick = [this] { RB12cd1Click(); };
+  RB12cd2.OnClick = [this] { RB12cd2Click(); };
+  Bvegrehajt.OnClick = [this] { BvegrehajtClick(); };
+  Bfileki.OnClick = [this] { BfilekiClick(); };
+  Bvegre21.OnClick = [this] { Bvegre21Click(); };
+  // "Leírás" and "Info".
+  Info1.OnClick = [this] { program_.Leiras->ShowModal(); };
+  Info2.OnClick = [this] { program_.Info->ShowModal(); };
+}
+
+void TFelirat::BAtfedesClick() {
+  program_.Atfedes->Show();
+}
+
+// Search and replace.
+void TFelirat::BMKeresClick() {}
+void TFelirat::BKreszletesClick() {}
+void TFelirat::MkercsereClick() {}
+void TFelirat::BkeresokClick() {}
+
+// Time base and shifting.
+void TFelirat::BatvaltasClick() {}
+void TFelirat::BmodokClick() {}
+void TFelirat::BreszletesClick() {}
+
+// The film.
+void TFelirat::BfilmClick() {}
+void TFelirat::FbezarClick() {}
+void TFelirat::FilminfoClick() {}
+void TFelirat::FshowClick() {}
+void TFelirat::FeliratshowClick() {}
+void TFelirat::SBplayClick() {}
+void TFelirat::SBpauseClick() {}
+void TFelirat::Meglls1Click() {}
+void TFelirat::BeKezdoErClick() {}
+void TFelirat::BeBefejezoErClick() {}
+void TFelirat::SBvissza1mpClick() {}
+void TFelirat::SBvisszaClick() {}
+void TFelirat::SBeloreClick() {}
+void TFelirat::SBkezdbefejezClick() {}
+void TFelirat::SBSubClick() {}
+void TFelirat::SBNonSubClick() {}
+
+// Corrections and checks.
+void TFelirat::N05mpessorkibvtse1Click() {}
+void TFelirat::agresszivClick() {}
+void TFelirat::BlistaClick() {}
+void TFelirat::BvonalClick() {}
+void TFelirat::BohClick() {}
+void TFelirat::BOsszesClick() {}
+void TFelirat::L05Click() {}
+void TFelirat::HangutnzszavaksNevektrlse1Click() {}
+void TFelirat::Hangutnzszavaksnevektrlse2Click() {}
+void TFelirat::lgomb1Click() {}
+void TFelirat::kezgomb1Click() {}
+void TFelirat::sszesbetkisbetlegyen1Click() {}
+void TFelirat::ressoroktrlse1Click() {}
+void TFelirat::N4sorossorokmegtrse1Click() {}
+void TFelirat::Sorfelezs3872bet1Click() {}
+void TFelirat::karakterekelttispaceeltntetse1Click() {}
+void TFelirat::karakterekutntegyenspacet1Click() {}
+void TFelirat::FeliratTeljesClick() {}
+void TFelirat::FeliratTeljesMClick() {}
+
+// Style tags and the internal clipboard.
+void TFelirat::doltClick() {}
+void TFelirat::dolt2Click() {}
+void TFelirat::VastagitottClick() {}
+void TFelirat::AlahuzottClick() {}
+void TFelirat::osszeselClick() {}
+void TFelirat::KivagasClick() {}
+void TFelirat::MasolasClick() {}
+void TFelirat::BeillesztesClick() {}
+void TFelirat::SzPK1BClick() {}
+void TFelirat::KivagKovBeElejeClick() {}
+void TFelirat::SzPKClick() {}
+void TFelirat::SzPMClick() {}
+void TFelirat::SzPBClick() {}
+void TFelirat::kszdClick() {}
+void TFelirat::kszvClick() {}
+void TFelirat::kszaClick() {}
+
+// The second text.
+void TFelirat::resmsikfelirat1Click() {}
+void TFelirat::MovClick() {}
+void TFelirat::movmClick() {}
+void TFelirat::doltSz2Click() {}
+void TFelirat::BeszurPMBClick() {}
+void TFelirat::TorlesPMBClick() {}
+void TFelirat::Beszrsasorel1Click() {}
+void TFelirat::Beszrsasorutn1Click() {}
+void TFelirat::Kivgs1Click() {}
+
+// Splitting and joining.
+void TFelirat::RB1Click() {}
+void TFelirat::RB12Click() {}
+void TFelirat::RB12cd1Click() {}
+void TFelirat::RB12cd2Click() {}
+void TFelirat::BvegrehajtClick() {}
+void TFelirat::BfilekiClick() {}
+void TFelirat::Bvegre21Click() {}
+
+}  // namespace editor

@@ -1,0 +1,332 @@
+// Row commands: wiring, deleting rows (one with its question, or a range) and inserting rows.
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/row_command_rules.h"
+#include "editor/table_scopes.h"
+#include "editor/torles_tobb.h"
+#include "files/open_flow.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+namespace {
+
+constexpr int kFiveRows = 5;
+constexpr int kTwentyRowRounds = 4;
+
+// Pops a narrow button's menu up at the pointer.
+void PopupAt(ui::PopupMenu& menu, ui::Control& button, int x, int y) {
+  const ui::Point screen = button.ClientToScreen({x, y});
+  menu.Popup(screen.x, screen.y);
+}
+
+// Raises a flag for the lifetime of the scope.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = previous_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool previous_;
+};
+
+}  // namespace
+
+void TFelirat::WireRowCommands() {
+  // Flags, colouring, grid.
+  SEbetu.OnChange = [this] { SEbetuChange(); };
+  Cbtobb.OnClick = [this] { CbtobbClick(); };
+  CB3sor.OnClick = [this] { CB3sorClick(); };
+  Szinezes38.OnClick = [this] { Szinezes38Click(); };
+  Szinezes3.OnClick = [this] { Szinezes3Click(); };
+  racs.OnDrawColumnCell = [this](const ui::Rect& rect, int column, const ui::GridColumn& col,
+                                 ui::GridCellState state, ui::CellCanvas& canvas) {
+    racsDrawColumnCell(rect, column, col, state, canvas);
+  };
+  racs.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { racsKeyDown(key, shift); };
+  racs.OnKeyPress = [this](char& key) { racsKeyPress(key); };
+  cds.OnBeforeInsert = [this] { ClientDataSet1BeforeInsert(); };
+
+  // Deleting.
+  Btorles.OnClick = [this] { BtorlesClick(); };
+  SorTorlese.OnClick = [this] { BtorlesClick(); };
+  BTorlesTobb.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
+    BTorlesTobbMouseDown(button, shift, x, y);
+  };
+  Btobbsor.OnClick = [this] { BtobbsorClick(); };
+  Tobbsortorlese.OnClick = [this] { TobbsortorleseClick(); };
+
+  // Inserting.
+  Bbeszuras.OnClick = [this] { BbeszurasClick(); };
+  Belemoge.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
+    BelemogeMouseDown(button, shift, x, y);
+  };
+  pmsorele.OnClick = [this] { pmsoreleClick(); };
+  soreleRacs.OnClick = [this] { pmsoreleClick(); };
+  pmsormoge.OnClick = [this] { pmsormogeClick(); };
+  sormogeRacs.OnClick = [this] { pmsormogeClick(); };
+  Beszur5sor.OnClick = [this] { Beszur5sorClick(); };
+  sor5mogeRacs.OnClick = [this] { sor5mogeRacsClick(); };
+  N10sorbeszrsaazaktulissormg1.OnClick = [this] { N10sorbeszrsaazaktulissormg1Click(); };
+  jfelirat1.OnClick = [this] { jfelirat1Click(); };
+
+  // Timing and jumping.
+  Bvegelso.OnClick = [this] { BvegelsoClick(); };
+  B12.OnClick = [this] { B12Click(); };
+  B22.OnClick = [this] { B22Click(); };
+  B21.OnClick = [this] { B21Click(); };
+  Eugras.OnKeyPress = [this](char& key) { EugrasKeyPress(key); };
+  Bugras.OnClick = [this] { BugrasClick(); };
+
+  // Texts.
+  Bov.OnClick = [this] { BovClick(); };
+  Bovm.OnClick = [this] { BovmClick(); };
+  mpm.OnClick = [this] { mpmClick(); };
+  N6.OnClick = [this] { N6Click(); };
+  Utolsktsz1.OnClick = [this] { Utolsktsz1Click(); };
+}
+
+void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view line) {
+  shell::ShowBox(program_, caption, shell::kIconInfo, line, "", true, false, false);
+}
+
+// ---- Deleting -------------------------------------------------------------------------------
+
+void TFelirat::DeleteCurrentRowCounted() {
+  shell::SharedState& state = program_.state;
+  if (cds.Value(field::kBetu38) == "t")
+    --state.LongLineRowCount;
+  if (cds.Value(field::kSor3) == "t")
+    --state.ManyLineRowCount;
+  // The last second-text row moves up with every row deleted at or above it.
+  if (cds.RecNo() <= state.SecondTextRowCount)
+    --state.SecondTextRowCount;
+  cds.Delete();
+}
+
+void TFelirat::DisableRowButtonsWhenEmpty() {
+  if (!cds.IsEmpty())
+    return;
+  Btorles.SetEnabled(false);
+  Belemoge.SetEnabled(false);
+  BTorlesTobb.SetEnabled(false);
+}
+
+void TFelirat::BtorlesClick() {
+  shell::SharedState& state = program_.state;
+  // A film timer may move the cursor while the question is open: the row to delete is the one
+  // the command was started on.
+  const int row = cds.RecNo();
+  state.DialogReply = "torol";
+  if (CBdelete.Checked()) {
+    state.DialogReply = "igen";
+  } else {
+    shell::ShowBox(program_, "Törlés!", shell::kIconQuestion, "Tényleg törölni akarja a sort?", "",
+                   false, true, true);
+  }
+  if (state.DialogReply == "igen") {
+    if (cds.IsEmpty()) {
+      if (Masikfelirat.Enabled())
+        Masikfelirat.SetEnabled(false);
+      ShowRowCommandInfo("Sor törlése", "Nincs több sor a file-ban, ezért nem tud törölni!");
+    } else {
+      cds.SetRecNo(row);
+      DeleteCurrentRowCounted();
+      ShowFlagCounters();
+      program_.film->RowDeleted();
+      Bmentes.SetEnabled(true);
+      Mentes1.SetEnabled(true);
+      state.InternalUpdate = false;
+    }
+  }
+  DisableRowButtonsWhenEmpty();
+}
+
+void TFelirat::DeleteRowRange(int first, int last) {
+  {
+    ControlsOffScope controls_off(cds);
+    CommandUpdateScope update(program_.state);
+    cds.SetRecNo(first);
+    for (int row = first; row <= last && !cds.IsEmpty(); ++row)
+      DeleteCurrentRowCounted();
+    program_.film->RowDeleted();
+  }
+  ShowFlagCounters();
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  DisableRowButtonsWhenEmpty();
+}
+
+void TFelirat::BTorlesTobbMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*shift*/, int x,
+                                    int y) {
+  PopupAt(PMTorlesTobb, BTorlesTobb, x, y);
+}
+
+void TFelirat::BtobbsorClick() {
+  program_.TorlesTobb->ShowModal();
+}
+
+void TFelirat::TobbsortorleseClick() {
+  program_.TorlesTobb->ShowModal();
+}
+
+// ---- Inserting ------------------------------------------------------------------------------
+
+void TFelirat::AppendRow() {
+  FlagScope appending(appending_row_);
+  cds.Append();
+}
+
+void TFelirat::ClientDataSet1BeforeInsert() {
+  shell::SharedState& state = program_.state;
+  // An appended row goes below every row; an inserted one pushes its row and those below down.
+  if (appending_row_ || cds.IsEmpty())
+    return;
+  if (cds.RecNo() <= state.SecondTextRowCount)
+    ++state.SecondTextRowCount;
+}
+
+void TFelirat::InsertAfterCurrent(const std::string& start, const std::string& end, bool at_last) {
+  if (at_last) {
+    AppendRow();
+  } else {
+    cds.Next();
+    cds.Insert();
+  }
+  cds.SetValue(field::kKezdes, start);
+  cds.SetValue(field::kBefejezes, end);
+}
+
+void TFelirat::BbeszurasClick() {
+  const std::string base = beosztas.Text();
+  {
+    CommandUpdateScope update(program_.state);
+    cds.Last();
+    timecode::RowTimes times;
+    if (!cburessor.Checked())
+      times = NewRowTimesAfter(base, cds.Value(field::kBefejezes), true);
+    times = FillEmptyTimes(base, times);
+    if (cburessor.Checked())
+      times = {};
+    AppendRow();
+    cds.SetValue(field::kKezdes, times.start);
+    cds.SetValue(field::kBefejezes, times.end);
+    update.Lower();
+    cds.Post();
+  }
+  if (!Masikfelirat.Enabled())
+    Masikfelirat.SetEnabled(true);
+  program_.film->RowAppended(cds.RecordCount());
+  for (ui::Control* control : {&Belemoge, &Btorles, &Bmentes, &BTorlesTobb})
+    control->SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  if (cds.RecordCount() == 1) {
+    files::EnableEditingControls(program_);
+    // Enabling the editing controls is made for a subtitle just read; the row appended here is
+    // a change, so the subtitle stays modified.
+    Bmentes.SetEnabled(true);
+    Mentes1.SetEnabled(true);
+  }
+  const std::string& layout = program_.state.ScreenLayout;
+  const int rows = cds.RecordCount();
+  if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+    racs.ShowVerticalScrollBar(false);
+  szoveg.SetFocus();
+}
+
+void TFelirat::BelemogeMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*shift*/, int x,
+                                 int y) {
+  PopupAt(PopupMenuEM, Belemoge, x, y);
+}
+
+void TFelirat::pmsoreleClick() {
+  {
+    CommandUpdateScope update(program_.state);
+    timecode::RowTimes times;
+    if (!cburessor.Checked())
+      times = NewRowTimesBefore(beosztas.Text(), cds.Value(field::kKezdes));
+    cds.Insert();
+    cds.SetValue(field::kKezdes, times.start);
+    cds.SetValue(field::kBefejezes, times.end);
+    update.Lower();
+    cds.Post();
+    program_.film->RowInsertedBefore();
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  szoveg.SetFocus();
+}
+
+void TFelirat::pmsormogeClick() {
+  {
+    CommandUpdateScope update(program_.state);
+    const bool at_last = cds.RecNo() == cds.RecordCount();
+    timecode::RowTimes times;
+    if (!cburessor.Checked())
+      times = NewRowTimesAfter(beosztas.Text(), cds.Value(field::kBefejezes), at_last);
+    InsertAfterCurrent(times.start, times.end, at_last);
+    update.Lower();
+    cds.Post();
+    program_.film->RowInsertedAfter();
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  szoveg.SetFocus();
+}
+
+void TFelirat::sor5mogeRacsClick() {
+  {
+    CommandUpdateScope update(program_.state);
+    program_.film->FiveRowsInserting();
+    // Once the last row is reached, the remaining rows run on from it.
+    bool at_last = false;
+    for (int i = 0; i < kFiveRows; ++i) {
+      update.Raise();
+      if (cds.RecNo() == cds.RecordCount())
+        at_last = true;
+      timecode::RowTimes times;
+      if (!cburessor.Checked())
+        times = NewRowTimesAfter(beosztas.Text(), cds.Value(field::kBefejezes), at_last);
+      InsertAfterCurrent(times.start, times.end, at_last);
+      update.Lower();
+      cds.Post();
+      program_.film->FiveRowsRowInserted();
+    }
+    program_.film->FiveRowsInserted();
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+void TFelirat::Beszur5sorClick() {
+  sor5mogeRacsClick();
+}
+
+void TFelirat::N10sorbeszrsaazaktulissormg1Click() {
+  for (int i = 0; i < kTwentyRowRounds; ++i)
+    sor5mogeRacsClick();
+}
+
+void TFelirat::jfelirat1Click() {
+  shell::SharedState& state = program_.state;
+  Efilenev.SetText("");
+  state.CurrentFilePath.clear();
+  if (!cds.Active())
+    cds.CreateDataSet();
+  cds.EmptyDataSet();
+  // The counters counted the rows just emptied away.
+  state.LongLineRowCount = 0;
+  state.ManyLineRowCount = 0;
+  state.SecondTextRowCount = 0;
+  ShowFlagCounters();
+  BbeszurasClick();
+}
+
+}  // namespace editor

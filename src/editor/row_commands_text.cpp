@@ -1,0 +1,131 @@
+// Row commands on texts: merging into the previous row ("ÖV", "ÖV-"), dialogue dashes ("-|-")
+// and moving a word across the first line break.
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/row_command_rules.h"
+#include "editor/table_scopes.h"
+#include "shell/program.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+namespace {
+
+constexpr std::string_view kInformation = "Információ";
+constexpr std::string_view kNoBreakMessage =
+    "Nincs sortörés a sorban, így nem hajtható végre a módosítás!";
+
+}  // namespace
+
+void TFelirat::StoreCommandText(std::string_view text) {
+  cds.Edit();
+  cds.SetValue(field::kSzoveg, text);
+  UpdateRowFlags();
+  cds.Post();
+}
+
+void TFelirat::MergeIntoPreviousRow(bool dialogue) {
+  // The build without the film player shows the two buttons but gives them no command.
+  if (!program_.FilmPlayer())
+    return;
+  shell::SharedState& state = program_.state;
+  const int row = cds.RecNo();
+  if (row < 2) {
+    ShowRowCommandInfo("Figyelmeztetés", "Csak a 2. sortól lehet ilyen műveletet végrehajtani!");
+    return;
+  }
+  const std::string merged = cds.Value(field::kSzoveg);
+  const std::string merged_second = cds.Value(field::kSzoveg2);
+  const std::string end = cds.Value(field::kBefejezes);
+  DecrementRowFlagCounters();
+  // The merged row's second text goes up with it, and so do the rows below.
+  if (row <= state.SecondTextRowCount)
+    --state.SecondTextRowCount;
+  const bool was_last = row == cds.RecordCount();
+  cds.Delete();
+  if (!was_last)
+    cds.Prior();
+  cds.Edit();
+  const std::string previous = cds.Value(field::kSzoveg);
+  cds.SetValue(field::kSzoveg,
+               dialogue ? MergedDialogueText(previous, merged) : MergedText(previous, merged));
+  cds.SetValue(field::kBefejezes, end);
+  if (!merged_second.empty()) {
+    cds.SetValue(field::kSzoveg2,
+                 MergedSecondText(cds.Value(field::kSzoveg2), merged_second, dialogue));
+  }
+  UpdateRowFlags();
+  cds.Post();
+  if (dialogue)
+    program_.film->RowsMergedAsDialogue(row - 1);
+  else
+    program_.film->RowsMerged(row - 1);
+  cds.SetRecNo(row - 1);
+  state.InternalUpdate = false;
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  racs.SetFocus();
+}
+
+void TFelirat::BovClick() {
+  MergeIntoPreviousRow(false);
+}
+
+void TFelirat::BovmClick() {
+  MergeIntoPreviousRow(true);
+}
+
+void TFelirat::mpmClick() {
+  const TextEditResult result = DialogueDashes(cds.Value(field::kSzoveg));
+  if (result.outcome == TextEdit::kDone) {
+    StoreCommandText(result.text);
+  } else {
+    ShowRowCommandInfo(kInformation,
+                       "Mivel ez a sor nem 2 soros ezért erre nem hajtható végre a művelet");
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  LoadRowIntoEditor();
+  racs.SetFocus();
+}
+
+void TFelirat::N6Click() {
+  const TextEditResult result = MoveLastWordDown(cds.Value(field::kSzoveg));
+  if (result.outcome == TextEdit::kNoBreak) {
+    ShowRowCommandInfo(kInformation, kNoBreakMessage);
+    return;
+  }
+  {
+    CommandUpdateScope update(program_.state);
+    if (result.outcome == TextEdit::kNoBlank) {
+      ShowRowCommandInfo(kInformation, "Ezen a soron nem hajtható végre a kért transzformáció!");
+      return;
+    }
+    StoreCommandText(result.text);
+    Bmentes.SetEnabled(true);
+    Mentes1.SetEnabled(true);
+    LoadRowIntoEditor();
+  }
+  // The grid painted the row while rows were being changed, without its colours.
+  racs.Paint();
+}
+
+void TFelirat::Utolsktsz1Click() {
+  const TextEditResult result = MoveFirstWordUp(cds.Value(field::kSzoveg));
+  if (result.outcome == TextEdit::kNoBreak) {
+    ShowRowCommandInfo(kInformation, kNoBreakMessage);
+    return;
+  }
+  {
+    CommandUpdateScope update(program_.state);
+    StoreCommandText(result.text);
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  LoadRowIntoEditor();
+  racs.Paint();
+}
+
+}  // namespace editor

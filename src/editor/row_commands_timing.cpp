@@ -1,0 +1,95 @@
+// Row commands on times and position: "G", the divisions "1-2", "2-2", "2-1", the jump box.
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/row_command_rules.h"
+#include "editor/table_scopes.h"
+#include "shell/program.h"
+#include "timecode/key_filters.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+namespace {
+
+constexpr char kEnter = '\r';
+
+}  // namespace
+
+void TFelirat::BvegelsoClick() {
+  // The last row has no next row to take its end.
+  if (cds.IsEmpty() || cds.RecNo() >= cds.RecordCount())
+    return;
+  const std::string end = cds.Value(field::kBefejezes);
+  cds.Next();
+  cds.Edit();
+  cds.SetValue(field::kKezdes, end);
+  cds.Post();
+  program_.film->NextRowStartSet(cds.RecNo());
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  racs.SetFocus();
+}
+
+void TFelirat::DividePreviousRowTime(int part, int parts) {
+  // Row 1 has no previous row to divide.
+  if (cds.RecNo() < 2) {
+    ShowRowCommandInfo("Figyelmeztetés", "Csak a 2. sortól lehet ilyen műveletet végrehajtani!");
+    return;
+  }
+  {
+    CommandUpdateScope update(program_.state);
+    cds.Prior();
+    const int previous = cds.RecNo();
+    const std::string cut =
+        DividedTime(cds.Value(field::kKezdes), cds.Value(field::kBefejezes), part, parts);
+    cds.Edit();
+    cds.SetValue(field::kBefejezes, cut);
+    cds.Post();
+    program_.film->PreviousRowEndDivided(previous);
+    cds.Next();
+    cds.Edit();
+    cds.SetValue(field::kKezdes, cut);
+    update.Lower();
+    cds.Post();
+    program_.film->RowStartDivided(cds.RecNo());
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+  racs.SetFocus();
+}
+
+void TFelirat::B12Click() {
+  DividePreviousRowTime(1, 3);
+}
+
+void TFelirat::B22Click() {
+  DividePreviousRowTime(1, 2);
+}
+
+void TFelirat::B21Click() {
+  DividePreviousRowTime(2, 3);
+}
+
+void TFelirat::EugrasKeyPress(char& key) {
+  if (key == kEnter) {
+    key = 0;
+    BugrasClick();
+    return;
+  }
+  key = timecode::DigitKeyFilter(key);
+}
+
+void TFelirat::BugrasClick() {
+  const int target = JumpTarget(Eugras.Text(), cds.RecordCount());
+  if (target == 0)
+    return;
+  {
+    ControlsOffScope controls_off(cds);
+    cds.SetRecNo(target);
+  }
+  racs.SetFocus();
+}
+
+}  // namespace editor

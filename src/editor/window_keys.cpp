@@ -1,0 +1,219 @@
+// The editor window's keys and small handlers: the application-message hook, the text box's
+// keys, the boxes that hand the focus on, the narrow popup buttons, the option items, "Első
+// sor", "Utolsó sor" and "FPS érték AVI-ból".
+#include "editor/avi_ki.h"
+#include "editor/felirat.h"
+#include "editor/window_rules.h"
+#include "files/document_path.h"
+#include "shell/program.h"
+
+namespace editor {
+
+namespace {
+
+bool IsArrow(ui::Key key) {
+  return key == ui::keys::kLeft || key == ui::keys::kUp || key == ui::keys::kRight ||
+         key == ui::keys::kDown;
+}
+
+// Keys that move in the text box without editing it.
+bool IsMovingKey(ui::Key key) {
+  return IsArrow(key) || key == ui::keys::kEnd || key == ui::keys::kHome ||
+         key == ui::keys::kPrior || key == ui::keys::kNext || key == ui::keys::kNumLock ||
+         key == ui::keys::kLWin;
+}
+
+void PopupAtMouse(ui::PopupMenu& popup, ui::Control& button, int x, int y) {
+  const ui::Point at = button.ClientToScreen({x, y});
+  popup.Popup(at.x, at.y);
+}
+
+}  // namespace
+
+// ---- The application-message hook -----------------------------------------------------------
+
+// The text layer reads and writes numbers with the decimal comma whatever the system's number
+// settings are, so nothing here follows them; and the hook turns no error of another window
+// into a message of its own.
+void TFelirat::ApplicationEvents1Message(ui::Message& message, bool& handled) {
+  switch (message.kind) {
+    case ui::MessageKind::kMouseWheel: {
+      const int notches = TakeWheelNotches(wheel_rest_, message.wheel_delta);
+      if (notches == 0) {
+        handled = true;
+        return;
+      }
+      const ui::Key arrow = notches > 0 ? ui::keys::kUp : ui::keys::kDown;
+      message.kind = ui::MessageKind::kKeyDown;
+      message.key = arrow;
+      message.ch = 0;
+      // One delta worth several notches: the keys beyond the first go as key-downs of their
+      // own, to the same window.
+      for (int extra = (notches > 0 ? notches : -notches) - 1; extra > 0; --extra)
+        message.form->App().KeyDown(*message.form, arrow, message.shift, 0);
+      return;
+    }
+    case ui::MessageKind::kMouseUp:
+      if (message.button != ui::MouseButton::kRight)
+        return;
+      switch (GridPopupFor(racs.SelectedField(), cds.RecNo(), program_.state.SecondTextRowCount)) {
+        case GridPopup::kRacsPM:
+          racs.SetPopupMenu(&RacsPM);
+          break;
+        case GridPopup::kBeTorlesPM:
+          racs.SetPopupMenu(&BeTorlesPM);
+          break;
+        case GridPopup::kNone:
+          racs.SetPopupMenu(nullptr);
+          break;
+      }
+      return;
+    default:
+      return;
+  }
+}
+
+// ---- The text box ------------------------------------------------------------------------------
+
+void TFelirat::MarkModified() {
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+void TFelirat::szovegKeyDown(ui::Key& key, ui::ShiftState shift) {
+  MemoEditPending = false;
+  const ui::ShiftState modifiers = shift.Modifiers();
+  if (modifiers == ui::kCtrl) {
+    if (key == ui::keys::kUp || key == ui::keys::kDown) {
+      if (key == ui::keys::kUp)
+        cds.Prior();
+      else
+        cds.Next();
+      racs.SetFocus();
+      key = 0;
+    } else if ((key == 'C' || key == ui::keys::kInsert) && szoveg.SelLength() > 0) {
+      // The box copies to the system's clipboard itself; the program keeps its own copy.
+      CopySelectionToClipboard();
+    } else if (key == 'V') {
+      MemoEditPending = true;
+    }
+    return;
+  }
+  if (modifiers == ui::kShift) {
+    if (key != ui::keys::kShift && !IsArrow(key))
+      MarkModified();
+    return;
+  }
+  if (IsMovingKey(key))
+    return;
+  if (key == ui::keys::kDelete || key == ui::keys::kSpace) {
+    MarkModified();
+    return;
+  }
+  MemoEditPending = true;
+}
+
+void TFelirat::szovegKeyPress(char& /*key*/) {
+  if (!MemoEditPending)
+    return;
+  MemoEditPending = false;
+  MarkModified();
+}
+
+void TFelirat::CopySelectionToClipboard() {
+  std::string& clipboard = program_.state.TextClipboard;
+  clipboard.clear();
+  for (const char ch : szoveg.SelText()) {
+    if (ch == '\n')
+      clipboard += '|';
+    else if (ch != '\r' && ch != '\0')
+      clipboard += ch;
+  }
+}
+
+// ---- Boxes that hand the focus on -------------------------------------------------------------
+
+void TFelirat::EfilenevKeyPress(char& key) {
+  key = 0;
+  Btallozas.SetFocus();
+}
+
+void TFelirat::EugrasKeyUp(ui::Key& key, ui::ShiftState /*shift*/) {
+  if (key == ui::keys::kUp || key == ui::keys::kDown)
+    racs.SetFocus();
+}
+
+void TFelirat::kulonbsegClick() {
+  befejezes.SetFocus();
+  befejezes.SetSelLength(0);
+}
+
+void TFelirat::kezdesMouseMove(ui::ShiftState /*shift*/, int /*x*/, int /*y*/) {
+  kezdes.SetSelLength(0);
+}
+
+void TFelirat::befejezesMouseMove(ui::ShiftState /*shift*/, int /*x*/, int /*y*/) {
+  befejezes.SetSelLength(0);
+}
+
+void TFelirat::EmodositasMouseMove(ui::ShiftState /*shift*/, int /*x*/, int /*y*/) {
+  Emodositas.SetSelLength(0);
+}
+
+// ---- Popups
+// --------------------------------------------------------------------------------------
+
+void TFelirat::BTobbGombMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*shift*/, int x,
+                                  int y) {
+  PopupAtMouse(PMtobbgomb, BTobbGomb, x, y);
+}
+
+void TFelirat::BTobbCheckMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*shift*/, int x,
+                                   int y) {
+  PopupAtMouse(PMTobbCheck, BTobbCheck, x, y);
+}
+
+void TFelirat::RacsPMPopup() {
+  UpdateFormatChecks();
+}
+
+void TFelirat::MentAtClick() {
+  MentAt.SetChecked(!MentAt.Checked());
+}
+
+void TFelirat::BeolvasClick() {
+  Beolvas.SetChecked(!Beolvas.Checked());
+}
+
+void TFelirat::Max2Click() {
+  Max2.SetChecked(!Max2.Checked());
+}
+
+void TFelirat::UresNeClick() {
+  UresNe.SetChecked(!UresNe.Checked());
+}
+
+// ---- Rows and the frame rate ------------------------------------------------------------------
+
+void TFelirat::BelsoClick() {
+  program_.state.InternalUpdate = false;
+  cds.First();
+  racs.SetFocus();
+}
+
+void TFelirat::ButolsoClick() {
+  program_.state.InternalUpdate = false;
+  cds.Last();
+  racs.SetFocus();
+}
+
+void TFelirat::BFPSClick() {
+  TAviKi& avi = *program_.AviKi;
+  if (!program_.state.CurrentDirectory.empty())
+    avi.DirectoryListBox2.SetDirectory(files::PathOfText(program_.state.CurrentDirectory));
+  program_.state.AviPurpose = "FPS";
+  avi.SetCaption("Fps érték kinyerése Avi file-ból");
+  avi.ShowModal();
+}
+
+}  // namespace editor

@@ -1,0 +1,231 @@
+// rows FILE COMMAND...: FILE is opened as "Megnyitás" opens it, then the editor's row commands
+// given as words run one after the other on the current row; then the table, the current row,
+// the counters and the windows shown, as `read` prints them.
+//
+// The message window is answered with OK; a question with "Mégsem" unless an `answer` word
+// came before it. `goto N` moves the cursor as a click on the grid would.
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/torles_tobb.h"
+#include "platform/text/text.h"
+#include "platform/ui/headless/driver.h"
+#include "probe/probe.h"
+#include "shell/hibaki.h"
+#include "shell/kiszoveg.h"
+#include "shell/program.h"
+
+namespace probe {
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace field = dataset::subtitle_field;
+
+// The answers still to give, in order, to the questions to come.
+using Answers = std::deque<std::string>;
+
+void AnswerQuestions(ui::headless::Driver& driver, shell::Program& program,
+                     const std::shared_ptr<Answers>& answers) {
+  driver.Verify();  // drops the probe's default answers
+  constexpr int kAnswers = 256;
+  for (int i = 0; i < kAnswers; ++i) {
+    driver.OnModal("Kiszoveg", [&driver, &program, answers] {
+      shell::TKiszoveg& box = *program.Kiszoveg;
+      if (!box.Bigen.Visible()) {
+        driver.Click(box.Bok);
+        return;
+      }
+      std::string answer = "Mégsem";
+      if (!answers->empty()) {
+        answer = answers->front();
+        answers->pop_front();
+      }
+      if (answer == "Igen")
+        driver.Click(box.Bigen);
+      else if (answer == "Nem")
+        driver.Click(box.Bnem);
+      else
+        driver.Click(box.Bmegsem);
+    });
+    driver.OnModal("Hibaki", [&driver, &program] { driver.Click(program.Hibaki->Button1); });
+  }
+}
+
+// "Több sor törlése": the two rows typed, then "Törlés" (and "<<< Vissza" when refused).
+void DeleteRange(shell::Program& program, ui::headless::Driver& driver, const std::string& first,
+                 const std::string& last) {
+  driver.OnModal("TorlesTobb", [&program, &driver, first, last] {
+    editor::TTorlesTobb& window = *program.TorlesTobb;
+    window.SPelso.SetText(first);
+    window.SPutso.SetText(last);
+    driver.Click(window.Btorles);
+    if (window.Visible())
+      driver.Click(window.Button1);
+  });
+  program.Felirat->BtobbsorClick();
+}
+
+std::optional<bool> OnOff(const std::string& word) {
+  if (word == "on")
+    return true;
+  if (word == "off")
+    return false;
+  return std::nullopt;
+}
+
+ui::CheckBox* OptionBox(editor::TFelirat& f, const std::string& name) {
+  if (name == "cburessor")
+    return &f.cburessor;
+  if (name == "CBdelete")
+    return &f.CBdelete;
+  if (name == "Cbtobb")
+    return &f.Cbtobb;
+  if (name == "CB3sor")
+    return &f.CB3sor;
+  return nullptr;
+}
+
+// Runs one command word (with its arguments from `arguments[i + 1]` on); false with a reason
+// for a word it does not know. `i` is left on the command's last argument.
+bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
+                std::span<const std::string> arguments, std::size_t& i, Answers& answers,
+                std::string& error) {
+  editor::TFelirat& f = *program.Felirat;
+  const std::string& word = arguments[i];
+  auto argument = [&](std::string& value) {
+    if (i + 1 >= arguments.size()) {
+      error = word + " needs an argument";
+      return false;
+    }
+    value = arguments[++i];
+    return true;
+  };
+  using Handler = void (editor::TFelirat::*)();
+  struct Simple {
+    std::string_view word;
+    Handler handler;
+  };
+  static constexpr Simple kSimple[] = {
+      {"append", &editor::TFelirat::BbeszurasClick},
+      {"insert-before", &editor::TFelirat::pmsoreleClick},
+      {"insert-after", &editor::TFelirat::pmsormogeClick},
+      {"insert5", &editor::TFelirat::sor5mogeRacsClick},
+      {"insert20", &editor::TFelirat::N10sorbeszrsaazaktulissormg1Click},
+      {"new", &editor::TFelirat::jfelirat1Click},
+      {"delete", &editor::TFelirat::BtorlesClick},
+      {"G", &editor::TFelirat::BvegelsoClick},
+      {"split12", &editor::TFelirat::B12Click},
+      {"split22", &editor::TFelirat::B22Click},
+      {"split21", &editor::TFelirat::B21Click},
+      {"merge", &editor::TFelirat::BovClick},
+      {"merge-dialogue", &editor::TFelirat::BovmClick},
+      {"dialogue", &editor::TFelirat::mpmClick},
+      {"word-down", &editor::TFelirat::N6Click},
+      {"word-up", &editor::TFelirat::Utolsktsz1Click},
+      {"F3", &editor::TFelirat::Szinezes38Click},
+      {"F4", &editor::TFelirat::Szinezes3Click},
+  };
+  for (const Simple& simple : kSimple) {
+    if (simple.word == word) {
+      (f.*simple.handler)();
+      return true;
+    }
+  }
+  std::string value;
+  if (word == "answer") {
+    if (!argument(value))
+      return false;
+    if (value != "Igen" && value != "Nem" && value != "Mégsem") {
+      error = "answer takes Igen, Nem or Mégsem";
+      return false;
+    }
+    answers.push_back(value);
+  } else if (word == "goto") {
+    if (!argument(value))
+      return false;
+    const std::optional<int32_t> row = text::TryStrToInt(value);
+    if (!row) {
+      error = "goto takes a row number";
+      return false;
+    }
+    f.cds.SetRecNo(*row);
+  } else if (word == "jump") {
+    if (!argument(value))
+      return false;
+    f.Eugras.SetText(value);
+    f.BugrasClick();
+  } else if (word == "limit") {
+    if (!argument(value))
+      return false;
+    f.SEbetu.SetText(value);
+  } else if (word == "delete-range") {
+    std::string last;
+    if (!argument(value) || !argument(last))
+      return false;
+    DeleteRange(program, driver, value, last);
+  } else if (word == "option") {
+    std::string state;
+    if (!argument(value) || !argument(state))
+      return false;
+    ui::CheckBox* box = OptionBox(f, value);
+    const std::optional<bool> on = OnOff(state);
+    if (box == nullptr || !on) {
+      error = "option takes cburessor, CBdelete, Cbtobb or CB3sor and on or off";
+      return false;
+    }
+    box->SetChecked(*on);
+  } else {
+    error = "unknown command: " + word;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool RunRows(shell::Program& program, ui::headless::Driver& driver,
+             std::span<const std::string> arguments, Output& output, std::string& error) {
+  if (arguments.empty() || arguments[0].starts_with("--")) {
+    error = "rows needs a FILE";
+    return false;
+  }
+  auto answers = std::make_shared<Answers>();
+  AnswerQuestions(driver, program, answers);
+  program.Felirat->cds.CreateDataSet();
+  OpenInEditor(program, fs::absolute(arguments[0]), false);
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (!RunCommand(program, driver, arguments, i, *answers, error))
+      return false;
+  }
+
+  editor::TFelirat& editor = *program.Felirat;
+  const shell::SharedState& state = program.state;
+  output.push_back("timebase: " + editor.beosztas.Text());
+  const dataset::RowTable& table = editor.cds;
+  for (int row = 1; row <= table.RecordCount(); ++row) {
+    std::string line = "row " + text::IntToStr(row) + ":";
+    for (int column : {field::kKezdes, field::kBefejezes, field::kSzoveg, field::kSzoveg2,
+                       field::kSor3, field::kBetu38}) {
+      line += column == field::kKezdes ? ' ' : '\t';
+      line += table.Cell(row, column);
+    }
+    output.push_back(std::move(line));
+  }
+  output.push_back("current: " + text::IntToStr(table.RecNo()));
+  output.push_back("counters: long=" + text::IntToStr(state.LongLineRowCount) +
+                   " many=" + text::IntToStr(state.ManyLineRowCount) +
+                   " second=" + text::IntToStr(state.SecondTextRowCount));
+  output.push_back("labels: " + std::string(editor.Lbetu.Visible() ? "" : "hidden ") +
+                   editor.Lbetu.Caption() + " " +
+                   std::string(editor.Lsor.Visible() ? "" : "hidden ") + editor.Lsor.Caption());
+  output.push_back(std::string("modified: ") + (editor.Bmentes.Enabled() ? "yes" : "no"));
+  AppendShownWindows(driver, output);
+  return true;
+}
+
+}  // namespace probe
