@@ -254,6 +254,8 @@ GridCoord DbGrid::MouseCoord(int x, int y) const {
 
 const CellCanvas& DbGrid::PaintedCell(int visible_row, int column) const {
   static const CellCanvas kEmpty;
+  if (paint_pending_)
+    PaintCells();
   if (visible_row < 1 || visible_row > static_cast<int>(painted_.size()))
     return kEmpty;
   const std::vector<CellCanvas>& row = painted_[visible_row - 1];
@@ -264,6 +266,13 @@ const CellCanvas& DbGrid::PaintedCell(int visible_row, int column) const {
 
 void DbGrid::Paint() {
   ++paint_count_;
+  paint_pending_ = true;
+  Changed(Prop::kContents);
+  Repaint();
+}
+
+void DbGrid::PaintCells() const {
+  paint_pending_ = false;
   painted_.clear();
   dataset::RowTable* t = Table();
   if (t != nullptr && t->Active()) {
@@ -301,8 +310,6 @@ void DbGrid::Paint() {
       painted_.push_back(std::move(cells));
     }
   }
-  Changed(Prop::kContents);
-  Repaint();
 }
 
 void DbGrid::MoveColumn(int direction) {

@@ -142,11 +142,12 @@ class DbGrid : public Control {
   int VisibleRowCount() const;
   // The cell under a point of the client area.
   GridCoord MouseCoord(int x, int y) const;
-  // Text of the last paint of a visible line (1..VisibleRowCount()) and column, after
-  // OnDrawColumnCell; empty canvas outside.
+  // A visible line (1..VisibleRowCount()) and column as painted, after OnDrawColumnCell;
+  // empty canvas outside. Cells are painted when they are read after a paint request, as a
+  // window paints after the handler that changed its data has returned.
   const CellCanvas& PaintedCell(int visible_row, int column) const;
   int PaintCount() const { return paint_count_; }
-  // Paints all visible cells again (default paint, then OnDrawColumnCell).
+  // Asks for all visible cells to be painted again (default paint, then OnDrawColumnCell).
   void Paint();
 
   // ---- Events ------------------------------------------------------------------------
@@ -180,8 +181,12 @@ class DbGrid : public Control {
   bool tabs_ = true;
   bool vertical_scroll_bar_ = true;
   int top_row_ = 1;
+  // Runs the default paint and OnDrawColumnCell for every visible cell.
+  void PaintCells() const;
+
   int paint_count_ = 0;
-  std::vector<std::vector<CellCanvas>> painted_;
+  mutable bool paint_pending_ = true;
+  mutable std::vector<std::vector<CellCanvas>> painted_;
   bool mouse_moved_cursor_ = false;
   int mouse_column_ = -1;
 };

@@ -144,6 +144,26 @@ TEST(Grid, DrawColumnCellRunsAfterTheDefaultPaint) {
   EXPECT_EQ(w.racs.PaintedCell(2, 1).brush, ui::colors::kWindow);
 }
 
+// A handler that changes rows under a raised flag must not leave the grid painted with what
+// OnDrawColumnCell saw during the change: cells are painted once the handler has returned.
+TEST(Grid, CellsArePaintedAfterTheChangingHandlerReturns) {
+  GridWorld w;
+  bool changing = false;
+  w.racs.OnDrawColumnCell = [&](const ui::Rect&, int column, const ui::GridColumn&,
+                                ui::GridCellState, ui::CellCanvas& canvas) {
+    if (column == 1 && !changing)
+      canvas.brush = ui::colors::kRed;
+  };
+  changing = true;
+  w.table.SetRecNo(2);
+  w.table.Edit();
+  w.table.SetValue(1, "edited");
+  w.table.Post();
+  changing = false;
+  EXPECT_EQ(w.Shown(2), "edited");
+  EXPECT_EQ(w.racs.PaintedCell(2, 1).brush, ui::colors::kRed);
+}
+
 TEST(Grid, HiddenColumnsAndScrollBar) {
   GridWorld w;
   w.racs.SetColumnVisible(0, false);
