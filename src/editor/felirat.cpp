@@ -38,6 +38,8 @@ TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), prog
   WireRowCommands();
   WireWindow();
   WireLaterCommands();
+  WireTimeBase();
+  WireSecondText();
   Created();
 }
 
@@ -133,6 +135,14 @@ void TFelirat::SetUpFilmArea() {
   for (ui::Label* overlay : {&st1, &st2, &st3, &stsegit})
     overlay->SetVisible(false);
 
+  SBvissza1mp.SetCaption("«1");
+  SBvissza.SetCaption("<");
+  SBelore.SetCaption(">");
+  SBplay.SetCaption("|>");
+  SBpause.SetCaption("||");
+  SBkezdo.SetCaption("[");
+  SBbefejezes.SetCaption("]");
+  SBkezdbefejez.SetCaption("][");
   SBvissza1mp.SetHint("Vissza 1mp-et");
   SBvissza.SetHint("Vissza egy sornyit");
   SBelore.SetHint("Előre egy sornyit");
@@ -179,9 +189,11 @@ void TFelirat::SetUpTopAndLeft() {
   CbPM.SetItemIndex(0);
   Emodositas.SetMaxLength(12);
   Emodositas.SetText("0");
+  Bmodok.SetCaption("Ok");
   Bmodok.SetHint("Módosítás végrehajtása");
   Breszletes.SetCaption("Részletes>>>");
   Lkereses.SetCaption("Keresés:");
+  Bkeresok.SetCaption("Ok");
   Bkeresok.SetHint("Keresés indítása");
   BKreszletes.SetCaption("Részletes>>>");
   CBugras.SetCaption("Ugrás a szóra");
@@ -287,9 +299,14 @@ void TFelirat::SetUpRowPanel() {
   BMMN.SetCaption("Mentés Más Néven");
   BMMN.SetHint("A feliratot egy másik néven itt elmenthetjük");
   BMMN.SetEnabled(false);
+  // "»" marks the buttons that open a menu.
+  Btorles.SetCaption("-");
   Btorles.SetHint("Egy sor törlése");
+  Bbeszuras.SetCaption("+");
   Bbeszuras.SetHint("Egy sor beszúrása a file végéhez");
+  Belemoge.SetCaption("+»");
   Belemoge.SetHint("Egy sor beszúrása az aktuális sor elé/mögé");
+  BTorlesTobb.SetCaption("-»");
   BTorlesTobb.SetHint("Több egybefüggő sor törlése");
   Bvonal.SetCaption("1*-");
   Bvonal.SetHint("Ha az egész sorban egy db \"-\" jel van, akkor azt kitörli a program");
@@ -303,13 +320,17 @@ void TFelirat::SetUpRowPanel() {
   Blista.SetHint("Hibák listázása");
   L05.SetCaption("0.5 mp");
   L05.SetHint("0.5 mp-es sorok listája");
+  BTobbGomb.SetCaption("»");
   BTobbGomb.SetEnabled(false);
+  BTobbCheck.SetCaption("»");
   BTobbCheck.SetEnabled(false);
 
   for (ui::SpeedButton* overlay : {&SBSub, &SBNonSub}) {
     overlay->SetHint("Felirat mutatás/eltuntetése a film alatt");
     overlay->SetVisible(false);
   }
+  SBSub.SetCaption("F-");     // shown with the subtitles over the film: hides them
+  SBNonSub.SetCaption("F+");  // shown while they are hidden: shows them
 
   cburessor.SetCaption("Beszúráskor: üres sor");
   cburessor.SetEnabled(false);

@@ -15,9 +15,11 @@
 
 #include "editor/layouts.h"
 #include "editor/message_hook.h"
+#include "editor/style_tags.h"
 #include "film/film_parts.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
+#include "timecode/timecode.h"
 
 namespace shell {
 class Program;
@@ -486,6 +488,8 @@ class TFelirat : public ui::Form {
   void BKreszletesClick();
   void MkercsereClick();
   void BkeresokClick();
+  // Enter in the search box `Ekereses` searches (editor/search_commands.cpp).
+  void EkeresesKeyPress(char& key);
   // Time base, shifting.
   void BatvaltasClick();
   void BmodokClick();
@@ -683,6 +687,85 @@ class TFelirat : public ui::Form {
   void InsertAfterCurrent(const std::string& start, const std::string& end, bool at_last);
   void ShowRowCommandInfo(std::string_view caption, std::string_view line);
   bool appending_row_ = false;
+
+  // ---- Time base switch and shifting (editor/time_base.cpp) ---------------------------------
+ public:
+  // "Frame" or "Time" chosen in `beosztas`: every start and end converted at the rate of
+  // `cbFps`, and the commands that need time codes enabled or disabled.
+  void beosztasChange();
+  // Values of `beosztas`, `cbFps` and `CbPM` are only chosen, never typed.
+  void beosztasKeyPress(char& key);
+  void CbPMKeyPress(char& key);
+  // Adds the shift box's value to (or, with "-" in `CbPM`, takes it from) the start and end
+  // of every row.
+  void ShiftAllTimes();
+  // The shift box: no selection by keyboard, no deleting a time code's separators; Enter
+  // shifts, other keys are filtered for the time base.
+  void EmodositasKeyDown(ui::Key& key, ui::ShiftState shift);
+  void EmodositasKeyPress(char& key);
+
+ private:
+  void WireTimeBase();
+  void SwitchToFrames(timecode::FrameRate rate);
+  void SwitchToTimes(timecode::FrameRate rate);
+
+  // ---- Style tags and the internal clipboard (editor/style_commands.cpp) ----------------------
+ public:
+  // Opening the text box's popup: the selection commands only with a selection, the paste only
+  // with something in TextClipboard.
+  void SzovegPopPopup();
+
+ private:
+  // The grid popup's toggles on the whole row text; `closing` adds the closing tag too.
+  void ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing);
+  // Every tag of the pair out of the row text, stored when there was one.
+  void RemoveTagPair(TagPair tags);
+  // The first occurrence of the text box's selection in the row text between the tags.
+  void WrapSelection(TagPair tags);
+  // Stores `text` as the row's main text, a dangling closing italic tag at its end dropped.
+  void StoreTextFixItalic(std::string_view text);
+  // TextClipboard cut out of the row text / inserted at the text box's caret, then stored.
+  void CutClipboardTextFromRow();
+  void PasteClipboardAtCaret();
+
+  // ---- Second-text column (editor/second_text_commands.cpp) -----------------------------------
+ public:
+  // Drops the current row's second-text cell: the cells below it, up to the last second-text
+  // row, move up one row; the main rows stay.
+  void RemoveSecondTextCell();
+  // An empty second-text cell at the current row: the cells below move down one row (the
+  // table's last cell falls off); `report` confirms with a message.
+  void InsertSecondTextCell(bool report);
+  // Opening the second-text popup ticks "Dőlt" by the current second text.
+  void BeTorlesPMPopup();
+  // The second text box: every key release stores its text; Ctrl+Up and Ctrl+Down change the
+  // row and give the focus to the grid.
+  void szoveg2KeyUp(ui::Key& key, ui::ShiftState shift);
+  void szoveg2KeyDown(ui::Key& key, ui::ShiftState shift);
+  // Dragging a second-text cell onto the main text column.
+  void racsMouseMove(ui::ShiftState shift, int x, int y);
+  void racsMouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  // The drag state: armed by a mouse release over the grid (not at the start); "Sz2" while a
+  // second-text cell is dragged; the dragged text; the grid row under the pointer (1 the first
+  // data row shown, 0 the title row, -1 outside).
+  bool DragArmed = false;
+  std::string DragSource;
+  std::string DragText;
+  int MouseGridRow = 0;
+  // The multi-drag cursor is shown over the grid while a second-text cell is dragged.
+  bool DragCursorShown() const { return drag_cursor_shown_; }
+
+ private:
+  void WireSecondText();
+  // Whether the grid shows the second-text column.
+  bool SecondColumnShown() const;
+  // The table row under the pointer at the last mouse move; 0 when none.
+  int DropTargetRow() const;
+  void StoreSecondText(std::string_view text);
+  void MergeSecondTextIntoAbove(bool dialogue);
+  void InsertDraggedRow(bool after);
+  std::string MouseColumnName;
+  bool drag_cursor_shown_ = false;
 };
 
 }  // namespace editor

@@ -21,7 +21,19 @@ class TFpsValtas : public ui::Form {
   ui::Button Button1{*this, "Button1", {8, 92, 100, 25}};
   ui::Button Button2{*this, "Button2", {120, 92, 100, 25}};
 
+  // Activation: both rate boxes and the target list empty, the gauge at 0.
+  void FormActivate();
+  // A source rate chosen: the target list is every other rate, showing the first.
+  void cb1Change();
+  // "Végrehajt": every start and end of the editor's rows scaled by target / source; the
+  // window closes and the result is reported. Without both rates chosen nothing happens.
+  void Button1Click();
+  // "<<< Vissza".
+  void Button2Click();
+  void FormClose(ui::CloseAction& action);
+
  private:
+  void WireHandlers();
   shell::Program& program_;
 };
 

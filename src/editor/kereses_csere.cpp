@@ -24,6 +24,7 @@ TKeresesCsere::TKeresesCsere(shell::Program& program)
   Button2.SetCaption("Ugrás az első sorra");
   Button4.SetCaption("Vissza");
   merce.SetVisible(false);
+  WireCommands();
   Created();
 }
 

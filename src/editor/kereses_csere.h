@@ -2,6 +2,8 @@
 // the current row, or replaces every occurrence in every row.
 #pragma once
 
+#include <string_view>
+
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -28,7 +30,35 @@ class TKeresesCsere : public ui::Form {
   ui::Button Button4{*this, "Button4", {258, 176, 90, 25}};
   ui::Gauge merce{*this, "merce", {8, 208, 340, 16}};
 
+  // Shown: "Lista" disabled. Activated: focus to the search text.
+  void FormShow();
+  void FormActivate();
+  // Enter in the search text goes to the replacement, Enter there to "Keresés"; Esc closes.
+  void EmitKeyPress(char& key);
+  void EmireKeyPress(char& key);
+  // Esc on any button closes the window.
+  void BkskeresesKeyPress(char& key);
+  // "Keresés": the next row holding the search text becomes current and "Csere" is enabled.
+  void BkskeresesClick();
+  // "Csere": the first occurrence in the current row is replaced (case always ignored).
+  void BcsereClick();
+  // "Összes találat cseréje": replaces in every row, one result-list entry per replacement.
+  void BosszesClick();
+  // "Lista": the entries of the last replace-all.
+  void BlistaaClick();
+  // "Ugrás az első sorra".
+  void Button2Click();
+  // "Vissza".
+  void Button4Click();
+  // Closing repaints the editor's grid and gives it the focus.
+  void FormClose(ui::CloseAction& action);
+
  private:
+  void WireCommands();
+  // Replaces in the editor's current row until its scope says stop; returns the count.
+  int ReplaceAllInCurrentRow(std::string_view search, std::string_view replacement,
+                             bool case_sensitive);
+
   shell::Program& program_;
 };
 

@@ -16,6 +16,7 @@ void TFelirat::WireLaterCommands() {
   Mkercsere.OnClick = [this] { MkercsereClick(); };
   Bkeresok.OnClick = [this] { BkeresokClick(); };
   BKreszletes.OnClick = [this] { BKreszletesClick(); };
+  Ekereses.OnKeyPress = [this](char& key) { EkeresesKeyPress(key); };
   // Time base and shifting.
   Batvaltas.OnClick = [this] { BatvaltasClick(); };
   Bmodok.OnClick = [this] { BmodokClick(); };
@@ -75,6 +76,7 @@ void TFelirat::WireLaterCommands() {
   Kivagas.OnClick = [this] { KivagasClick(); };
   Masolas.OnClick = [this] { MasolasClick(); };
   Beillesztes.OnClick = [this] { BeillesztesClick(); };
+  SzovegPop.OnPopup = [this] { SzovegPopPopup(); };
   SzPK1B.OnClick = [this] { SzPK1BClick(); };
   KivagKovBeEleje.OnClick = [this] { KivagKovBeElejeClick(); };
   SzPK.OnClick = [this] { SzPKClick(); };
@@ -109,17 +111,6 @@ void TFelirat::WireLaterCommands() {
 void TFelirat::BAtfedesClick() {
   program_.Atfedes->Show();
 }
-
-// Search and replace.
-void TFelirat::BMKeresClick() {}
-void TFelirat::BKreszletesClick() {}
-void TFelirat::MkercsereClick() {}
-void TFelirat::BkeresokClick() {}
-
-// Time base and shifting.
-void TFelirat::BatvaltasClick() {}
-void TFelirat::BmodokClick() {}
-void TFelirat::BreszletesClick() {}
 
 // The film.
 void TFelirat::BfilmClick() {}
@@ -159,35 +150,6 @@ void TFelirat::karakterekelttispaceeltntetse1Click() {}
 void TFelirat::karakterekutntegyenspacet1Click() {}
 void TFelirat::FeliratTeljesClick() {}
 void TFelirat::FeliratTeljesMClick() {}
-
-// Style tags and the internal clipboard.
-void TFelirat::doltClick() {}
-void TFelirat::dolt2Click() {}
-void TFelirat::VastagitottClick() {}
-void TFelirat::AlahuzottClick() {}
-void TFelirat::osszeselClick() {}
-void TFelirat::KivagasClick() {}
-void TFelirat::MasolasClick() {}
-void TFelirat::BeillesztesClick() {}
-void TFelirat::SzPK1BClick() {}
-void TFelirat::KivagKovBeElejeClick() {}
-void TFelirat::SzPKClick() {}
-void TFelirat::SzPMClick() {}
-void TFelirat::SzPBClick() {}
-void TFelirat::kszdClick() {}
-void TFelirat::kszvClick() {}
-void TFelirat::kszaClick() {}
-
-// The second text.
-void TFelirat::resmsikfelirat1Click() {}
-void TFelirat::MovClick() {}
-void TFelirat::movmClick() {}
-void TFelirat::doltSz2Click() {}
-void TFelirat::BeszurPMBClick() {}
-void TFelirat::TorlesPMBClick() {}
-void TFelirat::Beszrsasorel1Click() {}
-void TFelirat::Beszrsasorutn1Click() {}
-void TFelirat::Kivgs1Click() {}
 
 // Splitting and joining.
 void TFelirat::RB1Click() {}

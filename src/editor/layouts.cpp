@@ -59,7 +59,7 @@ constexpr P kGroupsLarge[] = {
     {"Bkeresok", 156, 105, 25, 23},
     {"BKreszletes", 8, 132, 175, 23},
     {"CBugras", 8, 158, 175, 15},
-    {"CBsortores", 8, 174, 175, 15},
+    {"CBsortores", 8, 174, 175, 15, 7},  // the long caption fits the group in 7 points
 };
 
 // The same for 800x600: lower groups, 10-point labels.
@@ -83,7 +83,29 @@ constexpr P kGroupsSmall[] = {
     {"Bkeresok", 156, 89, 25, 23},
     {"BKreszletes", 8, 113, 175, 20},
     {"CBugras", 8, 133, 175, 14},
-    {"CBsortores", 8, 147, 175, 14},
+    {"CBsortores", 8, 147, 175, 14, 7},
+};
+
+// The row panel, the same in every layout: the time boxes clear of their captions, the
+// buttons below them and wide enough for their captions, the check boxes for theirs. The letter
+// limit `SEbetu` goes into the blanks of the caption of `Cbtobb` once the fonts are known (see
+// PlaceInBlankRun).
+constexpr P kRowPanel[] = {
+    {"Esorszam", 74, 16, 60, 21},     {"kezdes", 74, 42, 90, 21},
+    {"befejezes", 74, 68, 90, 21},    {"kulonbseg", 74, 94, 90, 21},
+
+    {"Bmentes", 8, 116, 70, 20},      {"BMMN", 82, 116, 118, 20},
+    {"Btorles", 204, 116, 25, 20},    {"Bbeszuras", 232, 116, 25, 20},
+    {"Belemoge", 260, 116, 28, 20},   {"BTorlesTobb", 291, 116, 28, 20},
+    {"Bvonal", 322, 116, 28, 20},     {"Boh", 353, 116, 28, 20},
+    {"BOsszes", 384, 116, 28, 20},    {"Blista", 415, 116, 45, 20},
+    {"L05", 463, 116, 50, 20},        {"BTobbGomb", 516, 116, 20, 20},
+    {"BTobbCheck", 539, 116, 20, 20}, {"SBSub", 565, 116, 25, 20},
+    {"SBNonSub", 565, 116, 25, 20},
+
+    {"cburessor", 8, 140, 140, 17},   {"CBdelete", 150, 140, 184, 17},
+    {"Cbtobb", 336, 140, 180, 17},    {"Lbetu", 518, 141},
+    {"CB3sor", 548, 140, 140, 17},    {"Lsor", 692, 141},
 };
 
 // The top bar and the left column, 1280x1024 and 1024x768.
@@ -336,17 +358,20 @@ std::vector<Placement> LayoutPlacements(Layout layout) {
       Append(rows, kSidesLarge);
       Append(rows, kSpeed1280.buttons);
       Append(rows, kWindow1280);
+      Append(rows, kRowPanel);
       break;
     case Layout::k1024:
       Append(rows, kGroupsLarge);
       Append(rows, kSidesLarge);
       Append(rows, kSpeed1024.buttons);
       Append(rows, kWindow1024);
+      Append(rows, kRowPanel);
       break;
     case Layout::k800:
       Append(rows, kGroupsSmall);
       Append(rows, kSpeed800.buttons);
       Append(rows, kWindow800);
+      Append(rows, kRowPanel);
       break;
   }
   return rows;
@@ -374,6 +399,39 @@ std::span<const Placement> OverlayPlacements(Layout layout) {
       break;
   }
   return kOverlay800;
+}
+
+void PlaceRightOf(const ui::Control& caption, ui::Control& value) {
+  constexpr int kGap = 4;
+  value.SetLeft(caption.Left() + caption.Width() + kGap);
+  value.SetTop(caption.Top());
+}
+
+void PlaceInBlankRun(const ui::CheckBox& box, ui::Control& inside) {
+  const std::string& caption = box.Caption();
+  size_t run_start = caption.size();
+  size_t run_length = 0;
+  for (size_t i = 0; i < caption.size();) {
+    if (caption[i] != ' ') {
+      ++i;
+      continue;
+    }
+    const size_t start = i;
+    while (i < caption.size() && caption[i] == ' ')
+      ++i;
+    if (i - start > run_length) {
+      run_start = start;
+      run_length = i - start;
+    }
+  }
+  if (run_length == 0)
+    return;
+  const ui::Application& app = box.App();
+  const std::string_view text = caption;
+  const int run_left =
+      box.Left() + kCheckBoxTextOffset + app.TextWidth(box.GetFont(), text.substr(0, run_start));
+  const int run_width = app.TextWidth(box.GetFont(), text.substr(run_start, run_length));
+  inside.SetLeft(run_left + (run_width - inside.Width()) / 2);
 }
 
 int PointsToPixels(int points) {
@@ -422,6 +480,9 @@ void TFelirat::LayoutFor(Layout layout, LayoutShow show, bool film) {
   }
 
   ApplyPlacements(*this, LayoutPlacements(layout));
+  PlaceRightOf(Lkarakter, sordarab);
+  PlaceRightOf(Lkarakter2, sordarab2);
+  PlaceInBlankRun(Cbtobb, SEbetu);
 
   if (show == LayoutShow::kIgen) {
     const int rows_without_scroll_bar = layout == Layout::k800 ? 10 : 15;

@@ -16,8 +16,10 @@
 #include <vector>
 
 namespace ui {
+class CheckBox;
+class Control;
 class Form;
-}
+}  // namespace ui
 
 namespace editor {
 
@@ -87,6 +89,18 @@ int PointsToPixels(int points);
 // Applies the rows to the controls of `form` named in them; a row naming no control of
 // the form is skipped. Gives the names it did not find.
 std::vector<std::string> ApplyPlacements(ui::Form& form, std::span<const Placement> rows);
+
+// ---- Captions measured in the window's own font -------------------------------------------
+
+// Where the text of a check box's caption starts, right of its box.
+inline constexpr int kCheckBoxTextOffset = 18;
+
+// Puts `value` on the line of `caption`, just right of the caption's text as the font shows it.
+void PlaceRightOf(const ui::Control& caption, ui::Control& value);
+
+// Centres `inside` over the first run of blanks in the caption of `box`, as the font shows
+// them, so that the caption's words stay readable on both sides of it.
+void PlaceInBlankRun(const ui::CheckBox& box, ui::Control& inside);
 
 // ---- The film player, as the layout routines need it ----------------------------------
 

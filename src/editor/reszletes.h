@@ -46,7 +46,29 @@ class TReszletes : public ui::Form {
   ui::Edit Edit3{*this, "Edit3", {300, 266, 60, 21}};
   ui::Button Button1{*this, "Button1", {8, 266, 100, 25}};
 
+  // Activation: the gauge hidden, downwards over every row, the editor's time base and its
+  // current row shown, the focus on the sign box.
+  void FormActivate();
+  // The direction radios put the range back to "Az összeset".
+  void FelfeleClick();
+  void LefeleClick();
+  // "Az összeset" empties and disables the row box; "Eddig a sorig:" enables and focuses it.
+  void RB3Click();
+  void RB4Click();
+  void Edit2KeyPress(char& key);
+  // Enter moves on to "Módosítás"; other keys are filtered for the time base.
+  void Emodositas2KeyPress(char& key);
+  // "Módosítás" is enabled while a value to change is ticked.
+  void cbKezdoClick();
+  // "Módosítás": the detailed shift; the editor is shown again and the window closes, or,
+  // refused, the window stays open with its messages shown.
+  void BmodokClick();
+  // "<<< Vissza": the editor is shown again and the window closes.
+  void Button1Click();
+
  private:
+  void WireHandlers();
+  void ResetRange();
   shell::Program& program_;
 };
 

@@ -17,6 +17,7 @@ TReszletesK::TReszletesK(shell::Program& program)
   CBsortores2.SetCaption("Sortörés figyelmen kívül hagyása");
   Bkeresok.SetCaption("Keresés");
   Button1.SetCaption("<<< Vissza");
+  WireSearch();
   Created();
 }
 

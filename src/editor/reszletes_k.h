@@ -21,7 +21,19 @@ class TReszletesK : public ui::Form {
   ui::Button Bkeresok{*this, "Bkeresok", {8, 124, 100, 25}};
   ui::Button Button1{*this, "Button1", {116, 124, 100, 25}};
 
+  // Every activation takes the editor's search text and focuses the search box.
+  void FormActivate();
+  // "Keresés": the next (or, backwards, the previous) row holding the text becomes the
+  // editor's current row; from the first or last row the search starts with that row.
+  void BkeresokClick();
+  // Enter in any control searches, Esc closes the window.
+  void BkeresokKeyPress(char& key);
+  // "<<< Vissza".
+  void Button1Click();
+
  private:
+  void WireSearch();
+
   shell::Program& program_;
 };
 

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kOneTextLeft = 376;
 constexpr int kTwoTextLeft = 8;
-constexpr int kLabelOffset = 72;  // the letter count stands right of its caption
 
 bool Holds(std::string_view text, std::string_view tag) {
   return text.find(tag) != std::string_view::npos;
@@ -239,7 +238,7 @@ void TFelirat::SetTimeBaseLimits(std::string_view time_base) {
 void TFelirat::EditorOneTextLayout() {
   szoveg.SetLeft(kOneTextLeft);
   Lkarakter.SetLeft(kOneTextLeft);
-  sordarab.SetLeft(kOneTextLeft + kLabelOffset);
+  PlaceRightOf(Lkarakter, sordarab);
   szoveg2.SetVisible(false);
   szoveg2.ClearLines();
   Lkarakter2.SetVisible(false);
@@ -254,12 +253,13 @@ void TFelirat::EditorOneTextLayout() {
 void TFelirat::EditorTwoTextLayout() {
   szoveg.SetLeft(kTwoTextLeft);
   Lkarakter.SetLeft(kTwoTextLeft);
-  sordarab.SetLeft(kTwoTextLeft + kLabelOffset);
+  PlaceRightOf(Lkarakter, sordarab);
   szoveg2.SetLeft(kOneTextLeft);
   szoveg2.SetVisible(true);
   szoveg2.ClearLines();
   Lkarakter2.SetVisible(true);
   sordarab2.SetVisible(true);
+  PlaceRightOf(Lkarakter2, sordarab2);
   for (ui::Control* control :
        std::initializer_list<ui::Control*>{&Llsor, &Esorszam, &Lkezdes, &kezdes, &Lbefejezes,
                                            &befejezes, &Lkulonbseg, &kulonbseg, &Bertek}) {

@@ -313,7 +313,7 @@ TEST(PanelLayout, OneAndTwoTexts) {
   TFelirat& f = rig.editor();
   f.EditorTwoTextLayout();
   EXPECT_EQ(f.szoveg.Left(), 8);
-  EXPECT_EQ(f.sordarab.Left(), 80);
+  EXPECT_EQ(f.sordarab.Left(), 8 + 78 + 4);  // right of "Karakterszám:" as the font shows it
   EXPECT_EQ(f.szoveg2.Left(), 376);
   EXPECT_TRUE(f.szoveg2.Visible());
   EXPECT_TRUE(f.sordarab2.Visible());
@@ -321,7 +321,7 @@ TEST(PanelLayout, OneAndTwoTexts) {
   EXPECT_FALSE(f.Bertek.Visible());
   f.EditorOneTextLayout();
   EXPECT_EQ(f.szoveg.Left(), 376);
-  EXPECT_EQ(f.sordarab.Left(), 448);
+  EXPECT_EQ(f.sordarab.Left(), 376 + 78 + 4);
   EXPECT_FALSE(f.szoveg2.Visible());
   EXPECT_TRUE(f.kezdes.Visible());
   EXPECT_TRUE(f.Esorszam.Visible());

@@ -1,0 +1,90 @@
+// The editor's search box and the menu items that open the two search windows.
+#include <optional>
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/kereses_csere.h"
+#include "editor/reszletes_k.h"
+#include "editor/search_rules.h"
+#include "editor/table_scopes.h"
+#include "platform/text/text.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+namespace {
+
+constexpr char kEnterKey = '\r';
+
+}  // namespace
+
+void TFelirat::BMKeresClick() {
+  Ekereses.SetFocus();
+}
+
+void TFelirat::BKreszletesClick() {
+  program_.ReszletesK->Show();
+}
+
+void TFelirat::MkercsereClick() {
+  TKeresesCsere& window = *program_.KeresesCsere;
+  window.Bcsere.SetEnabled(false);
+  window.Emit.SetText("");
+  window.Emire.SetText("");
+  window.ShowModal();
+}
+
+void TFelirat::EkeresesKeyPress(char& key) {
+  if (key != kEnterKey)
+    return;
+  key = 0;
+  BkeresokClick();
+}
+
+void TFelirat::BkeresokClick() {
+  const std::string search = Ekereses.Text();
+  if (search.empty())
+    return;
+  const bool ignore_breaks = CBsortores.Checked();
+  if (ignore_breaks && search.find('|') != std::string::npos) {
+    shell::ShowBox(program_, "Figyelmeztetés", shell::kIconInfo,
+                   "Ha be van kapcsolva a \"Sortörés figyelmen kívül hagyása\"",
+                   "akkor nem használhatja ezt a jelet: \"|\"", true, false, false);
+    return;
+  }
+  bool found = false;
+  {
+    std::optional<ControlsOffScope> controls_off(cds);
+    CommandUpdateScope update(program_.state);
+    const int start = cds.RecNo();
+    if (start >= 1 && start < cds.RecordCount()) {
+      cds.Next();
+      for (; !cds.Eof(); cds.Next()) {
+        if (EditorSearchPos(cds.Value(field::kSzoveg), search, ignore_breaks) > 0) {
+          found = true;
+          break;
+        }
+      }
+    }
+    if (!found) {
+      if (start >= 1)
+        cds.SetRecNo(start);
+      controls_off.reset();
+      shell::ShowBox(program_, "Információ", shell::kIconInfo, "Nincs (több) ilyen: ", search, true,
+                     false, false);
+    }
+  }
+  LoadRowIntoEditor();
+  if (found && CBugras.Checked()) {
+    const MemoSelection selection =
+        EditorSearchSelection(cds.Value(field::kSzoveg), search, ignore_breaks);
+    szoveg.SetFocus();
+    szoveg.SetSelStart(selection.start);
+    szoveg.SetSelLength(selection.length);
+  }
+}
+
+}  // namespace editor

@@ -1,0 +1,189 @@
+// Style tags on the row text (the grid popup's toggles, the text box popup's selection tags)
+// and the program's own clipboard TextClipboard (the grid popup's whole-text cut, copy and
+// paste, the text box popup's selection commands). The system clipboard is never used.
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/style_tags.h"
+#include "editor/table_scopes.h"
+#include "shell/program.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+// ---- Whole-text tags (grid popup) --------------------------------------------------------------
+
+void TFelirat::RemoveTagPair(TagPair tags) {
+  const std::string text = cds.Value(field::kSzoveg);
+  if (!HoldsTagOf(text, tags))
+    return;
+  SetRowText1(StripTagPair(text, tags), true, true, true);
+}
+
+void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
+  // An emptied table has no row to style: an edit there would insert one.
+  if (cds.IsEmpty())
+    return;
+  CommandUpdateScope update(program_.state);
+  if (item.Checked()) {
+    RemoveTagPair(tags);
+    item.SetChecked(false);
+  } else {
+    std::string text(tags.open);
+    text += cds.Value(field::kSzoveg);
+    if (closing)
+      text += tags.close;
+    SetRowText1(text, true, true, true);
+    item.SetChecked(true);
+  }
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+void TFelirat::doltClick() {
+  ToggleTagPair(dolt, kItalicTags, true);
+}
+
+void TFelirat::dolt2Click() {
+  ToggleTagPair(dolt2, kItalicTags, false);
+}
+
+void TFelirat::VastagitottClick() {
+  ToggleTagPair(Vastagitott, kBoldTags, true);
+}
+
+void TFelirat::AlahuzottClick() {
+  ToggleTagPair(Alahuzott, kUnderlineTags, true);
+}
+
+void TFelirat::osszeselClick() {
+  if (cds.IsEmpty())
+    return;
+  CommandUpdateScope update(program_.state);
+  for (const TagPair& tags : {kItalicTags, kBoldTags, kUnderlineTags}) {
+    update.Raise();
+    RemoveTagPair(tags);
+  }
+  dolt.SetChecked(false);
+  Vastagitott.SetChecked(false);
+  Alahuzott.SetChecked(false);
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+// ---- Whole-text clipboard (grid popup) ---------------------------------------------------------
+
+void TFelirat::KivagasClick() {
+  if (cds.IsEmpty())
+    return;
+  CommandUpdateScope update(program_.state);
+  program_.state.TextClipboard = cds.Value(field::kSzoveg);
+  SetRowText1("", true, true, true);
+  Beillesztes.SetEnabled(true);
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+void TFelirat::MasolasClick() {
+  if (cds.IsEmpty())
+    return;
+  program_.state.TextClipboard = cds.Value(field::kSzoveg);
+  Beillesztes.SetEnabled(true);
+}
+
+void TFelirat::BeillesztesClick() {
+  if (!cds.IsEmpty())
+    SetRowText1(program_.state.TextClipboard, true, false, true);
+  Bmentes.SetEnabled(true);
+  Mentes1.SetEnabled(true);
+}
+
+// ---- The text box's selection (text box popup) ------------------------------------------------
+
+void TFelirat::SzovegPopPopup() {
+  const bool selection = szoveg.SelLength() > 0;
+  for (ui::MenuItem* item : {&SzPK1B, &SzPK, &SzPM, &kszd, &ksza, &kszv})
+    item->SetEnabled(selection);
+  SzPB.SetEnabled(!program_.state.TextClipboard.empty());
+  KivagKovBeEleje.SetEnabled(true);
+}
+
+void TFelirat::StoreTextFixItalic(std::string_view text) {
+  CommandUpdateScope update(program_.state);
+  SetRowText1(DropDanglingItalic(text), true, true, true);
+}
+
+void TFelirat::CutClipboardTextFromRow() {
+  StoreTextFixItalic(CutFirstOccurrence(cds.Value(field::kSzoveg), program_.state.TextClipboard));
+}
+
+void TFelirat::PasteClipboardAtCaret() {
+  const int position = RowPositionOfCaret(szoveg.Text(), szoveg.SelStart());
+  StoreTextFixItalic(
+      InsertAtPosition(cds.Value(field::kSzoveg), position, program_.state.TextClipboard));
+}
+
+void TFelirat::WrapSelection(TagPair tags) {
+  if (cds.IsEmpty())
+    return;
+  CopySelectionToClipboard();
+  CommandUpdateScope update(program_.state);
+  const std::optional<std::string> wrapped =
+      WrapFirstOccurrence(cds.Value(field::kSzoveg), program_.state.TextClipboard, tags);
+  if (wrapped)
+    SetRowText1(*wrapped, true, true, true);
+}
+
+void TFelirat::SzPMClick() {
+  CopySelectionToClipboard();
+}
+
+void TFelirat::SzPKClick() {
+  if (cds.IsEmpty())
+    return;
+  CopySelectionToClipboard();
+  CutClipboardTextFromRow();
+}
+
+void TFelirat::SzPBClick() {
+  if (cds.IsEmpty())
+    return;
+  PasteClipboardAtCaret();
+}
+
+void TFelirat::SzPK1BClick() {
+  if (cds.IsEmpty())
+    return;
+  CopySelectionToClipboard();
+  CutClipboardTextFromRow();
+  // The new row becomes current and the text box shows its empty text, caret at the start.
+  pmsormogeClick();
+  PasteClipboardAtCaret();
+}
+
+void TFelirat::KivagKovBeElejeClick() {
+  if (cds.IsEmpty())
+    return;
+  CopySelectionToClipboard();
+  CutClipboardTextFromRow();
+  if (cds.RecNo() == cds.RecordCount())
+    pmsormogeClick();
+  else
+    cds.Next();  // the row panel follows, caret at the start of the text
+  PasteClipboardAtCaret();
+}
+
+void TFelirat::kszdClick() {
+  WrapSelection(kItalicTags);
+}
+
+void TFelirat::kszvClick() {
+  WrapSelection(kBoldTags);
+}
+
+void TFelirat::kszaClick() {
+  WrapSelection(kUnderlineTags);
+}
+
+}  // namespace editor

@@ -1,0 +1,252 @@
+// The Frame/Time switch and the shift of all rows, with the keys of their boxes; the commands
+// that open the detailed shift and the frame-rate conversion.
+#include <optional>
+#include <string>
+
+#include "editor/felirat.h"
+#include "editor/fps_valtas.h"
+#include "editor/pass_gauge.h"
+#include "editor/reszletes.h"
+#include "editor/retime_rules.h"
+#include "editor/table_scopes.h"
+#include "film/film_hooks.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "timecode/checks.h"
+#include "timecode/key_filters.h"
+
+namespace editor {
+
+namespace field = dataset::subtitle_field;
+
+namespace {
+
+constexpr char kEnter = '\r';
+// What the choose-only boxes turn every typed key into.
+constexpr char kRefusedKey = 23;
+
+bool IsArrow(ui::Key key) {
+  return key == ui::keys::kLeft || key == ui::keys::kUp || key == ui::keys::kRight ||
+         key == ui::keys::kDown;
+}
+
+// Delete right before a separator of a time code would pull the code out of shape.
+bool BeforeSeparator(int caret) {
+  return caret == 2 || caret == 5 || caret == 8;
+}
+
+}  // namespace
+
+void TFelirat::WireTimeBase() {
+  beosztas.OnChange = [this] { beosztasChange(); };
+  beosztas.OnKeyPress = [this](char& key) { beosztasKeyPress(key); };
+  cbFps.OnKeyPress = [this](char& key) { beosztasKeyPress(key); };
+  CbPM.OnKeyPress = [this](char& key) { CbPMKeyPress(key); };
+  Emodositas.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) {
+    EmodositasKeyDown(key, shift);
+  };
+  Emodositas.OnKeyPress = [this](char& key) { EmodositasKeyPress(key); };
+}
+
+void TFelirat::beosztasKeyPress(char& key) {
+  key = kRefusedKey;
+}
+
+void TFelirat::CbPMKeyPress(char& key) {
+  key = kRefusedKey;
+}
+
+// ---- The Frame/Time switch -----------------------------------------------------------------
+
+void TFelirat::beosztasChange() {
+  shell::SharedState& state = program_.state;
+  const std::string target = beosztas.Text();
+  if (target == state.CurrentTimeBase || (target != "Frame" && target != "Time"))
+    return;
+  // The rate box offers only rates; should it ever hold none, nothing is converted and the
+  // box goes back to the base the values are in.
+  const std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(cbFps.Text());
+  if (!rate) {
+    beosztas.SetItemIndex(beosztas.IndexOf(state.CurrentTimeBase));
+    return;
+  }
+  program_.film->TimeBaseSwitching();
+  kezdes.SetText("");
+  befejezes.SetText("");
+  kulonbseg.SetText("");
+  kulonbseg.SetColor(ui::colors::kWhite);
+  szoveg.ClearLines();
+  {
+    ControlsOffScope controls_off(cds);
+    CommandUpdateScope update(state);
+    if (target == "Frame")
+      SwitchToFrames(*rate);
+    else
+      SwitchToTimes(*rate);
+    Bmentes.SetEnabled(true);
+    Mentes1.SetEnabled(true);
+    Btorles.SetEnabled(true);
+    update.Lower();
+  }
+  Fszazalek.SetVisible(false);
+  program_.film->TimeBaseSwitched();
+}
+
+void TFelirat::SwitchToFrames(timecode::FrameRate rate) {
+  program_.state.CurrentTimeBase = "Frame";
+  B12.SetEnabled(false);
+  B22.SetEnabled(false);
+  B21.SetEnabled(false);
+  PassGauge gauge(Fszazalek, cds.RecordCount());
+  for (cds.First(); !cds.IsEmpty() && !cds.Eof(); cds.Next()) {
+    const RowSpan span =
+        SwitchedToFrames(cds.Value(field::kKezdes), cds.Value(field::kBefejezes), rate);
+    cds.Edit();
+    cds.SetValue(field::kKezdes, span.start);
+    cds.SetValue(field::kBefejezes, span.end);
+    cds.Post();
+    gauge.RowDone();
+  }
+  // The row flags and their counters stay as they are; what needs time codes goes.
+  BAtfedes.SetEnabled(false);
+  agressziv.SetEnabled(false);
+  Cbtobb.SetChecked(false);
+  Cbtobb.SetEnabled(false);
+  CB3sor.SetChecked(false);
+  CB3sor.SetEnabled(false);
+  SEbetu.SetEnabled(false);
+  BTobbCheck.SetEnabled(false);
+  Szinezes38.SetEnabled(false);
+  Szinezes3.SetEnabled(false);
+  cds.First();
+  SetTimeBaseLimits("Frame");
+}
+
+void TFelirat::SwitchToTimes(timecode::FrameRate rate) {
+  shell::SharedState& state = program_.state;
+  state.CurrentTimeBase = "Time";
+  B12.SetEnabled(true);
+  B22.SetEnabled(true);
+  B21.SetEnabled(true);
+  state.LongLineRowCount = 0;
+  state.ManyLineRowCount = 0;
+  PassGauge gauge(Fszazalek, cds.RecordCount());
+  for (cds.First(); !cds.IsEmpty() && !cds.Eof(); cds.Next()) {
+    const RowSpan span =
+        SwitchedToTimes(cds.Value(field::kKezdes), cds.Value(field::kBefejezes), rate);
+    cds.Edit();
+    cds.SetValue(field::kKezdes, span.start);
+    cds.SetValue(field::kBefejezes, span.end);
+    cds.Post();
+    // The counters were zeroed, so every row is counted afresh.
+    CountRowFlags();
+    gauge.RowDone();
+  }
+  ShowFlagCounters();
+  BAtfedes.SetEnabled(true);
+  agressziv.SetEnabled(true);
+  Cbtobb.SetEnabled(true);
+  Cbtobb.SetChecked(false);
+  CB3sor.SetEnabled(true);
+  CB3sor.SetChecked(false);
+  SEbetu.SetEnabled(true);
+  BTobbCheck.SetEnabled(true);
+  Szinezes38.SetEnabled(true);
+  Szinezes3.SetEnabled(true);
+  cds.First();
+  SetTimeBaseLimits("Time");
+}
+
+// ---- The shift of all rows ------------------------------------------------------------------
+
+void TFelirat::ShiftAllTimes() {
+  const std::string value = Emodositas.Text();
+  if (IsZeroShift(value)) {
+    Fszazalek.SetVisible(false);
+    program_.Reszletes->szazalek.SetVisible(false);
+    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, "0-val nem lenne értelme módosítani!",
+                   "", true, false, false);
+    return;
+  }
+  const bool time_based = beosztas.Text() == "Time";
+  const timecode::Check check =
+      time_based ? timecode::ValidateTimeCode(value) : timecode::ValidateFrameNumber(value);
+  if (!shell::ShowCheck(program_, check)) {
+    LoadRowIntoEditor();
+    return;
+  }
+  const int64_t magnitude =
+      time_based ? timecode::TimeCodeToMs(value) : timecode::ParseFrameNumber(value).value_or(0);
+  const int64_t amount = CbPM.Text() == "-" ? -magnitude : magnitude;
+  {
+    CommandUpdateScope update(program_.state);
+    const int remembered = cds.RecNo();
+    {
+      ControlsOffScope controls_off(cds);
+      PassGauge gauge(Fszazalek, cds.RecordCount());
+      for (cds.First(); !cds.IsEmpty() && !cds.Eof(); cds.Next()) {
+        const std::string start = cds.Value(field::kKezdes);
+        const std::string end = cds.Value(field::kBefejezes);
+        cds.Edit();
+        if (time_based) {
+          cds.SetValue(field::kKezdes, ShiftedTimeValue(start, amount));
+          cds.SetValue(field::kBefejezes, ShiftedTimeValue(end, amount));
+        } else {
+          cds.SetValue(field::kKezdes, ShiftedFrameValue(start, amount));
+          cds.SetValue(field::kBefejezes, ShiftedFrameValue(end, amount));
+        }
+        cds.Post();
+        gauge.RowDone();
+      }
+      Bmentes.SetEnabled(true);
+      Mentes1.SetEnabled(true);
+      if (!cds.IsEmpty())
+        cds.SetRecNo(remembered);
+    }
+    program_.film->AllTimesShifted();
+    Fszazalek.SetProgress(0);
+    Fszazalek.SetVisible(false);
+    Emodositas.SetText(time_based ? timecode::kZeroTimeCode : "0");
+  }
+  LoadRowIntoEditor();
+}
+
+void TFelirat::BmodokClick() {
+  ShiftAllTimes();
+  racs.SetFocus();
+}
+
+void TFelirat::EmodositasKeyDown(ui::Key& key, ui::ShiftState shift) {
+  if (IsArrow(key) && shift.Has(ui::ShiftState::kShift))
+    key = 0;
+  else if (key == ui::keys::kDelete && BeforeSeparator(Emodositas.SelStart()))
+    key = 0;
+}
+
+void TFelirat::EmodositasKeyPress(char& key) {
+  if (key == kEnter) {
+    key = 0;
+    ShiftAllTimes();
+    racs.SetFocus();
+    return;
+  }
+  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, Emodositas.SelStart())
+                                  : timecode::DigitKeyFilter(key);
+}
+
+// ---- The two windows --------------------------------------------------------------------------
+
+void TFelirat::BreszletesClick() {
+  Hide();
+  if (beosztas.Text() == "Time" && Emodositas.Text().size() != timecode::kZeroTimeCode.size())
+    Emodositas.SetText(timecode::kZeroTimeCode);
+  TReszletes& window = *program_.Reszletes;
+  window.Emodositas2.SetText(Emodositas.Text());
+  window.ShowModal();
+}
+
+void TFelirat::BatvaltasClick() {
+  program_.FpsValtas->ShowModal();
+}
+
+}  // namespace editor
