@@ -10,14 +10,14 @@
 
 #include "files/editor_rig.h"
 #include "files/export_formats.h"
-#include "files/file_size_cap.h"
+#include "support/file_size_cap.h"
 #include "files/mentes_maskent.h"
 
 namespace files {
 namespace {
 
 using testing::EditorRig;
-using testing::FileSizeCap;
+using test_support::FileSizeCap;
 using testing::ReadBytes;
 using testing::RowValues;
 using testing::TempFolder;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files/editor_rig.h"
-#include "files/file_size_cap.h"
+#include "support/file_size_cap.h"
 #include "files/saving.h"
 #include "shell/hibaki.h"
 
@@ -15,7 +15,7 @@ namespace files {
 namespace {
 
 using testing::EditorRig;
-using testing::FileSizeCap;
+using test_support::FileSizeCap;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;

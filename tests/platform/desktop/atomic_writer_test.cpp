@@ -1,14 +1,13 @@
 #include "platform/desktop/atomic_writer.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/desktop/temp_folder.h"
+#include "support/file_size_cap.h"
 
 namespace desktop {
 namespace {
@@ -78,27 +77,7 @@ TEST(WriteFileAtomic, FailureLeavesTheOldTargetAndNoTemporaryFile) {
   }
 }
 
-// Caps the size of files this process may write, so a write fails half way (as on a full disk).
-class FileSizeCap {
- public:
-  explicit FileSizeCap(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    saved_signal_ = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit cap = saved_;
-    cap.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &cap);
-  }
-  FileSizeCap(const FileSizeCap&) = delete;
-  FileSizeCap& operator=(const FileSizeCap&) = delete;
-  ~FileSizeCap() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, saved_signal_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t saved_signal_{};
-};
+using test_support::FileSizeCap;
 
 TEST(WriteFileAtomic, AWriteFailingHalfWayLeavesTheOldTarget) {
   TempFolder folder;

@@ -5,7 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-namespace files::testing {
+namespace test_support {
 
 class FileSizeCap {
  public:
@@ -28,4 +28,4 @@ class FileSizeCap {
   sighandler_t saved_signal_{};
 };
 
-}  // namespace files::testing
+}  // namespace test_support
