@@ -40,6 +40,7 @@ TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), prog
   WireLaterCommands();
   WireTimeBase();
   WireSecondText();
+  WireSplitPanel();
   Created();
 }
 

@@ -766,6 +766,19 @@ class TFelirat : public ui::Form {
   void InsertDraggedRow(bool after);
   std::string MouseColumnName;
   bool drag_cursor_shown_ = false;
+
+  // ---- Splitting into two parts (editor/split_commands.cpp) ---------------------------------
+ public:
+  // A click on a grid cell offers the current row as the first row of part 2.
+  void racsCellClick(int column);
+  void E4kezdoujKeyPress(char& key);
+  void DBEdit1Change();
+  // In split mode (RB12 and RB12cd1 selected): the current row becomes the first row of part 2,
+  // or a message says it has no times.
+  void OfferSplitRow();
+
+ private:
+  void WireSplitPanel();
 };
 
 }  // namespace editor

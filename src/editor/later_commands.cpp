@@ -151,13 +151,4 @@ void TFelirat::karakterekutntegyenspacet1Click() {}
 void TFelirat::FeliratTeljesClick() {}
 void TFelirat::FeliratTeljesMClick() {}
 
-// Splitting and joining.
-void TFelirat::RB1Click() {}
-void TFelirat::RB12Click() {}
-void TFelirat::RB12cd1Click() {}
-void TFelirat::RB12cd2Click() {}
-void TFelirat::BvegrehajtClick() {}
-void TFelirat::BfilekiClick() {}
-void TFelirat::Bvegre21Click() {}
-
 }  // namespace editor

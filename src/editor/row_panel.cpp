@@ -291,8 +291,12 @@ void TFelirat::dsDataChange(int /*field*/) {
     return;
   LoadRowIntoEditor();
   UpdateFormatChecks();
-  if (RB1.Checked() && CBracs.Checked())
-    szoveg.SetFocus();
+  if (RB1.Checked()) {
+    if (CBracs.Checked())
+      szoveg.SetFocus();
+  } else {
+    OfferSplitRow();
+  }
 }
 
 void TFelirat::dsUpdateData() {

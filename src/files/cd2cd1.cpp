@@ -1,5 +1,9 @@
 #include "files/cd2cd1.h"
 
+#include "editor/felirat.h"
+#include "files/document_path.h"
+#include "files/ertek2cd.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
 
 namespace files {
@@ -23,7 +27,79 @@ TCd2cd1::TCd2cd1(shell::Program& program) : Form(program.app, "Cd2cd1"), program
   Bervenyesit.SetEnabled(false);
   Button2.SetCaption("<<< Vissza");
 
+  WireHandlers();
   Created();
+}
+
+void TCd2cd1::WireHandlers() {
+  OnActivate = [this] { FormActivate(); };
+  filelistbox.OnDblClick = [this] { filelistboxDblClick(); };
+  for (ui::Edit* box : {&Eelsofile, &Emasodikfile}) {
+    box->OnChange = [this] { EelsofileChange(); };
+    box->OnClick = [this] { EelsofileClick(); };
+  }
+  Bervenyesit.OnClick = [this] { BervenyesitClick(); };
+  Button2.OnClick = [this] { Button2Click(); };
+}
+
+void TCd2cd1::FormActivate() {
+  if (program_.state.OpenMode == "2cd1cd")
+    return;
+  Eelsofile.SetText("");
+  Emasodikfile.SetText("");
+  Bervenyesit.SetEnabled(false);
+  FillSecondNext = false;
+}
+
+void TCd2cd1::filelistboxDblClick() {
+  const std::filesystem::path file = filelistbox.FileName();
+  if (file.empty())
+    return;
+  const std::string path = TextOfPath(file);
+  if (!FillSecondNext) {
+    if (path == Emasodikfile.Text()) {
+      shell::ShowBox(program_, "Duplikáció", shell::kIconInfo,
+                     "Ezt a feliratot már betöltötte a második file-hoz!", "", true, false, false);
+      return;
+    }
+    Eelsofile.SetText(path);
+    FillSecondNext = true;
+  } else {
+    if (path == Eelsofile.Text()) {
+      shell::ShowBox(program_, "Duplikáció", shell::kIconInfo,
+                     "Ezt a feliratot már betöltötte az első file-hoz!", "", true, false, false);
+      return;
+    }
+    Emasodikfile.SetText(path);
+    FillSecondNext = false;
+  }
+}
+
+void TCd2cd1::EelsofileChange() {
+  Bervenyesit.SetEnabled(!Eelsofile.Text().empty() && !Emasodikfile.Text().empty());
+}
+
+void TCd2cd1::EelsofileClick() {
+  filelistbox.SetFocus();
+}
+
+void TCd2cd1::BervenyesitClick() {
+  JoinFirstPath = Eelsofile.Text();
+  JoinSecondPath = Emasodikfile.Text();
+  if (LowerCaseExtension(JoinFirstPath) != LowerCaseExtension(JoinSecondPath)) {
+    shell::ShowBox(program_, "Hiba", shell::kIconError,
+                   "Csak azonos típusú file-t lehet kiválasztani!", "", true, false, false);
+    return;
+  }
+  Hide();
+  program_.state.OpenMode = "22";
+  program_.Ertek2cd->ShowModal();
+}
+
+void TCd2cd1::Button2Click() {
+  program_.state.OpenMode = "2cd1cd";
+  Close();
+  program_.Felirat->Show();
 }
 
 }  // namespace files

@@ -2,6 +2,8 @@
 // the first and the second part in turn.
 #pragma once
 
+#include <string>
+
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -28,7 +30,20 @@ class TCd2cd1 : public ui::Form {
   ui::Button Bervenyesit{*this, "Bervenyesit", {8, 404, 150, 33}};
   ui::Button Button2{*this, "Button2", {394, 404, 150, 33}};
 
+  // The two parts as "Érvényesítés" took them.
+  std::string JoinFirstPath;
+  std::string JoinSecondPath;
+
+  void FormActivate();
+  void filelistboxDblClick();
+  void EelsofileChange();
+  void EelsofileClick();
+  void BervenyesitClick();
+  void Button2Click();
+
  private:
+  void WireHandlers();
+
   shell::Program& program_;
   // The next double click fills the second part.
   bool FillSecondNext = false;

@@ -1,6 +1,13 @@
 #include "files/ertek2cd.h"
 
+#include "editor/felirat.h"
+#include "files/cd2cd1.h"
+#include "files/fileneve.h"
+#include "files/join.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/checks.h"
+#include "timecode/key_filters.h"
 
 namespace files {
 
@@ -22,7 +29,70 @@ TErtek2cd::TErtek2cd(shell::Program& program) : Form(program.app, "Ertek2cd"), p
   B2ervenyesit.SetEnabled(false);
   Button2.SetCaption("<<< Vissza");
 
+  WireHandlers();
   Created();
+}
+
+void TErtek2cd::WireHandlers() {
+  OnActivate = [this] { FormActivate(); };
+  Edit2.OnChange = [this] { Edit2Change(); };
+  E2cdfilenev.OnChange = [this] { Edit2Change(); };
+  Edit2.OnKeyPress = [this](char& ch) { Edit2KeyPress(ch); };
+  E2cdfilenev.OnClick = [this] { E2cdfilenevClick(); };
+  Btalloz.OnClick = [this] { BtallozClick(); };
+  B2ervenyesit.OnClick = [this] { B2ervenyesitClick(); };
+  Button2.OnClick = [this] { Button2Click(); };
+}
+
+void TErtek2cd::FormActivate() {
+  const std::string time_base =
+      JoinTimeBase(program_.Cd2cd1->JoinFirstPath, program_.Cd2cd1->JoinSecondPath);
+  if (!time_base.empty())
+    Edit4.SetText(time_base);
+  E2cdfilenev.SetText("");
+  B2ervenyesit.SetEnabled(false);
+  Edit2.SetText(Edit4.Text() == "Time" ? "00:00:00,000" : "0");
+}
+
+void TErtek2cd::Edit2Change() {
+  B2ervenyesit.SetEnabled(!Edit2.Text().empty() && !E2cdfilenev.Text().empty());
+}
+
+void TErtek2cd::Edit2KeyPress(char& ch) {
+  const char passed =
+      Edit4.Text() == "Time" ? timecode::TimeKeyFilter(ch) : timecode::DigitKeyFilter(ch);
+  ch = passed == timecode::kEscape ? 0 : passed;
+}
+
+void TErtek2cd::E2cdfilenevClick() {
+  Btalloz.SetFocus();
+}
+
+void TErtek2cd::BtallozClick() {
+  program_.state.FileDialogCaller = "dupla";
+  program_.Fileneve->ShowModal();
+}
+
+void TErtek2cd::B2ervenyesitClick() {
+  const std::string value = Edit2.Text();
+  const timecode::Check check = Edit4.Text() == "Time" ? timecode::ValidateTimeCode(value)
+                                                       : timecode::ValidateFrameNumber(value);
+  if (!shell::ShowCheck(program_, check))
+    return;
+  editor::TFelirat& editor = *program_.Felirat;
+  editor.Bvegre21.SetEnabled(true);
+  Close();
+  program_.state.OpenMode = "2cd1cd";
+  // The chooser's modal showing ends here with its choices kept.
+  program_.Cd2cd1->Show();
+  program_.Cd2cd1->Close();
+  editor.Show();
+  editor.Bvegre21.SetFocus();
+}
+
+void TErtek2cd::Button2Click() {
+  Close();
+  program_.Cd2cd1->Show();
 }
 
 }  // namespace files

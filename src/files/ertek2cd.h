@@ -27,7 +27,17 @@ class TErtek2cd : public ui::Form {
   ui::Button B2ervenyesit{*this, "B2ervenyesit", {8, 150, 150, 33}};
   ui::Button Button2{*this, "Button2", {436, 150, 150, 33}};
 
+  void FormActivate();
+  void Edit2Change();
+  void Edit2KeyPress(char& ch);
+  void E2cdfilenevClick();
+  void BtallozClick();
+  void B2ervenyesitClick();
+  void Button2Click();
+
  private:
+  void WireHandlers();
+
   shell::Program& program_;
 };
 

@@ -1,0 +1,242 @@
+// The two-part panel's split half: the panel switch, picking the first row of part 2 and
+// writing the two part files beside the current subtitle.
+#include <string>
+#include <vector>
+
+#include "editor/felirat.h"
+#include "editor/table_scopes.h"
+#include "files/document_path.h"
+#include "files/native_writers.h"
+#include "files/split.h"
+#include "platform/desktop/atomic_writer.h"
+#include "platform/desktop/file_probes.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "timecode/checks.h"
+#include "timecode/key_filters.h"
+#include "timecode/path_text.h"
+
+namespace editor {
+namespace {
+
+namespace field = dataset::subtitle_field;
+
+constexpr char kEnter = 13;
+
+// The extension in lower case of the path's last four characters.
+std::string LowerLastFour(std::string_view path) {
+  std::string tail(path.substr(path.size() >= 4 ? path.size() - 4 : 0));
+  for (char& c : tail)
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  return tail;
+}
+
+// Shows the gauge for the lifetime of the scope and hides it on every way out.
+class GaugeShownScope {
+ public:
+  explicit GaugeShownScope(ui::Gauge& gauge) : gauge_(gauge) { gauge_.Show(); }
+  ~GaugeShownScope() { gauge_.Hide(); }
+  GaugeShownScope(const GaugeShownScope&) = delete;
+  GaugeShownScope& operator=(const GaugeShownScope&) = delete;
+
+ private:
+  ui::Gauge& gauge_;
+};
+
+// Hides the name box while the split runs.
+class HiddenScope {
+ public:
+  explicit HiddenScope(ui::Control& control) : control_(control) { control_.Hide(); }
+  ~HiddenScope() { control_.Show(); }
+  HiddenScope(const HiddenScope&) = delete;
+  HiddenScope& operator=(const HiddenScope&) = delete;
+
+ private:
+  ui::Control& control_;
+};
+
+}  // namespace
+
+void TFelirat::WireSplitPanel() {
+  racs.OnCellClick = [this](int column) { racsCellClick(column); };
+  DBEdit1.OnChange = [this] { DBEdit1Change(); };
+  E4kezdouj.OnKeyPress = [this](char& key) { E4kezdoujKeyPress(key); };
+}
+
+void TFelirat::RB1Click() {
+  GB1.Show();
+  GB12.Hide();
+}
+
+void TFelirat::RB12Click() {
+  GB12.Show();
+  GB12.SetEnabled(true);
+  GB1.Hide();
+  Label13.SetEnabled(false);
+  E4kezdouj.SetEnabled(false);
+  E4kezdouj.SetText("");
+  E4kezdo.SetText("");
+  Bvegrehajt.SetEnabled(false);
+  szazalek12.Hide();
+  if (cds.Active() && !cds.IsEmpty()) {
+    RB12cd1.SetEnabled(true);
+    if (RB12cd1.Checked())
+      RB12cd1Click();  // already selected: SetChecked would run nothing
+    else
+      RB12cd1.SetChecked(true);
+    Label9.SetEnabled(true);
+  } else {
+    RB12cd1.SetEnabled(false);
+    Label9.SetEnabled(false);
+    RB12cd2.SetChecked(true);
+  }
+}
+
+void TFelirat::racsCellClick(int /*column*/) {
+  OfferSplitRow();
+}
+
+void TFelirat::OfferSplitRow() {
+  if (!RB12.Checked() || !RB12cd1.Checked() || !cds.Active() || cds.IsEmpty())
+    return;
+  const std::string start = cds.Value(field::kKezdes);
+  if (start.empty() || cds.Value(field::kBefejezes).empty()) {
+    shell::ShowBox(program_, "Információ", shell::kIconInfo,
+                   "Ezt a sort nem választhatja ki, mert nincs a sorban adat!", "", true, false,
+                   false);
+    return;
+  }
+  Label13.SetEnabled(true);
+  E4kezdouj.SetEnabled(true);
+  E4kezdo.SetText(start);
+  Bvegrehajt.SetEnabled(true);
+  E4kezdouj.SetText(beosztas.Text() == "Time" ? "00:00:00,000" : "0");
+}
+
+void TFelirat::DBEdit1Change() {
+  if (!Label13.Enabled() || program_.state.InternalUpdate || !cds.Active() || cds.IsEmpty())
+    return;
+  E4kezdo.SetText(cds.Value(field::kKezdes));
+}
+
+void TFelirat::E4kezdoujKeyPress(char& key) {
+  if (key == kEnter) {
+    Bvegrehajt.SetFocus();
+    key = 0;
+    return;
+  }
+  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilter(key) : timecode::DigitKeyFilter(key);
+}
+
+void TFelirat::BvegrehajtClick() {
+  shell::SharedState& state = program_.state;
+  CommandUpdateScope update(state);
+  Bvegrehajt.SetEnabled(false);
+  HiddenScope name_hidden(Efilenev);
+  const bool time_base = beosztas.Text() == "Time";
+
+  const timecode::Check check = time_base ? timecode::ValidateTimeCode(E4kezdouj.Text())
+                                          : timecode::ValidateFrameNumber(E4kezdouj.Text());
+  const bool value_ok = shell::ShowCheck(program_, check);
+
+  // A file extension that does not fit the time base is mended first, whatever the check found.
+  const std::string extension = LowerLastFour(state.CurrentFilePath);
+  const bool wrong_sub = time_base && extension == ".sub";
+  const bool wrong_srt = !time_base && extension == ".srt";
+  if (wrong_sub || wrong_srt) {
+    shell::ShowBox(program_, "Eltérés!", wrong_sub ? shell::kIconInfo : shell::kIconQuestion,
+                   "A file neve nem egyezik meg a típussal!", "Következmény: javítom az eltérést!",
+                   true, false, false);
+    state.CurrentFilePath.replace(state.CurrentFilePath.size() - 4, 4, wrong_sub ? ".srt" : ".sub");
+    state.CurrentFileName = timecode::KeepFileName(state.CurrentFilePath);
+    Efilenev.SetText(state.CurrentFileName);
+    Bmentes.SetEnabled(true);
+    Mentes1.SetEnabled(true);
+  }
+  if (!value_ok)
+    return;
+  if (!cds.Active() || cds.IsEmpty())
+    return;
+  if (cds.RecNo() == 1) {
+    shell::ShowBox(program_, "Információ", shell::kIconInfo, "Az első sort nem jelölheted ki!", "",
+                   true, false, false);
+    return;
+  }
+
+  const int picked = cds.RecNo();
+  state.DialogReply = "semmit";
+  const std::string name1 = files::SplitPartName(Efilenev.Text(), 1);
+  const std::string name2 = files::SplitPartName(Efilenev.Text(), 2);
+  const std::filesystem::path path1 =
+      files::SplitPartPath(state.CurrentFilePath, Efilenev.Text(), 1);
+  const std::filesystem::path path2 =
+      files::SplitPartPath(state.CurrentFilePath, Efilenev.Text(), 2);
+
+  const bool exists1 = desktop::PlainFileExists(path1);
+  const bool exists2 = desktop::PlainFileExists(path2);
+  if (exists1 && exists2)
+    shell::ShowBox(program_, "Létező file-ok!", shell::kIconQuestion,
+                   "Már létezik a 2 file: " + name1 + ", " + name2, "Felülírjam őket?", false, true,
+                   true);
+  else if (exists1 || exists2)
+    shell::ShowBox(program_, "Létező file!", shell::kIconQuestion,
+                   "Már létezik a file: " + (exists1 ? name1 : name2), "Felülírjam?", false, true,
+                   true);
+  if (state.DialogReply == "nem")
+    return;
+
+  // Part 2's offset, from the values shown when "Végrehajtás" was pressed.
+  std::optional<int64_t> frame_offset;
+  if (!time_base) {
+    frame_offset = files::SplitFrameOffset(E4kezdo.Text(), E4kezdouj.Text());
+    if (!frame_offset) {
+      // The picked row's stored start is not a frame number: nothing could be moved by it.
+      shell::ShowCheck(program_, timecode::ValidateFrameNumber(E4kezdo.Text()));
+      return;
+    }
+  }
+
+  const int step = cds.RecordCount() / 100;
+  desktop::WriteResult written1;
+  desktop::WriteResult written2;
+  {
+    ControlsOffScope controls_off(cds);
+    GaugeShownScope gauge_shown(szazalek12);
+    const std::vector<files::NativeRow> rows = files::RowsOfTable(cds, field::kSzoveg);
+    const files::SplitCounter gauge = [this, step](int count) {
+      if (step > 0)
+        szazalek12.SetProgress(count / step);
+    };
+    std::vector<files::SplitRow> part1 = files::SplitPart1Rows(rows, picked);
+    std::vector<files::SplitRow> part2 = files::SplitPart2Rows(rows, picked);
+    if (time_base) {
+      files::ShiftSplitTimes(part2, files::SplitTimeShiftMs(E4kezdo.Text(), E4kezdouj.Text()));
+      written1 = desktop::WriteFileAtomic(path1, files::SplitSubRipBytes(part1, gauge));
+      if (written1)
+        written2 = desktop::WriteFileAtomic(path2, files::SplitSubRipBytes(part2, gauge));
+    } else {
+      files::ShiftSplitFrames(part2, *frame_offset);
+      written1 = desktop::WriteFileAtomic(path1, files::SplitMicroDvdBytes(part1));
+      if (written1)
+        written2 = desktop::WriteFileAtomic(path2, files::SplitMicroDvdBytes(part2));
+    }
+    cds.First();
+  }
+
+  if (written1 && written2) {
+    Label13.SetEnabled(false);
+    E4kezdo.SetEnabled(false);
+    E4kezdouj.SetEnabled(false);
+    Bvegrehajt.SetEnabled(false);
+    shell::ShowBox(program_, "Sikeres szétválasztás!", shell::kIconInfo,
+                   "Sikeresen megtörtént a szétválasztás! A 2 file neve:", name1 + ", " + name2,
+                   true, false, false);
+  } else {
+    shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
+                   "Írásvédett a következő file: " + (written1 ? name2 : name1),
+                   "A kért szétválasztás nem sikerült!", true, false, false);
+  }
+}
+
+}  // namespace editor

@@ -1,0 +1,119 @@
+#include "files/join.h"
+
+#include "editor/felirat.h"
+#include "editor/table_scopes.h"
+#include "files/cd2cd1.h"
+#include "files/document_path.h"
+#include "files/ertek2cd.h"
+#include "files/open_flow.h"
+#include "files/read_into_editor.h"
+#include "files/reader.h"
+#include "files/saving.h"
+#include "files/subtitle_kind.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "timecode/path_text.h"
+
+namespace files {
+
+std::string JoinTimeBase(std::string_view first_path, std::string_view second_path) {
+  const std::string first = LowerCaseExtension(first_path);
+  if (first != LowerCaseExtension(second_path))
+    return "";
+  if (first == ".srt")
+    return "Time";
+  if (first == ".sub")
+    return "Frame";
+  return "";
+}
+
+JoinRefusal JoinRefusalOf(std::string_view first_kind, std::string_view second_kind) {
+  if (first_kind != second_kind || first_kind == kUnicodeSubRipKind)
+    return JoinRefusal::kStyle;
+  if (first_kind != kFrameKind && first_kind != kSubRipKind)
+    return JoinRefusal::kUnusable;
+  return JoinRefusal::kNone;
+}
+
+namespace {
+
+void ShowStyleMessage(shell::Program& program) {
+  shell::ShowBox(program, "Stílushiba!", shell::kIconError,
+                 "A két file eltérő stílusú/Frame,Time/!", "", true, false, false);
+}
+
+// Reads both parts into the emptied table; false when a part could not be read at all.
+bool ReadBothParts(shell::Program& program, const std::string& first, const std::string& second) {
+  shell::SharedState& state = program.state;
+  editor::TFelirat& editor = *program.Felirat;
+  state.ReadErrorDetail.clear();
+  if (!editor.cds.Active())
+    editor.cds.CreateDataSet();
+  editor.cds.EmptyDataSet();
+  state.CurrentFilePath = first;
+  if (ReadSubtitleFile(program, 0).empty())
+    return false;
+  state.CurrentFilePath = second;
+  editor.Fszazalek.SetProgress(0);
+  return !ReadSubtitleFile(program, 1).empty();
+}
+
+}  // namespace
+
+void RunJoin(shell::Program& program) {
+  shell::SharedState& state = program.state;
+  editor::TFelirat& editor = *program.Felirat;
+  const std::string first = program.Cd2cd1->JoinFirstPath;
+  const std::string second = program.Cd2cd1->JoinSecondPath;
+  editor.Bvegre21.SetEnabled(false);
+
+  state.CurrentFilePath = first;
+  const std::string first_kind = DetectFileKind(first);
+  state.CurrentFilePath = second;
+  const std::string second_kind = DetectFileKind(second);
+  switch (JoinRefusalOf(first_kind, second_kind)) {
+    case JoinRefusal::kStyle:
+      ShowStyleMessage(program);
+      return;
+    case JoinRefusal::kUnusable:
+      ShowUnusableFileMessage(program);
+      return;
+    case JoinRefusal::kNone:
+      break;
+  }
+
+  editor.beosztas.SetItemIndex(
+      editor.beosztas.IndexOf(first_kind == kFrameKind ? "Frame" : "Time"));
+  state.FileChosen = true;
+  state.TextSlot = "1";
+  state.InternalUpdate = true;
+  bool saved = false;
+  {
+    editor::ControlsOffScope detached(editor.cds);
+    if (ReadBothParts(program, first, second)) {
+      state.CurrentFilePath = program.Ertek2cd->E2cdfilenev.Text();
+      saved = SaveMainSubtitle(program, "nem", true);
+    } else {
+      // Half a join is not saved: the target file stays as it was.
+      shell::ShowBox(program, "Hiba", shell::kIconError, "A file-t nem tudtam beolvasni!",
+                     state.ReadErrorDetail, true, false, false);
+      state.CurrentFilePath = program.Ertek2cd->E2cdfilenev.Text();
+    }
+    editor.cds.First();
+  }
+  editor.Fszazalek.SetVisible(false);
+  EnableEditingControls(program);
+  // Rows that are not in the file yet keep the save commands.
+  editor.Bmentes.SetEnabled(!saved);
+  editor.Mentes1.SetEnabled(!saved);
+  AfterFileChosen(program, true);
+  state.CurrentFileName = timecode::KeepFileName(state.CurrentFilePath);
+  editor.Efilenev.SetText(state.CurrentFileName);
+  for (ui::Button* button :
+       {&editor.Bbeszuras, &editor.Belemoge, &editor.Btorles, &editor.BTorlesTobb, &editor.BMMN})
+    button->SetEnabled(true);
+  state.InternalUpdate = false;
+  editor.racs.SetFocus();
+}
+
+}  // namespace files

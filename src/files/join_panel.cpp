@@ -1,0 +1,34 @@
+// The join half of the editor's two-part panel.
+#include "editor/felirat.h"
+#include "files/cd2cd1.h"
+#include "files/join.h"
+#include "shell/program.h"
+
+namespace editor {
+
+void TFelirat::RB12cd1Click() {
+  Bvegre21.SetEnabled(false);
+}
+
+void TFelirat::RB12cd2Click() {
+  if (program_.state.InternalUpdate)
+    return;
+  Bvegre21.SetEnabled(false);
+  Label13.SetEnabled(false);
+  Bvegrehajt.SetEnabled(false);
+  E4kezdo.SetText("");
+  E4kezdouj.SetText("");
+}
+
+void TFelirat::BfilekiClick() {
+  Bvegre21.SetEnabled(false);
+  program_.state.OpenMode = "22";
+  Hide();
+  program_.Cd2cd1->ShowModal();
+}
+
+void TFelirat::Bvegre21Click() {
+  files::RunJoin(program_);
+}
+
+}  // namespace editor

@@ -1,0 +1,133 @@
+#include "files/split.h"
+
+#include <algorithm>
+
+#include "files/document_path.h"
+#include "timecode/timecode.h"
+
+namespace files {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+bool Written(const SplitRow& row) {
+  return !row.start.empty() && !row.end.empty();
+}
+
+std::vector<SplitRow> Copy(std::span<const NativeRow> rows) {
+  std::vector<SplitRow> copied;
+  copied.reserve(rows.size());
+  for (const NativeRow& row : rows)
+    copied.push_back({std::string(row.start), std::string(row.end), std::string(row.text)});
+  return copied;
+}
+
+std::size_t Cut(std::span<const NativeRow> rows, int first_of_part2) {
+  return static_cast<std::size_t>(
+      std::clamp<int64_t>(int64_t{first_of_part2} - 1, 0, static_cast<int64_t>(rows.size())));
+}
+
+std::string ShiftedFrame(const std::string& frame, int64_t offset) {
+  const std::optional<int64_t> value = timecode::ParseFrameNumber(frame);
+  return value ? timecode::ClampedFrameNumber(*value - offset) : frame;
+}
+
+}  // namespace
+
+std::string SplitPartName(std::string_view name, int part) {
+  const std::string mark = part == 1 ? " cd1" : " cd2";
+  const std::size_t at = name.size() >= 4 ? name.size() - 4 : 0;
+  std::string result(name.substr(0, at));
+  result += mark;
+  result += name.substr(at);
+  return result;
+}
+
+std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name,
+                                    int part) {
+  return PathOfText(current_path).parent_path() / PathOfText(SplitPartName(name, part));
+}
+
+std::vector<SplitRow> SplitPart1Rows(std::span<const NativeRow> rows, int first_of_part2) {
+  return Copy(rows.first(Cut(rows, first_of_part2)));
+}
+
+std::vector<SplitRow> SplitPart2Rows(std::span<const NativeRow> rows, int first_of_part2) {
+  return Copy(rows.subspan(Cut(rows, first_of_part2)));
+}
+
+int64_t SplitTimeShiftMs(std::string_view picked_start, std::string_view new_start) {
+  return timecode::TimeCodeToMs(picked_start) - timecode::TimeCodeToMs(new_start);
+}
+
+std::optional<int64_t> SplitFrameOffset(std::string_view picked_start, std::string_view new_start) {
+  const std::optional<int64_t> picked = timecode::ParseFrameNumber(picked_start);
+  const std::optional<int64_t> wanted = timecode::ParseFrameNumber(new_start);
+  if (!picked || !wanted)
+    return std::nullopt;
+  return *picked - *wanted;
+}
+
+void ShiftSplitTimes(std::vector<SplitRow>& rows, int64_t shift_ms) {
+  for (SplitRow& row : rows) {
+    if (!Written(row))
+      continue;
+    timecode::RowTimes moved = timecode::ShiftRowTimes(row.start, row.end, shift_ms);
+    row.start = std::move(moved.start);
+    row.end = std::move(moved.end);
+  }
+}
+
+void ShiftSplitFrames(std::vector<SplitRow>& rows, int64_t offset) {
+  for (SplitRow& row : rows) {
+    if (!Written(row))
+      continue;
+    row.start = ShiftedFrame(row.start, offset);
+    row.end = ShiftedFrame(row.end, offset);
+  }
+}
+
+std::string SplitSubRipBytes(std::span<const SplitRow> rows, const SplitCounter& written) {
+  std::string bytes;
+  int number = 0;
+  for (const SplitRow& row : rows) {
+    if (!Written(row))
+      continue;
+    ++number;
+    bytes += std::to_string(number);
+    bytes += kCrLf;
+    bytes += row.start;
+    bytes += " --> ";
+    bytes += row.end;
+    bytes += kCrLf;
+    std::string_view text = row.text;
+    do {
+      const std::size_t bar = text.find('|');
+      bytes += text.substr(0, bar);
+      bytes += kCrLf;
+      text = bar == std::string_view::npos ? std::string_view() : text.substr(bar + 1);
+    } while (!text.empty());
+    bytes += kCrLf;
+    if (written)
+      written(number);
+  }
+  return bytes;
+}
+
+std::string SplitMicroDvdBytes(std::span<const SplitRow> rows) {
+  std::string bytes;
+  for (const SplitRow& row : rows) {
+    if (!Written(row))
+      continue;
+    bytes += '{';
+    bytes += row.start;
+    bytes += "}{";
+    bytes += row.end;
+    bytes += '}';
+    bytes += row.text;
+    bytes += kCrLf;
+  }
+  return bytes;
+}
+
+}  // namespace files

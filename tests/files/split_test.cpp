@@ -1,0 +1,112 @@
+// The split's free functions: part names, where the cut falls, part 2's offsets and the bytes of
+// the two part layouts.
+#include "files/split.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace files {
+namespace {
+
+TEST(SplitPartName, MarkGoesBeforeTheExtension) {
+  struct Case {
+    std::string name;
+    int part;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"film.srt", 1, "film cd1.srt"},
+      {"film.srt", 2, "film cd2.srt"},
+      {"a.b.sub", 2, "a.b cd2.sub"},
+      {".srt", 1, " cd1.srt"},
+      {"ab", 1, " cd1ab"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitPartName(c.name, c.part), c.expected) << c.name;
+}
+
+TEST(SplitPartPath, BesideTheCurrentFile) {
+  EXPECT_EQ(SplitPartPath("/home/anna/films/film.srt", "film.srt", 2),
+            std::filesystem::path("/home/anna/films/film cd2.srt"));
+}
+
+TEST(SplitParts, CutBeforeThePickedRow) {
+  const std::vector<NativeRow> rows = {{"1", "2", "a"}, {"3", "4", "b"}, {"5", "6", "c"}};
+  struct Case {
+    int picked;
+    std::size_t part1;
+    std::size_t part2;
+  };
+  for (const Case c : std::vector<Case>{{2, 1, 2}, {3, 2, 1}, {1, 0, 3}, {9, 3, 0}}) {
+    const std::vector<SplitRow> part1 = SplitPart1Rows(rows, c.picked);
+    const std::vector<SplitRow> part2 = SplitPart2Rows(rows, c.picked);
+    EXPECT_EQ(part1.size(), c.part1) << c.picked;
+    ASSERT_EQ(part2.size(), c.part2) << c.picked;
+    if (!part2.empty()) {
+      EXPECT_EQ(part2.front().text, std::string(rows[c.part1].text));
+    }
+  }
+}
+
+TEST(SplitShift, TimesMoveSoThePickedRowStartsAtTheNewValue) {
+  std::vector<SplitRow> rows = {
+      {"00:10:00,500", "00:10:02,000", "a"},
+      {"00:10:03,250", "00:10:05,000", "b"},
+      {"", "", "no times"},
+  };
+  ShiftSplitTimes(rows, SplitTimeShiftMs("00:10:00,500", "00:00:00,000"));
+  const std::vector<SplitRow> expected = {
+      {"00:00:00,000", "00:00:01,500", "a"},
+      {"00:00:02,750", "00:00:04,500", "b"},
+      {"", "", "no times"},
+  };
+  EXPECT_EQ(rows, expected);
+
+  // A later new start moves forward; an earlier one never goes below zero.
+  std::vector<SplitRow> forward = {{"00:00:01,000", "00:00:02,000", ""}};
+  ShiftSplitTimes(forward, SplitTimeShiftMs("00:00:01,000", "01:00:00,000"));
+  EXPECT_EQ(forward.front().start, "01:00:00,000");
+  EXPECT_EQ(forward.front().end, "01:00:01,000");
+  std::vector<SplitRow> early = {{"00:00:01,000", "00:00:03,000", ""}};
+  ShiftSplitTimes(early, 2000);
+  EXPECT_EQ(early.front().start, "00:00:00,000");
+  EXPECT_EQ(early.front().end, "00:00:01,000");
+}
+
+TEST(SplitShift, FramesMoveAndStopAtZero) {
+  ASSERT_EQ(SplitFrameOffset("1000", "10"), 990);
+  EXPECT_EQ(SplitFrameOffset("1000", "x"), std::nullopt);
+  EXPECT_EQ(SplitFrameOffset("", "0"), std::nullopt);
+  std::vector<SplitRow> rows = {{"1000", "1050", "a"}, {"500", "995", "b"}};
+  ShiftSplitFrames(rows, 990);
+  const std::vector<SplitRow> expected = {{"10", "60", "a"}, {"0", "5", "b"}};
+  EXPECT_EQ(rows, expected);
+}
+
+TEST(SplitSubRipBytes, EmptyLineAfterEveryBlockAndNoGaps) {
+  const std::vector<SplitRow> rows = {
+      {"00:00:01,000", "00:00:02,000", "One|two"},
+      {"", "00:00:03,000", "left out"},
+      {"00:00:04,000", "00:00:05,000", ""},
+      {"00:00:06,000", "00:00:07,000", "End|"},
+  };
+  std::vector<int> counted;
+  const std::string bytes = SplitSubRipBytes(rows, [&](int n) { counted.push_back(n); });
+  EXPECT_EQ(bytes,
+            "1\r\n00:00:01,000 --> 00:00:02,000\r\nOne\r\ntwo\r\n\r\n"
+            "2\r\n00:00:04,000 --> 00:00:05,000\r\n\r\n\r\n"
+            "3\r\n00:00:06,000 --> 00:00:07,000\r\nEnd\r\n\r\n");
+  EXPECT_EQ(counted, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(SplitSubRipBytes({}), "");
+}
+
+TEST(SplitMicroDvdBytes, LineEndAfterEveryLine) {
+  const std::vector<SplitRow> rows = {
+      {"10", "60", "a|b"}, {"70", "", "left out"}, {"80", "90", ""}};
+  EXPECT_EQ(SplitMicroDvdBytes(rows), "{10}{60}a|b\r\n{80}{90}\r\n");
+}
+
+}  // namespace
+}  // namespace files
