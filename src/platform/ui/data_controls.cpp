@@ -55,14 +55,15 @@ void DataSource::RemoveListener(int id) {
 }
 
 void DataSource::Notify(const TableNotification& n) {
-  std::vector<int> ids;
-  for (const Entry& e : listeners_)
-    ids.push_back(e.id);
-  for (int id : ids) {
+  // Listeners are kept in the order of their ids; one added during the delivery is not told,
+  // one removed during it is skipped. No allocation: this runs for every row a load appends.
+  const int last_id = next_id_;
+  for (int done = -1;;) {
     auto it = std::find_if(listeners_.begin(), listeners_.end(),
-                           [id](const Entry& e) { return e.id == id; });
-    if (it == listeners_.end())
-      continue;
+                           [done](const Entry& e) { return e.id > done; });
+    if (it == listeners_.end() || it->id >= last_id)
+      break;
+    done = it->id;
     Listener listener = it->listener;  // the listener may remove itself
     listener(n);
   }
