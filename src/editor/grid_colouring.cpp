@@ -76,8 +76,6 @@ void TFelirat::SEbetuChange() {
   Fszazalek.SetProgress(0);
   Fszazalek.SetVisible(false);
   ShowFlagCounters();
-  // The grid repainted while the flags were being set, without its colours.
-  racs.Paint();
 }
 
 void TFelirat::CountRowFlags() {

@@ -108,8 +108,6 @@ void TFelirat::N6Click() {
     Mentes1.SetEnabled(true);
     LoadRowIntoEditor();
   }
-  // The grid painted the row while rows were being changed, without its colours.
-  racs.Paint();
 }
 
 void TFelirat::Utolsktsz1Click() {
@@ -125,7 +123,6 @@ void TFelirat::Utolsktsz1Click() {
   Bmentes.SetEnabled(true);
   Mentes1.SetEnabled(true);
   LoadRowIntoEditor();
-  racs.Paint();
 }
 
 }  // namespace editor
