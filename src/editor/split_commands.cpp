@@ -1,20 +1,18 @@
 // The two-part panel's split half: the panel switch, picking the first row of part 2 and
 // writing the two part files beside the current subtitle.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/felirat.h"
 #include "editor/table_scopes.h"
-#include "files/document_path.h"
 #include "files/native_writers.h"
 #include "files/split.h"
 #include "platform/desktop/atomic_writer.h"
-#include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
-#include "timecode/path_text.h"
 
 namespace editor {
 namespace {
@@ -22,15 +20,6 @@ namespace {
 namespace field = dataset::subtitle_field;
 
 constexpr char kEnter = 13;
-
-// The extension in lower case of the path's last four characters.
-std::string LowerLastFour(std::string_view path) {
-  std::string tail(path.substr(path.size() >= 4 ? path.size() - 4 : 0));
-  for (char& c : tail)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return tail;
-}
 
 // Shows the gauge for the lifetime of the scope and hides it on every way out.
 class GaugeShownScope {
@@ -102,6 +91,13 @@ void TFelirat::OfferSplitRow() {
     return;
   const std::string start = cds.Value(field::kKezdes);
   if (start.empty() || cds.Value(field::kBefejezes).empty()) {
+    // Nothing of an earlier pick may stay behind: "Végrehajtás" would split at this row with
+    // the other row's start.
+    Label13.SetEnabled(false);
+    E4kezdouj.SetEnabled(false);
+    E4kezdouj.SetText("");
+    E4kezdo.SetText("");
+    Bvegrehajt.SetEnabled(false);
     shell::ShowBox(program_, "Információ", shell::kIconInfo,
                    "Ezt a sort nem választhatja ki, mert nincs a sorban adat!", "", true, false,
                    false);
@@ -136,21 +132,26 @@ void TFelirat::BvegrehajtClick() {
   HiddenScope name_hidden(Efilenev);
   const bool time_base = beosztas.Text() == "Time";
 
+  // Without a file name the parts would have neither a folder nor a name.
+  const std::optional<files::SplitTargets> targets =
+      files::SplitTargetsOf(state.CurrentFilePath, Efilenev.Text(), time_base);
+  if (!targets) {
+    shell::ShowBox(program_, "Információ", shell::kIconInfo, "A feliratnak még nincs neve!",
+                   "Kérem előbb mentse el a feliratot!", true, false, false);
+    return;
+  }
+
   const timecode::Check check = time_base ? timecode::ValidateTimeCode(E4kezdouj.Text())
                                           : timecode::ValidateFrameNumber(E4kezdouj.Text());
   const bool value_ok = shell::ShowCheck(program_, check);
 
-  // A file extension that does not fit the time base is mended first, whatever the check found.
-  const std::string extension = LowerLastFour(state.CurrentFilePath);
-  const bool wrong_sub = time_base && extension == ".sub";
-  const bool wrong_srt = !time_base && extension == ".srt";
-  if (wrong_sub || wrong_srt) {
-    shell::ShowBox(program_, "Eltérés!", wrong_sub ? shell::kIconInfo : shell::kIconQuestion,
+  // A file extension that does not fit the time base is mended in the part names, whatever the
+  // check found; the document path stays as it is, so a later save never lands on a file the
+  // split did not write.
+  if (targets->extension_mended) {
+    shell::ShowBox(program_, "Eltérés!", time_base ? shell::kIconInfo : shell::kIconQuestion,
                    "A file neve nem egyezik meg a típussal!", "Következmény: javítom az eltérést!",
                    true, false, false);
-    state.CurrentFilePath.replace(state.CurrentFilePath.size() - 4, 4, wrong_sub ? ".srt" : ".sub");
-    state.CurrentFileName = timecode::KeepFileName(state.CurrentFilePath);
-    Efilenev.SetText(state.CurrentFileName);
     Bmentes.SetEnabled(true);
     Mentes1.SetEnabled(true);
   }
@@ -166,15 +167,13 @@ void TFelirat::BvegrehajtClick() {
 
   const int picked = cds.RecNo();
   state.DialogReply = "semmit";
-  const std::string name1 = files::SplitPartName(Efilenev.Text(), 1);
-  const std::string name2 = files::SplitPartName(Efilenev.Text(), 2);
-  const std::filesystem::path path1 =
-      files::SplitPartPath(state.CurrentFilePath, Efilenev.Text(), 1);
-  const std::filesystem::path path2 =
-      files::SplitPartPath(state.CurrentFilePath, Efilenev.Text(), 2);
+  const std::string& name1 = targets->name1;
+  const std::string& name2 = targets->name2;
+  const std::filesystem::path& path1 = targets->path1;
+  const std::filesystem::path& path2 = targets->path2;
 
-  const bool exists1 = desktop::PlainFileExists(path1);
-  const bool exists2 = desktop::PlainFileExists(path2);
+  const bool exists1 = files::SplitTargetTaken(path1);
+  const bool exists2 = files::SplitTargetTaken(path2);
   if (exists1 && exists2)
     shell::ShowBox(program_, "Létező file-ok!", shell::kIconQuestion,
                    "Már létezik a 2 file: " + name1 + ", " + name2, "Felülírjam őket?", false, true,

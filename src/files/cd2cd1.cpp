@@ -3,6 +3,7 @@
 #include "editor/felirat.h"
 #include "files/document_path.h"
 #include "files/ertek2cd.h"
+#include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 
@@ -45,6 +46,9 @@ void TCd2cd1::WireHandlers() {
 void TCd2cd1::FormActivate() {
   if (program_.state.OpenMode == "2cd1cd")
     return;
+  // The lists open in the current folder, listed, as the open window's do.
+  DirectoryListBox1.SetDirectory(
+      desktop::StartFolder(PathOfText(program_.state.CurrentDirectory), desktop::HomeFolder()));
   Eelsofile.SetText("");
   Emasodikfile.SetText("");
   Bervenyesit.SetEnabled(false);

@@ -67,9 +67,9 @@ void RunJoin(shell::Program& program) {
   const std::string second = program.Cd2cd1->JoinSecondPath;
   editor.Bvegre21.SetEnabled(false);
 
-  state.CurrentFilePath = first;
+  // The kinds are told from the files themselves: a refused join leaves the document path, the
+  // name box, the time base and the rows exactly as they were.
   const std::string first_kind = DetectFileKind(first);
-  state.CurrentFilePath = second;
   const std::string second_kind = DetectFileKind(second);
   switch (JoinRefusalOf(first_kind, second_kind)) {
     case JoinRefusal::kStyle:

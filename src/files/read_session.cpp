@@ -1,5 +1,8 @@
 #include "files/read_session.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "editor/felirat.h"
 #include "editor/row_text.h"
 #include "files/line_parsers.h"
@@ -107,10 +110,14 @@ void CheckReadRow(ReadSession& session) {
 
 namespace {
 
+// A join moves part 2's frames either way; none goes below frame 0.
 std::string WithOffset(const std::string& frame, std::int64_t offset) {
-  if (offset <= 0)
+  if (offset == 0)
     return frame;
-  return text::IntToStr(*text::TryStrToInt(frame) + offset);
+  const std::optional<std::int64_t> value = timecode::ParseFrameNumber(frame);
+  if (!value)
+    return frame;
+  return text::IntToStr(std::max<std::int64_t>(*value + offset, 0));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ bool ValidateAndFixTimeCode(ReadSession& session, std::string& code);
 // The timing and separator checks of the current row after its text was stored.
 void CheckReadRow(ReadSession& session);
 
-// One frame-based line; `join_offset` is added to both frames when it is above 0. True when
+// One frame-based line; `join_offset` is added to both frames (none below 0). True when
 // the line cannot be read (the read stops there).
 bool ParseMicroDvdLine(ReadSession& session, std::string_view line, std::int64_t join_offset);
 

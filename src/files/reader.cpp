@@ -79,8 +79,8 @@ void ReadFrameBased(ReadSession& session, std::string_view kind_line, LineSource
   bool stop = false;
   std::int64_t offset = 0;
   if (join_flag != 0 && !session.second_text) {
-    const FrameJoinOffset join =
-        ComputeFrameJoinOffset(kind_line, text::StrToIntDef(program.Ertek2cd->Edit2.Text(), 0));
+    const FrameJoinOffset join = ComputeFrameJoinOffset(
+        kind_line, timecode::ParseFrameNumber(program.Ertek2cd->Edit2.Text()).value_or(0));
     stop = join.stop;
     offset = join.offset;
   }

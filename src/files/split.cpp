@@ -27,6 +27,15 @@ std::size_t Cut(std::span<const NativeRow> rows, int first_of_part2) {
       std::clamp<int64_t>(int64_t{first_of_part2} - 1, 0, static_cast<int64_t>(rows.size())));
 }
 
+// The last four characters in lower case (the dot and a three-letter extension).
+std::string LowerLastFour(std::string_view text) {
+  std::string tail(text.substr(text.size() >= 4 ? text.size() - 4 : 0));
+  for (char& c : tail)
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  return tail;
+}
+
 std::string ShiftedFrame(const std::string& frame, int64_t offset) {
   const std::optional<int64_t> value = timecode::ParseFrameNumber(frame);
   return value ? timecode::ClampedFrameNumber(*value - offset) : frame;
@@ -46,6 +55,30 @@ std::string SplitPartName(std::string_view name, int part) {
 std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name,
                                     int part) {
   return PathOfText(current_path).parent_path() / PathOfText(SplitPartName(name, part));
+}
+
+std::optional<SplitTargets> SplitTargetsOf(std::string_view current_path,
+                                           std::string_view shown_name, bool time_base) {
+  if (current_path.empty() || shown_name.empty())
+    return std::nullopt;
+  SplitTargets targets;
+  const std::string_view wrong = time_base ? ".sub" : ".srt";
+  targets.extension_mended = LowerLastFour(current_path) == wrong;
+  std::string name(shown_name);
+  if (targets.extension_mended && LowerLastFour(name) == wrong)
+    name.replace(name.size() - 4, 4, time_base ? ".srt" : ".sub");
+  targets.name1 = SplitPartName(name, 1);
+  targets.name2 = SplitPartName(name, 2);
+  targets.path1 = SplitPartPath(current_path, name, 1);
+  targets.path2 = SplitPartPath(current_path, name, 2);
+  return targets;
+}
+
+bool SplitTargetTaken(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, error)))
+    return false;
+  return !std::filesystem::is_directory(std::filesystem::status(path, error));
 }
 
 std::vector<SplitRow> SplitPart1Rows(std::span<const NativeRow> rows, int first_of_part2) {

@@ -37,6 +37,25 @@ std::string SplitPartName(std::string_view name, int part);
 // The part's file beside the current one: the folder of `current_path` and SplitPartName.
 std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name, int part);
 
+// The two files a split writes. The document path is never changed by a split: when the
+// current file's extension is the other time base's (".sub" in "Time", ".srt" in "Frame"), only
+// the part names get the extension of the time base ("film.sub" in "Time": "film cd1.srt").
+struct SplitTargets {
+  bool extension_mended = false;  // the current file's extension did not fit the time base
+  std::string name1;
+  std::string name2;
+  std::filesystem::path path1;
+  std::filesystem::path path2;
+};
+// nullopt when the subtitle has no file name yet (an empty name box or document path): its
+// parts would have no folder and no name to be built from.
+std::optional<SplitTargets> SplitTargetsOf(std::string_view current_path,
+                                           std::string_view shown_name, bool time_base);
+
+// Something other than a folder is at the path, hidden files and dangling links included: a
+// split asks before it writes there. A folder is not asked about; writing over it fails.
+bool SplitTargetTaken(const std::filesystem::path& path);
+
 // Rows 1 .. first_of_part2 - 1 (part 1) and first_of_part2 .. the last (part 2); positions
 // count from 1 and are clamped to the rows there are.
 std::vector<SplitRow> SplitPart1Rows(std::span<const NativeRow> rows, int first_of_part2);

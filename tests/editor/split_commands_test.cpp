@@ -94,7 +94,10 @@ TEST(Split, FrameBaseMendsTheExtensionAndShiftsFrames) {
                      "Következmény: javítom az eltérést!",
                      "message: Sikeres szétválasztás! | Sikeresen megtörtént a szétválasztás! "
                      "A 2 file neve: | film cd1.sub, film cd2.sub"}));
-  EXPECT_EQ(e.Efilenev.Text(), "film.sub");
+  // Only the parts are named with the time base's extension: the document stays film.srt.
+  EXPECT_EQ(e.Efilenev.Text(), "film.srt");
+  EXPECT_EQ(rig.state().CurrentFilePath, files::TextOfPath(rig.folder / "film.srt"));
+  EXPECT_EQ(rig.state().CurrentFileName, "film.srt");
   EXPECT_TRUE(e.Bmentes.Enabled());
   EXPECT_EQ(ReadBytes(rig.folder / "film cd2.sub"), "{10}{60}Row 9\r\n{110}{160}Row 10\r\n");
   EXPECT_TRUE(ReadBytes(rig.folder / "film cd1.sub").ends_with("{1800}{1850}Row 8\r\n"));
@@ -136,6 +139,111 @@ TEST(Split, StopsAndFailuresLeaveNoHalfWrittenFiles) {
   }
 }
 
+TEST(Split, TheMendedExtensionNeverMovesTheDocumentPath) {
+  // film.sub switched to Time: the parts are .srt files, and a later save still means film.sub,
+  // so an unrelated film.srt beside it is never written.
+  SplitRig rig("Time", "film.sub");
+  WriteBytes(rig.folder / "film.srt", "unrelated");
+  TFelirat& e = rig.editor();
+  rig.Pick(4);
+  rig.AnswerOk(2);
+  rig.driver.Click(e.Bvegrehajt);
+  EXPECT_EQ(rig.Messages(),
+            (Strings{"message: Eltérés! | A file neve nem egyezik meg a típussal! | "
+                     "Következmény: javítom az eltérést!",
+                     "message: Sikeres szétválasztás! | Sikeresen megtörtént a szétválasztás! "
+                     "A 2 file neve: | film cd1.srt, film cd2.srt"}));
+  EXPECT_EQ(rig.state().CurrentFilePath, files::TextOfPath(rig.folder / "film.sub"));
+  EXPECT_EQ(rig.state().CurrentFileName, "film.sub");
+  EXPECT_EQ(e.Efilenev.Text(), "film.sub");
+  EXPECT_TRUE(ReadBytes(rig.folder / "film cd2.srt").starts_with("1\r\n00:00:00,000 --> "));
+
+  rig.driver.ClearLog();
+  rig.AnswerOk(1);
+  rig.LeaveNameWindow();
+  e.Mentes1Click();
+  EXPECT_EQ(rig.Messages(),
+            (Strings{"message: Eltérés! | A file neve nem egyezik meg a típussal! | "
+                     "Következmény: filenév bekérés"}));
+  EXPECT_EQ(ReadBytes(rig.folder / "film.srt"), "unrelated");
+  EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+TEST(Split, ASubtitleWithoutANameIsNotSplit) {
+  struct Case {
+    const char* name;
+    bool keep_path;
+  };
+  // A new subtitle has neither; a name box emptied by hand leaves no name to build from either.
+  for (const Case c : std::vector<Case>{{"no path, no name", false}, {"no name", true}}) {
+    SCOPED_TRACE(c.name);
+    SplitRig rig("Time", "film.srt");
+    if (!c.keep_path) {
+      rig.state().CurrentFilePath.clear();
+      rig.state().CurrentFileName.clear();
+      rig.state().CurrentDirectory.clear();
+    }
+    rig.editor().Efilenev.SetText("");
+    rig.Pick(4);
+    rig.AnswerOk(1);
+    rig.driver.Click(rig.editor().Bvegrehajt);
+    EXPECT_EQ(rig.Messages(), (Strings{"message: Információ | A feliratnak még nincs neve! | "
+                                       "Kérem előbb mentse el a feliratot!"}));
+    EXPECT_TRUE(std::filesystem::is_empty(rig.folder.path()));
+    EXPECT_FALSE(std::filesystem::exists(" cd1"));
+    EXPECT_FALSE(std::filesystem::exists(" cd2"));
+    EXPECT_FALSE(rig.editor().Bvegrehajt.Enabled());
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
+}
+
+TEST(Split, EveryExistingPartIsAskedAboutHiddenOrNot) {
+  struct Case {
+    const char* name;      // the subtitle's file name
+    const char* existing;  // what lies where a part goes
+    bool link;             // a dangling link instead of a file
+    const char* question;
+  };
+  const std::vector<Case> cases = {
+      {".film.srt", ".film cd1.srt", false,
+       "message: Létező file! | Már létezik a file: .film cd1.srt | Felülírjam?"},
+      {".film.srt", ".film cd2.srt", false,
+       "message: Létező file! | Már létezik a file: .film cd2.srt | Felülírjam?"},
+      {"film.srt", "film cd2.srt", true,
+       "message: Létező file! | Már létezik a file: film cd2.srt | Felülírjam?"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.existing);
+    for (ui::BitBtn shell::TKiszoveg::*answer :
+         {&shell::TKiszoveg::Bnem, &shell::TKiszoveg::Bigen}) {
+      SplitRig rig("Time", c.name);
+      const std::filesystem::path taken = rig.folder / c.existing;
+      if (c.link)
+        std::filesystem::create_symlink(rig.folder / "nowhere", taken);
+      else
+        WriteBytes(taken, "old");
+      rig.Pick(4);
+      rig.AnswerMessage(answer);
+      const bool overwrite = answer == &shell::TKiszoveg::Bigen;
+      if (overwrite)
+        rig.AnswerOk(1);
+      rig.driver.Click(rig.editor().Bvegrehajt);
+      ASSERT_FALSE(rig.Messages().empty());
+      EXPECT_EQ(rig.Messages()[0], c.question);
+      if (overwrite) {
+        EXPECT_TRUE(ReadBytes(taken).starts_with("1\r\n"));
+      } else {
+        EXPECT_EQ(rig.Messages().size(), 1u);
+        if (!c.link) {
+          EXPECT_EQ(ReadBytes(taken), "old");
+        }
+        EXPECT_TRUE(std::filesystem::is_symlink(taken) == c.link);
+      }
+      EXPECT_EQ(rig.driver.Verify(), "");
+    }
+  }
+}
+
 TEST(Split, RowWithoutTimesCannotBePicked) {
   SplitRig rig("Time", "film.srt");
   TFelirat& e = rig.editor();
@@ -148,11 +256,25 @@ TEST(Split, RowWithoutTimesCannotBePicked) {
   }
   rig.driver.ClearLog();
   rig.Pick(6);
+  ASSERT_TRUE(e.Bvegrehajt.Enabled());
+  e.E4kezdouj.SetText("00:00:03,000");
   rig.AnswerOk(1);
   rig.Pick(5);
   EXPECT_EQ(rig.Messages(),
             (Strings{"message: Információ | Ezt a sort nem választhatja ki, mert nincs a sorban "
                      "adat! |"}));
+  // Nothing of the earlier pick stays: "Végrehajtás" cannot split at the refused row.
+  EXPECT_FALSE(e.Bvegrehajt.Enabled());
+  EXPECT_FALSE(e.Label13.Enabled());
+  EXPECT_FALSE(e.E4kezdouj.Enabled());
+  EXPECT_EQ(e.E4kezdo.Text(), "");
+  EXPECT_EQ(e.E4kezdouj.Text(), "");
+  EXPECT_FALSE(std::filesystem::exists(rig.folder / "film cd1.srt"));
+  // A good row is offered again.
+  rig.Pick(7);
+  EXPECT_TRUE(e.Bvegrehajt.Enabled());
+  EXPECT_EQ(e.E4kezdo.Text(), "00:00:16,000");
+  EXPECT_EQ(rig.driver.Verify(), "");
 }
 
 }  // namespace

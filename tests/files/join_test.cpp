@@ -9,6 +9,7 @@
 #include "files/editor_rig.h"
 #include "files/ertek2cd.h"
 #include "files/join.h"
+#include "files/open_flow.h"
 #include "platform/ui/headless/driver.h"
 
 namespace files {
@@ -163,20 +164,29 @@ TEST(Join, SubRipPartsMoveThePartTwoTimesToTheStartValue) {
   }
 }
 
-TEST(Join, FramePartsGetAPositiveOffsetOnly) {
+TEST(Join, FramePartsMoveByTheOffsetWithZeroAsFloor) {
   struct Case {
     const char* start;
     std::vector<Row> rows;
   };
   const std::vector<Case> cases = {
-      {"5000", {{"10", "20", "Egy"}, {"5000", "5050", "Kettő"}, {"5100", "5150", "Három"}}},
-      {"50", {{"10", "20", "Egy"}, {"100", "150", "Kettő"}, {"200", "250", "Három"}}},
+      {"5000",
+       {{"10", "20", "Egy"},
+        {"5000", "5050", "Kettő"},
+        {"5100", "5150", "Három"},
+        {"4920", "4960", "Korai"}}},
+      // A start value before part 2's first frame moves it back; no frame goes below 0.
+      {"50",
+       {{"10", "20", "Egy"},
+        {"50", "100", "Kettő"},
+        {"150", "200", "Három"},
+        {"0", "10", "Korai"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.start);
     JoinRig rig;
     rig.Write("a.sub", "{10}{20}Egy\r\n");
-    rig.Write("b.sub", "{100}{150}Kettő\r\n{200}{250}Három\r\n");
+    rig.Write("b.sub", "{100}{150}Kettő\r\n{200}{250}Három\r\n{20}{60}Korai\r\n");
     rig.ChooseParts("a.sub", "b.sub", c.start, "egesz", true);
     EXPECT_EQ(rig.start_window().Edit4.Text(), "Frame");
     rig.AnswerMessage(&shell::TKiszoveg::Bok);
@@ -189,32 +199,57 @@ TEST(Join, FramePartsGetAPositiveOffsetOnly) {
   }
 }
 
-TEST(Join, PartsOfDifferentKindsLeaveTheTableAlone) {
+TEST(Join, ARefusedJoinLeavesEverythingAsItWas) {
   struct Case {
     const char* name;
     std::string first;
+    std::string second;
+    const char* time_base;
+    std::string message;
   };
+  const std::string style = "message: Stílushiba! | A két file eltérő stílusú/Frame,Time/! |";
   const std::vector<Case> cases = {
-      {"frame lines in a .srt file", "{1}{2}Keret\r\n"},
-      {"UTF-16 first part", std::string("\xFF\xFE"
-                                        "1\0\r\0\n\0",
-                                        8)},
+      {"frame lines in a .srt file", "{1}{2}Keret\r\n", std::string(kPartTwoSrt), "Time", style},
+      {"UTF-16 first part",
+       std::string("\xFF\xFE"
+                   "1\0\r\0\n\0",
+                   8),
+       std::string(kPartTwoSrt), "Time", style},
+      // The editor's own time base is kept too, not only its rows.
+      {"frame lines in a .srt file, editor in Frame", "{1}{2}Keret\r\n", std::string(kPartTwoSrt),
+       "Frame", style},
+      {"no kind in either part", "semmi\r\n", "semmi\r\n", "Time",
+       "message: Hiba | Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi! | Vagy a file "
+       "értelmezhetetlen típust tartalmaz!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     JoinRig rig;
-    rig.AddRows({{"00:00:01,000", "00:00:02,000", "régi"}});
+    rig.SetTimeBase(c.time_base);
+    const bool time = c.time_base == std::string("Time");
+    const Row before = time ? Row{"00:00:01,000", "00:00:02,000", "régi"} : Row{"1", "2", "régi"};
+    const std::string document = time ? "regi.srt" : "regi.sub";
+    rig.AddRows({{before.start, before.end, before.text}});
+    rig.SetDocument(rig.temp.path() / document);
+    rig.editor().Efilenev.SetText(document);
     rig.Write("a.srt", c.first);
-    rig.Write("b.srt", kPartTwoSrt);
+    rig.Write("b.srt", c.second);
     rig.ChooseParts("a.srt", "b.srt", "01:00:00,000", "egesz", false);
     rig.AnswerMessage(&shell::TKiszoveg::Bok);
     rig.editor().Bvegre21Click();
-    EXPECT_EQ(rig.Messages(),
-              std::vector<std::string>{
-                  "message: Stílushiba! | A két file eltérő stílusú/Frame,Time/! |"});
-    EXPECT_EQ(rig.Rows(), (std::vector<Row>{{"00:00:01,000", "00:00:02,000", "régi"}}));
+    EXPECT_EQ(rig.Messages(), std::vector<std::string>{c.message});
+    EXPECT_EQ(rig.Rows(), std::vector<Row>{before});
+    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(rig.temp.path() / document));
+    EXPECT_EQ(rig.state().CurrentFileName, document);
+    EXPECT_EQ(rig.editor().Efilenev.Text(), document);
+    EXPECT_EQ(rig.editor().beosztas.Text(), c.time_base);
     EXPECT_FALSE(std::filesystem::exists(rig.temp.path() / "egesz.srt"));
     EXPECT_FALSE(rig.editor().Bvegre21.Enabled());
+    // The next save writes the editor's own file, never a part.
+    rig.editor().Mentes1Click();
+    EXPECT_EQ(ReadBytes(rig.temp.path() / "b.srt"), c.second);
+    EXPECT_EQ(ReadBytes(rig.temp.path() / "a.srt"), c.first);
+    EXPECT_TRUE(ReadBytes(rig.temp.path() / document).ends_with("régi"));
     EXPECT_EQ(rig.driver.Verify(), "");
   }
 }
@@ -234,6 +269,85 @@ TEST(Join, AFailedSaveKeepsTheJoinedRowsUnsaved) {
   EXPECT_EQ(rig.Rows().size(), 3u);
   EXPECT_TRUE(rig.Modified());
   EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+TEST(JoinChooser, OpensInTheCurrentFolderListed) {
+  JoinRig rig;
+  rig.Write("a.srt", kPartOneSrt);
+  rig.Write("b.srt", kPartTwoSrt);
+  rig.Write("c.sub", "{1}{2}x\r\n");
+  rig.SetDocument(rig.temp.path() / "film.srt");
+  rig.driver.OnModal("Cd2cd1", [&] {
+    EXPECT_EQ(rig.chooser().DirectoryListBox1.Directory(), rig.temp.path());
+    EXPECT_EQ(rig.chooser().filelistbox.Items(), (std::vector<std::string>{"a.srt", "b.srt"}));
+    // The files can be picked at once, without touching the drive box.
+    rig.Pick("a.srt");
+    rig.Pick("b.srt");
+    EXPECT_TRUE(rig.chooser().Bervenyesit.Enabled());
+    rig.driver.Click(rig.chooser().Button2);
+  });
+  rig.editor().BfilekiClick();
+  EXPECT_EQ(rig.driver.Verify(), "");
+}
+
+// A 10-row file split at row 4 and joined again with the start it had gives the same bytes.
+TEST(JoinRoundTrip, SplitThenJoinGivesTheFileBackByteForByte) {
+  struct Case {
+    const char* time_base;
+    const char* new_start;  // part 2's start in the split
+  };
+  for (const Case c : std::vector<Case>{
+           {"Time", "00:00:00,000"}, {"Time", "00:00:05,250"}, {"Frame", "0"}, {"Frame", "2500"}}) {
+    SCOPED_TRACE(std::string(c.time_base) + " " + c.new_start);
+    const bool time = c.time_base == std::string("Time");
+    std::string original;
+    for (int i = 1; i <= 10; ++i) {
+      const std::string text = i == 2 ? "Első sor|második sor" : "Sor " + std::to_string(i);
+      const std::string second = std::to_string(10 + i);
+      if (time) {
+        if (i > 1)
+          original += "\r\n\r\n";  // the last text line's end, then the empty line
+        original +=
+            std::to_string(i) + "\r\n00:01:" + second + ",125 --> 00:01:" + second + ",900\r\n";
+        std::string lines = text;
+        for (std::size_t at = lines.find('|'); at != std::string::npos; at = lines.find('|'))
+          lines.replace(at, 1, "\r\n");
+        original += lines;
+      } else {
+        original += "{" + std::to_string(1000 + 100 * i) + "}{" + std::to_string(1050 + 100 * i) +
+                    "}" + text;
+      }
+      if (!time && i < 10)
+        original += "\r\n";
+    }
+    const std::string extension = time ? ".srt" : ".sub";
+    JoinRig rig;
+    rig.Write("film" + extension, original);
+    rig.SetDocument(rig.temp.path() / ("film" + extension));
+    rig.state().FileChosen = true;
+    rig.state().TextSlot = "1";
+    OpenSubtitleFile(rig.program);
+    rig.editor().Efilenev.SetText("film" + extension);
+    ASSERT_EQ(rig.editor().beosztas.Text(), c.time_base);
+    ASSERT_EQ(rig.editor().cds.RecordCount(), 10);
+
+    // The split: row 4 picked, part 2 made to start at the new value.
+    rig.driver.Click(rig.editor().RB12);
+    rig.editor().cds.SetRecNo(4);
+    const std::string picked_start = rig.editor().E4kezdo.Text();
+    rig.editor().E4kezdouj.SetText(c.new_start);
+    rig.AnswerMessage(&shell::TKiszoveg::Bok);
+    rig.driver.Click(rig.editor().Bvegrehajt);
+    ASSERT_TRUE(std::filesystem::exists(rig.temp.path() / ("film cd2" + extension)));
+
+    // The join: part 2 back at the picked row's start.
+    rig.driver.Click(rig.editor().RB12cd2);
+    rig.ChooseParts("film cd1" + extension, "film cd2" + extension, picked_start, "egesz", !time);
+    rig.AnswerMessage(&shell::TKiszoveg::Bok);
+    rig.editor().Bvegre21Click();
+    EXPECT_EQ(ReadBytes(rig.temp.path() / ("egesz" + extension)), original);
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
 }
 
 TEST(JoinChooser, RefusesTheSameFileTwiceAndFillsTheBoxesInTurn) {

@@ -274,14 +274,15 @@ TEST(JoinRead, SecondPartKeepsCountersAndListAndMovesTimes) {
   EXPECT_EQ(rig.driver.Verify(), "");
 }
 
-TEST(JoinRead, FramePartMovesByAPositiveOffsetOnly) {
+TEST(JoinRead, FramePartMovesByTheOffsetEitherWay) {
   struct Case {
     std::string typed;
     std::vector<Row> part2;
   };
   const std::vector<Case> cases = {
       {"100", {{"100", "110", "b"}, {"115", "125", "c"}}},
-      {"3", {{"5", "15", "b"}, {"20", "30", "c"}}},
+      {"3", {{"3", "13", "b"}, {"18", "28", "c"}}},
+      {"5", {{"5", "15", "b"}, {"20", "30", "c"}}},
   };
   for (const Case& c : cases) {
     ReaderRig rig;

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+
 #include <string>
 #include <vector>
+
+#include "platform/desktop/temp_folder.h"
 
 namespace files {
 namespace {
@@ -30,6 +35,52 @@ TEST(SplitPartName, MarkGoesBeforeTheExtension) {
 TEST(SplitPartPath, BesideTheCurrentFile) {
   EXPECT_EQ(SplitPartPath("/home/anna/films/film.srt", "film.srt", 2),
             std::filesystem::path("/home/anna/films/film cd2.srt"));
+}
+
+TEST(SplitTargets, NamedFromTheNameBoxBesideTheDocumentWhichNeverChanges) {
+  struct Case {
+    const char* path;
+    const char* name;
+    bool time_base;
+    bool mended;
+    const char* part1;
+    const char* part2;
+  };
+  const std::vector<Case> cases = {
+      {"/f/film.srt", "film.srt", true, false, "/f/film cd1.srt", "/f/film cd2.srt"},
+      {"/f/film.sub", "film.sub", false, false, "/f/film cd1.sub", "/f/film cd2.sub"},
+      // The other time base's extension: only the parts get the right one.
+      {"/f/film.sub", "film.sub", true, true, "/f/film cd1.srt", "/f/film cd2.srt"},
+      {"/f/film.SRT", "film.SRT", false, true, "/f/film cd1.sub", "/f/film cd2.sub"},
+      {"/f/.rejtett.srt", ".rejtett.srt", true, false, "/f/.rejtett cd1.srt",
+       "/f/.rejtett cd2.srt"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<SplitTargets> targets = SplitTargetsOf(c.path, c.name, c.time_base);
+    ASSERT_TRUE(targets) << c.path;
+    EXPECT_EQ(targets->extension_mended, c.mended) << c.path;
+    EXPECT_EQ(targets->path1, std::filesystem::path(c.part1)) << c.path;
+    EXPECT_EQ(targets->path2, std::filesystem::path(c.part2)) << c.path;
+    EXPECT_EQ(targets->name2, std::filesystem::path(c.part2).filename().string()) << c.path;
+  }
+  // A subtitle without a file name has nowhere to put its parts.
+  EXPECT_EQ(SplitTargetsOf("", "", true), std::nullopt);
+  EXPECT_EQ(SplitTargetsOf("/f/film.srt", "", true), std::nullopt);
+  EXPECT_EQ(SplitTargetsOf("", "film.srt", true), std::nullopt);
+}
+
+TEST(SplitTargets, HiddenFilesAndLinksAreTakenFoldersAreNot) {
+  desktop_test::TempFolder folder;
+  const std::filesystem::path root = folder.path();
+  desktop_test::WriteBytes(root / "plain.srt", "x");
+  desktop_test::WriteBytes(root / ".hidden.srt", "x");
+  std::filesystem::create_directory(root / "folder.srt");
+  std::filesystem::create_symlink(root / "nowhere", root / "dangling.srt");
+  EXPECT_TRUE(SplitTargetTaken(root / "plain.srt"));
+  EXPECT_TRUE(SplitTargetTaken(root / ".hidden.srt"));
+  EXPECT_TRUE(SplitTargetTaken(root / "dangling.srt"));
+  EXPECT_FALSE(SplitTargetTaken(root / "folder.srt"));
+  EXPECT_FALSE(SplitTargetTaken(root / "none.srt"));
 }
 
 TEST(SplitParts, CutBeforeThePickedRow) {
