@@ -12,6 +12,7 @@ std::span<const Operation> Operations() {
       Operation{"save", "save FILE OUT [--second FILE2 OUT2]", RunSave},
       Operation{"export", "export FILE \"ENTRY CAPTION\" OUT [--fps RATE]", RunExport},
       Operation{"rows", kRowsUsage, RunRows},
+      Operation{"join", kJoinUsage, RunJoinParts},
   };
   return kOperations;
 }

@@ -63,8 +63,25 @@ inline constexpr std::string_view kRowsUsage =
     "        word-down (N6Click), word-up (Utolsktsz1Click), jump TEXT (BugrasClick),\n"
     "        F3 F4 (Szinezes38Click Szinezes3Click), limit N (SEbetu typed),\n"
     "        option cburessor|CBdelete|Cbtobb|CB3sor on|off,\n"
-    "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question)";
+    "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question),\n"
+    "        split ROW START (BvegrehajtClick: ROW picked, START typed; the part\n"
+    "          paths are printed last)";
 bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
+
+// The rows word "split ROW START" at `arguments[i]` (tests/probe/split_word.cpp); `i` is left on
+// its last argument and the part paths go to `parts`.
+bool RunSplitWord(shell::Program& program, std::span<const std::string> arguments, std::size_t& i,
+                  Output& parts, std::string& error);
+
+// join PART1 PART2 START OUT: the two-part panel's join through its dialogs
+// (tests/probe/join_operation.cpp).
+inline constexpr std::string_view kJoinUsage =
+    "join PART1 PART2 START OUT\n"
+    "      the parts double-clicked in \"File-ok kiválasztása\", START typed and OUT named\n"
+    "      (Tallozás: OUT's folder, OUT's name typed) in the start-value window, then\n"
+    "      \"Végrehajtás\" (Bvegre21Click)";
+bool RunJoinParts(shell::Program& program, ui::headless::Driver& driver,
+                  std::span<const std::string> arguments, Output& output, std::string& error);
 
 }  // namespace probe

@@ -198,7 +198,13 @@ bool RunRows(shell::Program& program, ui::headless::Driver& driver,
   AnswerQuestions(driver, program, answers);
   program.Felirat->cds.CreateDataSet();
   OpenInEditor(program, fs::absolute(arguments[0]), false);
+  Output split_parts;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == "split") {
+      if (!RunSplitWord(program, arguments, i, split_parts, error))
+        return false;
+      continue;
+    }
     if (!RunCommand(program, driver, arguments, i, *answers, error))
       return false;
   }
@@ -225,6 +231,7 @@ bool RunRows(shell::Program& program, ui::headless::Driver& driver,
                    std::string(editor.Lsor.Visible() ? "" : "hidden ") + editor.Lsor.Caption());
   output.push_back(std::string("modified: ") + (editor.Bmentes.Enabled() ? "yes" : "no"));
   AppendShownWindows(driver, output);
+  output.insert(output.end(), split_parts.begin(), split_parts.end());
   return true;
 }
 
