@@ -141,15 +141,17 @@ void TFelirat::BvegrehajtClick() {
   const bool value_ok = shell::ShowCheck(program_, check);
 
   // A file extension that does not fit the time base is mended first, whatever the check found.
-  const std::string extension = LowerLastFour(state.CurrentFilePath);
+  const std::string extension = LowerLastFour(state.CurrentFilePath.Text());
   const bool wrong_sub = time_base && extension == ".sub";
   const bool wrong_srt = !time_base && extension == ".srt";
   if (wrong_sub || wrong_srt) {
     shell::ShowBox(program_, "Eltérés!", wrong_sub ? shell::kIconInfo : shell::kIconQuestion,
                    "A file neve nem egyezik meg a típussal!", "Következmény: javítom az eltérést!",
                    true, false, false);
-    state.CurrentFilePath.replace(state.CurrentFilePath.size() - 4, 4, wrong_sub ? ".srt" : ".sub");
-    state.CurrentFileName = timecode::KeepFileName(state.CurrentFilePath);
+    std::filesystem::path mended = state.CurrentFilePath.Path();
+    mended.replace_extension(wrong_sub ? ".srt" : ".sub");
+    state.CurrentFilePath = files::ShownPath(mended);
+    state.CurrentFileName = state.CurrentFilePath.NameText();
     Efilenev.SetText(state.CurrentFileName);
     Bmentes.SetEnabled(true);
     Mentes1.SetEnabled(true);

@@ -43,9 +43,11 @@ std::string SplitPartName(std::string_view name, int part) {
   return result;
 }
 
-std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name,
-                                    int part) {
-  return PathOfText(current_path).parent_path() / PathOfText(SplitPartName(name, part));
+std::filesystem::path SplitPartPath(const ShownPath& current, std::string_view name, int part) {
+  const std::filesystem::path folder = current.Path().parent_path();
+  if (!current.empty() && name == current.NameText())
+    return folder / std::filesystem::path(SplitPartName(current.Path().filename().native(), part));
+  return folder / PathOfText(SplitPartName(name, part));
 }
 
 std::vector<SplitRow> SplitPart1Rows(std::span<const NativeRow> rows, int first_of_part2) {

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/document_path.h"
 #include "files/native_writers.h"
 
 namespace files {
@@ -34,8 +35,9 @@ struct SplitRow {
 // characters gets the mark in front.
 std::string SplitPartName(std::string_view name, int part);
 
-// The part's file beside the current one: the folder of `current_path` and SplitPartName.
-std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name, int part);
+// The part's file beside the current one: the folder of `current` and SplitPartName of `name`,
+// made from the current file's real name while `name` is the text it is shown as.
+std::filesystem::path SplitPartPath(const ShownPath& current, std::string_view name, int part);
 
 // Rows 1 .. first_of_part2 - 1 (part 1) and first_of_part2 .. the last (part 2); positions
 // count from 1 and are clamped to the rows there are.

@@ -28,8 +28,27 @@ TEST(SplitPartName, MarkGoesBeforeTheExtension) {
 }
 
 TEST(SplitPartPath, BesideTheCurrentFile) {
-  EXPECT_EQ(SplitPartPath("/home/anna/films/film.srt", "film.srt", 2),
+  EXPECT_EQ(SplitPartPath(ShownPath("/home/anna/films/film.srt"), "film.srt", 2),
             std::filesystem::path("/home/anna/films/film cd2.srt"));
+}
+
+// The part files are named after the file itself, whatever Windows-1250 can show of its name;
+// a name the user typed into the name box is taken as typed.
+TEST(SplitPartPath, KeepsTheRealNameOfFolderAndFile) {
+  using std::filesystem::path;
+  struct Case {
+    path current;
+    std::string name;  // the name box
+    path expected;
+  };
+  const std::vector<Case> cases = {
+      {path(u8"/m/日本語/España.srt"), "Espa?a.srt", path(u8"/m/日本語/España cd1.srt")},
+      {path("/m/mappa\xff/film\xfe.srt"), "film?.srt", path("/m/mappa\xff/film\xfe cd1.srt")},
+      {path(u8"/m/ékezet/ékezető.srt"), "ékezető.srt", path(u8"/m/ékezet/ékezető cd1.srt")},
+      {path(u8"/m/日本語/España.srt"), "mas.srt", path(u8"/m/日本語/mas cd1.srt")},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitPartPath(ShownPath(c.current), c.name, 1), c.expected) << c.current;
 }
 
 TEST(SplitParts, CutBeforeThePickedRow) {
