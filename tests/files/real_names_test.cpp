@@ -12,6 +12,7 @@
 
 #include "files/editor_rig.h"
 #include "files/kereses.h"
+#include "files/mentes_maskent.h"
 #include "files/saving.h"
 #include "shell/rig.h"
 
@@ -178,6 +179,41 @@ TEST(RealNames, AClickedFileOfAnyNameIsTheOneOverwritten) {
     EXPECT_NE(ReadBytes(temp.path() / name.folder / name.file).find("Új"), std::string::npos);
     ExpectDecoysUntouched(temp, name);
     EXPECT_FALSE(fs::exists(temp.path() / name.folder / "other.srt"));
+  }
+}
+
+TEST(RealNames, AnExportIsWrittenBesideTheSubtitleUnderItsRealName) {
+  for (const Name& name : Names()) {
+    SCOPED_TRACE(name.what);
+    TempFolder temp;
+    Lay(temp, name);
+    EditorRig rig;
+    rig.SetTimeBase("Time");
+    rig.AddRows({{"00:00:01,000", "00:00:02,000", "Egy"}});
+    rig.SetDocument(temp.path() / name.folder / name.file);
+    // The name box comes filled with the subtitle's name; the user takes it where it starts.
+    rig.driver.OnModal("Fileneve", [&rig, &name] {
+      EXPECT_EQ(rig.name_window().flb.Directory(), rig.state().CurrentDirectory.Path());
+      EXPECT_EQ(rig.name_window().e1.Text(), WithoutExtension(name.shown_file));
+      rig.driver.Click(rig.name_window().Bok);
+    });
+    ExportOutcome outcome = ExportOutcome::kNothingSelected;
+    rig.driver.OnModal("MentesMaskent", [&rig, &outcome] {
+      TMentesMaskent& window = *rig.program.MentesMaskent;
+      const auto& items = window.Lista.Items();
+      for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].caption == "DVD Subtitle System")
+          window.Lista.SetItemIndex(static_cast<int>(i));
+      }
+      outcome = window.ExportSelectedEntry();
+    });
+    rig.editor().Feliratmentsemsknt1Click();
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_EQ(outcome, ExportOutcome::kWritten);
+    fs::path exported = temp.path() / name.folder / name.file;
+    exported.replace_extension(".txt");
+    EXPECT_EQ(ReadBytes(exported), "00:00:01:00 00:00:02:00 Egy\r\n");
+    ExpectDecoysUntouched(temp, name);
   }
 }
 
