@@ -210,7 +210,7 @@ void TFelirat::ButolsoClick() {
 void TFelirat::BFPSClick() {
   TAviKi& avi = *program_.AviKi;
   if (!program_.state.CurrentDirectory.empty())
-    avi.DirectoryListBox2.SetDirectory(files::PathOfText(program_.state.CurrentDirectory));
+    avi.DirectoryListBox2.SetDirectory(program_.state.CurrentDirectory.Path());
   program_.state.AviPurpose = "FPS";
   avi.SetCaption("Fps érték kinyerése Avi file-ból");
   avi.ShowModal();

@@ -35,12 +35,12 @@ void Enable(std::initializer_list<ui::MenuItem*> items, bool on) {
     item->SetEnabled(on);
 }
 
-// A command-line path as the document path shows it: whole, so that the open window and
-// the file-name window start in its folder.
-std::string WholePathText(std::string_view path) {
+// A command-line path made whole, so that the open window and the file-name window start in
+// its folder. The command line is in the system's own bytes: it names the file as it is.
+std::filesystem::path WholePath(const std::filesystem::path& path) {
   std::error_code error;
-  const std::filesystem::path whole = std::filesystem::absolute(files::PathOfText(path), error);
-  return error ? std::string(path) : files::TextOfPath(whole.lexically_normal());
+  const std::filesystem::path whole = std::filesystem::absolute(path, error);
+  return error ? path : whole.lexically_normal();
 }
 
 }  // namespace
@@ -140,9 +140,10 @@ void TFelirat::FormActivate() {
     beosztas.SetEnabled(false);
 
   if (!state.StartFile.empty() && IsStartSubtitle(state.StartFile)) {
-    state.CurrentFilePath = WholePathText(state.StartFile);
-    state.CurrentFileName = timecode::KeepFileName(state.CurrentFilePath);
-    state.CurrentDirectory = timecode::KeepDirectory(state.CurrentFilePath);
+    const std::filesystem::path whole = WholePath(state.StartFile);
+    state.CurrentFilePath = files::ShownPath(whole);
+    state.CurrentFileName = state.CurrentFilePath.NameText();
+    state.CurrentDirectory = files::ShownPath(whole.parent_path());
     Efilenev.SetText(state.CurrentFileName);
     program_.Kereses->e1.SetText(state.CurrentFileName);
     cds.CreateDataSet();

@@ -12,8 +12,8 @@ constexpr int kWheelNotch = 120;
 
 }  // namespace
 
-bool IsStartSubtitle(std::string_view path) {
-  const std::string extension = files::LowerCaseExtension(path);
+bool IsStartSubtitle(const std::filesystem::path& path) {
+  const std::string extension = files::LowerCaseExtension(files::TextOfPath(path.filename()));
   return extension == ".srt" || extension == ".sub";
 }
 

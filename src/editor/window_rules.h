@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,7 @@ namespace editor {
 
 // A command-line path the editor opens at start: its file name ends in ".srt" or ".sub",
 // in any letter case.
-bool IsStartSubtitle(std::string_view path);
+bool IsStartSubtitle(const std::filesystem::path& path);
 
 enum class GridPopup { kRacsPM, kBeTorlesPM, kNone };
 

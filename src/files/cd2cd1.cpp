@@ -46,9 +46,11 @@ void TCd2cd1::WireHandlers() {
 void TCd2cd1::FormActivate() {
   if (program_.state.OpenMode == "2cd1cd")
     return;
+  first_offered_.clear();
+  second_offered_.clear();
   // The lists open in the current folder, listed, as the open window's do.
   DirectoryListBox1.SetDirectory(
-      desktop::StartFolder(PathOfText(program_.state.CurrentDirectory), desktop::HomeFolder()));
+      desktop::StartFolder(program_.state.CurrentDirectory.Path(), desktop::HomeFolder()));
   Eelsofile.SetText("");
   Emasodikfile.SetText("");
   Bervenyesit.SetEnabled(false);
@@ -59,22 +61,24 @@ void TCd2cd1::filelistboxDblClick() {
   const std::filesystem::path file = filelistbox.FileName();
   if (file.empty())
     return;
-  const std::string path = TextOfPath(file);
+  const ShownPath path(file);
   if (!FillSecondNext) {
-    if (path == Emasodikfile.Text()) {
+    if (path == PathShownIn(Emasodikfile.Text(), second_offered_)) {
       shell::ShowBox(program_, "Duplikáció", shell::kIconInfo,
                      "Ezt a feliratot már betöltötte a második file-hoz!", "", true, false, false);
       return;
     }
-    Eelsofile.SetText(path);
+    first_offered_ = path;
+    Eelsofile.SetText(path.Text());
     FillSecondNext = true;
   } else {
-    if (path == Eelsofile.Text()) {
+    if (path == PathShownIn(Eelsofile.Text(), first_offered_)) {
       shell::ShowBox(program_, "Duplikáció", shell::kIconInfo,
                      "Ezt a feliratot már betöltötte az első file-hoz!", "", true, false, false);
       return;
     }
-    Emasodikfile.SetText(path);
+    second_offered_ = path;
+    Emasodikfile.SetText(path.Text());
     FillSecondNext = false;
   }
 }
@@ -88,9 +92,9 @@ void TCd2cd1::EelsofileClick() {
 }
 
 void TCd2cd1::BervenyesitClick() {
-  JoinFirstPath = Eelsofile.Text();
-  JoinSecondPath = Emasodikfile.Text();
-  if (LowerCaseExtension(JoinFirstPath) != LowerCaseExtension(JoinSecondPath)) {
+  JoinFirstPath = PathShownIn(Eelsofile.Text(), first_offered_);
+  JoinSecondPath = PathShownIn(Emasodikfile.Text(), second_offered_);
+  if (LowerCaseExtension(JoinFirstPath.Text()) != LowerCaseExtension(JoinSecondPath.Text())) {
     shell::ShowBox(program_, "Hiba", shell::kIconError,
                    "Csak azonos típusú file-t lehet kiválasztani!", "", true, false, false);
     return;

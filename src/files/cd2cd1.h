@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -31,8 +32,8 @@ class TCd2cd1 : public ui::Form {
   ui::Button Button2{*this, "Button2", {394, 404, 150, 33}};
 
   // The two parts as "Érvényesítés" took them.
-  std::string JoinFirstPath;
-  std::string JoinSecondPath;
+  ShownPath JoinFirstPath;
+  ShownPath JoinSecondPath;
 
   void FormActivate();
   void filelistboxDblClick();
@@ -47,6 +48,9 @@ class TCd2cd1 : public ui::Form {
   shell::Program& program_;
   // The next double click fills the second part.
   bool FillSecondNext = false;
+  // The files the double clicks put into Eelsofile and Emasodikfile.
+  ShownPath first_offered_;
+  ShownPath second_offered_;
 };
 
 }  // namespace files

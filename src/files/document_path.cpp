@@ -12,6 +12,12 @@ std::string TextOfPath(const std::filesystem::path& path) {
   return text::Utf8ToCp1250(path.string());
 }
 
+ShownPath PathShownIn(std::string_view box_text, const ShownPath& offered) {
+  if (!offered.empty() && box_text == offered.Text())
+    return offered;
+  return ShownPath(PathOfText(box_text));
+}
+
 std::string LowerCaseExtension(std::string_view shown_path) {
   const size_t slash = shown_path.rfind('/');
   const std::string_view name =

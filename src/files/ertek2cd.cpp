@@ -46,9 +46,10 @@ void TErtek2cd::WireHandlers() {
 
 void TErtek2cd::FormActivate() {
   const std::string time_base =
-      JoinTimeBase(program_.Cd2cd1->JoinFirstPath, program_.Cd2cd1->JoinSecondPath);
+      JoinTimeBase(program_.Cd2cd1->JoinFirstPath.Text(), program_.Cd2cd1->JoinSecondPath.Text());
   if (!time_base.empty())
     Edit4.SetText(time_base);
+  JoinTarget.clear();
   E2cdfilenev.SetText("");
   B2ervenyesit.SetEnabled(false);
   Edit2.SetText(Edit4.Text() == "Time" ? "00:00:00,000" : "0");

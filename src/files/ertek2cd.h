@@ -2,6 +2,7 @@
 // and the name of the joined file.
 #pragma once
 
+#include "files/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -26,6 +27,9 @@ class TErtek2cd : public ui::Form {
   ui::Button Btalloz{*this, "Btalloz", {496, 100, 90, 25}};
   ui::Button B2ervenyesit{*this, "B2ervenyesit", {8, 150, 150, 33}};
   ui::Button Button2{*this, "Button2", {436, 150, 150, 33}};
+
+  // The joined file as the file-name window gave it; E2cdfilenev shows it.
+  ShownPath JoinTarget;
 
   void FormActivate();
   void Edit2Change();

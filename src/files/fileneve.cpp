@@ -31,6 +31,11 @@ bool IsControlCharacter(char ch) {
   return byte < 0x20 || byte == 0x7F;
 }
 
+// A file's own name without its extension, as the file system holds it.
+ShownPath RealNameWithoutExtension(const fs::path& file) {
+  return ShownPath(fs::path(WithoutExtension(file.filename().native())));
+}
+
 }  // namespace
 
 std::string SubtitleFilter(std::string_view time_base) {
@@ -101,8 +106,9 @@ void TFileneve::FormCreate() {
 void TFileneve::FormActivate() {
   shell::SharedState& state = program_.state;
   e1.SetText("");
+  offered_name_.clear();
   flb.Update();
-  dlb.SetDirectory(desktop::StartFolder(PathOfText(state.CurrentDirectory), desktop::HomeFolder()));
+  dlb.SetDirectory(desktop::StartFolder(state.CurrentDirectory.Path(), desktop::HomeFolder()));
 
   const std::string& caller = state.FileDialogCaller;
   if (caller == "Felirat") {
@@ -112,6 +118,7 @@ void TFileneve::FormActivate() {
   } else if (caller == "dupla") {
     fcb.SetFilter(SubtitleFilter(program_.Ertek2cd->Edit4.Text()));
   } else if (caller == "MentesMaskent") {
+    offered_name_ = RealNameWithoutExtension(state.CurrentFilePath.Path());
     e1.SetText(WithoutExtension(state.CurrentFileName));
     const ExportFormat* format = FindExportFormat(program_.MentesMaskent->Lista.SelectedCaption());
     if (format != nullptr && !format->extension.empty()) {
@@ -147,8 +154,11 @@ void TFileneve::BokClick() {
   if (!AcceptableFileName(name))
     return;
   state.DialogReply = "felulir";
-  const std::string file_name = name + CallerExtension();
-  const fs::path target = flb.Directory() / PathOfText(file_name);
+  const std::string extension = CallerExtension();
+  const std::string file_name = name + extension;
+  fs::path real_name = PathShownIn(name, offered_name_).Path();
+  real_name += PathOfText(extension);
+  const fs::path target = flb.Directory() / real_name;
 
   // What is on disk decides, not the list (it may be stale or filtered).
   if (desktop::IsFolder(target)) {
@@ -164,13 +174,14 @@ void TFileneve::BokClick() {
   if (state.DialogReply != "igen" && state.DialogReply != "felulir")
     return;
 
-  const std::string full_path = TextOfPath(target);
+  const ShownPath full_path(target);
   const std::string& caller = state.FileDialogCaller;
   if (caller == "Felirat" && state.TextSlot != "1") {
     state.SecondFilePath = full_path;
     state.SecondFileName = file_name;
   } else if (caller == "dupla") {
-    program_.Ertek2cd->E2cdfilenev.SetText(full_path);
+    program_.Ertek2cd->JoinTarget = full_path;
+    program_.Ertek2cd->E2cdfilenev.SetText(full_path.Text());
   } else {
     state.CurrentFilePath = full_path;
     state.CurrentFileName = file_name;
@@ -202,14 +213,16 @@ void TFileneve::e1Change() {
 }
 
 void TFileneve::flbClick() {
-  const int index = flb.ItemIndex();
-  if (index < 0 || index >= flb.Count())
+  const fs::path file = flb.FileName();
+  if (file.empty())
     return;
-  e1.SetText(WithoutExtension(flb.Items()[static_cast<size_t>(index)]));
+  offered_name_ = RealNameWithoutExtension(file);
+  e1.SetText(offered_name_.Text());
   Bok.SetEnabled(true);
 }
 
 void TFileneve::dlbDblClick() {
+  offered_name_.clear();
   e1.SetText("");
   Bok.SetEnabled(false);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -62,6 +63,10 @@ class TFileneve : public ui::Form {
   std::string CallerExtension() const;
 
   shell::Program& program_;
+  // The real name, without folder and extension, of the file the name box was filled from
+  // (the subtitle's own for the export, a clicked file); it stands for the box's text while
+  // the box still shows it, so a name Windows-1250 cannot hold is written as it is.
+  ShownPath offered_name_;
 };
 
 }  // namespace files

@@ -43,7 +43,7 @@ void ShowStyleMessage(shell::Program& program) {
 }
 
 // Reads both parts into the emptied table; false when a part could not be read at all.
-bool ReadBothParts(shell::Program& program, const std::string& first, const std::string& second) {
+bool ReadBothParts(shell::Program& program, const ShownPath& first, const ShownPath& second) {
   shell::SharedState& state = program.state;
   editor::TFelirat& editor = *program.Felirat;
   state.ReadErrorDetail.clear();
@@ -58,19 +58,24 @@ bool ReadBothParts(shell::Program& program, const std::string& first, const std:
   return !ReadSubtitleFile(program, 1).empty();
 }
 
+// The joined file: the one the file-name window gave, while its box still shows it.
+ShownPath JoinedFile(const shell::Program& program) {
+  return PathShownIn(program.Ertek2cd->E2cdfilenev.Text(), program.Ertek2cd->JoinTarget);
+}
+
 }  // namespace
 
 void RunJoin(shell::Program& program) {
   shell::SharedState& state = program.state;
   editor::TFelirat& editor = *program.Felirat;
-  const std::string first = program.Cd2cd1->JoinFirstPath;
-  const std::string second = program.Cd2cd1->JoinSecondPath;
+  const ShownPath first = program.Cd2cd1->JoinFirstPath;
+  const ShownPath second = program.Cd2cd1->JoinSecondPath;
   editor.Bvegre21.SetEnabled(false);
 
   // The kinds are told from the files themselves: a refused join leaves the document path, the
   // name box, the time base and the rows exactly as they were.
-  const std::string first_kind = DetectFileKind(first);
-  const std::string second_kind = DetectFileKind(second);
+  const std::string first_kind = DetectFileKind(first.Path());
+  const std::string second_kind = DetectFileKind(second.Path());
   switch (JoinRefusalOf(first_kind, second_kind)) {
     case JoinRefusal::kStyle:
       ShowStyleMessage(program);
@@ -91,13 +96,13 @@ void RunJoin(shell::Program& program) {
   {
     editor::ControlsOffScope detached(editor.cds);
     if (ReadBothParts(program, first, second)) {
-      state.CurrentFilePath = program.Ertek2cd->E2cdfilenev.Text();
+      state.CurrentFilePath = JoinedFile(program);
       saved = SaveMainSubtitle(program, "nem", true);
     } else {
       // Half a join is not saved: the target file stays as it was.
       shell::ShowBox(program, "Hiba", shell::kIconError, "A file-t nem tudtam beolvasni!",
                      state.ReadErrorDetail, true, false, false);
-      state.CurrentFilePath = program.Ertek2cd->E2cdfilenev.Text();
+      state.CurrentFilePath = JoinedFile(program);
     }
     editor.cds.First();
   }
@@ -107,7 +112,7 @@ void RunJoin(shell::Program& program) {
   editor.Bmentes.SetEnabled(!saved);
   editor.Mentes1.SetEnabled(!saved);
   AfterFileChosen(program, true);
-  state.CurrentFileName = timecode::KeepFileName(state.CurrentFilePath);
+  state.CurrentFileName = state.CurrentFilePath.NameText();
   editor.Efilenev.SetText(state.CurrentFileName);
   for (ui::Button* button :
        {&editor.Bbeszuras, &editor.Belemoge, &editor.Btorles, &editor.BTorlesTobb, &editor.BMMN})

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -27,13 +28,14 @@ class TKereses : public ui::Form {
   ui::Button megnyitas{*this, "megnyitas", {286, 460, 133, 33}};
   ui::Button Button1{*this, "Button1", {431, 460, 133, 33}};
 
-  // The file last clicked in the file list, taken into the document path by "Megnyitás".
-  std::string PendingDirectory;
-  std::string PendingFilePath;
+  // The file last clicked in the file list, taken into the document path by "Megnyitás": the
+  // real paths the list holds for it, and its name as shown.
+  ShownPath PendingDirectory;
+  ShownPath PendingFilePath;
   std::string PendingFileName;
   // The document path as it was before the last choice was taken.
-  std::string SavedDirectory;
-  std::string SavedFilePath;
+  ShownPath SavedDirectory;
+  ShownPath SavedFilePath;
   std::string SavedFileName;
   // 1 while the window serves "Másik felirat beolvasása".
   bool OpeningSecondText = false;

@@ -49,7 +49,7 @@ void TKereses::FormActivate() {
   state.OpenWindowResult = "ki";
   filelistbox.Update();
   DirectoryListBox1.SetDirectory(
-      desktop::StartFolder(PathOfText(state.CurrentDirectory), desktop::HomeFolder()));
+      desktop::StartFolder(state.CurrentDirectory.Path(), desktop::HomeFolder()));
   FilterComboBox1.SetFilter(OpenWindowFilter(OpeningSecondText, program_.Felirat->beosztas.Text()));
   DriveComboBox1.RemovePlacesOfType({desktop::PlaceType::kRemovable});
 }
@@ -68,15 +68,15 @@ void TKereses::filelistboxClick() {
   const std::filesystem::path file = filelistbox.FileName();
   if (file.empty())
     return;
-  PendingDirectory = TextOfPath(filelistbox.Directory());
-  PendingFilePath = TextOfPath(file);
-  PendingFileName = TextOfPath(file.filename());
+  PendingDirectory = ShownPath(filelistbox.Directory());
+  PendingFilePath = ShownPath(file);
+  PendingFileName = PendingFilePath.NameText();
   e1.SetText(PendingFileName);
   megnyitas.SetEnabled(!e1.Text().empty());
 }
 
 bool TKereses::RefuseDuplicate(std::string_view other_box, std::string_view message) {
-  if (other_box != program_.state.CurrentFilePath)
+  if (other_box != program_.state.CurrentFilePath.Text())
     return false;
   shell::ShowBox(program_, "Duplikáció", shell::kIconInfo, message, "", true, false, false);
   return true;
@@ -102,12 +102,12 @@ void TKereses::megnyitasClick() {
   } else if (purpose == "Forditas1") {
     if (RefuseDuplicate(program_.FordElott->Eff.Text(), kAlreadyTranslated))
       return;
-    program_.FordElott->Eef.SetText(state.CurrentFilePath);
+    program_.FordElott->Eef.SetText(state.CurrentFilePath.Text());
     Close();
   } else if (purpose == "Forditas2") {
     if (RefuseDuplicate(program_.FordElott->Eef.Text(), kAlreadyOriginalAz))
       return;
-    program_.FordElott->Eff.SetText(state.CurrentFilePath);
+    program_.FordElott->Eff.SetText(state.CurrentFilePath.Text());
     Close();
   } else if (purpose == "Eredeti") {
     if (RefuseDuplicate(program_.Forditas->Eff.Text(), kAlreadyTranslated))

@@ -140,7 +140,7 @@ ExportOutcome TMentesMaskent::WriteWithLayout(const ExportFormat& format) {
   editor::TFelirat& editor = *program_.Felirat;
   const shell::SharedState& state = program_.state;
   // The target is taken now: the path is that of the file the name was given for.
-  const std::string path = state.CurrentFilePath;
+  const ShownPath path = state.CurrentFilePath;
   const std::string name = state.CurrentFileName;
   std::string bytes;
   {
@@ -148,7 +148,7 @@ ExportOutcome TMentesMaskent::WriteWithLayout(const ExportFormat& format) {
     bytes = format.writer(
         ExportRowsOfTable(editor.cds, editor.beosztas.Text(), editor.cbFps.Text()), export_context);
   }
-  if (desktop::WriteFileAtomic(PathOfText(path), bytes))
+  if (desktop::WriteFileAtomic(path.Path(), bytes))
     return ExportOutcome::kWritten;
   shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
                  "Írásvédett a következő file: " + name, "A kért mentés nem sikerült!", true, false,

@@ -209,7 +209,8 @@ void OpenSubtitleFile(shell::Program& program) {
   state.InternalUpdate = true;
   // A second text must be of the subtitle's own time base: anything else is refused before the
   // rows or the controls are touched.
-  if (second_text && !FitsAsSecondText(DetectFileKind(state.CurrentFilePath), f.beosztas.Text())) {
+  if (second_text &&
+      !FitsAsSecondText(DetectFileKind(state.CurrentFilePath.Path()), f.beosztas.Text())) {
     ShowUnusableFileMessage(program);
   } else {
     ui::HourglassCursor hourglass(program.app);

@@ -25,7 +25,7 @@ class DetachedControls {
 }  // namespace
 
 std::string ReadIntoEditor(shell::Program& program) {
-  return ReadIntoEditor(program, PathOfText(program.state.CurrentFilePath));
+  return ReadIntoEditor(program, program.state.CurrentFilePath.Path());
 }
 
 std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path& file) {

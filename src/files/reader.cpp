@@ -276,7 +276,7 @@ std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::pat
 }
 
 std::string ReadSubtitleFile(shell::Program& program, int join_flag) {
-  return ReadSubtitleFile(program, PathOfText(program.state.CurrentFilePath), join_flag);
+  return ReadSubtitleFile(program, program.state.CurrentFilePath.Path(), join_flag);
 }
 
 std::string DetectKindOfBytes(std::string_view bytes) {
@@ -289,8 +289,8 @@ std::string DetectKindOfBytes(std::string_view bytes) {
   return "";
 }
 
-std::string DetectFileKind(std::string_view shown_path) {
-  const desktop::FileBytes file = desktop::ReadFileBytes(PathOfText(shown_path));
+std::string DetectFileKind(const std::filesystem::path& path) {
+  const desktop::FileBytes file = desktop::ReadFileBytes(path);
   return file.ok() ? DetectKindOfBytes(file.bytes) : std::string();
 }
 

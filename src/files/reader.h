@@ -32,7 +32,7 @@ std::string ReadSubtitleFile(shell::Program& program, int join_flag = 0);
 
 // The kind of a file's bytes, as ReadSubtitleFile would find it; touches no window.
 std::string DetectKindOfBytes(std::string_view bytes);
-// The kind of the file a shown path names ("" when it cannot be read); touches no window.
-std::string DetectFileKind(std::string_view shown_path);
+// The kind of a file ("" when it cannot be read); touches no window.
+std::string DetectFileKind(const std::filesystem::path& path);
 
 }  // namespace files

@@ -51,7 +51,7 @@ class GaugeShown {
 };
 
 struct SlotTarget {
-  std::string path;
+  ShownPath path;
   std::string name;
   int text_field;
 };
@@ -70,7 +70,7 @@ void SetSaveCommandsEnabled(editor::TFelirat& editor, bool enabled) {
 // Writes the bytes whole; a failure is reported, and the main text stays marked modified.
 bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& target,
              std::string_view bytes) {
-  if (desktop::WriteFileAtomic(PathOfText(target.path), bytes))
+  if (desktop::WriteFileAtomic(target.path.Path(), bytes))
     return true;
   shell::ShowBox(program, "Írásvédett file!", shell::kIconError,
                  "Írásvédett a következő file: " + target.name, "A kért mentés nem sikerült!", true,
@@ -170,7 +170,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
   bool written = false;
   if (!state.FileDialogPending) {
     SetSaveCommandsEnabled(editor, false);
-    if (LowerCaseExtension(state.CurrentFilePath) == WantedExtension(editor)) {
+    if (LowerCaseExtension(state.CurrentFilePath.Text()) == WantedExtension(editor)) {
       written = WriteMainText(program);
     } else {
       state.FileDialogPending = true;

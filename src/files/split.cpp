@@ -52,25 +52,34 @@ std::string SplitPartName(std::string_view name, int part) {
   return result;
 }
 
-std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name,
-                                    int part) {
-  return PathOfText(current_path).parent_path() / PathOfText(SplitPartName(name, part));
+std::filesystem::path SplitPartPath(const ShownPath& current, std::string_view name, int part) {
+  const std::filesystem::path folder = current.Path().parent_path();
+  if (!current.empty() && name == current.NameText())
+    return folder / std::filesystem::path(SplitPartName(current.Path().filename().native(), part));
+  return folder / PathOfText(SplitPartName(name, part));
 }
 
-std::optional<SplitTargets> SplitTargetsOf(std::string_view current_path,
-                                           std::string_view shown_name, bool time_base) {
-  if (current_path.empty() || shown_name.empty())
+std::optional<SplitTargets> SplitTargetsOf(const ShownPath& current, std::string_view shown_name,
+                                           bool time_base) {
+  if (current.empty() || shown_name.empty())
     return std::nullopt;
   SplitTargets targets;
   const std::string_view wrong = time_base ? ".sub" : ".srt";
-  targets.extension_mended = LowerLastFour(current_path) == wrong;
+  const std::string_view right = time_base ? ".srt" : ".sub";
+  targets.extension_mended = LowerLastFour(current.Text()) == wrong;
   std::string name(shown_name);
-  if (targets.extension_mended && LowerLastFour(name) == wrong)
-    name.replace(name.size() - 4, 4, time_base ? ".srt" : ".sub");
+  ShownPath beside = current;
+  if (targets.extension_mended) {
+    if (LowerLastFour(name) == wrong)
+      name.replace(name.size() - 4, 4, right);
+    std::filesystem::path mended = current.Path();
+    mended.replace_extension(right);
+    beside = ShownPath(mended);
+  }
   targets.name1 = SplitPartName(name, 1);
   targets.name2 = SplitPartName(name, 2);
-  targets.path1 = SplitPartPath(current_path, name, 1);
-  targets.path2 = SplitPartPath(current_path, name, 2);
+  targets.path1 = SplitPartPath(beside, name, 1);
+  targets.path2 = SplitPartPath(beside, name, 2);
   return targets;
 }
 

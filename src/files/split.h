@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/document_path.h"
 #include "files/native_writers.h"
 
 namespace files {
@@ -34,8 +35,9 @@ struct SplitRow {
 // characters gets the mark in front.
 std::string SplitPartName(std::string_view name, int part);
 
-// The part's file beside the current one: the folder of `current_path` and SplitPartName.
-std::filesystem::path SplitPartPath(std::string_view current_path, std::string_view name, int part);
+// The part's file beside the current one: the folder of `current` and SplitPartName of `name`,
+// made from the current file's real name while `name` is the text it is shown as.
+std::filesystem::path SplitPartPath(const ShownPath& current, std::string_view name, int part);
 
 // The two files a split writes. The document path is never changed by a split: when the
 // current file's extension is the other time base's (".sub" in "Time", ".srt" in "Frame"), only
@@ -49,8 +51,8 @@ struct SplitTargets {
 };
 // nullopt when the subtitle has no file name yet (an empty name box or document path): its
 // parts would have no folder and no name to be built from.
-std::optional<SplitTargets> SplitTargetsOf(std::string_view current_path,
-                                           std::string_view shown_name, bool time_base);
+std::optional<SplitTargets> SplitTargetsOf(const ShownPath& current, std::string_view shown_name,
+                                           bool time_base);
 
 // Something other than a folder is at the path, hidden files and dangling links included: a
 // split asks before it writes there. A folder is not asked about; writing over it fails.

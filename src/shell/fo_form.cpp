@@ -1,5 +1,6 @@
 #include "shell/fo_form.h"
 
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 
@@ -79,7 +80,7 @@ void TFoForm::FormCreate() {
   SharedState& state = program_.state;
   const ui::Screen& screen = App().GetScreen();
   state.ScreenLayout = ClassifyScreen(screen.Width(), screen.Height());
-  state.StartFile = JoinArguments(program_.options.arguments);
+  state.StartFile = std::filesystem::path(JoinArguments(program_.options.arguments));
   state.StartState = "be";
 }
 

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
+
+#include "files/document_path.h"
 
 namespace shell {
 
@@ -44,14 +47,15 @@ struct SharedState {
   bool BuildEmptyTranslation = false;
   // 1 while code changes rows or controls.
   bool InternalUpdate = false;
-  // Subtitle path from the command line.
-  std::string StartFile;
+  // Subtitle path from the command line, in the system's own bytes.
+  std::filesystem::path StartFile;
 
-  // The document path (Windows-1250 texts as shown; '/' separated).
-  std::string CurrentFilePath;
+  // The document path: the real paths the files are read from and written to, and the file
+  // names as the name box shows them (Windows-1250 texts).
+  files::ShownPath CurrentFilePath;
   std::string CurrentFileName;
-  std::string CurrentDirectory;
-  std::string SecondFilePath;
+  files::ShownPath CurrentDirectory;
+  files::ShownPath SecondFilePath;
   std::string SecondFileName;
 
   // Detail line of a read failure.

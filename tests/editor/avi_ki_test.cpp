@@ -93,7 +93,7 @@ std::string Avi(std::uint32_t rate, std::uint32_t scale) {
 
 struct AviRig : shell::testing::Rig {
   explicit AviRig(shell::ProgramOptions options = {}) : Rig(1280, 1024, std::move(options)) {
-    program.state.CurrentDirectory = files::TextOfPath(folder.path());
+    program.state.CurrentDirectory = files::ShownPath(folder.path());
     editor().Show();
     driver.ClearLog();
   }

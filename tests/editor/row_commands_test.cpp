@@ -186,13 +186,13 @@ TEST(InsertRows, NewSubtitleInPlace) {
     RowCommandRig rig(base, {{"1", "2", line38 + "|b|c"}, {"3", "4", "d"}});
     TFelirat& f = rig.editor();
     f.Efilenev.SetText("film.srt");
-    rig.program.state.CurrentFilePath = "/x/film.srt";
+    rig.program.state.CurrentFilePath = files::ShownPath("/x/film.srt");
     f.jfelirat1Click();
     EXPECT_EQ(rig.Column(field::kKezdes), Strings{base == "Time" ? "00:00:00,000" : "0"});
     EXPECT_EQ(rig.Column(field::kBefejezes), Strings{base == "Time" ? "00:00:01,000" : "0"});
     EXPECT_EQ(rig.Column(field::kSzoveg), Strings{""});
     EXPECT_EQ(f.Efilenev.Text(), "");
-    EXPECT_EQ(rig.program.state.CurrentFilePath, "");
+    EXPECT_EQ(rig.program.state.CurrentFilePath.Text(), "");
     EXPECT_EQ(rig.program.state.LongLineRowCount, 0);
     EXPECT_EQ(f.Lsor.Caption(), "(0)");
     EXPECT_TRUE(rig.Messages().empty());

@@ -96,7 +96,7 @@ TEST(Split, FrameBaseMendsTheExtensionAndShiftsFrames) {
                      "A 2 file neve: | film cd1.sub, film cd2.sub"}));
   // Only the parts are named with the time base's extension: the document stays film.srt.
   EXPECT_EQ(e.Efilenev.Text(), "film.srt");
-  EXPECT_EQ(rig.state().CurrentFilePath, files::TextOfPath(rig.folder / "film.srt"));
+  EXPECT_EQ(rig.state().CurrentFilePath.Path(), rig.folder / "film.srt");
   EXPECT_EQ(rig.state().CurrentFileName, "film.srt");
   EXPECT_TRUE(e.Bmentes.Enabled());
   EXPECT_EQ(ReadBytes(rig.folder / "film cd2.sub"), "{10}{60}Row 9\r\n{110}{160}Row 10\r\n");
@@ -153,7 +153,7 @@ TEST(Split, TheMendedExtensionNeverMovesTheDocumentPath) {
                      "Következmény: javítom az eltérést!",
                      "message: Sikeres szétválasztás! | Sikeresen megtörtént a szétválasztás! "
                      "A 2 file neve: | film cd1.srt, film cd2.srt"}));
-  EXPECT_EQ(rig.state().CurrentFilePath, files::TextOfPath(rig.folder / "film.sub"));
+  EXPECT_EQ(rig.state().CurrentFilePath.Path(), rig.folder / "film.sub");
   EXPECT_EQ(rig.state().CurrentFileName, "film.sub");
   EXPECT_EQ(e.Efilenev.Text(), "film.sub");
   EXPECT_TRUE(ReadBytes(rig.folder / "film cd2.srt").starts_with("1\r\n00:00:00,000 --> "));

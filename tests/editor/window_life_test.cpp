@@ -148,8 +148,8 @@ TEST(EditorStartFile, ASubtitleIsOpenedBeforeTheStartWindow) {
         EXPECT_EQ(f.cds.RecordCount(), 2);
         EXPECT_EQ(f.Efilenev.Text(), c.name);
         EXPECT_EQ(rig.state().CurrentFileName, c.name);
-        EXPECT_EQ(rig.state().CurrentFilePath, files::TextOfPath(folder / c.name));
-        EXPECT_EQ(rig.state().CurrentDirectory, files::TextOfPath(folder.path()) + "/");
+        EXPECT_EQ(rig.state().CurrentFilePath.Text(), files::TextOfPath(folder / c.name));
+        EXPECT_EQ(rig.state().CurrentDirectory.Path(), folder.path());
         EXPECT_EQ(rig.state().CurrentTimeBase, "Time");
         EXPECT_EQ(rig.state().StartState, "felvitt");
         EXPECT_TRUE(rig.state().StartFile.empty());
@@ -160,7 +160,7 @@ TEST(EditorStartFile, ASubtitleIsOpenedBeforeTheStartWindow) {
         f.Bki.Click();
       });
     }
-    rig.Start(shell::testing::WithArguments({files::TextOfPath(folder / c.name)}));
+    rig.Start(shell::testing::WithArguments({(folder / c.name).string()}));
     EXPECT_EQ(shown, c.opened);
     EXPECT_EQ(rig.driver.Verify(), "");
     if (c.opened) {
@@ -168,7 +168,7 @@ TEST(EditorStartFile, ASubtitleIsOpenedBeforeTheStartWindow) {
       EXPECT_EQ(rig.state().StartState, "ki");
       EXPECT_FALSE(rig.editor().cds.Active());
     } else {
-      EXPECT_EQ(rig.state().StartFile, files::TextOfPath(folder / c.name));
+      EXPECT_EQ(rig.state().StartFile, folder / c.name);
     }
   }
 }

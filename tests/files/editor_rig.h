@@ -59,9 +59,9 @@ struct EditorRig : shell::testing::Rig {
 
   // The document path of the main subtitle, as the open window leaves it.
   void SetDocument(const std::filesystem::path& file) {
-    state().CurrentFilePath = TextOfPath(file);
+    state().CurrentFilePath = ShownPath(file);
     state().CurrentFileName = TextOfPath(file.filename());
-    state().CurrentDirectory = TextOfPath(file.parent_path());
+    state().CurrentDirectory = ShownPath(file.parent_path());
   }
 
   void SetModified(bool modified) {

@@ -10,14 +10,14 @@
 
 #include "files/editor_rig.h"
 #include "files/export_formats.h"
-#include "support/file_size_cap.h"
 #include "files/mentes_maskent.h"
+#include "support/file_size_cap.h"
 
 namespace files {
 namespace {
 
-using testing::EditorRig;
 using test_support::FileSizeCap;
+using testing::EditorRig;
 using testing::ReadBytes;
 using testing::RowValues;
 using testing::TempFolder;
@@ -119,7 +119,7 @@ TEST(ExportRun, EveryEntryWithoutALayoutAnswersAndTouchesNothing) {
     EXPECT_EQ(rig.state().FileDialogCaller, "MentesMaskent");
     EXPECT_TRUE(rig.Lines("modal: Fileneve").empty());
     EXPECT_TRUE(folder.Names().empty());
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film.srt"));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.srt"));
   }
 }
 
@@ -154,7 +154,7 @@ TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndPointsTheDocumentAtIt) {
     EXPECT_EQ(ReadBytes(folder / "film.txt"),
               "00:00:01:00 00:00:02:50 A//B\r\n01:02:03:45 01:02:04:99 C\r\n");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"film.txt"});
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film.txt"));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.txt"));
     EXPECT_EQ(rig.state().CurrentFileName, "film.txt");
     EXPECT_EQ(rig.editor().cds.RecNo(), 1);
     EXPECT_EQ(rig.Messages().size(), c.old_file ? 1u : 0u);  // "Már létezik a file!"
@@ -233,7 +233,7 @@ TEST(ExportRun, ANameNotGivenLeavesTheFileAndTheWindowAsTheyWere) {
     EXPECT_EQ(stays_open, true);
     EXPECT_EQ(ReadBytes(folder / "film.ass"), "old bytes\n");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"film.ass"});
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film.srt"));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.srt"));
     rig.ExpectTableRestored();
   }
 }
@@ -313,7 +313,7 @@ TEST(ExportRun, SubRipIsSavedByTheNativeSaver) {
             "00:00:04,000\r\nB");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"film2.srt"});
   EXPECT_EQ(rig.Messages(), std::vector<std::string>{std::string(kSaved)});
-  EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film2.srt"));
+  EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film2.srt"));
   EXPECT_EQ(rig.editor().cds.RecNo(), 1);
   rig.ExpectTableRestored();
 }
@@ -344,7 +344,7 @@ TEST(ExportRun, EscapeAndVisszaCloseTheWindowWithoutARun) {
 
     EXPECT_TRUE(folder.Names().empty());
     EXPECT_TRUE(rig.Messages().empty());
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film.srt"));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.srt"));
     // The list keeps its entry for the next showing.
     EXPECT_EQ(rig.window().Lista.SelectedCaption(), "Adobe Encore DVD");
   }

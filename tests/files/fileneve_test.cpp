@@ -58,7 +58,7 @@ TEST(FileNameWindow, ComposesTheResultOfEachCaller) {
     std::string file_name;  // "" where the caller gets only a path
     std::string filter;
   };
-  auto current = [](EditorRig& r) { return r.state().CurrentFilePath; };
+  auto current = [](EditorRig& r) { return r.state().CurrentFilePath.Text(); };
   auto current_name = [](EditorRig& r) { return r.state().CurrentFileName; };
   const std::string folder = TextOfPath(temp.path());
   const std::vector<Case> cases = {
@@ -70,8 +70,8 @@ TEST(FileNameWindow, ComposesTheResultOfEachCaller) {
        "Feliratok (*.sub)|*.sub"},
       {"editor, second text, Frame", "Felirat", "2", temp.path(),
        [](EditorRig& r) { r.SetTimeBase("Frame"); },
-       [](EditorRig& r) { return r.state().SecondFilePath; }, folder + "/film.sub", "film.sub",
-       "Feliratok (*.sub)|*.sub"},
+       [](EditorRig& r) { return r.state().SecondFilePath.Text(); }, folder + "/film.sub",
+       "film.sub", "Feliratok (*.sub)|*.sub"},
       {"translation, Time", "Forditas", "1", temp.path(),
        [](EditorRig& r) {
          r.SetTimeBase("Frame");
@@ -139,7 +139,7 @@ TEST(FileNameWindow, TheExportStartsFromTheDocumentNameCutAtItsLastDot) {
     rig.driver.Click(window.Bok);
   });
   EXPECT_EQ(rig.driver.Verify(), "");
-  EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(temp / "movie.js"));
+  EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(temp / "movie.js"));
   EXPECT_EQ(rig.name_window().SaveExtension, ".js");
 }
 
@@ -163,7 +163,7 @@ TEST(FileNameWindow, AsksBeforeOverwritingWhatIsOnDisk) {
     rig.SetTimeBase("Time");
     for (const char* file : c.files)
       WriteBytes(temp / file, "x");
-    rig.state().CurrentDirectory = TextOfPath(temp.path());
+    rig.state().CurrentDirectory = ShownPath(temp.path());
     if (c.asked) {
       rig.AnswerMessage(&shell::TKiszoveg::Bnem);
       rig.AnswerMessage(&shell::TKiszoveg::Bigen);
@@ -186,7 +186,7 @@ TEST(FileNameWindow, AsksBeforeOverwritingWhatIsOnDisk) {
         c.asked ? 2 : 0, "message: Létező file | Már létezik a file! | Felülírjam?");
     EXPECT_EQ(rig.Messages(), asked);
     EXPECT_FALSE(rig.state().FileDialogPending);
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(temp / "film.srt"));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(temp / "film.srt"));
   }
 }
 
@@ -195,7 +195,7 @@ TEST(FileNameWindow, RefusesAFolderOfTheName) {
   TempFolder temp;
   rig.SetTimeBase("Time");
   std::filesystem::create_directory(temp / "film.srt");
-  rig.state().CurrentDirectory = TextOfPath(temp.path());
+  rig.state().CurrentDirectory = ShownPath(temp.path());
   rig.AnswerMessage(&shell::TKiszoveg::Bok);
   ShowFor(rig, "Felirat", "1", [&] {
     TypeName(rig, "film");
@@ -227,7 +227,7 @@ TEST(FileNameWindow, TheNameBoxTakesNoDotSlashOrControlCharacter) {
   EditorRig rig;
   TempFolder temp;
   rig.SetTimeBase("Frame");
-  rig.state().CurrentDirectory = TextOfPath(temp.path());
+  rig.state().CurrentDirectory = ShownPath(temp.path());
   ShowFor(rig, "Felirat", "1", [&] {
     TypeName(rig, "a.b/c");
     EXPECT_EQ(rig.name_window().e1.Text(), "abc");
@@ -245,7 +245,7 @@ TEST(FileNameWindow, AClickedFileGivesItsNameWithoutExtension) {
   WriteBytes(temp / "abc.asc", "x");
   WriteBytes(temp / "x.js", "x");
   SelectExport(rig, "Cheetah");
-  rig.state().CurrentDirectory = TextOfPath(temp.path());
+  rig.state().CurrentDirectory = ShownPath(temp.path());
   ShowFor(rig, "MentesMaskent", "1", [&] {
     TFileneve& window = rig.name_window();
     ASSERT_EQ(window.flb.Items(), std::vector<std::string>{"abc.asc"});
@@ -286,7 +286,7 @@ TEST(FileNameWindow, LeavingWithoutANameKeepsItPending) {
     SCOPED_TRACE(c.name);
     EditorRig rig;
     TempFolder temp;
-    rig.state().CurrentDirectory = TextOfPath(temp.path());
+    rig.state().CurrentDirectory = ShownPath(temp.path());
     rig.state().DialogReply = "semmit";
     ShowFor(rig, "Felirat", "1", [&] {
       TypeName(rig, "film");
@@ -305,18 +305,18 @@ TEST(FileNameWindow, StartsInTheNearestFolderThatIsThere) {
   std::filesystem::create_directory(temp / "sub");
   struct Case {
     const char* name;
-    std::string current_directory;
+    std::filesystem::path current_directory;
     std::filesystem::path shown;
   };
   const std::vector<Case> cases = {
-      {"the folder", TextOfPath(temp / "sub"), temp / "sub"},
-      {"a folder that is gone", TextOfPath(temp / "sub" / "gone" / "deeper"), temp / "sub"},
+      {"the folder", temp / "sub", temp / "sub"},
+      {"a folder that is gone", temp / "sub" / "gone" / "deeper", temp / "sub"},
       {"none yet", "", desktop::HomeFolder().empty() ? "/" : desktop::HomeFolder()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EditorRig rig;
-    rig.state().CurrentDirectory = c.current_directory;
+    rig.state().CurrentDirectory = ShownPath(c.current_directory);
     ShowFor(rig, "Felirat", "1", [&] {
       EXPECT_EQ(rig.name_window().flb.Directory(), c.shown);
       rig.driver.Click(rig.name_window().Button1);
@@ -342,7 +342,7 @@ TEST(FileWindows, LeaveOutTheDrivesTheyDoNotOffer) {
     return shown;
   };
   EXPECT_EQ(names(program.Fileneve->DriveComboBox1), (std::vector<std::string>{"/", "net"}));
-  program.state.CurrentDirectory = "/";
+  program.state.CurrentDirectory = ShownPath("/");
   program.Kereses->Show();
   EXPECT_EQ(names(program.Kereses->DriveComboBox1), (std::vector<std::string>{"/", "cd", "net"}));
   program.Kereses->Close();

@@ -239,7 +239,7 @@ TEST(Join, ARefusedJoinLeavesEverythingAsItWas) {
     rig.editor().Bvegre21Click();
     EXPECT_EQ(rig.Messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(rig.Rows(), std::vector<Row>{before});
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(rig.temp.path() / document));
+    EXPECT_EQ(rig.state().CurrentFilePath.Path(), rig.temp.path() / document);
     EXPECT_EQ(rig.state().CurrentFileName, document);
     EXPECT_EQ(rig.editor().Efilenev.Text(), document);
     EXPECT_EQ(rig.editor().beosztas.Text(), c.time_base);

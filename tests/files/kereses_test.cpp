@@ -70,7 +70,7 @@ void ClickFile(EditorRig& rig, std::string_view name) {
 // "Tallózás" (or "Másik felirat beolvasása"), a click on the file, "Megnyitás".
 void Open(EditorRig& rig, const std::filesystem::path& folder, std::string_view name,
           bool second_text = false) {
-  rig.state().CurrentDirectory = TextOfPath(folder);
+  rig.state().CurrentDirectory = files::ShownPath(folder);
   rig.driver.Activate(rig.editor());
   if (second_text)
     EXPECT_TRUE(rig.driver.ChooseMenuItem(rig.editor().Masikfelirat));
@@ -98,7 +98,7 @@ TEST(OpenWindow, OffersTheExtensionsOfTheTimeBaseForASecondText) {
     EXPECT_EQ(OpenWindowFilter(c.second_text, c.time_base), c.filter);
     EditorRig rig;
     rig.SetTimeBase(c.time_base);
-    rig.state().CurrentDirectory = TextOfPath(files.folder.path());
+    rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
     if (c.second_text)
       rig.editor().MasikfeliratClick();
     else
@@ -115,7 +115,7 @@ TEST(OpenWindow, OffersTheExtensionsOfTheTimeBaseForASecondText) {
 TEST(OpenWindow, AClickedFileIsChosenAndAClickedFolderForgetsIt) {
   Files files;
   EditorRig rig;
-  rig.state().CurrentDirectory = TextOfPath(files.folder.path());
+  rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
   rig.editor().BtallozasClick();
   TKereses& window = OpenWindow(rig);
   EXPECT_FALSE(window.megnyitas.Enabled());
@@ -123,8 +123,8 @@ TEST(OpenWindow, AClickedFileIsChosenAndAClickedFolderForgetsIt) {
   ClickFile(rig, "time.srt");
   EXPECT_EQ(window.e1.Text(), "time.srt");
   EXPECT_TRUE(window.megnyitas.Enabled());
-  EXPECT_EQ(window.PendingFilePath, TextOfPath(files.folder / "time.srt"));
-  EXPECT_EQ(window.PendingDirectory, TextOfPath(files.folder.path()));
+  EXPECT_EQ(window.PendingFilePath.Text(), TextOfPath(files.folder / "time.srt"));
+  EXPECT_EQ(window.PendingDirectory.Text(), TextOfPath(files.folder.path()));
   EXPECT_EQ(window.PendingFileName, "time.srt");
 
   rig.driver.ClickItem(window.DirectoryListBox1, 0);
@@ -198,13 +198,13 @@ TEST(OpenWindow, HandsTheFileOnByPurpose) {
     if (!c.message.empty())
       rig.AnswerMessage(&shell::TKiszoveg::Bok);
     rig.state().OpenPurpose = c.purpose;
-    rig.state().CurrentDirectory = TextOfPath(files.folder.path());
+    rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
     window.Show();
     ClickFile(rig, "time.srt");
     rig.driver.Click(window.megnyitas);
 
     EXPECT_EQ(rig.driver.Verify(), "");
-    EXPECT_EQ(rig.state().CurrentFilePath, time_path);
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), time_path);
     EXPECT_EQ(rig.state().CurrentFileName, "time.srt");
     if (c.message.empty()) {
       EXPECT_TRUE(rig.Messages().empty());
@@ -325,7 +325,7 @@ TEST(OpenFlow, SetsTheEditorUpByWhatWasRead) {
       f.MentM1.SetEnabled(true);       // saved under a new name before
       rig.driver.ClearLog();
     }
-    const std::string main_path = rig.state().CurrentFilePath;
+    const std::string main_path = rig.state().CurrentFilePath.Text();
     if (!c.read)
       rig.AnswerMessage(&shell::TKiszoveg::Bok);
 
@@ -348,12 +348,12 @@ TEST(OpenFlow, SetsTheEditorUpByWhatWasRead) {
     EXPECT_FALSE(f.Fszazalek.Visible());
     if (c.second_text) {
       // The document stays the main subtitle's, whatever came of the second text.
-      EXPECT_EQ(rig.state().CurrentFilePath, main_path);
+      EXPECT_EQ(rig.state().CurrentFilePath.Text(), main_path);
       EXPECT_EQ(f.MentesMF.Enabled(), c.read);
       EXPECT_EQ(f.racs.Column(f.racs.ColumnOfField("Szoveg2")).visible, c.read);
       EXPECT_EQ(f.Mov.Visible(), c.read);
     } else {
-      EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(files.folder / c.file));
+      EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(files.folder / c.file));
       EXPECT_EQ(f.szoveg.Enabled(), true);
       EXPECT_EQ(f.RB1.Enabled(), c.read);
       // A refused main text cannot be saved over the file it came from.
@@ -379,7 +379,7 @@ TEST(OpenFlow, AMainTextAfterAnUnusedSecondTextOpenWindowIsTheDocument) {
   EXPECT_TRUE(OpenWindow(rig).OpeningSecondText);
   Open(rig, files.folder.path(), "frame.sub");
   EXPECT_FALSE(OpenWindow(rig).OpeningSecondText);
-  EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(files.folder / "frame.sub"));
+  EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(files.folder / "frame.sub"));
   EXPECT_EQ(rig.state().CurrentFileName, "frame.sub");
   EXPECT_EQ(Texts(rig), (std::vector<std::string>{"A/", "B/"}));
   EXPECT_EQ(rig.driver.Verify(), "");
@@ -390,11 +390,11 @@ TEST(OpenFlow, LeavingTheSecondTextWindowKeepsTheDocumentPath) {
   EditorRig rig;
   rig.editor().Beolvas.SetChecked(true);
   Open(rig, files.folder.path(), "time.srt");
-  const std::string path = rig.state().CurrentFilePath;
+  const std::string path = rig.state().CurrentFilePath.Text();
   rig.editor().MasikfeliratClick();
   ClickFile(rig, "second.srt");
   rig.driver.Click(OpenWindow(rig).Button1);
-  EXPECT_EQ(rig.state().CurrentFilePath, path);
+  EXPECT_EQ(rig.state().CurrentFilePath.Text(), path);
   EXPECT_EQ(Texts(rig), (std::vector<std::string>{"A/", "B/"}));
   EXPECT_FALSE(OpenWindow(rig).OpeningSecondText);
 }
@@ -402,7 +402,7 @@ TEST(OpenFlow, LeavingTheSecondTextWindowKeepsTheDocumentPath) {
 TEST(OpenFlow, ClosingTheEditorClosesItsOpenWindow) {
   Files files;
   EditorRig rig;
-  rig.state().CurrentDirectory = TextOfPath(files.folder.path());
+  rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
   rig.editor().BtallozasClick();
   ClickFile(rig, "time.srt");
   rig.editor().Close();
@@ -416,7 +416,7 @@ TEST(OpenFlow, ClosingTheEditorClosesItsOpenWindow) {
 TEST(OpenFlow, AFileThatCannotBeReadLeavesEditingOff) {
   Files files;
   EditorRig rig;
-  rig.state().CurrentDirectory = TextOfPath(files.folder.path());
+  rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
   rig.editor().BtallozasClick();
   ClickFile(rig, "time.srt");
   std::filesystem::remove(files.folder / "time.srt");

@@ -7,15 +7,15 @@
 #include <vector>
 
 #include "files/editor_rig.h"
-#include "support/file_size_cap.h"
 #include "files/saving.h"
 #include "shell/hibaki.h"
+#include "support/file_size_cap.h"
 
 namespace files {
 namespace {
 
-using testing::EditorRig;
 using test_support::FileSizeCap;
+using testing::EditorRig;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -85,7 +85,7 @@ TEST(SaveCommands, AnExtensionOfTheOtherTimeBaseAsksForANewName) {
                                 "Következmény: filenév bekérés"});
   EXPECT_EQ(ReadBytes(folder / "film.srt"), kTwoTimeRowsSrt);
   EXPECT_EQ(ReadBytes(folder / "film.sub"), "{1}{2}old");
-  EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film.srt"));
+  EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.srt"));
   EXPECT_EQ(rig.state().CurrentFileName, "film.srt");
   EXPECT_EQ(rig.editor().Efilenev.Text(), "film.srt");
   EXPECT_FALSE(rig.Modified());
@@ -95,7 +95,7 @@ TEST(SaveCommands, AnEmptyNameBoxAsksTheNameAndConfirms) {
   EditorRig rig;
   TempFolder folder;
   AddTimeRows(rig);
-  rig.state().CurrentDirectory = TextOfPath(folder.path());
+  rig.state().CurrentDirectory = files::ShownPath(folder.path());
   rig.SetModified(true);
   rig.AnswerName(folder.path(), "new");
   rig.AnswerMessage(&shell::TKiszoveg::Bok);
@@ -140,7 +140,7 @@ TEST(SaveCommands, LeavingTheNameWindowRestoresTheModifiedState) {
     EXPECT_EQ(rig.Modified(), c.modified);
     EXPECT_EQ(rig.editor().Mentes1.Enabled(), c.modified);
     EXPECT_TRUE(folder.Names().empty());
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "film.sub"));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.sub"));
     EXPECT_TRUE(rig.state().FileDialogPending);
   }
 }
@@ -268,8 +268,8 @@ TEST(SaveSecondText, WritesTheSecondTextWithTheMainTimesAndLeavesTheMainStateAlo
     EXPECT_EQ(rig.Messages(), std::vector<std::string>{std::string(kSaved)});
     EXPECT_EQ(rig.Modified(), c.modified);
     EXPECT_EQ(rig.editor().Mentes1.Enabled(), c.modified);
-    EXPECT_EQ(rig.state().SecondFilePath, TextOfPath(folder / c.file_name));
-    EXPECT_EQ(rig.state().CurrentFilePath, TextOfPath(folder / "main.srt"));
+    EXPECT_EQ(rig.state().SecondFilePath.Text(), TextOfPath(folder / c.file_name));
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "main.srt"));
   }
 }
 

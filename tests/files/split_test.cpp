@@ -33,7 +33,7 @@ TEST(SplitPartName, MarkGoesBeforeTheExtension) {
 }
 
 TEST(SplitPartPath, BesideTheCurrentFile) {
-  EXPECT_EQ(SplitPartPath("/home/anna/films/film.srt", "film.srt", 2),
+  EXPECT_EQ(SplitPartPath(ShownPath("/home/anna/films/film.srt"), "film.srt", 2),
             std::filesystem::path("/home/anna/films/film cd2.srt"));
 }
 
@@ -56,7 +56,8 @@ TEST(SplitTargets, NamedFromTheNameBoxBesideTheDocumentWhichNeverChanges) {
        "/f/.rejtett cd2.srt"},
   };
   for (const Case& c : cases) {
-    const std::optional<SplitTargets> targets = SplitTargetsOf(c.path, c.name, c.time_base);
+    const std::optional<SplitTargets> targets =
+        SplitTargetsOf(ShownPath(c.path), c.name, c.time_base);
     ASSERT_TRUE(targets) << c.path;
     EXPECT_EQ(targets->extension_mended, c.mended) << c.path;
     EXPECT_EQ(targets->path1, std::filesystem::path(c.part1)) << c.path;
@@ -64,9 +65,9 @@ TEST(SplitTargets, NamedFromTheNameBoxBesideTheDocumentWhichNeverChanges) {
     EXPECT_EQ(targets->name2, std::filesystem::path(c.part2).filename().string()) << c.path;
   }
   // A subtitle without a file name has nowhere to put its parts.
-  EXPECT_EQ(SplitTargetsOf("", "", true), std::nullopt);
-  EXPECT_EQ(SplitTargetsOf("/f/film.srt", "", true), std::nullopt);
-  EXPECT_EQ(SplitTargetsOf("", "film.srt", true), std::nullopt);
+  EXPECT_EQ(SplitTargetsOf(ShownPath(), "", true), std::nullopt);
+  EXPECT_EQ(SplitTargetsOf(ShownPath("/f/film.srt"), "", true), std::nullopt);
+  EXPECT_EQ(SplitTargetsOf(ShownPath(), "film.srt", true), std::nullopt);
 }
 
 TEST(SplitTargets, HiddenFilesAndLinksAreTakenFoldersAreNot) {
@@ -81,6 +82,25 @@ TEST(SplitTargets, HiddenFilesAndLinksAreTakenFoldersAreNot) {
   EXPECT_TRUE(SplitTargetTaken(root / "dangling.srt"));
   EXPECT_FALSE(SplitTargetTaken(root / "folder.srt"));
   EXPECT_FALSE(SplitTargetTaken(root / "none.srt"));
+}
+
+// The part files are named after the file itself, whatever Windows-1250 can show of its name;
+// a name the user typed into the name box is taken as typed.
+TEST(SplitPartPath, KeepsTheRealNameOfFolderAndFile) {
+  using std::filesystem::path;
+  struct Case {
+    path current;
+    std::string name;  // the name box
+    path expected;
+  };
+  const std::vector<Case> cases = {
+      {path(u8"/m/日本語/España.srt"), "Espa?a.srt", path(u8"/m/日本語/España cd1.srt")},
+      {path("/m/mappa\xff/film\xfe.srt"), "film?.srt", path("/m/mappa\xff/film\xfe cd1.srt")},
+      {path(u8"/m/ékezet/ékezető.srt"), "ékezető.srt", path(u8"/m/ékezet/ékezető cd1.srt")},
+      {path(u8"/m/日本語/España.srt"), "mas.srt", path(u8"/m/日本語/mas cd1.srt")},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitPartPath(ShownPath(c.current), c.name, 1), c.expected) << c.current;
 }
 
 TEST(SplitParts, CutBeforeThePickedRow) {

@@ -127,7 +127,7 @@ bool RunExport(shell::Program& program, ui::headless::Driver& driver,
 
   AppendShownWindows(driver, output);
   output.push_back(outcome == files::ExportOutcome::kWritten
-                       ? "exported: " + program.state.CurrentFilePath
+                       ? "exported: " + program.state.CurrentFilePath.Text()
                        : std::string("not exported"));
   return true;
 }

@@ -128,8 +128,8 @@ bool RunJoinParts(shell::Program& program, ui::headless::Driver& driver,
                    " second=" + text::IntToStr(state.SecondTextRowCount));
   AppendShownWindows(driver, output);
   const std::string& target = start_window.E2cdfilenev.Text();
-  const bool saved =
-      joined && !editor.Bmentes.Enabled() && !target.empty() && state.CurrentFilePath == target;
+  const bool saved = joined && !editor.Bmentes.Enabled() && !target.empty() &&
+                     state.CurrentFilePath.Text() == target;
   output.push_back(saved ? "saved: " + target : "not saved");
   return true;
 }

@@ -87,9 +87,9 @@ bool RunRead(shell::Program& program, ui::headless::Driver& driver,
 
   // "Megnyitás": the document path names the file, the table is created empty.
   shell::SharedState& state = program.state;
-  state.CurrentFilePath = files::TextOfPath(parsed.file);
-  state.CurrentFileName = files::TextOfPath(parsed.file.filename());
-  state.CurrentDirectory = files::TextOfPath(parsed.file.parent_path());
+  state.CurrentFilePath = files::ShownPath(parsed.file);
+  state.CurrentFileName = state.CurrentFilePath.NameText();
+  state.CurrentDirectory = files::ShownPath(parsed.file.parent_path());
   editor.cds.CreateDataSet();
   output.push_back("kind: " + ReadAs(program, parsed.file, "1"));
   if (parsed.second) {

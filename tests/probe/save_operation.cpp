@@ -106,14 +106,14 @@ void AnswerAsAUser(ui::headless::Driver& driver, shell::Program& program) {
 void OpenInEditor(shell::Program& program, const fs::path& file, bool second_text) {
   editor::TFelirat& editor = *program.Felirat;
   files::TKereses& window = *program.Kereses;
-  program.state.CurrentDirectory = files::TextOfPath(file.parent_path());
+  program.state.CurrentDirectory = files::ShownPath(file.parent_path());
   if (second_text)
     editor.MasikfeliratClick();
   else
     editor.BtallozasClick();
-  window.PendingDirectory = files::TextOfPath(file.parent_path());
-  window.PendingFilePath = files::TextOfPath(file);
-  window.PendingFileName = files::TextOfPath(file.filename());
+  window.PendingDirectory = files::ShownPath(file.parent_path());
+  window.PendingFilePath = files::ShownPath(file);
+  window.PendingFileName = window.PendingFilePath.NameText();
   window.e1.SetText(window.PendingFileName);
   window.megnyitasClick();
   if (window.Visible())
@@ -141,14 +141,14 @@ bool RunSave(shell::Program& program, ui::headless::Driver& driver,
     editor.Esorszam.SetText("");
     saved = files::SaveMainSubtitle(program, "igen", true);
   }
-  results.push_back(Saved(saved, program.state.CurrentFilePath));
+  results.push_back(Saved(saved, program.state.CurrentFilePath.Text()));
   if (parsed.second) {
     saved = false;
     if (editor.MentesMF.Enabled()) {
       AnswerFileName(driver, program, fs::absolute(*parsed.second_out));
       saved = files::SaveSecondSubtitle(program);
     }
-    results.push_back(Saved(saved, program.state.SecondFilePath));
+    results.push_back(Saved(saved, program.state.SecondFilePath.Text()));
   }
   AppendShownWindows(driver, output);
   output.insert(output.end(), results.begin(), results.end());
