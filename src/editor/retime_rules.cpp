@@ -64,7 +64,8 @@ std::string ConvertedTimeValue(std::string_view value, timecode::FrameRate from,
   const int64_t ms = timecode::TimeCodeToMs(value);
   if (value.empty() || ms <= 0)
     return std::string(value);
-  return timecode::MsToTimeCode(timecode::ConvertFrameRate(ms, from, to));
+  return timecode::MsToTimeCode(
+      std::min(timecode::ConvertFrameRate(ms, from, to), kLargestCheckedTimeMs));
 }
 
 std::vector<std::string> TargetRates(const std::vector<std::string>& sources,

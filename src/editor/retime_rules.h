@@ -41,9 +41,12 @@ std::string ShiftedTimeValue(std::string_view value, int64_t amount_ms);
 std::string ConvertedFrameValue(std::string_view value, timecode::FrameRate from,
                                 timecode::FrameRate to);
 
+// The largest time the time-code check accepts, 23:59:59,999.
+inline constexpr int64_t kLargestCheckedTimeMs = timecode::kDayEndMs - 1;
+
 // A stored time code scaled from one rate to another: a time above 0 becomes
-// floor(ms x to / from) milliseconds; an empty value and a zero time are given back as they
-// are.
+// floor(ms x to / from) milliseconds, at most kLargestCheckedTimeMs; an empty value and a zero
+// time are given back as they are.
 std::string ConvertedTimeValue(std::string_view value, timecode::FrameRate from,
                                timecode::FrameRate to);
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "timecode/checks.h"
+
 namespace editor {
 namespace {
 
@@ -93,6 +95,25 @@ TEST(RetimeRules, ConvertedValues) {
     const std::string got = c.time ? ConvertedTimeValue(c.value, k25, k23976)
                                    : ConvertedFrameValue(c.value, k25, k23976);
     EXPECT_EQ(got, c.expected) << c.value;
+  }
+}
+
+// A conversion to a faster rate stops at the largest time the time-code check accepts.
+TEST(RetimeRules, ConvertedTimesStayWithinTheCheck) {
+  struct Case {
+    std::string value;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"23:59:59,999", "23:59:59,999"},
+      {"23:30:00,000", "23:59:59,999"},
+      {"22:00:00,000", "22:56:22,582"},
+      {"00:00:23,976", "00:00:25,000"},
+  };
+  for (const Case& c : cases) {
+    const std::string got = ConvertedTimeValue(c.value, k23976, k25);
+    EXPECT_EQ(got, c.expected) << c.value;
+    EXPECT_TRUE(timecode::ValidateTimeCode(got).ok) << got;
   }
 }
 
