@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "editor/row_command_rules.h"
 #include "platform/text/text.h"
 
 namespace editor {
@@ -93,7 +94,7 @@ DetailedRange DetailedShiftRange(int current_row, int row_count, bool upwards, b
   int first = upwards ? 1 : current_row;
   int last = upwards ? current_row : row_count;
   if (bounded) {
-    const std::optional<int32_t> to_row = text::TryStrToInt(to_row_text);
+    const std::optional<int64_t> to_row = ParseRowNumber(to_row_text);
     if (!to_row || *to_row <= 0) {
       range.refusal = kAskLargerRow;
     } else if (upwards && *to_row > current_row) {
@@ -101,9 +102,9 @@ DetailedRange DetailedShiftRange(int current_row, int row_count, bool upwards, b
     } else if (!upwards && *to_row <= current_row) {
       range.refusal = kAskLargerRow;
     } else if (upwards) {
-      first = *to_row;
+      first = static_cast<int>(*to_row);  // at most the current row
     } else {
-      last = std::min(*to_row, row_count);
+      last = static_cast<int>(std::min<int64_t>(*to_row, row_count));
     }
   }
   range.first = std::max(first, 1);

@@ -142,12 +142,24 @@ TEST(RetimeRules, DetailedShiftRange) {
   const std::string larger(kAskLargerRow);
   const std::string smaller(kAskSmallerRow);
   const std::vector<Case> cases = {
-      {10, 20, true, true, "5", 5, 10, ""},       {10, 20, true, false, "", 1, 10, ""},
-      {3, 10, false, false, "", 3, 10, ""},       {3, 10, false, true, "6", 3, 6, ""},
-      {3, 10, false, true, "99", 3, 10, ""},      {10, 20, true, true, "10", 10, 10, ""},
-      {10, 20, true, true, "11", 1, 10, smaller}, {10, 20, false, true, "10", 10, 20, larger},
-      {10, 20, false, true, "", 10, 20, larger},  {10, 20, true, true, "0", 1, 10, larger},
+      {10, 20, true, true, "5", 5, 10, ""},
+      {10, 20, true, false, "", 1, 10, ""},
+      {3, 10, false, false, "", 3, 10, ""},
+      {3, 10, false, true, "6", 3, 6, ""},
+      {3, 10, false, true, "99", 3, 10, ""},
+      {10, 20, true, true, "10", 10, 10, ""},
+      {10, 20, true, true, "11", 1, 10, smaller},
+      {10, 20, false, true, "10", 10, 20, larger},
+      {10, 20, false, true, "", 10, 20, larger},
+      {10, 20, true, true, "0", 1, 10, larger},
       {0, 0, false, false, "", 1, 0, ""},
+      // The extremes of the row box, compared as the numbers they are.
+      {3, 10, false, true, "2147483647", 3, 10, ""},
+      {3, 10, false, true, "2147483648", 3, 10, ""},
+      {3, 10, false, true, "4294967299", 3, 10, ""},
+      {10, 20, true, true, "2147483648", 1, 10, smaller},
+      {10, 20, true, true, "-2147483648", 1, 10, larger},
+      {10, 20, false, true, "99999999999999999999", 10, 20, larger},
   };
   for (const Case& c : cases) {
     const DetailedRange range =
