@@ -44,8 +44,14 @@ std::string ShiftedFrameValue(std::string_view value, int64_t amount) {
   const std::optional<int64_t> frames = StoredFrames(value);
   if (!frames)
     return std::string(value);
-  // Stored frames have at most 18 digits and a shift at most 6: the sum cannot overflow.
+  // Stored frames and shifts have at most 18 digits: the sum cannot overflow.
   return timecode::ClampedFrameNumber(*frames + amount);
+}
+
+int64_t FrameShiftAmount(std::string_view digits) {
+  // Past the largest frame number and any stored one (at most 12 digits), far from overflow.
+  constexpr int64_t kPastEveryFrame = 1'000'000'000'000'000;
+  return StoredFrames(digits).value_or(kPastEveryFrame);
 }
 
 std::string ShiftedTimeValue(std::string_view value, int64_t amount_ms) {

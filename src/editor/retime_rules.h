@@ -31,6 +31,11 @@ RowSpan SwitchedToTimes(std::string_view start, std::string_view end, timecode::
 // given back as it is.
 std::string ShiftedFrameValue(std::string_view value, int64_t amount);
 
+// The frames of a shift box that passed the frame-number check (digits only): its number, or,
+// for a run of digits too long to read, a number past every frame number, so that the shift
+// saturates as the number itself would.
+int64_t FrameShiftAmount(std::string_view digits);
+
 // A stored time code moved by `amount_ms` (back when negative), written as
 // DayClampedTimeCode; an empty value counts as 0.
 std::string ShiftedTimeValue(std::string_view value, int64_t amount_ms);

@@ -98,6 +98,33 @@ TEST(RetimeRules, ConvertedValues) {
   }
 }
 
+// Shift boxes of every length of digits saturate as their numbers would, never wrapping.
+TEST(RetimeRules, FrameShiftsAtTheExtremes) {
+  struct Case {
+    std::string box;
+    bool minus;
+    std::string stored;
+    std::string expected;
+  };
+  const std::string digits18(18, '9');
+  const std::string digits23(23, '9');
+  const std::vector<Case> cases = {
+      {"2147483647", false, "5", "999999"},
+      {"2147483648", true, "5", "0"},
+      {digits18, false, "5", "999999"},
+      {digits18, true, "999999999999", "0"},
+      {digits23, false, "0", "999999"},
+      {digits23, true, "999999999999", "0"},
+      {"9223372036854775808", false, "5", "999999"},
+      {"12", false, "999999999999", "999999"},
+  };
+  for (const Case& c : cases) {
+    const int64_t amount = FrameShiftAmount(c.box);
+    EXPECT_EQ(ShiftedFrameValue(c.stored, c.minus ? -amount : amount), c.expected)
+        << c.box << " " << c.stored;
+  }
+}
+
 // A conversion to a faster rate stops at the largest time the time-code check accepts.
 TEST(RetimeRules, ConvertedTimesStayWithinTheCheck) {
   struct Case {
