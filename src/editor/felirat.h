@@ -358,6 +358,9 @@ class TFelirat : public ui::Form {
   // InternalUpdate when `clearInternal`, posts, and marks the subtitle modified. With
   // `doEdit` the row is put into edit state first.
   void SetRowText1(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
+  // Whether SetRowText1 would store `text` whole: after the `Max2` rule it fits the main text's
+  // field (220 characters). A command whose result does not fit is not carried out.
+  bool FitsMainText(std::string_view text) const;
   // As SetRowText1 for `Szoveg2`, without the `Max2` rule; leaves the save commands alone.
   void SetRowText2(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
   // Sets or clears `betu38` and `sor3` of the current row (in edit or insert state) from its

@@ -86,7 +86,10 @@ void TFpsValtas::Button1Click() {
     update.Lower();
     table.First();
   }
+  // The session ends only once control is back in this window's loop, after the report is
+  // answered; the window leaves the screen before the report shows.
   Close();
+  Hide();
   editor.Bmentes.SetEnabled(true);
   editor.Mentes1.SetEnabled(true);
   shell::ShowBox(program_, "FPS módosítás", shell::kIconInfo, "Az átváltás megtörtént!", "", true,

@@ -178,18 +178,21 @@ int TKeresesCsere::ReplaceAllInCurrentRow(std::string_view search, std::string_v
     const int pos = ReplaceSearchPos(row_text, search, case_sensitive, from);
     if (pos == 0)
       break;
+    const std::string replaced = ReplaceAt(row_text, pos, search_length, replacement);
+    // A replacement the row cannot hold whole is not made: the field would cut the row's end.
+    if (!editor.FitsMainText(replaced))
+      break;
     list.AddLine("");
     list.AddLine("Melyik sorban volt: " + text::IntToStr(table.RecNo()));
     list.AddLine("Miből: " + row_text);
-    const std::string replaced = ReplaceAt(row_text, pos, search_length, replacement);
     editor.SetRowText1(replaced, true, false, false);
     const std::string stored = table.Value(field::kSzoveg);
     list.AddLine("Mire  : " + stored);
     ++replaced_count;
     if (scope == ReplaceAllScope::kFirstOnly)
       break;
-    // The search goes on after the inserted text; the option that drops leading line breaks
-    // may have shortened the stored text at its start.
+    // The search goes on after the inserted text, measured on the text as stored: the
+    // option that drops leading line breaks may have shortened it at its start.
     const int dropped = text::Length(replaced) - text::Length(stored);
     from = pos + text::Length(replacement) - dropped;
     if (from < 1)

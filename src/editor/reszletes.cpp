@@ -152,8 +152,7 @@ void TReszletes::BmodokClick() {
     Emodositas2.SetFocus();
     return;
   }
-  const int64_t magnitude =
-      time_based ? timecode::TimeCodeToMs(value) : timecode::ParseFrameNumber(value).value_or(0);
+  const int64_t magnitude = time_based ? timecode::TimeCodeToMs(value) : FrameShiftAmount(value);
   const int64_t amount = CbPMR.Text() == "-" ? -magnitude : magnitude;
   const bool starts = cbKezdo.Checked();
   const bool ends = cbBefejezo.Checked();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "editor/row_command_rules.h"
 #include "platform/text/text.h"
 
 namespace editor {
@@ -43,8 +44,14 @@ std::string ShiftedFrameValue(std::string_view value, int64_t amount) {
   const std::optional<int64_t> frames = StoredFrames(value);
   if (!frames)
     return std::string(value);
-  // Stored frames have at most 18 digits and a shift at most 6: the sum cannot overflow.
+  // Stored frames and shifts have at most 18 digits: the sum cannot overflow.
   return timecode::ClampedFrameNumber(*frames + amount);
+}
+
+int64_t FrameShiftAmount(std::string_view digits) {
+  // Past the largest frame number and any stored one (at most 12 digits), far from overflow.
+  constexpr int64_t kPastEveryFrame = 1'000'000'000'000'000;
+  return StoredFrames(digits).value_or(kPastEveryFrame);
 }
 
 std::string ShiftedTimeValue(std::string_view value, int64_t amount_ms) {
@@ -64,7 +71,8 @@ std::string ConvertedTimeValue(std::string_view value, timecode::FrameRate from,
   const int64_t ms = timecode::TimeCodeToMs(value);
   if (value.empty() || ms <= 0)
     return std::string(value);
-  return timecode::MsToTimeCode(timecode::ConvertFrameRate(ms, from, to));
+  return timecode::MsToTimeCode(
+      std::min(timecode::ConvertFrameRate(ms, from, to), kLargestCheckedTimeMs));
 }
 
 std::vector<std::string> TargetRates(const std::vector<std::string>& sources,
@@ -92,7 +100,7 @@ DetailedRange DetailedShiftRange(int current_row, int row_count, bool upwards, b
   int first = upwards ? 1 : current_row;
   int last = upwards ? current_row : row_count;
   if (bounded) {
-    const std::optional<int32_t> to_row = text::TryStrToInt(to_row_text);
+    const std::optional<int64_t> to_row = ParseRowNumber(to_row_text);
     if (!to_row || *to_row <= 0) {
       range.refusal = kAskLargerRow;
     } else if (upwards && *to_row > current_row) {
@@ -100,9 +108,9 @@ DetailedRange DetailedShiftRange(int current_row, int row_count, bool upwards, b
     } else if (!upwards && *to_row <= current_row) {
       range.refusal = kAskLargerRow;
     } else if (upwards) {
-      first = *to_row;
+      first = static_cast<int>(*to_row);  // at most the current row
     } else {
-      last = std::min(*to_row, row_count);
+      last = static_cast<int>(std::min<int64_t>(*to_row, row_count));
     }
   }
   range.first = std::max(first, 1);

@@ -31,6 +31,11 @@ RowSpan SwitchedToTimes(std::string_view start, std::string_view end, timecode::
 // given back as it is.
 std::string ShiftedFrameValue(std::string_view value, int64_t amount);
 
+// The frames of a shift box that passed the frame-number check (digits only): its number, or,
+// for a run of digits too long to read, a number past every frame number, so that the shift
+// saturates as the number itself would.
+int64_t FrameShiftAmount(std::string_view digits);
+
 // A stored time code moved by `amount_ms` (back when negative), written as
 // DayClampedTimeCode; an empty value counts as 0.
 std::string ShiftedTimeValue(std::string_view value, int64_t amount_ms);
@@ -41,9 +46,12 @@ std::string ShiftedTimeValue(std::string_view value, int64_t amount_ms);
 std::string ConvertedFrameValue(std::string_view value, timecode::FrameRate from,
                                 timecode::FrameRate to);
 
+// The largest time the time-code check accepts, 23:59:59,999.
+inline constexpr int64_t kLargestCheckedTimeMs = timecode::kDayEndMs - 1;
+
 // A stored time code scaled from one rate to another: a time above 0 becomes
-// floor(ms x to / from) milliseconds; an empty value and a zero time are given back as they
-// are.
+// floor(ms x to / from) milliseconds, at most kLargestCheckedTimeMs; an empty value and a zero
+// time are given back as they are.
 std::string ConvertedTimeValue(std::string_view value, timecode::FrameRate from,
                                timecode::FrameRate to);
 

@@ -134,20 +134,26 @@ TextEditResult MoveFirstWordUp(std::string_view text) {
   return {TextEdit::kDone, std::move(result)};
 }
 
+std::optional<int64_t> ParseRowNumber(std::string_view text) {
+  if (const std::optional<int32_t> n = text::TryStrToInt(text))
+    return *n;
+  return timecode::ParseFrameNumber(text);
+}
+
 bool ValidRowRange(std::string_view first, std::string_view last, int row_count, RowRange& range) {
-  const std::optional<int32_t> f = text::TryStrToInt(first);
-  const std::optional<int32_t> l = text::TryStrToInt(last);
+  const std::optional<int64_t> f = ParseRowNumber(first);
+  const std::optional<int64_t> l = ParseRowNumber(last);
   if (!f || !l || *f < 1 || *f > *l || *l > row_count)
     return false;
-  range = {*f, *l};
+  range = {static_cast<int>(*f), static_cast<int>(*l)};
   return true;
 }
 
 int JumpTarget(std::string_view text, int row_count) {
-  const std::optional<int32_t> n = text::TryStrToInt(text);
+  const std::optional<int64_t> n = ParseRowNumber(text);
   if (!n || *n < 1 || row_count < 1)
     return 0;
-  return *n > row_count ? row_count : *n;
+  return *n > row_count ? row_count : static_cast<int>(*n);
 }
 
 }  // namespace editor

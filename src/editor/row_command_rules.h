@@ -6,6 +6,8 @@
 // "Time" base. An empty or malformed value counts as 0 wherever a new value is computed from it.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +61,11 @@ TextEditResult MoveLastWordDown(std::string_view text);
 // ("abc|def ghi" gives "abc def|ghi"; "abc|def" gives "abc def"). kNoBreak without a line
 // break.
 TextEditResult MoveFirstWordUp(std::string_view text);
+
+// A row number typed by the user (range window, jump box, detailed shift), read in 64 bits so
+// that a number past the int range still compares as the number it is: a whole number as
+// StrToInt reads it, or a run of up to 18 digits. nullopt for anything else.
+std::optional<int64_t> ParseRowNumber(std::string_view text);
 
 // The rows to delete as typed into the range window: both whole numbers with
 // 1 <= first <= last <= row_count.

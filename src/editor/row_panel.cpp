@@ -97,6 +97,12 @@ void TFelirat::SetRowText1(std::string_view text, bool doEdit, bool clearInterna
   Mentes1.SetEnabled(true);
 }
 
+bool TFelirat::FitsMainText(std::string_view text) const {
+  const std::string stored =
+      Max2.Checked() && text.starts_with('|') ? DropLeadingBreaks(text) : std::string(text);
+  return static_cast<int>(stored.size()) <= cds.Field(field::kSzoveg).width;
+}
+
 void TFelirat::SetRowText2(std::string_view text, bool doEdit, bool clearInternal,
                            bool useUpdateRowFlags) {
   if (doEdit)

@@ -6,11 +6,24 @@
 #include "editor/felirat.h"
 #include "editor/style_tags.h"
 #include "editor/table_scopes.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
 
 namespace editor {
 
 namespace field = dataset::subtitle_field;
+
+namespace {
+
+// Tags that would push the row past its 220 characters are not added: the field would cut
+// the closing tag and the text's end.
+void ShowTagsDoNotFit(shell::Program& program) {
+  shell::ShowBox(program, "Figyelmeztetés", shell::kIconInfo,
+                 "A formázással a sor hosszabb lenne 220 karakternél!", "A sor nem változott.",
+                 true, false, false);
+}
+
+}  // namespace
 
 // ---- Whole-text tags (grid popup) --------------------------------------------------------------
 
@@ -34,6 +47,11 @@ void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
     text += cds.Value(field::kSzoveg);
     if (closing)
       text += tags.close;
+    if (!FitsMainText(text)) {
+      update.Lower();
+      ShowTagsDoNotFit(program_);
+      return;
+    }
     SetRowText1(text, true, true, true);
     item.SetChecked(true);
   }
@@ -93,8 +111,10 @@ void TFelirat::MasolasClick() {
 }
 
 void TFelirat::BeillesztesClick() {
-  if (!cds.IsEmpty())
-    SetRowText1(program_.state.TextClipboard, true, false, true);
+  // An empty clipboard has nothing to paste: the row keeps its text.
+  if (cds.IsEmpty() || program_.state.TextClipboard.empty())
+    return;
+  SetRowText1(program_.state.TextClipboard, true, false, true);
   Bmentes.SetEnabled(true);
   Mentes1.SetEnabled(true);
 }
@@ -131,8 +151,14 @@ void TFelirat::WrapSelection(TagPair tags) {
   CommandUpdateScope update(program_.state);
   const std::optional<std::string> wrapped =
       WrapFirstOccurrence(cds.Value(field::kSzoveg), program_.state.TextClipboard, tags);
-  if (wrapped)
-    SetRowText1(*wrapped, true, true, true);
+  if (!wrapped)
+    return;
+  if (!FitsMainText(*wrapped)) {
+    update.Lower();
+    ShowTagsDoNotFit(program_);
+    return;
+  }
+  SetRowText1(*wrapped, true, true, true);
 }
 
 void TFelirat::SzPMClick() {

@@ -175,8 +175,7 @@ void TFelirat::ShiftAllTimes() {
     LoadRowIntoEditor();
     return;
   }
-  const int64_t magnitude =
-      time_based ? timecode::TimeCodeToMs(value) : timecode::ParseFrameNumber(value).value_or(0);
+  const int64_t magnitude = time_based ? timecode::TimeCodeToMs(value) : FrameShiftAmount(value);
   const int64_t amount = CbPM.Text() == "-" ? -magnitude : magnitude;
   {
     CommandUpdateScope update(program_.state);

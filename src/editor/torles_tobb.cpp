@@ -1,6 +1,7 @@
 #include "editor/torles_tobb.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "editor/felirat.h"
 #include "editor/row_command_rules.h"
@@ -55,7 +56,8 @@ void TTorlesTobb::SPelsoChange() {
     SPutso.SetMinValue(rows - 1);
     SPutso.SetValue(current);
   } else {
-    SPutso.SetMinValue(first + 1);
+    // A typed first row may be the largest int: the bound after it stops there.
+    SPutso.SetMinValue(first == std::numeric_limits<int>::max() ? first : first + 1);
     SPutso.SetValue(current + 1);
   }
 }

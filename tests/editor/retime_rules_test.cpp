@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "timecode/checks.h"
+
 namespace editor {
 namespace {
 
@@ -96,6 +98,52 @@ TEST(RetimeRules, ConvertedValues) {
   }
 }
 
+// Shift boxes of every length of digits saturate as their numbers would, never wrapping.
+TEST(RetimeRules, FrameShiftsAtTheExtremes) {
+  struct Case {
+    std::string box;
+    bool minus;
+    std::string stored;
+    std::string expected;
+  };
+  const std::string digits18(18, '9');
+  const std::string digits23(23, '9');
+  const std::vector<Case> cases = {
+      {"2147483647", false, "5", "999999"},
+      {"2147483648", true, "5", "0"},
+      {digits18, false, "5", "999999"},
+      {digits18, true, "999999999999", "0"},
+      {digits23, false, "0", "999999"},
+      {digits23, true, "999999999999", "0"},
+      {"9223372036854775808", false, "5", "999999"},
+      {"12", false, "999999999999", "999999"},
+  };
+  for (const Case& c : cases) {
+    const int64_t amount = FrameShiftAmount(c.box);
+    EXPECT_EQ(ShiftedFrameValue(c.stored, c.minus ? -amount : amount), c.expected)
+        << c.box << " " << c.stored;
+  }
+}
+
+// A conversion to a faster rate stops at the largest time the time-code check accepts.
+TEST(RetimeRules, ConvertedTimesStayWithinTheCheck) {
+  struct Case {
+    std::string value;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"23:59:59,999", "23:59:59,999"},
+      {"23:30:00,000", "23:59:59,999"},
+      {"22:00:00,000", "22:56:22,582"},
+      {"00:00:23,976", "00:00:25,000"},
+  };
+  for (const Case& c : cases) {
+    const std::string got = ConvertedTimeValue(c.value, k23976, k25);
+    EXPECT_EQ(got, c.expected) << c.value;
+    EXPECT_TRUE(timecode::ValidateTimeCode(got).ok) << got;
+  }
+}
+
 TEST(RetimeRules, TargetRatesLeaveOutTheSource) {
   const std::vector<std::string> sources = {"15", "20", "23,976", "24", "25", "29,976", "30"};
   EXPECT_EQ(TargetRates(sources, "23,976"),
@@ -121,12 +169,24 @@ TEST(RetimeRules, DetailedShiftRange) {
   const std::string larger(kAskLargerRow);
   const std::string smaller(kAskSmallerRow);
   const std::vector<Case> cases = {
-      {10, 20, true, true, "5", 5, 10, ""},       {10, 20, true, false, "", 1, 10, ""},
-      {3, 10, false, false, "", 3, 10, ""},       {3, 10, false, true, "6", 3, 6, ""},
-      {3, 10, false, true, "99", 3, 10, ""},      {10, 20, true, true, "10", 10, 10, ""},
-      {10, 20, true, true, "11", 1, 10, smaller}, {10, 20, false, true, "10", 10, 20, larger},
-      {10, 20, false, true, "", 10, 20, larger},  {10, 20, true, true, "0", 1, 10, larger},
+      {10, 20, true, true, "5", 5, 10, ""},
+      {10, 20, true, false, "", 1, 10, ""},
+      {3, 10, false, false, "", 3, 10, ""},
+      {3, 10, false, true, "6", 3, 6, ""},
+      {3, 10, false, true, "99", 3, 10, ""},
+      {10, 20, true, true, "10", 10, 10, ""},
+      {10, 20, true, true, "11", 1, 10, smaller},
+      {10, 20, false, true, "10", 10, 20, larger},
+      {10, 20, false, true, "", 10, 20, larger},
+      {10, 20, true, true, "0", 1, 10, larger},
       {0, 0, false, false, "", 1, 0, ""},
+      // The extremes of the row box, compared as the numbers they are.
+      {3, 10, false, true, "2147483647", 3, 10, ""},
+      {3, 10, false, true, "2147483648", 3, 10, ""},
+      {3, 10, false, true, "4294967299", 3, 10, ""},
+      {10, 20, true, true, "2147483648", 1, 10, smaller},
+      {10, 20, true, true, "-2147483648", 1, 10, larger},
+      {10, 20, false, true, "99999999999999999999", 10, 20, larger},
   };
   for (const Case& c : cases) {
     const DetailedRange range =

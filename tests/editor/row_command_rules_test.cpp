@@ -157,9 +157,24 @@ TEST(RowRanges, RangeToDeleteAndJumpTarget) {
     bool valid;
   };
   const std::vector<RangeCase> ranges = {
-      {"4", "5", 10, true},  {"1", "10", 10, true},  {"1", "1", 1, true},  {"0", "1", 1, false},
-      {"5", "4", 10, false}, {"9", "11", 10, false}, {"", "3", 10, false}, {"x", "3", 10, false},
-      {"1", "1", 0, false},  {"-2", "3", 10, false},
+      {"4", "5", 10, true},
+      {"1", "10", 10, true},
+      {"1", "1", 1, true},
+      {"0", "1", 1, false},
+      {"5", "4", 10, false},
+      {"9", "11", 10, false},
+      {"", "3", 10, false},
+      {"x", "3", 10, false},
+      {"1", "1", 0, false},
+      {"-2", "3", 10, false},
+      // The extremes of the number boxes: compared as the numbers they are, never wrapped.
+      {"2147483647", "2", 10, false},
+      {"2147483647", "2147483647", 10, false},
+      {"1", "2147483648", 10, false},
+      {"-2147483648", "2", 10, false},
+      {"-2147483649", "2", 10, false},
+      {"1", "99999999999999999999", 10, false},
+      {"4294967297", "4294967298", 10, false},
   };
   for (const RangeCase& c : ranges) {
     RowRange range;
@@ -177,8 +192,20 @@ TEST(RowRanges, RangeToDeleteAndJumpTarget) {
     int target;
   };
   const std::vector<JumpCase> jumps = {
-      {"3", 10, 3}, {"10", 10, 10}, {"25", 10, 10}, {"99999999", 10, 10},
-      {"0", 10, 0}, {"", 10, 0},    {"3a", 10, 0},  {"3", 0, 0},
+      {"3", 10, 3},
+      {"10", 10, 10},
+      {"25", 10, 10},
+      {"99999999", 10, 10},
+      {"0", 10, 0},
+      {"", 10, 0},
+      {"3a", 10, 0},
+      {"3", 0, 0},
+      {"2147483647", 10, 10},
+      {"2147483648", 10, 10},
+      {"99999999999", 10, 10},
+      {"-2147483648", 10, 0},
+      {"4294967297", 10, 10},
+      {"99999999999999999999", 10, 0},
   };
   for (const JumpCase& c : jumps)
     EXPECT_EQ(JumpTarget(c.text, c.rows), c.target) << c.text << " of " << c.rows;

@@ -361,6 +361,12 @@ TEST(DeleteRange, TypedRowsAreCheckedBeforeDeleting) {
       {"4", "9", false, {}},
       {"", "2", false, {}},
       {"x", "2", false, {}},
+      // The int extremes typed into the boxes are refused as wrong numbers.
+      {"2147483647", "2", false, {}},
+      {"2147483647", "2147483647", false, {}},
+      {"2", "2147483648", false, {}},
+      {"-2147483648", "2", false, {}},
+      {"4294967298", "4294967299", false, {}},
   };
   for (const Case& c : cases) {
     RowCommandRig rig("Frame", Numbered(5));
@@ -387,6 +393,31 @@ TEST(DeleteRange, TypedRowsAreCheckedBeforeDeleting) {
       EXPECT_EQ(rig.table().RecordCount(), 5) << c.first << ".." << c.last;
     }
   }
+}
+
+// Up and Down on a box holding an int extreme stop there (and at the box's bounds); the rows
+// stay until a valid range is asked for.
+TEST(DeleteRange, ArrowsAtTheIntExtremes) {
+  RowCommandRig rig("Frame", Numbered(5));
+  TTorlesTobb& window = *rig.program.TorlesTobb;
+  rig.driver.OnModal("TorlesTobb", [&rig, &window] {
+    window.SPelso.SetText("2147483647");
+    window.SPutso.SetText("2147483647");
+    rig.driver.Focus(window.SPutso);
+    rig.driver.Press(ui::keys::kUp);
+    EXPECT_EQ(window.SPutso.Text(), "2147483647");
+    window.SPelso.SetText("-2147483648");
+    rig.driver.Focus(window.SPelso);
+    rig.driver.Press(ui::keys::kDown);
+    EXPECT_EQ(window.SPelso.Text(), "0");
+    rig.AnswerOk();
+    rig.driver.Click(window.Btorles);
+    rig.driver.Click(window.Button1);
+  });
+  rig.editor().TobbsortorleseClick();
+  EXPECT_EQ(rig.driver.Verify(), "");
+  EXPECT_EQ(rig.table().RecordCount(), 5);
+  EXPECT_EQ(rig.Messages().size(), 1U);
 }
 
 TEST(DeleteRange, KeepsCountersAndButtonsAsTheSingleDelete) {
@@ -476,7 +507,13 @@ TEST(JumpBox, GoesToTheRowTyped) {
     std::string typed;
     int row;
   };
-  const std::vector<Case> cases = {{"3", 3}, {"12", 5}, {"0", 2}, {"", 2}, {"x", 2}};
+  const std::vector<Case> cases = {
+      {"3", 3},           {"12", 5},
+      {"0", 2},           {"", 2},
+      {"x", 2},           {"2147483647", 5},
+      {"2147483648", 5},  {"99999999999", 5},
+      {"-2147483648", 2}, {"99999999999999999999", 2},
+  };
   for (const Case& c : cases) {
     RowCommandRig rig("Frame", Numbered(5));
     TFelirat& f = rig.editor();

@@ -251,6 +251,13 @@ TEST(SearchAndReplace, ReplaceAll) {
       {{"xaax"}, "a", "", {"xx"}, 2},
       {{"a a"}, "a", "bab", {"bab bab"}, 2},
       {{"x"}, "a", "e", {"x"}, 0},
+      // At the row's 220 characters: the search goes on after the inserted text as stored, and
+      // a replacement the row cannot hold is not made.
+      {{std::string(220, 'a')}, "a", "bab", {std::string(220, 'a')}, 0},
+      {{std::string(216, 'x') + "aa"}, "a", "bab", {std::string(216, 'x') + "baba"}, 1},
+      {{std::string(220, 'a')}, "a", "b", {std::string(220, 'b')}, 220},
+      {{"||" + std::string(218, 'a')}, "a", "ba", {"ba" + std::string(217, 'a')}, 1, true},
+      {{"|a|a"}, "a", "b", {"b|b"}, 2, true},
   };
   for (const Case& c : cases) {
     ReplaceRig rig(c.texts);

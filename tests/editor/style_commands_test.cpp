@@ -270,13 +270,67 @@ TEST(StyleCommands, GridCutCopyAndPasteMoveWholeTexts) {
   EXPECT_EQ(rig.Texts(), (Strings{"", "A|B"}));
   rig.ExpectStoredAndShown();
 
+  // An empty clipboard pastes nothing: the row keeps its text.
   rig.table().First();
   ASSERT_TRUE(rig.ChooseFromGrid(&TFelirat::Masolas));
   EXPECT_EQ(rig.Clipboard(), "");
   ASSERT_TRUE(rig.ChooseFromGrid(&TFelirat::Beillesztes));
   rig.table().Last();
   ASSERT_TRUE(rig.ChooseFromGrid(&TFelirat::Beillesztes));
-  EXPECT_EQ(rig.Texts(), (Strings{"", ""}));
+  EXPECT_EQ(rig.Texts(), (Strings{"", "A|B"}));
+}
+
+TEST(StyleCommands, GridPasteWithAnEmptyClipboardKeepsTheRow) {
+  StyleRig rig({"Hello"});
+  TFelirat& f = rig.editor();
+  f.Beillesztes.SetEnabled(true);
+  ASSERT_TRUE(rig.ChooseFromGrid(&TFelirat::Beillesztes));
+  EXPECT_EQ(rig.Texts(), Strings{"Hello"});
+  EXPECT_FALSE(f.Bmentes.Enabled());
+  EXPECT_EQ(f.szoveg.Text(), "Hello");
+}
+
+// A tag that would take the row past its 220 characters is refused with a message; the row
+// and the item's tick stay as they were.
+TEST(StyleCommands, TagsThatDoNotFitAreRefused) {
+  struct Case {
+    int length;  // of the row text, letters only
+    Item item;
+    bool from_text_box;
+    bool fits;
+  };
+  const std::vector<Case> cases = {
+      {218, &TFelirat::dolt, false, false},        {213, &TFelirat::dolt, false, true},
+      {218, &TFelirat::dolt2, false, false},       {217, &TFelirat::dolt2, false, true},
+      {214, &TFelirat::Vastagitott, false, false}, {214, &TFelirat::Alahuzott, false, false},
+      {214, &TFelirat::kszd, true, false},         {213, &TFelirat::kszv, true, true},
+      {220, &TFelirat::ksza, true, false},
+  };
+  const std::string kRefusal =
+      "message: Figyelmeztetés | A formázással a sor hosszabb lenne 220 karakternél! | A sor "
+      "nem változott.";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.length);
+    const std::string text(static_cast<std::size_t>(c.length), 'a');
+    StyleRig rig({text});
+    TFelirat& f = rig.editor();
+    if (!c.fits)
+      rig.AnswerOk();
+    ASSERT_TRUE(c.from_text_box ? rig.ChooseFromTextBox(0, 5, c.item) : rig.ChooseFromGrid(c.item));
+    EXPECT_FALSE(rig.program.state.InternalUpdate);
+    if (c.fits) {
+      EXPECT_EQ(rig.Texts()[0].size(), text.size() + (c.item == &TFelirat::dolt2 ? 3 : 7));
+      EXPECT_TRUE(rig.Messages().empty());
+      continue;
+    }
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_EQ(rig.Texts(), Strings{text});
+    EXPECT_EQ(rig.Messages(), Strings{kRefusal});
+    EXPECT_FALSE(f.Bmentes.Enabled());
+    if (!c.from_text_box) {
+      EXPECT_FALSE((f.*c.item).Checked());
+    }
+  }
 }
 
 TEST(StyleCommands, AnEmptyTableGetsNoRow) {

@@ -62,12 +62,42 @@ inline constexpr std::string_view kRowsUsage =
     "        merge (BovClick), merge-dialogue (BovmClick), dialogue (mpmClick),\n"
     "        word-down (N6Click), word-up (Utolsktsz1Click), jump TEXT (BugrasClick),\n"
     "        F3 F4 (Szinezes38Click Szinezes3Click), limit N (SEbetu typed),\n"
+    // Retiming, searching, style tags, the clipboard and the second text
+    // (tests/probe/rows_retime_search.cpp).
+    "        shift VALUE +|- (BmodokClick),\n"
+    "        detailed-shift +|- VALUE up|down all|ROW start|end|both|none\n"
+    "          (BreszletesClick, then TReszletes.BmodokClick),\n"
+    "        timebase Frame|Time (beosztasChange), fps RATE (cbFps chosen),\n"
+    "        convert FROM TO (BatvaltasClick, then TFpsValtas.Button1Click),\n"
+    "        search TEXT OPTIONS (BkeresokClick; CBugras,CBsortores),\n"
+    "        detailed-search TEXT OPTIONS (TReszletesK.BkeresokClick;\n"
+    "          cbkisnagy,cbteljes,cbvissza,CBsortores2),\n"
+    "        find-next TEXT OPTIONS (TKeresesCsere.BkskeresesClick; CBknb,CBelsok),\n"
+    "        replace TEXT WITH OPTIONS (TKeresesCsere.BcsereClick; CBknb,CBelsok),\n"
+    "        replace-all TEXT WITH OPTIONS (TKeresesCsere.BosszesClick; CBknb,CBelsok,\n"
+    "          Lista: then BlistaaClick),\n"
+    "        italic italic2 bold underline plain (doltClick dolt2Click VastagitottClick\n"
+    "          AlahuzottClick osszeselClick), cut copy paste (KivagasClick MasolasClick\n"
+    "          BeillesztesClick), each after RacsPMPopup,\n"
+    "        italic-selection bold-selection underline-selection START LENGTH\n"
+    "          (kszdClick kszvClick kszaClick), memo-copy memo-cut START LENGTH\n"
+    "          (SzPMClick SzPKClick), memo-cut-new-row memo-cut-next-row START LENGTH\n"
+    "          (SzPK1BClick KivagKovBeElejeClick), memo-paste CARET (SzPBClick),\n"
+    "          each after SzovegPopPopup; START, LENGTH, CARET in the text box's\n"
+    "          characters from 0 (a line break counts two),\n"
+    "        second FILE (MasikfeliratClick, FILE picked in the open window),\n"
+    "        OPTIONS: the boxes to tick, joined by commas, or - for none,\n"
     "        option cburessor|CBdelete|Cbtobb|CB3sor on|off,\n"
     "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question),\n"
     "        split ROW START (BvegrehajtClick: ROW picked, START typed; the part\n"
     "          paths are printed last)";
 bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
+// The retiming, search, style, clipboard and second-text words of `rows`: runs the word at
+// `arguments[i]`, leaving `i` on its last argument; `known` false for a word it does not know.
+bool RunRetimeSearchCommand(shell::Program& program, ui::headless::Driver& driver,
+                            std::span<const std::string> arguments, std::size_t& i, bool& known,
+                            std::string& error);
 
 // The rows word "split ROW START" at `arguments[i]` (tests/probe/split_word.cpp); `i` is left on
 // its last argument and the part paths go to `parts`.

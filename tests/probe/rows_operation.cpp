@@ -180,8 +180,13 @@ bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
     }
     box->SetChecked(*on);
   } else {
-    error = "unknown command: " + word;
-    return false;
+    bool known = false;
+    if (!RunRetimeSearchCommand(program, driver, arguments, i, known, error))
+      return false;
+    if (!known) {
+      error = "unknown command: " + word;
+      return false;
+    }
   }
   return true;
 }

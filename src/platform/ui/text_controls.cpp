@@ -1,6 +1,8 @@
 #include "platform/ui/text_controls.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "platform/text/text.h"
 #include "platform/ui/application.h"
@@ -374,6 +376,12 @@ void SpinEdit::SetValue(int value) {
   SetText(text::IntToStr(Clamp(value)));
 }
 
+void SpinEdit::Step(bool up) {
+  const int64_t sum = int64_t{Value()} + (up ? int64_t{increment_} : -int64_t{increment_});
+  SetValue(static_cast<int>(
+      std::clamp<int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+}
+
 bool SpinEdit::AcceptsChar(char ch) const {
   return (ch >= '0' && ch <= '9') || ch == '-' || ch == '+';
 }
@@ -385,7 +393,7 @@ bool SpinEdit::WantsKey(Key, ShiftState) const {
 void SpinEdit::DefaultKeyDown(Key key, ShiftState shift) {
   if (key == keys::kUp || key == keys::kDown) {
     if (!ReadOnly())
-      SetValue(Value() + (key == keys::kUp ? increment_ : -increment_));
+      Step(key == keys::kUp);
     return;
   }
   TextBox::DefaultKeyDown(key, shift);

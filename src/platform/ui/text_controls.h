@@ -132,6 +132,9 @@ class SpinEdit : public TextBox {
   int Value() const;
   // Clamped (unless min = max); sets the text, so OnChange runs when it changes.
   void SetValue(int value);
+  // One Increment up or down, as the arrow keys and the arrow buttons do; the sum stops at the
+  // int extremes.
+  void Step(bool up);
 
   void DefaultKeyDown(Key key, ShiftState shift) override;
   bool WantsKey(Key key, ShiftState shift) const override;

@@ -192,6 +192,28 @@ TEST(SpinEdit, ValueSetByCodeIsClampedTypedValueIsReadAsTyped) {
          d.Press(ui::keys::kUp);
        },
        99, "99"},
+      // Up and Down stop at the int extremes of a typed value.
+      {0, 0,
+       [](ui::SpinEdit& s, ui::headless::Driver& d) {
+         s.SetText("2147483647");
+         d.Focus(s);
+         d.Press(ui::keys::kUp);
+       },
+       2147483647, "2147483647"},
+      {0, 0,
+       [](ui::SpinEdit& s, ui::headless::Driver& d) {
+         s.SetText("-2147483648");
+         d.Focus(s);
+         d.Press(ui::keys::kDown);
+       },
+       -2147483647 - 1, "-2147483648"},
+      {1, 10,
+       [](ui::SpinEdit& s, ui::headless::Driver& d) {
+         s.SetText("2147483647");
+         d.Focus(s);
+         d.Press(ui::keys::kUp);
+       },
+       10, "10"},
   };
   for (const Case& c : cases) {
     ui::headless::Driver drv;

@@ -629,7 +629,7 @@ class SpinEditPeer : public Peer {
     if (!arrows_->geometry().contains(client) || spin_.ReadOnly() || !TakesInput(spin_))
       return;
     const bool up = client.y() < spin_.Height() / 2;
-    spin_.SetValue(spin_.Value() + (up ? spin_.Increment() : -spin_.Increment()));
+    spin_.Step(up);
   }
 
  private:

@@ -361,6 +361,36 @@ TEST_F(QtFormsTest, MouseAndKeysWorkThroughTheModel) {
   EXPECT_EQ(edit->cursorPosition(), all.Nev.SelStart());
 }
 
+// The spin edit's arrows and arrow keys stop at the int extremes of a typed value.
+TEST_F(QtFormsTest, SpinEditArrowsSaturateAtTheIntExtremes) {
+  struct Case {
+    const char* typed;
+    bool up;
+    bool by_key;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"2147483647", true, false, "2147483647"}, {"-2147483648", false, false, "-2147483648"},
+      {"2147483647", true, true, "2147483647"},  {"-2147483648", false, true, "-2147483648"},
+      {"2147483646", true, false, "2147483647"},
+  };
+  // Equal bounds hold no value: the typed one is stepped as it is.
+  all.Betu.SetMinValue(0);
+  all.Betu.SetMaxValue(0);
+  QWidget* spin = PeerOf(all.Betu);
+  for (const Case& c : cases) {
+    all.Betu.SetText(c.typed);
+    if (c.by_key) {
+      all.Betu.SetFocus();
+      QTest::keyClick(spin->findChild<QLineEdit*>(), c.up ? Qt::Key_Up : Qt::Key_Down);
+    } else {
+      const int y = c.up ? 4 : all.Betu.Height() - 4;
+      QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(all.Betu.Width() - 5, y));
+    }
+    EXPECT_EQ(all.Betu.Text(), c.text) << c.typed;
+  }
+}
+
 TEST_F(QtFormsTest, ComboBoxChoiceAndWindowRequests) {
   int changes = 0;
   all.Lista.OnChange = [&] { ++changes; };
