@@ -63,7 +63,9 @@ inline constexpr std::string_view kRowsUsage =
     "        word-down (N6Click), word-up (Utolsktsz1Click), jump TEXT (BugrasClick),\n"
     "        F3 F4 (Szinezes38Click Szinezes3Click), limit N (SEbetu typed),\n"
     "        option cburessor|CBdelete|Cbtobb|CB3sor on|off,\n"
-    "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question)";
+    "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question)\n"
+    "      corrections (Show = 1): fix (BOsszesClick), break (agresszivClick),\n"
+    "        four-lines (N4sorossorokmegtrse1Click), list (BlistaClick)";
 bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
 
