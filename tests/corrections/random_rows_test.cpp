@@ -56,4 +56,12 @@ TEST(RandomRows, GeneralFixerEnds) {
   RunOverRandomTables([](editor::TFelirat& f) { f.BOsszesN(corrections::kShowNothing); }, 11);
 }
 
+TEST(RandomRows, AggressiveBreakingEnds) {
+  RunOverRandomTables([](editor::TFelirat& f) { f.BagresszivN(corrections::kShowNothing); }, 12);
+}
+
+TEST(RandomRows, FourLineBreakingEnds) {
+  RunOverRandomTables([](editor::TFelirat& f) { f.N4sorossorokmegtrse1Click(); }, 13);
+}
+
 }  // namespace

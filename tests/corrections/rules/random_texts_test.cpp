@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "corrections/rules/general_fixer.h"
+#include "corrections/rules/line_breaking.h"
 
 namespace corrections {
 namespace {
@@ -52,6 +53,39 @@ TEST(RandomTexts, TheFixersTurnsSettle) {
       text = working.text;
     }
     EXPECT_TRUE(settled) << original;
+  }
+}
+
+TEST(RandomTexts, TheLineBreakingRoutinesStayInsideTheText) {
+  std::mt19937 random(99);
+  std::uniform_int_distribution<int> limits(10, 99);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(random);
+    const int limit = limits(random);
+    int counter = 0;
+    std::string work = text;
+    BreakAtBlankNearMiddle(work, limit, counter);
+    work = text;
+    RebreakAtBlankNearMiddle(work, limit, counter);
+    work = text;
+    BreakOnceNearMiddle(work, limit, counter);
+    work = text;
+    std::string piece1;
+    std::string piece2;
+    SplitAtPunctuation(work, limit, piece1, piece2, counter);
+    work = text;
+    JoinFirstTwoBreaks(work);
+    work = text;
+    TryJoinLines12(work, limit);
+    work = text;
+    TryJoinLines23(work, limit);
+    BreakCounters counters;
+    ChangeList list;
+    const RowView row{"00:00:01,000", i % 2 == 0 ? "00:00:01,400" : "00:00:04,000", text};
+    for (const RowView& part : BreakRowAggressively(row, 1, limit, counters, list).rows)
+      EXPECT_LE(part.text.size(), static_cast<std::size_t>(kRowTextLimit)) << text;
+    for (const RowView& part : SplitFourLineRow(row, 1, list).rows)
+      EXPECT_LE(part.text.size(), static_cast<std::size_t>(kRowTextLimit)) << text;
   }
 }
 
