@@ -80,7 +80,7 @@ void RunRerunPass(CorrectionRows& rows, const FrameRun& run) {
     }
     // Only a turn that left a different text in the row is followed by another one, and a
     // row that keeps changing is given up after the turn limit.
-    if (rows.Text() != before && ++turns_on_row < kRerunTurnLimit)
+    if (table.Cell(index, field::kSzoveg) != before && ++turns_on_row < kRerunTurnLimit)
       continue;
     turns_on_row = 0;
     ++index;
@@ -114,9 +114,7 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
     const int remembered = table.RecNo();
     editor::ControlsOffScope controls_off(table);
     editor::CommandUpdateScope update(program.state);
-    std::vector<std::string> lines;
-    if (!run.choices.empties_list)
-      lines = list.LBhiba.Items();
+
     table.First();
     if (run.choices.gauge) {
       editor.Fszazalek.SetProgress(0);
@@ -139,9 +137,14 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
     }
     // The list is filled in one go: a list control that hears of every line would be
     // rebuilt once per line.
-    lines.insert(lines.end(), std::make_move_iterator(rows.List().begin()),
-                 std::make_move_iterator(rows.List().end()));
-    list.LBhiba.SetItems(std::move(lines));
+    if (run.choices.empties_list) {
+      list.LBhiba.SetItems(std::move(rows.List()));
+    } else {
+      std::vector<std::string> lines = list.LBhiba.Items();
+      lines.insert(lines.end(), std::make_move_iterator(rows.List().begin()),
+                   std::make_move_iterator(rows.List().end()));
+      list.LBhiba.SetItems(std::move(lines));
+    }
     update.Lower();
     if (remembered >= 1) {
       const int restored = run.choices.restore == RowRestore::kLastRowLimit

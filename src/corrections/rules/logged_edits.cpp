@@ -7,20 +7,32 @@ namespace corrections {
 namespace {
 
 // Runs one logged edit: the entry's first lines with the text before, the edit, the count
-// and the "Mire" line with the text after.
+// and the "Mire" line with the text after. An edit that would overfill the row is undone and
+// leaves no entry.
 template <typename Edit>
 bool Logged(WorkingText& working, std::string_view label, Edit edit) {
-  std::string edited = working.text;
-  edit(edited);
-  if (text::Length(edited) > kRowTextLimit && edited.size() > working.text.size())
+  const std::size_t size_before = working.text.size();
+  ChangeList* list = working.list;
+  std::string kept;  // the text before, when no entry keeps it
+  if (list != nullptr)
+    LogRowChange(*list, EntryKind::kChanged, working.row, working.text);
+  else
+    kept = working.text;
+  edit(working.text);
+  if (working.text.size() > size_before && text::Length(working.text) > kRowTextLimit) {
+    if (list != nullptr) {
+      constexpr std::size_t kBeforePrefix = std::string_view("Miből: ").size();
+      working.text = list->back().substr(kBeforePrefix);
+      list->resize(list->size() - 3);
+    } else {
+      working.text = std::move(kept);
+    }
     return false;
-  if (working.list != nullptr)
-    LogRowChange(*working.list, EntryKind::kChanged, working.row, working.text);
-  working.text = std::move(edited);
+  }
   working.changed = true;
   ++working.findings;
-  if (working.list != nullptr)
-    working.list->push_back(std::string(label) + working.text);
+  if (list != nullptr)
+    list->push_back(std::string(label) + working.text);
   return true;
 }
 
