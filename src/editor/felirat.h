@@ -10,6 +10,7 @@
 // but stay hidden and the "Film" menu is hidden.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -522,6 +523,10 @@ class TFelirat : public ui::Form {
   void BvonalClick();
   void BohClick();
   void BOsszesClick();
+  // The general fixer and the aggressive line breaking: `Show` 1 (corrections::kShowReport)
+  // ends with the report, 0 (the full formatting) shows nothing.
+  void BOsszesN(std::uint8_t Show);
+  void BagresszivN(std::uint8_t Show);
   void L05Click();
   void HangutnzszavaksNevektrlse1Click();
   void Hangutnzszavaksnevektrlse2Click();

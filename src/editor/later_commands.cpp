@@ -1,7 +1,10 @@
 // The editor's commands whose work is done by later parts of the program: each is bound here to
-// its handler, which does nothing yet. "Átfedés vizsgálata" and the two "Info" items only show
+// its handler, which does nothing yet unless its work is written (the corrections' handlers
+// call corrections/commands.h). "Átfedés vizsgálata" and the two "Info" items only show
 // their windows.
 #include "corrections/atfedes.h"
+#include "corrections/commands.h"
+#include "corrections/correction_frame.h"
 #include "editor/felirat.h"
 #include "shell/info.h"
 #include "shell/leiras.h"
@@ -132,11 +135,23 @@ void TFelirat::SBNonSubClick() {}
 
 // Corrections and checks.
 void TFelirat::N05mpessorkibvtse1Click() {}
-void TFelirat::agresszivClick() {}
-void TFelirat::BlistaClick() {}
+void TFelirat::agresszivClick() {
+  BagresszivN(corrections::kShowReport);
+}
+void TFelirat::BagresszivN(std::uint8_t Show) {
+  corrections::RunAggressiveBreaking(*this, program_, Show);
+}
+void TFelirat::BlistaClick() {
+  corrections::ShowChangeList(*this, program_);
+}
 void TFelirat::BvonalClick() {}
 void TFelirat::BohClick() {}
-void TFelirat::BOsszesClick() {}
+void TFelirat::BOsszesClick() {
+  BOsszesN(corrections::kShowReport);
+}
+void TFelirat::BOsszesN(std::uint8_t Show) {
+  corrections::RunGeneralFixer(*this, program_, Show);
+}
 void TFelirat::L05Click() {}
 void TFelirat::HangutnzszavaksNevektrlse1Click() {}
 void TFelirat::Hangutnzszavaksnevektrlse2Click() {}
@@ -144,7 +159,9 @@ void TFelirat::lgomb1Click() {}
 void TFelirat::kezgomb1Click() {}
 void TFelirat::sszesbetkisbetlegyen1Click() {}
 void TFelirat::ressoroktrlse1Click() {}
-void TFelirat::N4sorossorokmegtrse1Click() {}
+void TFelirat::N4sorossorokmegtrse1Click() {
+  corrections::RunFourLineBreaking(*this, program_);
+}
 void TFelirat::Sorfelezs3872bet1Click() {}
 void TFelirat::karakterekelttispaceeltntetse1Click() {}
 void TFelirat::karakterekutntegyenspacet1Click() {}

@@ -90,7 +90,9 @@ inline constexpr std::string_view kRowsUsage =
     "        option cburessor|CBdelete|Cbtobb|CB3sor on|off,\n"
     "        goto N (the grid's cursor), answer Igen|Nem|Mégsem (the next question),\n"
     "        split ROW START (BvegrehajtClick: ROW picked, START typed; the part\n"
-    "          paths are printed last)";
+    "          paths are printed last)\n"
+    "      corrections (Show = 1): fix (BOsszesClick), break (agresszivClick),\n"
+    "        four-lines (N4sorossorokmegtrse1Click), list (BlistaClick)";
 bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
 // The retiming, search, style, clipboard and second-text words of `rows`: runs the word at

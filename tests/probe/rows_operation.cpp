@@ -90,6 +90,31 @@ ui::CheckBox* OptionBox(editor::TFelirat& f, const std::string& name) {
   return nullptr;
 }
 
+// ---- The correction commands ----------------------------------------------------------------
+
+// Runs a correction command word as its button or menu item does (Show = 1); false for a word
+// that is not one. Their change list prints as the result list's lines when "list" shows it.
+bool RunCorrectionWord(shell::Program& program, const std::string& word) {
+  using Handler = void (editor::TFelirat::*)();
+  struct Correction {
+    std::string_view word;
+    Handler handler;
+  };
+  static constexpr Correction kCorrections[] = {
+      {"fix", &editor::TFelirat::BOsszesClick},
+      {"break", &editor::TFelirat::agresszivClick},
+      {"four-lines", &editor::TFelirat::N4sorossorokmegtrse1Click},
+      {"list", &editor::TFelirat::BlistaClick},
+  };
+  for (const Correction& correction : kCorrections) {
+    if (correction.word == word) {
+      (program.Felirat.get()->*correction.handler)();
+      return true;
+    }
+  }
+  return false;
+}
+
 // Runs one command word (with its arguments from `arguments[i + 1]` on); false with a reason
 // for a word it does not know. `i` is left on the command's last argument.
 bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
@@ -136,6 +161,8 @@ bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
       return true;
     }
   }
+  if (RunCorrectionWord(program, word))
+    return true;
   std::string value;
   if (word == "answer") {
     if (!argument(value))

@@ -1,0 +1,181 @@
+#include "corrections/correction_frame.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "editor/felirat.h"
+#include "editor/pass_gauge.h"
+#include "editor/table_scopes.h"
+#include "platform/text/text.h"
+#include "shell/hibaki.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+
+namespace corrections {
+
+namespace field = dataset::subtitle_field;
+
+CorrectionRows::CorrectionRows(editor::TFelirat& editor, shell::Program& program)
+    : editor_(editor), program_(program) {}
+
+dataset::RowTable& CorrectionRows::Table() {
+  return editor_.cds;
+}
+
+int CorrectionRows::Row() const {
+  return editor_.cds.RecNo();
+}
+
+std::string CorrectionRows::Text() const {
+  return editor_.cds.Value(field::kSzoveg);
+}
+
+std::string CorrectionRows::Start() const {
+  return editor_.cds.Value(field::kKezdes);
+}
+
+std::string CorrectionRows::End() const {
+  return editor_.cds.Value(field::kBefejezes);
+}
+
+void CorrectionRows::StoreText(std::string_view text) {
+  editor_.SetRowText1(text, true, false, true);
+  MarkModified();
+}
+
+void CorrectionRows::DeleteRow() {
+  if (editor_.cds.IsEmpty())
+    return;
+  editor_.SetRowText1("", true, false, true);
+  editor_.cds.Delete();
+  MarkModified();
+}
+
+void CorrectionRows::MarkModified() {
+  editor_.Bmentes.SetEnabled(true);
+  editor_.Mentes1.SetEnabled(true);
+}
+
+int CorrectionRows::LetterLimit() const {
+  return editor_.LetterLimit();
+}
+
+namespace {
+
+void RunRerunPass(CorrectionRows& rows, const FrameRun& run) {
+  dataset::RowTable& table = rows.Table();
+  int index = 1;
+  int turns_on_row = 0;
+  while (index <= table.RecordCount()) {
+    table.SetRecNo(index);
+    const int count_before = table.RecordCount();
+    const std::string before = rows.Text();
+    run.turn(rows);
+    if (table.RecordCount() < count_before) {
+      // The row went: the one that followed it is handled from its first turn.
+      turns_on_row = 0;
+      continue;
+    }
+    // Only a turn that left a different text in the row is followed by another one, and a
+    // row that keeps changing is given up after the turn limit.
+    if (table.Cell(index, field::kSzoveg) != before && ++turns_on_row < kRerunTurnLimit)
+      continue;
+    turns_on_row = 0;
+    ++index;
+  }
+}
+
+void RunSinglePass(CorrectionRows& rows, const FrameRun& run, ui::Gauge& gauge_control) {
+  dataset::RowTable& table = rows.Table();
+  const int count_at_start = table.RecordCount();
+  std::optional<editor::PassGauge> gauge;
+  if (run.choices.gauge)
+    gauge.emplace(gauge_control, count_at_start);
+  for (int turn = 1;
+       turn <=
+       (run.choices.row_count == RowCountTaken::kAtStart ? count_at_start : table.RecordCount());
+       ++turn) {
+    run.turn(rows);
+    if (gauge)
+      gauge->RowDone();
+    table.Next();
+  }
+}
+
+}  // namespace
+
+int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const FrameRun& run) {
+  CorrectionRows rows(editor, program);
+  dataset::RowTable& table = editor.cds;
+  shell::THibaki& list = *program.Hibaki;
+  {
+    const int remembered = table.RecNo();
+    editor::ControlsOffScope controls_off(table);
+    editor::CommandUpdateScope update(program.state);
+
+    table.First();
+    if (run.choices.gauge) {
+      editor.Fszazalek.SetProgress(0);
+      editor.Fszazalek.SetVisible(true);
+    }
+    switch (run.choices.pass) {
+      case PassShape::kRerun:
+        RunRerunPass(rows, run);
+        break;
+      case PassShape::kSingle:
+        RunSinglePass(rows, run, editor.Fszazalek);
+        break;
+      case PassShape::kPendingAction:
+        run.turn(rows);
+        break;
+    }
+    if (run.choices.gauge) {
+      editor.Fszazalek.SetProgress(0);
+      editor.Fszazalek.SetVisible(false);
+    }
+    // The list is filled in one go: a list control that hears of every line would be
+    // rebuilt once per line.
+    if (run.choices.empties_list) {
+      list.LBhiba.SetItems(std::move(rows.List()));
+    } else {
+      std::vector<std::string> lines = list.LBhiba.Items();
+      lines.insert(lines.end(), std::make_move_iterator(rows.List().begin()),
+                   std::make_move_iterator(rows.List().end()));
+      list.LBhiba.SetItems(std::move(lines));
+    }
+    update.Lower();
+    if (remembered >= 1) {
+      const int restored = run.choices.restore == RowRestore::kLastRowLimit
+                               ? std::min(remembered, table.RecordCount())
+                               : remembered;
+      table.SetRecNo(restored);
+    }
+  }
+  editor.ShowFlagCounters();
+  if (rows.findings > 0)
+    rows.MarkModified();
+  if (run.show == kShowReport) {
+    if (run.choices.report == FrameReport::kStandard)
+      ShowStandardReport(program, rows.findings);
+    else if (run.choices.report == FrameReport::kOwn && run.own_report)
+      run.own_report(rows);
+  }
+  if (run.choices.focus_to_grid)
+    editor.racs.SetFocus();
+  return rows.findings;
+}
+
+void ShowStandardReport(shell::Program& program, int findings) {
+  if (findings != 0) {
+    shell::ShowBox(program, "Eredmény", shell::kIconInfo,
+                   "Ennyit találtam: " + text::IntToStr(findings),
+                   "További információt a \"Lista\" gomb alatt találsz!", true, false, false);
+  } else {
+    shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Nem találtam módosítandó sort!", "",
+                   true, false, false);
+  }
+}
+
+}  // namespace corrections

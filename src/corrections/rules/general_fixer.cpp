@@ -1,0 +1,535 @@
+#include "corrections/rules/general_fixer.h"
+
+#include <array>
+#include <bitset>
+#include <optional>
+
+#include "platform/text/text.h"
+
+namespace corrections {
+
+namespace {
+
+constexpr char kNoBreakSpace = '\xA0';
+constexpr char kLeftDoubleQuote = '\x93';
+constexpr char kRightDoubleQuote = '\x94';
+constexpr char kLeftSingleQuote = '\x91';
+constexpr char kRightSingleQuote = '\x92';
+constexpr char kEllipsis = '\x85';
+
+bool OneOf(char c, std::string_view set) {
+  return c != '\0' && set.find(c) != std::string_view::npos;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// At the start, or after a blank or a line break.
+bool StartsWord(const WorkingText& w, int pos) {
+  return pos == 1 || OneOf(CharAt(w, pos - 1), " |");
+}
+
+// ---- 1, 2: blank before "?" ------------------------------------------------------------------
+
+void BlankBeforeQuestion(FixerTurn& t, std::string_view pattern) {
+  const int pos = Find(t.working, pattern);
+  if (pos > 0 && (pos == 1 || CharAt(t.working, pos - 1) != '-'))
+    LoggedDeleteChar(t.working, pos);
+}
+
+void Rule1BlankBeforeQuestion(FixerTurn& t) {
+  BlankBeforeQuestion(t, " ?");
+}
+
+void Rule2NoBreakSpaceBeforeQuestion(FixerTurn& t) {
+  BlankBeforeQuestion(t, std::string_view("\xA0?", 2));
+}
+
+// ---- 3 to 6: "a" and "hogy" across the line break -------------------------------------------
+
+// Line 1 gets the word when line 2 is at least `margin` longer.
+bool WordUpToLineOne(FixerTurn& t, std::string_view pattern, std::string_view replacement,
+                     int margin, std::string_view refused_before) {
+  WorkingText& w = t.working;
+  const int pos = Find(w, pattern);
+  if (pos == 0)
+    return false;
+  const LineLengths lengths = MeasureLines(w.text);
+  if (!HasExactlyTwoLines(lengths) || OneOf(CharAt(w, pos - 1), refused_before))
+    return false;
+  return lengths[1] >= lengths[0] + margin &&
+         LoggedReplaceSpan(w, pos, text::Length(pattern), replacement);
+}
+
+// Line 2 gets the word when line 1 is at least `margin` longer.
+void WordDownToLineTwo(FixerTurn& t, std::string_view pattern, std::string_view replacement,
+                       int margin) {
+  WorkingText& w = t.working;
+  const int pos = Find(w, pattern);
+  if (pos == 0)
+    return;
+  const LineLengths lengths = MeasureLines(w.text);
+  if (!HasExactlyTwoLines(lengths) || OneOf(CharAt(w, pos + text::Length(pattern)), "#\""))
+    return;
+  if (lengths[0] >= lengths[1] + margin)
+    LoggedReplaceSpan(w, pos, text::Length(pattern), replacement);
+}
+
+void Rule3ArticleUp(FixerTurn& t) {
+  if (WordUpToLineOne(t, "|a ", " a|", 3, ",.!?#\""))
+    t.article_moved_up = true;
+}
+
+void Rule4ArticleDown(FixerTurn& t) {
+  if (!t.article_moved_up)
+    WordDownToLineTwo(t, " a|", "|a ", 3);
+}
+
+void Rule5HogyUp(FixerTurn& t) {
+  WordUpToLineOne(t, "|hogy ", " hogy|", 6, "#\"");
+}
+
+void Rule6HogyDown(FixerTurn& t) {
+  WordDownToLineTwo(t, " hogy|", "|hogy ", 6);
+}
+
+// ---- 7 to 10: punctuation ---------------------------------------------------------------------
+
+void DeleteFirstCharOf(FixerTurn& t, std::string_view pattern) {
+  if (const int pos = Find(t.working, pattern); pos > 0)
+    LoggedDeleteChar(t.working, pos);
+}
+
+void Rule7BlankBeforeExclamation(FixerTurn& t) {
+  DeleteFirstCharOf(t, " !");
+  DeleteFirstCharOf(t, std::string_view("\xA0!", 2));
+}
+
+void Rule8BlankBeforeDot(FixerTurn& t) {
+  const int pos = Find(t.working, " .");
+  if (pos == 0)
+    return;
+  const char after = CharAt(t.working, pos + 2);
+  if (after != '.' && !IsDigit(after))
+    LoggedDeleteChar(t.working, pos);
+}
+
+void Rule9DoubledBreak(FixerTurn& t) {
+  DeleteFirstCharOf(t, "||");
+}
+
+void Rule10DotAfterMark(FixerTurn& t) {
+  WorkingText& w = t.working;
+  for (std::string_view pattern : {"!.", "?."}) {
+    const int pos = Find(w, pattern);
+    if (pos > 0 && EndsText(w, pos, 2))
+      LoggedDeleteChar(w, pos + 1);
+  }
+  for (std::string_view pattern : {"!.|", "?.|"}) {
+    if (const int pos = Find(w, pattern); pos > 0)
+      LoggedDeleteChar(w, pos + 1);
+  }
+}
+
+// ---- 11 to 13: letter case and misspellings ---------------------------------------------------
+
+void Rule11Contractions(FixerTurn& t) {
+  WorkingText& w = t.working;
+  if (const int pos = Find(w, "n'T"); pos > 1)
+    LoggedReplaceChar(w, pos + 2, 't');
+  if (const int pos = Find(w, "'S"); pos > 1 && !text::IsUpperAsciiLetter(CharAt(w, pos - 1)))
+    LoggedReplaceChar(w, pos + 1, 's');
+}
+
+void Rule12ItalicTagCase(FixerTurn& t) {
+  WorkingText& w = t.working;
+  if (const int pos = Find(w, "<I>"); pos > 0)
+    LoggedReplaceChar(w, pos + 1, 'i');
+  if (const int pos = Find(w, "</I>"); pos > 1)
+    LoggedReplaceChar(w, pos + 2, 'i');
+}
+
+struct Misspelling {
+  std::string_view pattern;
+  int offset;  // the character replaced is at Pos + offset
+  char becomes;
+};
+
+void Rule13Misspellings(FixerTurn& t) {
+  static constexpr std::array<Misspelling, 6> kMisspellings{{
+      {"Útál", 0, 'U'},
+      {"útál", 0, 'u'},
+      {"Mindíg", 4, 'i'},
+      {"mindíg", 4, 'i'},
+      {"Nyílvánvaló", 2, 'i'},
+      {"nyílvánvaló", 2, 'i'},
+  }};
+  for (const Misspelling& m : kMisspellings) {
+    if (const int pos = Find(t.working, m.pattern); pos > 0)
+      LoggedReplaceChar(t.working, pos + m.offset, m.becomes);
+  }
+}
+
+// ---- 14, 15: titles ---------------------------------------------------------------------------
+
+void Rule14TitlesWithoutDot(FixerTurn& t) {
+  WorkingText& w = t.working;
+  for (std::string_view title : {"Dr ", "dr ", "Mr ", "Ms ", "Mrs "}) {
+    const int pos = Find(w, title);
+    if (pos > 0 && StartsWord(w, pos))
+      LoggedReplaceCharAddBlank(w, pos + text::Length(title) - 1, '.');
+  }
+}
+
+void Rule15LowerCaseTitles(FixerTurn& t) {
+  WorkingText& w = t.working;
+  for (std::string_view title : {"mr.", "ms.", "mrs. "}) {
+    const int pos = Find(w, title);
+    if (pos > 0 && StartsWord(w, pos))
+      LoggedReplaceChar(w, pos, 'M');
+  }
+}
+
+// ---- 16: typographic marks --------------------------------------------------------------------
+
+void ReplaceFirstChar(FixerTurn& t, char from, char to) {
+  if (const int pos = Find(t.working, std::string_view(&from, 1)); pos > 0)
+    LoggedReplaceChar(t.working, pos, to);
+}
+
+void Rule16TypographicMarks(FixerTurn& t) {
+  WorkingText& w = t.working;
+  ReplaceFirstChar(t, kLeftDoubleQuote, '"');
+  // A closing italic tag whose "<" was mistyped; at the very start there is nothing to repair.
+  if (const int pos = Find(w, "/i>"); pos > 1 && CharAt(w, pos - 1) != '<')
+    LoggedReplaceChar(w, pos - 1, '<');
+  ReplaceFirstChar(t, kRightDoubleQuote, '"');
+  ReplaceFirstChar(t, kLeftSingleQuote, '\'');
+  ReplaceFirstChar(t, kRightSingleQuote, '\'');
+}
+
+// ---- 17, 18: font and script spans ------------------------------------------------------------
+
+enum class TidyAfterSpan { kAlways, kOnlyWithoutLineTidy };
+
+struct TagSpan {
+  int start = 0;
+  int end = 0;  // the span's last character
+};
+
+void RemoveTagSpan(FixerTurn& t, TagSpan span, TidyAfterSpan tidy, std::string_view after_label) {
+  WorkingText& w = t.working;
+  const std::string old_text = w.text;
+  text::Delete(w.text, span.start, span.end - span.start + 1);
+  if (!w.text.empty()) {
+    bool line_tidied = false;
+    if (text::CharAt(w.text, span.start) == '|') {
+      // The line break left where the span began goes with it: the span's own line break
+      // when it stood at the start, else a line break or blank just before it.
+      if (span.start == 1) {
+        text::Delete(w.text, 1, 1);
+        line_tidied = true;
+      } else if (OneOf(text::CharAt(w.text, span.start - 1), "| ")) {
+        text::Delete(w.text, span.start - 1, 1);
+        line_tidied = true;
+      }
+    }
+    if (tidy == TidyAfterSpan::kAlways || !line_tidied) {
+      if (text::Length(w.text) == span.start - 1 && !w.text.empty() && w.text.back() == '|')
+        w.text.pop_back();
+    }
+  }
+  w.changed = true;
+  ++w.findings;
+  if (w.list != nullptr) {
+    w.list->push_back(" ");
+    w.list->push_back(RowLine(w.row));
+  }
+  if (!w.text.empty()) {
+    if (w.list != nullptr) {
+      w.list->push_back("Miből:   " + old_text);
+      w.list->push_back(std::string(after_label) + w.text);
+    }
+    return;
+  }
+  if (w.list != nullptr)
+    w.list->push_back("Törölve: " + old_text);
+  ++w.findings;
+  w.row_deleted = true;
+}
+
+// The span from `start` to the end of the first `end_tag`, or to the end of the text. None
+// when the first end tag stands before the start tag.
+std::optional<TagSpan> SpanFrom(const WorkingText& w, int start, std::string_view end_tag) {
+  const int end_pos = Find(w, end_tag);
+  if (end_pos == 0)
+    return TagSpan{start, text::Length(w.text)};
+  const int end = end_pos + text::Length(end_tag) - 1;
+  if (end < start)
+    return std::nullopt;
+  return TagSpan{start, end};
+}
+
+void Rule17FontTags(FixerTurn& t) {
+  int start = Find(t.working, "<font");
+  if (start == 0)
+    start = Find(t.working, "<FONT");
+  if (start == 0)
+    start = Find(t.working, "<Font");
+  if (start == 0)
+    return;
+  if (const std::optional<TagSpan> span = SpanFrom(t.working, start, "</font>"))
+    RemoveTagSpan(t, *span, TidyAfterSpan::kAlways, kAfterLabel);
+}
+
+void Rule18ScriptTags(FixerTurn& t) {
+  const int start = Find(t.working, "<script");
+  if (start == 0)
+    return;
+  if (const std::optional<TagSpan> span = SpanFrom(t.working, start, "/script>"))
+    RemoveTagSpan(t, *span, TidyAfterSpan::kOnlyWithoutLineTidy, "Mire:    ");
+}
+
+// ---- 19 to 22 ---------------------------------------------------------------------------------
+
+void Rule19ArticleToNextLine(FixerTurn& t) {
+  for (std::string_view pattern : {". A|", ", a|"}) {
+    if (const int pos = Find(t.working, pattern); pos > 0)
+      MoveDashToNextLine(t.working, pos + 1);
+  }
+}
+
+void Rule20DotsAfterOpeningQuote(FixerTurn& t) {
+  if (Find(t.working, "\"...") == 1)
+    LoggedDeleteSpan(t.working, 2, 3);
+}
+
+void Rule21DotsAfterDash(FixerTurn& t) {
+  if (const int pos = Find(t.working, "- ..."); pos > 0)
+    LoggedDeleteSpanWithBlank(t.working, pos + 2, 3);
+}
+
+void Rule22PositionCodes(FixerTurn& t) {
+  for (std::string_view code : {"{\\a6}", "{\\a8}", "{\\an8}"}) {
+    if (const int pos = Find(t.working, code); pos > 0)
+      LoggedDeleteSpanWithBlank(t.working, pos, text::Length(code));
+  }
+}
+
+// ---- 23 to 29: italic tags and dots -----------------------------------------------------------
+
+void Rule23ItalicTags(FixerTurn& t) {
+  WorkingText& w = t.working;
+  if (const int pos = Find(w, "</i> <i>"); pos > 0)
+    LoggedReplaceSpan(w, pos, 8, " ");
+  if (const int pos = Find(w, "</i><i>"); pos > 0)
+    LoggedReplaceSpan(w, pos, 7, " ");
+  if (const int pos = Find(w, "<i> "); pos > 0)
+    LoggedDeleteSpanWithBlank(w, pos + 3, 1);
+  if (const int pos = Find(w, " </i>"); pos > 0)
+    LoggedDeleteSpanWithBlank(w, pos, 1);
+  if (const int pos = Find(w, "<i>..."); pos > 0)
+    LoggedDeleteSpanWithBlank(w, pos + 3, 3);
+  if (const int pos = Find(w, "<i>.."); pos > 0)
+    LoggedDeleteSpanWithBlank(w, pos + 3, 2);
+}
+
+struct DotEdit {
+  std::string_view pattern;
+  bool must_end_text;
+  int offset;  // the deletion starts at Pos + offset
+  int count;
+};
+
+void DeleteDotsWithBlank(FixerTurn& t, std::span<const DotEdit> edits) {
+  for (const DotEdit& e : edits) {
+    const int pos = Find(t.working, e.pattern);
+    if (pos == 0 || (e.must_end_text && !EndsText(t.working, pos, text::Length(e.pattern))))
+      continue;
+    LoggedDeleteSpanWithBlank(t.working, pos + e.offset, e.count);
+  }
+}
+
+void Rule24DotsAtLineEdge(FixerTurn& t) {
+  static constexpr std::array<DotEdit, 4> kEdits{{
+      {"...|", true, 0, 4},
+      {"..|", true, 0, 3},
+      {"|...", false, 1, 3},
+      {"|..", false, 1, 2},
+  }};
+  DeleteDotsWithBlank(t, kEdits);
+}
+
+void Rule25DotsAfterComma(FixerTurn& t) {
+  static constexpr std::array<DotEdit, 4> kEdits{{
+      {", ...", true, 1, 4},
+      {",...", true, 1, 3},
+      {", ..", true, 1, 3},
+      {",..", true, 1, 2},
+  }};
+  DeleteDotsWithBlank(t, kEdits);
+  if (const int pos = Find(t.working, ",...</i>"); pos > 0)
+    LoggedDeleteSpan(t.working, pos + 1, 3);
+}
+
+void Rule26TooManyDots(FixerTurn& t) {
+  WorkingText& w = t.working;
+  if (const int pos = Find(w, "?..."); pos > 0)
+    LoggedDeleteSpan(w, pos + 1, 3);
+  if (const int pos = Find(w, "...."); pos > 0)
+    LoggedDeleteDots(w, pos + 3);
+  if (const int pos = Find(w, "... ..."); pos > 0)
+    LoggedDeleteSpan(w, pos + 3, 4);
+}
+
+void Rule27BlankBeforeDots(FixerTurn& t) {
+  WorkingText& w = t.working;
+  for (std::string_view pattern : {" ...", " .."}) {
+    const int pos = Find(w, pattern);
+    if (pos > 0 && CharAt(w, pos - 1) != '-')
+      LoggedDeleteSpanWithBlank(w, pos, 1);
+  }
+  const int pos = Find(w, std::string_view(&kEllipsis, 1));
+  if (pos > 0 && CharAt(w, pos - 1) != '-')
+    LoggedReplaceSpan(w, pos, 1, "...");
+}
+
+void Rule28BlankAfterDots(FixerTurn& t) {
+  WorkingText& w = t.working;
+  const int pos = Find(w, "...");
+  if (pos == 0)
+    return;
+  if (pos == 1) {
+    LoggedDeleteSpanWithBlank(w, 1, 3);
+    return;
+  }
+  if (EndsText(w, pos, 3))
+    return;
+  if (!OneOf(CharAt(w, pos + 3), " !\"#*,.<>?|") && CharAt(w, pos - 2) != '-')
+    LoggedInsertBlank(w, pos + 3);
+}
+
+void Rule29LonePairOfDots(FixerTurn& t) {
+  WorkingText& w = t.working;
+  const int pair = Find(w, "..");
+  if (pair == 0)
+    return;
+  if (pair == 1) {
+    LoggedDeleteSpanWithBlank(w, 1, 2);
+    return;
+  }
+  const int three = Find(w, "...");
+  if (pair != three) {
+    LoggedReplaceSpan(w, pair + 2, 0, ".");
+    return;
+  }
+  // The first pair begins a "...": the rest after it is examined, pair by pair, until a pair
+  // that begins a "..." again (or none) is found.
+  int rest_from = three + 3;  // the rest begins here in the whole text
+  while (rest_from <= text::Length(w.text)) {
+    const std::string_view rest =
+        std::string_view(w.text).substr(static_cast<std::size_t>(rest_from - 1));
+    const int rest_pair = text::Pos("..", rest);
+    const int rest_three = text::Pos("...", rest);
+    if (rest_pair == rest_three)
+      break;
+    const int at = rest_from - 1 + rest_pair;  // the pair's position in the whole text
+    if (!LoggedReplaceSpan(w, at + 2, 0, "."))
+      break;
+    rest_from = at + 3;
+  }
+}
+
+// ---- 30 to 32 ---------------------------------------------------------------------------------
+
+void Rule30CommaAtLineStart(FixerTurn& t) {
+  WorkingText& w = t.working;
+  if (CharAt(w, 1) == ',')
+    LoggedDeleteCharTidy(w, 1);
+  if (const int pos = Find(w, "|,"); pos > 0)
+    LoggedDeleteCharTidy(w, pos + 1);
+}
+
+void Rule31ItalicOverBreak(FixerTurn& t) {
+  if (const int pos = Find(t.working, "</i>|<i>"); pos > 0)
+    LoggedReplaceSpan(t.working, pos, 8, "|");
+}
+
+void Rule32DoubleDash(FixerTurn& t) {
+  if (const int pos = Find(t.working, "--"); pos > 0)
+    LoggedReplaceSpan(t.working, pos, 2, "...");
+}
+
+constexpr std::array<FixerRuleEntry, 32> kRules{{
+    {"blank before ?", "?", Rule1BlankBeforeQuestion},
+    {"no-break space before ?", "?", Rule2NoBreakSpaceBeforeQuestion},
+    {"article up", "|", Rule3ArticleUp},
+    {"article down", "|", Rule4ArticleDown},
+    {"hogy up", "|", Rule5HogyUp},
+    {"hogy down", "|", Rule6HogyDown},
+    {"blank before !", "!", Rule7BlankBeforeExclamation},
+    {"blank before .", ".", Rule8BlankBeforeDot},
+    {"doubled line break", "|", Rule9DoubledBreak},
+    {"dot after ! or ?", "!?", Rule10DotAfterMark},
+    {"contractions", "'", Rule11Contractions},
+    {"italic tag case", "<", Rule12ItalicTagCase},
+    {"misspellings", "Úúí", Rule13Misspellings},
+    {"titles without dot", "DdM", Rule14TitlesWithoutDot},
+    {"lower-case titles", ".", Rule15LowerCaseTitles},
+    {"typographic marks", "\x93\x94\x91\x92/", Rule16TypographicMarks},
+    {"font tags", "<", Rule17FontTags},
+    {"script tags", "<", Rule18ScriptTags},
+    {"article to next line", "|", Rule19ArticleToNextLine},
+    {"dots after opening quote", "\"", Rule20DotsAfterOpeningQuote},
+    {"dots after dash", "-", Rule21DotsAfterDash},
+    {"position codes", "{", Rule22PositionCodes},
+    {"italic tags", "<", Rule23ItalicTags},
+    {"dots at line edge", "|", Rule24DotsAtLineEdge},
+    {"dots after comma", ",", Rule25DotsAfterComma},
+    {"too many dots", ".", Rule26TooManyDots},
+    {"blank before dots", ".\x85", Rule27BlankBeforeDots},
+    {"blank after dots", ".", Rule28BlankAfterDots},
+    {"lone pair of dots", ".", Rule29LonePairOfDots},
+    {"comma at line start", ",", Rule30CommaAtLineStart},
+    {"italic over line break", "<", Rule31ItalicOverBreak},
+    {"double dash", "-", Rule32DoubleDash},
+}};
+
+std::bitset<256> CharactersOf(std::string_view s) {
+  std::bitset<256> present;
+  for (const char c : s)
+    present.set(static_cast<unsigned char>(c));
+  return present;
+}
+
+bool HoldsAny(const std::bitset<256>& present, std::string_view needs) {
+  for (const char c : needs) {
+    if (present.test(static_cast<unsigned char>(c)))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::span<const FixerRuleEntry> GeneralFixerRules() {
+  return kRules;
+}
+
+void RunFixerTurn(WorkingText& working) {
+  FixerTurn turn{working};
+  std::bitset<256> present = CharactersOf(working.text);
+  for (const FixerRuleEntry& entry : kRules) {
+    if (!HoldsAny(present, entry.needs))
+      continue;
+    const int findings_before = working.findings;
+    entry.rule(turn);
+    if (working.row_deleted)
+      return;
+    if (working.findings != findings_before)
+      present = CharactersOf(working.text);
+  }
+}
+
+}  // namespace corrections
