@@ -141,12 +141,19 @@ const FilmTimeTable& FilmPlayer::TimeTable() {
     spans.push_back(RowSpanOf(rows.Cell(row, field::kKezdes), rows.Cell(row, field::kBefejezes),
                               time_base, rate));
   }
+  const RowSpan shown_before = table_.Row(sync_.row);
   table_ = FilmTimeTable::FromRows(std::move(spans));
   table_out_of_date_ = false;
   built_time_base_ = time_base;
   built_rate_ = rate;
   // The cursor stays on its row, with that row's new times; the tick moves it on from there.
+  // A shown row whose times changed (edited, or another row in its place) is shown afresh.
   ReloadCursor(sync_, table_);
+  if ((sync_.shown || sync_.in_gap) && table_.Row(sync_.row) != shown_before) {
+    sync_.shown = false;
+    sync_.in_gap = false;
+    HideFilmOverlay();
+  }
   return table_;
 }
 

@@ -143,8 +143,8 @@ TEST(FilmSyncLocate, FindsTheRowAtOrAfterAPosition) {
     int64_t t;
     int row;
   };
-  for (const Case& c : std::vector<Case>{{0, 1}, {1000, 1}, {2000, 1}, {2500, 2}, {4000, 2},
-                                         {4001, 3}, {6000, 3}}) {
+  for (const Case& c : std::vector<Case>{
+           {0, 1}, {1000, 1}, {2000, 1}, {2500, 2}, {4000, 2}, {4001, 3}, {6000, 3}}) {
     FilmSync sync;
     ResetCursor(sync, table);
     FilmSyncLocate(sync, table, c.t);
@@ -212,10 +212,7 @@ TEST(OverlayText, LinesAndItalicLabels) {
   const std::vector<Case> cases = {
       {"Egy", {"Egy", "", ""}, {{{"Egy", false}, {}, {}}}, 1},
       {"a|b|c|d", {"a", "b", "c"}, {{{"a", false}, {"b", false}, {"c", false}}}, 3},
-      {"<i>a</i>|<i>b</i>",
-       {"<i>a</i>", "<i>b</i>", ""},
-       {{{"a", true}, {"b", true}, {}}},
-       2},
+      {"<i>a</i>|<i>b</i>", {"<i>a</i>", "<i>b</i>", ""}, {{{"a", true}, {"b", true}, {}}}, 2},
       {"<i>a|b</i>", {"<i>a", "b</i>", ""}, {{{"a", true}, {"b", true}, {}}}, 2},
       {"<i>a|b</i>|<i>c</i>",
        {"<i>a", "b</i>", "<i>c</i>"},
