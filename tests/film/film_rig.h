@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,19 +57,25 @@ struct Row {
 inline constexpr std::int64_t kFilmMs = 20'000;
 
 struct FilmRig {
-  FilmRig() : driver(1280, 1024) {
+  // With a factory the program gets that player (and `fake` stays null); the factory is given
+  // the rig, whose film file is made first.
+  using Factory = std::function<std::unique_ptr<media::MediaPlayer>(FilmRig& rig)>;
+  explicit FilmRig(Factory factory = {}) : driver(1280, 1024) {
     driver.SetFailureHandler([](const std::string& failure) { ADD_FAILURE() << failure; });
     film_path = folder.path() / "film.avi";
     desktop_test::WriteBytes(film_path, AviHeader(25));
     desktop_test::WriteBytes(folder.path() / "rossz.avi", AviHeader(25));
     shell::ProgramOptions options;
-    options.make_film = [this](shell::Program& p) {
-      auto made = std::make_unique<FilmPlayer>(p, [this](std::int64_t, std::string&) {
-        auto player = std::make_unique<media::FakeMediaPlayer>();
-        player->AddFilm(film_path, {.duration_ms = kFilmMs, .width = 320, .height = 240});
-        fake = player.get();
-        return std::unique_ptr<media::MediaPlayer>(std::move(player));
-      });
+    options.make_film = [this, factory](shell::Program& p) {
+      auto made = std::make_unique<FilmPlayer>(
+          p, [this, factory](std::int64_t, std::string&) -> std::unique_ptr<media::MediaPlayer> {
+            if (factory)
+              return factory(*this);
+            auto player = std::make_unique<media::FakeMediaPlayer>();
+            player->AddFilm(film_path, {.duration_ms = kFilmMs, .width = 320, .height = 240});
+            fake = player.get();
+            return player;
+          });
       film = made.get();
       return made;
     };
