@@ -119,7 +119,9 @@ timecode::FrameRate FilmPlayer::Rate() const {
 }
 
 bool FilmPlayer::ModalOverEditor() const {
-  return program_.app.ModalDepth() > 0;
+  // The editor itself runs in a modal session of the start window.
+  const ui::Form* innermost = program_.app.InnermostModal();
+  return innermost != nullptr && innermost != editor_;
 }
 
 // ---- The film time table ----------------------------------------------------------------

@@ -414,6 +414,23 @@ TEST(FilmWindow, AWindowOverTheEditorKeepsTheFilmFromMovingTheRow) {
   EXPECT_NE(messages[0].find("Teljes Frame: 500"), std::string::npos) << messages[0];
 }
 
+// The editor runs modally over the start window: the film moves its rows all the same.
+TEST(FilmWindow, TheFilmMovesTheRowsOfTheEditorInItsOwnSession) {
+  FilmRig rig;
+  rig.LoadRows(kRows);
+  rig.OpenFilm();
+  editor::TFelirat& f = rig.editor();
+  f.Hide();
+  rig.driver.OnModal(f.Name(), [&rig, &f] {
+    rig.TickAt(3500);
+    EXPECT_TRUE(f.st1.Visible());
+    EXPECT_EQ(f.cds.RecNo(), 2);
+    f.Timer2.SetEnabled(false);
+    f.Close();
+  });
+  f.ShowModal();
+}
+
 TEST(FilmWindow, FilmInformationBeforeTheLengthIsKnown) {
   FilmRig rig;
   rig.OpenFilm();
