@@ -61,6 +61,7 @@ void TAviKi::WireHandlers() {
   OnClose = [](ui::CloseAction&) {};
   Bmegnyitas.OnClick = [this] { BmegnyitasClick(); };
   Button1.OnClick = [this] { Button1Click(); };
+  BopenFilm.OnClick = [this] { BopenFilmClick(); };
   filelistbox2.OnClick = [this] { filelistbox2Click(); };
   filelistbox2.OnDblClick = [this] { filelistbox2DblClick(); };
   e11.OnChange = [this] { e11Change(); };
@@ -127,6 +128,10 @@ void TAviKi::DirectoryListBox2KeyPress(char& key) {
 
 void TAviKi::Button1Click() {
   Close();
+}
+
+void TAviKi::BopenFilmClick() {
+  program_.film->OpenChosenFilm();
 }
 
 void TAviKi::BmegnyitasClick() {

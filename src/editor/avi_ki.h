@@ -48,6 +48,8 @@ class TAviKi : public ui::Form {
   // Esc closes the window.
   void DirectoryListBox2KeyPress(char& key);
   void Button1Click();
+  // "Film megnyitása" (full build): the chosen file opened as the film.
+  void BopenFilmClick();
 
  private:
   void WireHandlers();

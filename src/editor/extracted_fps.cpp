@@ -75,7 +75,11 @@ ExtractedFps ChooseExtractedFps(std::string_view rate_text) {
       if (rate_text == whole)
         return {Action::kSelect, std::string(rate_text)};
     }
-    return {Action::kIgnore, {}};
+    // Any other whole rate (12, 50, 60) is kept as measured, added like any other rate.
+    const std::optional<std::int64_t> hundredths = Hundredths(rate_text);
+    if (!hundredths || *hundredths == 0)
+      return {Action::kIgnore, {}};
+    return {Action::kSelect, HundredthsText(*hundredths)};
   }
   if (rate_text.size() < 2)
     return {Action::kUnusable, {}};

@@ -25,8 +25,9 @@ struct ExtractedFps {
 // The rule for a rate text: of a text longer than two characters the first six count;
 // "23,976" and "29,976" are taken as they are, any other number is rounded to two decimals
 // (halves to the even digit) and written without trailing zeros ("29,970" gives "29,97").
-// A two-character text is taken when it is one of the whole rates "15", "20", "24", "25",
-// "30" and ignored otherwise. A shorter text, one that is not a plain decimal number, and a
+// A two-character text is one of the whole rates "15", "20", "24", "25", "30", or another
+// whole rate ("12", "50", "60"), which is taken and added like any other; a two-character
+// text that is no rate is ignored. A shorter text, one that is not a plain decimal number, and a
 // rate that rounds to 0 are unusable.
 ExtractedFps ChooseExtractedFps(std::string_view rate_text);
 

@@ -515,6 +515,8 @@ class TFelirat : public ui::Form {
   void SBkezdbefejezClick();
   void SBSubClick();
   void SBNonSubClick();
+  // Double click on the grid: the film to the current row's start.
+  void racsDblClick();
   // Corrections and checks.
   void BAtfedesClick();
   void N05mpessorkibvtse1Click();

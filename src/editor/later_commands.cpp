@@ -1,7 +1,7 @@
 // The editor's commands whose work is done by later parts of the program: each is bound here to
-// its handler, which does nothing yet unless its work is written (the corrections' handlers
-// call corrections/commands.h). "Átfedés vizsgálata" and the two "Info" items only show
-// their windows.
+// its handler, which does nothing yet unless its work is written: the corrections' handlers
+// call corrections/commands.h, the film's hand their work to the film module. "Átfedés
+// vizsgálata" and the two "Info" items only show their windows.
 #include "corrections/atfedes.h"
 #include "corrections/commands.h"
 #include "corrections/correction_frame.h"
@@ -48,6 +48,7 @@ void TFelirat::WireLaterCommands() {
   SBkezdbefejez.OnClick = [this] { SBkezdbefejezClick(); };
   SBSub.OnClick = [this] { SBSubClick(); };
   SBNonSub.OnClick = [this] { SBNonSubClick(); };
+  racs.OnDblClick = [this] { racsDblClick(); };
   // Corrections and checks.
   BAtfedes.OnClick = [this] { BAtfedesClick(); };
   N05mpessorkibvtse1.OnClick = [this] { N05mpessorkibvtse1Click(); };
@@ -115,23 +116,64 @@ void TFelirat::BAtfedesClick() {
   program_.Atfedes->Show();
 }
 
-// The film.
-void TFelirat::BfilmClick() {}
-void TFelirat::FbezarClick() {}
-void TFelirat::FilminfoClick() {}
-void TFelirat::FshowClick() {}
-void TFelirat::FeliratshowClick() {}
-void TFelirat::SBplayClick() {}
-void TFelirat::SBpauseClick() {}
-void TFelirat::Meglls1Click() {}
-void TFelirat::BeKezdoErClick() {}
-void TFelirat::BeBefejezoErClick() {}
-void TFelirat::SBvissza1mpClick() {}
-void TFelirat::SBvisszaClick() {}
-void TFelirat::SBeloreClick() {}
-void TFelirat::SBkezdbefejezClick() {}
-void TFelirat::SBSubClick() {}
-void TFelirat::SBNonSubClick() {}
+// The film: the film module does the work (nothing in the build without the film player).
+void TFelirat::BfilmClick() {
+  program_.film->OpenFilmWindow();
+}
+void TFelirat::FbezarClick() {
+  program_.film->CloseFilm();
+}
+void TFelirat::FilminfoClick() {
+  program_.film->ShowFilmInformation();
+}
+void TFelirat::FshowClick() {
+  program_.film->ToggleFilmView();
+}
+void TFelirat::FeliratshowClick() {
+  if (Feliratshow.Checked()) {
+    Feliratshow.SetChecked(false);
+    SBSubClick();
+  } else {
+    Feliratshow.SetChecked(true);
+    SBNonSubClick();
+  }
+}
+void TFelirat::SBplayClick() {
+  program_.film->PlayFilm();
+}
+void TFelirat::SBpauseClick() {
+  program_.film->PauseFilm();
+}
+void TFelirat::Meglls1Click() {
+  program_.film->StopFilm();
+}
+void TFelirat::BeKezdoErClick() {
+  program_.film->StartFromFilm();
+}
+void TFelirat::BeBefejezoErClick() {
+  program_.film->EndFromFilm();
+}
+void TFelirat::SBvissza1mpClick() {
+  program_.film->BackOneSecond();
+}
+void TFelirat::SBvisszaClick() {
+  program_.film->PreviousRowOfFilm();
+}
+void TFelirat::SBeloreClick() {
+  program_.film->NextRowOfFilm();
+}
+void TFelirat::SBkezdbefejezClick() {
+  program_.film->EndAndNextStartFromFilm();
+}
+void TFelirat::SBSubClick() {
+  program_.film->OverlayOff();
+}
+void TFelirat::SBNonSubClick() {
+  program_.film->OverlayOn();
+}
+void TFelirat::racsDblClick() {
+  program_.film->FilmToCurrentRow();
+}
 
 // Corrections and checks.
 void TFelirat::N05mpessorkibvtse1Click() {}

@@ -530,6 +530,7 @@ void TFelirat::HideFilmArea(Layout layout) {
   BeBeEr.SetEnabled(false);
   if (film_player) {
     HideFilmOverlay(*this);
+    program_.film->FilmAreaHidden();
     SBSub.Hide();
     SBNonSub.Hide();
   }

@@ -216,7 +216,9 @@ void TFelirat::ApplyEditedTimes() {
     shell::InternalUpdateGuard guard(program_.state);
     cds.Edit();
     cds.SetValue(field::kKezdes, kezdes.Text());
+    program_.film->EditedStartStored(cds.RecNo());
     cds.SetValue(field::kBefejezes, befejezes.Text());
+    program_.film->EditedEndStored(cds.RecNo());
     cds.Post();
     Bmentes.SetEnabled(true);
     Mentes1.SetEnabled(true);

@@ -181,6 +181,7 @@ void AfterFileChosen(shell::Program& program, bool show_name) {
   Enable(MenuItems{&f.BMKeres, &f.BMReszker, &f.Mkercsere}, true);
   f.RB1.SetEnabled(true);
   f.RB1.SetChecked(true);
+  program.film->FileChosen();
 }
 
 void EnableEditingControls(shell::Program& program) {
@@ -196,6 +197,7 @@ void EnableEditingControls(shell::Program& program) {
   f.Belso.SetVisible(true);
   f.Butolso.SetVisible(true);
   f.beosztas.SetEnabled(true);
+  program.film->EditingControlsEnabled();
 }
 
 void OpenSubtitleFile(shell::Program& program) {
@@ -205,6 +207,7 @@ void OpenSubtitleFile(shell::Program& program) {
   editor::TFelirat& f = *program.Felirat;
   const bool second_text = state.TextSlot == "2";
   program.Kereses->megnyitas.SetEnabled(false);
+  program.film->SubtitleOpening();
   state.ReadErrorDetail.clear();
   state.InternalUpdate = true;
   // A second text must be of the subtitle's own time base: anything else is refused before the
@@ -218,9 +221,10 @@ void OpenSubtitleFile(shell::Program& program) {
     if (program.app.GetScreen().Width() > 1024)
       f.SetTop(10);
     PrepareGrid(program, second_text);
-    if (IsEditorKind(ReadIntoEditor(program)))
+    if (IsEditorKind(ReadIntoEditor(program))) {
       EnableByTimeBase(program, second_text, was_modified);
-    else
+      program.film->SubtitleRead();
+    } else
       DisableAfterRefusal(program, second_text);
   }
   program.Kereses->megnyitas.SetEnabled(true);

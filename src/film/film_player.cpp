@@ -1,32 +1,69 @@
 #include "film/film_player.h"
 
 #include <utility>
+#include <vector>
 
 #include "editor/felirat.h"
 #include "film/film_parts.h"
+#include "film/overlay_text.h"
+#include "platform/dataset/row_table.h"
+#include "platform/text/text.h"
 #include "shell/program.h"
+#include "shell/state.h"
 
 namespace film {
 
+namespace field = dataset::subtitle_field;
+
 namespace {
 
-// The player and the timer that polls it, kept by the editor window so that they go before
-// its controls do.
+// The player, the timer that polls it and our watch on the editor's rows, kept by the editor
+// window so that they go before its controls and its row table do.
 class PlayerParts final : public FilmParts {
  public:
-  PlayerParts(editor::TFelirat& editor, std::unique_ptr<media::MediaPlayer> made)
-      : player(std::move(made)), poll(editor, "FilmPoll") {
+  PlayerParts(editor::TFelirat& editor, std::unique_ptr<media::MediaPlayer> made,
+              std::function<void(const dataset::TableNotification&)> rows_changed)
+      : player(std::move(made)),
+        poll(editor, "FilmPoll"),
+        rows(editor.cds, std::move(rows_changed)) {
     poll.SetInterval(kPlayerPollMs);
     poll.OnTimer = [this] { player->Poll(); };
     poll.SetEnabled(true);
   }
-  ~PlayerParts() override { poll.SetEnabled(false); }
+  ~PlayerParts() override {
+    poll.SetEnabled(false);
+    player->OnPlayStateChange = nullptr;
+  }
 
   std::unique_ptr<media::MediaPlayer> player;
   ui::Timer poll;
+  dataset::ScopedSubscription rows;
 };
 
+// The font of the text drawn over the full-screen picture: Arial, by the layout the editor
+// was created in.
+int FullScreenFontPoints(std::string_view screen_layout) {
+  if (screen_layout == "1280x1024")
+    return 35;
+  if (screen_layout == "1024x768")
+    return 25;
+  return 15;
+}
+
 }  // namespace
+
+bool FilmPlayer::Painter::ShowRow(int row) {
+  return film_.PaintOverlayRow(row);
+}
+
+void FilmPlayer::Painter::Hide() {
+  film_.HideFilmOverlay();
+}
+
+void FilmPlayer::Painter::WipeFullScreen() {
+  if (film_.player_ != nullptr && film_.player_->FullScreen())
+    film_.player_->SetOverlayText({}, 0, 0);
+}
 
 PlayerFactory MpvPlayerFactory(media::MpvSettings settings) {
   return [settings = std::move(settings)](std::int64_t window_id, std::string& error) {
@@ -50,6 +87,10 @@ media::MpvSettings ScreenPlayerSettings() {
 FilmPlayer::FilmPlayer(shell::Program& program, PlayerFactory make_player)
     : program_(program), make_player_(std::move(make_player)) {}
 
+FilmPlayer::~FilmPlayer() = default;
+
+// ---- Film state -------------------------------------------------------------------------
+
 bool FilmPlayer::FilmLoaded() const {
   return editor_ != nullptr && editor_->Filminfo.Enabled();
 }
@@ -61,6 +102,214 @@ bool FilmPlayer::OverlayInUse() const {
 bool FilmPlayer::FilmPlaying() const {
   return editor_ != nullptr && editor_->Timer2.Enabled();
 }
+
+bool FilmPlayer::TimeBase() const {
+  return editor_ != nullptr && editor_->beosztas.Text() == "Time";
+}
+
+timecode::FrameRate FilmPlayer::Rate() const {
+  // The film's own rate once it was read, else the editor's; an unreadable text never fails.
+  if (std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(facts_.fps_text))
+    return *rate;
+  if (editor_ != nullptr) {
+    if (std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(editor_->cbFps.Text()))
+      return *rate;
+  }
+  return {25, 1};
+}
+
+bool FilmPlayer::ModalOverEditor() const {
+  // The editor itself runs in a modal session of the start window.
+  const ui::Form* innermost = program_.app.InnermostModal();
+  return innermost != nullptr && innermost != editor_;
+}
+
+// ---- The film time table ----------------------------------------------------------------
+
+const FilmTimeTable& FilmPlayer::TimeTable() {
+  if (editor_ == nullptr)
+    return table_;
+  const bool time_base = TimeBase();
+  const timecode::FrameRate rate = Rate();
+  const bool rate_changed =
+      rate.numerator != built_rate_.numerator || rate.denominator != built_rate_.denominator;
+  if (!table_out_of_date_ && time_base == built_time_base_ && (time_base || !rate_changed))
+    return table_;
+  const dataset::RowTable& rows = editor_->cds;
+  std::vector<RowSpan> spans;
+  const int count = rows.Active() ? rows.ShownRowCount() : 0;
+  spans.reserve(static_cast<std::size_t>(count));
+  for (int row = 1; row <= count; ++row) {
+    spans.push_back(RowSpanOf(rows.Cell(row, field::kKezdes), rows.Cell(row, field::kBefejezes),
+                              time_base, rate));
+  }
+  const RowSpan shown_before = table_.Row(sync_.row);
+  table_ = FilmTimeTable::FromRows(std::move(spans));
+  table_out_of_date_ = false;
+  built_time_base_ = time_base;
+  built_rate_ = rate;
+  // The cursor stays on its row, with that row's new times; the tick moves it on from there.
+  // A shown row whose times changed (edited, or another row in its place) is shown afresh.
+  ReloadCursor(sync_, table_);
+  if ((sync_.shown || sync_.in_gap) && table_.Row(sync_.row) != shown_before) {
+    sync_.shown = false;
+    sync_.in_gap = false;
+    HideFilmOverlay();
+  }
+  return table_;
+}
+
+void FilmPlayer::LoadFilmTimeTable() {
+  MarkTableOutOfDate();
+  ResetCursor(sync_, TimeTable());
+}
+
+// ---- The overlay --------------------------------------------------------------------------
+
+void FilmPlayer::HideFilmOverlay() {
+  if (editor_ == nullptr)
+    return;
+  for (ui::Label* overlay : {&editor_->st1, &editor_->st2, &editor_->st3})
+    overlay->Hide();
+  if (player_ != nullptr)
+    player_->SetOverlayText({}, 0, 0);
+}
+
+bool FilmPlayer::PaintOverlayRow(int row) {
+  if (editor_ == nullptr || !editor_->SBSub.Visible())
+    return false;
+  editor::TFelirat& f = *editor_;
+  if (row < 1 || row > f.cds.RecordCount())
+    return false;
+  f.cds.SetRecNo(row);
+  f.LoadRowIntoEditor();
+  const std::string row_text = f.cds.Value(field::kSzoveg);
+  if (row_text.empty()) {
+    HideFilmOverlay();
+    return true;
+  }
+  const OverlayText laid = LayOutOverlayText(row_text);
+
+  std::vector<media::MediaPlayer::OverlayLine> layer;
+  ui::Label* labels[] = {&f.st1, &f.st2, &f.st3};
+  for (std::size_t k = 0; k < 3; ++k) {
+    ui::Label& label = *labels[k];
+    const OverlayLabel& line = laid.labels[k];
+    if (line.text.empty()) {
+      label.Hide();
+      if (k == 2)
+        label.SetCaption("");
+      continue;
+    }
+    ui::Font font = label.GetFont();
+    font.italic = line.italic;
+    label.SetFont(font);
+    label.SetCaption(line.text);
+    ui::Font measure = f.stsegit.GetFont();
+    measure.italic = line.italic;
+    f.stsegit.SetFont(measure);
+    f.stsegit.SetCaption(line.text);
+    const int left = f.wmp1.Left() + (f.wmp1.Width() - f.stsegit.Width()) / 2;
+    label.SetLeft(left < 0 ? 0 : left);
+    label.Show();
+    // An italic line leans out of its box: a little more room on the right.
+    if (line.italic)
+      label.SetWidth(label.Width() + (k == 1 && laid.italic_span ? 7 : 10));
+    layer.push_back({line.text, line.italic});
+  }
+  ui::Font regular = f.stsegit.GetFont();
+  regular.italic = false;
+  f.stsegit.SetFont(regular);
+  f.stsegit.SetCaption("");
+
+  // The player's own text layer over the picture: on the full screen the lines as they
+  // stand, tags and all; in the window the labels' lines.
+  if (player_ != nullptr) {
+    if (player_->FullScreen()) {
+      std::vector<media::MediaPlayer::OverlayLine> lines;
+      for (int k = 0; k < laid.drawn_lines; ++k)
+        lines.push_back({laid.lines[static_cast<std::size_t>(k)], false});
+      const int points = FullScreenFontPoints(program_.state.ScreenLayout);
+      player_->SetOverlayText(std::move(lines), editor::PointsToPixels(points),
+                              program_.app.GetScreen().Height());
+    } else {
+      const int pixels = f.st1.GetFont().size;
+      player_->SetOverlayText(std::move(layer), pixels * 3 / 2, f.wmp1.Height());
+    }
+  }
+  return true;
+}
+
+// ---- The film timer -----------------------------------------------------------------------
+
+void FilmPlayer::Timer2Timer() {
+  if (editor_ == nullptr || player_ == nullptr)
+    return;
+  editor::TFelirat& f = *editor_;
+  const int64_t duration = player_->Duration();
+  if (duration <= 0) {
+    f.IdoFrame.SetCaption("00:00:00,000 / 00:00:00,000");
+    return;
+  }
+  if (!facts_.info_read) {
+    facts_.duration_ms = duration;
+    facts_.duration_text = FilmDurationText(player_->DurationString(), duration);
+    facts_.frame_count = timecode::MsToFrames(duration, Rate());
+    facts_.frame_count_text = text::IntToStr(facts_.frame_count);
+    facts_.info_read = true;
+  }
+  WritePositionLabel(true);
+  // A window asked over the editor (a question, a dialog) keeps its row: the film does not
+  // move the grid until it is closed.
+  if (!f.SBSub.Visible() || ModalOverEditor())
+    return;
+  shell::InternalUpdateGuard internal(program_.state);
+  Painter painter(*this);
+  const FilmTimeTable& table = TimeTable();
+  FilmTick(sync_, table, player_->CurrentPosition(), painter);
+}
+
+void FilmPlayer::WritePositionLabel(bool centre) {
+  if (editor_ == nullptr || player_ == nullptr)
+    return;
+  const std::string_view duration =
+      facts_.duration_text.empty() ? std::string_view("n.a.") : facts_.duration_text;
+  editor_->IdoFrame.SetCaption(PositionLabelText(TimeBase(), player_->CurrentPosition(), duration,
+                                                 Rate(), facts_.frame_count_text));
+  if (centre)
+    CentrePositionLabel();
+}
+
+void FilmPlayer::CentrePositionLabel() {
+  editor::TFelirat& f = *editor_;
+  f.IdoFrame.SetLeft((f.GBAdatok.Width() - f.IdoFrame.Width()) / 2);
+}
+
+void FilmPlayer::PlayStateChanged(media::PlayState state) {
+  if (editor_ == nullptr)
+    return;
+  editor::TFelirat& f = *editor_;
+  switch (state) {
+    case media::PlayState::kStopped:
+    case media::PlayState::kPaused:
+      f.Timer2.SetEnabled(false);
+      WritePositionLabel(true);
+      if (!TimeBase() || player_->CurrentPosition() == 0)
+        HideFilmOverlay();
+      f.SBpause.Hide();
+      f.SBplay.Show();
+      return;
+    case media::PlayState::kPlaying:
+      f.Timer2.SetEnabled(true);
+      f.SBpause.Show();
+      f.SBplay.Hide();
+      return;
+    case media::PlayState::kUndefined:
+      return;
+  }
+}
+
+// ---- The editor window ----------------------------------------------------------------------
 
 bool FilmPlayer::EditorCreated(editor::TFelirat& editor) {
   editor_ = &editor;
@@ -76,25 +325,171 @@ bool FilmPlayer::EditorCreated(editor::TFelirat& editor) {
     return false;
   }
   player_ = player.get();
-  editor.film_parts = std::make_unique<PlayerParts>(editor, std::move(player));
+  player_->OnPlayStateChange = [this](media::PlayState state) { PlayStateChanged(state); };
+  editor.film_parts = std::make_unique<PlayerParts>(
+      editor, std::move(player), [this](const dataset::TableNotification& notification) {
+        switch (notification.event) {
+          case dataset::TableEvent::kBeforeEdit:
+          case dataset::TableEvent::kBeforeInsert:
+          case dataset::TableEvent::kUpdateData:
+            MarkTableOutOfDate();
+            return;
+          case dataset::TableEvent::kDataChange:
+            // A moved cursor changes nothing; a written field, a deleted or added row does.
+            if (notification.field != dataset::kWholeRow ||
+                editor_->cds.ShownRowCount() != table_.RowCount()) {
+              MarkTableOutOfDate();
+            }
+            return;
+          case dataset::TableEvent::kStateChange:
+            return;
+        }
+      });
+  editor.Timer2.OnTimer = [this] { Timer2Timer(); };
+  editor.layout_film = this;
   return true;
 }
 
 void FilmPlayer::NewSubtitleStarted() {
-  if (editor_ == nullptr)
-    return;
-  for (ui::Label* overlay : {&editor_->st1, &editor_->st2, &editor_->st3})
-    overlay->Hide();
+  HideFilmOverlay();
 }
 
 void FilmPlayer::BackToMainMenu() {
+  // The film is closed as "Bezárás" closes it.
   if (player_ != nullptr)
-    player_->SetURL({});
+    CloseFilm();
 }
 
 void FilmPlayer::EditorClosed() {
   if (editor_ != nullptr)
     editor_->Timer2.SetEnabled(false);
+}
+
+// ---- Opening a subtitle ------------------------------------------------------------------
+
+void FilmPlayer::SubtitleOpening() {
+  if (editor_ == nullptr || player_ == nullptr)
+    return;
+  pause_shown_after_read_ = !editor_->wmp1.Visible();
+  if (editor_->wmp1.Visible())
+    player_->Pause();
+}
+
+void FilmPlayer::SubtitleRead() {
+  if (!FilmLoaded())
+    return;
+  editor_->Feliratshow.SetEnabled(true);
+  editor_->FilmFelirat.SetEnabled(true);
+  ShowFilmButtons(pause_shown_after_read_);
+}
+
+void FilmPlayer::FileChosen() {
+  HideFilmOverlay();
+}
+
+void FilmPlayer::EditingControlsEnabled() {
+  HideFilmOverlay();
+}
+
+// ---- Row changes: the table follows the rows by their notifications; these say so too ------
+
+void FilmPlayer::EditedStartStored(int) {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::EditedEndStored(int) {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::NextRowStartSet(int) {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::RowDeleted() {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::RowAppended(int) {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::RowInsertedBefore() {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::RowInsertedAfter() {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::FiveRowsInserted() {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::PreviousRowEndDivided(int) {
+  MarkTableOutOfDate();
+}
+void FilmPlayer::RowStartDivided(int) {
+  MarkTableOutOfDate();
+}
+
+void FilmPlayer::RowsMerged(int row) {
+  MarkTableOutOfDate();
+  if (!OverlayInUse() || player_ == nullptr)
+    return;
+  const FilmTimeTable& table = TimeTable();
+  const int64_t t = player_->CurrentPosition();
+  if (table.Start(row) < t && t < table.End(row)) {
+    shell::InternalUpdateGuard internal(program_.state);
+    Painter painter(*this);
+    LoadCursor(sync_, table, row);
+    film::ShowOverlayRow(sync_, row, true, painter);
+  }
+}
+
+void FilmPlayer::RowsMergedAsDialogue(int row) {
+  RowsMerged(row);
+}
+
+void FilmPlayer::TimeBaseSwitching() {
+  if (editor_ != nullptr && player_ != nullptr && editor_->wmp1.Visible())
+    player_->Pause();
+}
+
+void FilmPlayer::TimeBaseSwitched() {
+  MarkTableOutOfDate();
+  if (FilmLoaded())
+    WritePositionLabel(false);
+}
+
+void FilmPlayer::AllTimesShifted() {
+  MarkTableOutOfDate();
+}
+
+void FilmPlayer::DetailedShiftApplied() {
+  MarkTableOutOfDate();
+}
+
+void FilmPlayer::FilmAreaHidden() {
+  HideFilmOverlay();
+}
+
+// ---- The layout switch ---------------------------------------------------------------------
+
+bool FilmPlayer::HoldsFilm() const {
+  return player_ != nullptr && !player_->URL().empty();
+}
+
+editor::HeldFilm FilmPlayer::PauseAndHold() {
+  HideFilmOverlay();
+  player_->Pause();
+  return {player_->URL().string(), player_->CurrentPosition()};
+}
+
+void FilmPlayer::Reopen(const editor::HeldFilm& film) {
+  // The player applies the seek and the pause once the film is open, however long that takes.
+  const std::filesystem::path path(film.url);
+  if (player_->URL() != path)
+    player_->SetURL(path);
+  player_->SetCurrentPosition(film.position_ms);
+  player_->Pause();
+}
+
+void FilmPlayer::ShowOverlayRow(int row) {
+  shell::InternalUpdateGuard internal(program_.state);
+  Painter painter(*this);
+  film::ShowOverlayRow(sync_, row, true, painter);
 }
 
 std::unique_ptr<FilmHooks> MakeFilmPlayer(shell::Program& program, PlayerFactory make_player) {

@@ -10,19 +10,27 @@
 // editor starts polling it. A player that cannot be made leaves the program without a film:
 // the editor then shows its missing-player message.
 //
-// Of the hooks, this module acts on the editor's creation and closing, on a new subtitle and on
-// the way back to the start window; the others do nothing yet. Film state is read from the
-// editor's controls, as film_hooks.h says.
+// The module keeps the film time table of the editor's rows and the sync cursor
+// (film/film_sync.h), runs the film timer `Timer2` (the position label and the overlay over
+// the picture), opens, describes and closes films, and carries out the film's commands and
+// every hook of film/film_hooks.h. Film state is read from the editor's controls, as
+// film_hooks.h says. The time table follows the rows by itself: every change of the editor's
+// row table marks it out of date, and the next tick (or command that reads it) builds it again
+// and puts the cursor back on its row.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "editor/layouts.h"
 #include "film/film_hooks.h"
+#include "film/film_sync.h"
 #include "platform/media/media_player.h"
 #include "platform/media/mpv_media_player.h"
+#include "timecode/timecode.h"
 
 namespace shell {
 class Program;
@@ -45,10 +53,24 @@ media::MpvSettings ScreenPlayerSettings();
 
 // How often the player is polled for what it has to report.
 inline constexpr std::int64_t kPlayerPollMs = 50;
+// How long opening a film may take before it counts as failed.
+inline constexpr std::chrono::milliseconds kFilmOpenLimit{15'000};
 
-class FilmPlayer final : public FilmHooks {
+// What the film timer has learnt of the loaded film.
+struct FilmFacts {
+  bool info_read = false;  // the length texts below belong to the loaded film
+  int64_t duration_ms = 0;
+  std::string duration_text;  // "HH:MM:SS,mmm"; empty until a first film's length is read
+  int64_t frame_count = 0;
+  std::string frame_count_text;
+  std::string fps_text;         // the editor's rate after the film's own rate was read
+  std::int64_t size_bytes = 0;  // the film file's size
+};
+
+class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
  public:
   FilmPlayer(shell::Program& program, PlayerFactory make_player);
+  ~FilmPlayer() override;
 
   // The player, once the editor window has made it; nullptr before and when it could not be
   // made. It lives as long as the editor window.
@@ -56,6 +78,17 @@ class FilmPlayer final : public FilmHooks {
   // Why the player could not be made ("" when it was, or was not tried yet).
   const std::string& PlayerError() const { return error_; }
 
+  // The film time table and the sync cursor, brought up to date with the rows first.
+  const FilmTimeTable& TimeTable();
+  const FilmSync& Sync() const { return sync_; }
+  const FilmFacts& Facts() const { return facts_; }
+
+  // The film timer's tick (every 100 ms while the film plays).
+  void Timer2Timer();
+  // The player's play-state event.
+  void PlayStateChanged(media::PlayState state);
+
+  // ---- Hooks ----
   bool FilmLoaded() const override;
   bool OverlayInUse() const override;
   bool FilmPlaying() const override;
@@ -65,43 +98,107 @@ class FilmPlayer final : public FilmHooks {
   void BackToMainMenu() override;
   void EditorClosed() override;
 
-  void SubtitleOpening() override {}
-  void SubtitleRead() override {}
-  void FileChosen() override {}
-  void EditingControlsEnabled() override {}
+  void SubtitleOpening() override;
+  void SubtitleRead() override;
+  void FileChosen() override;
+  void EditingControlsEnabled() override;
 
-  void EditedStartStored(int) override {}
-  void EditedEndStored(int) override {}
+  void EditedStartStored(int row) override;
+  void EditedEndStored(int row) override;
 
-  void WholeWindowLaidOut() override {}
-  void FilmAreaHidden() override {}
-  bool ResolutionSwitching() override { return false; }
-  void ResolutionSwitched() override {}
+  void FilmAreaHidden() override;
 
-  void NextRowStartSet(int) override {}
-  void RowDeleted() override {}
-  void RowAppended(int) override {}
-  void RowInsertedBefore() override {}
-  void RowInsertedAfter() override {}
-  void FiveRowsInserting() override {}
-  void FiveRowsRowInserted() override {}
-  void FiveRowsInserted() override {}
-  void PreviousRowEndDivided(int) override {}
-  void RowStartDivided(int) override {}
-  void RowsMerged(int) override {}
-  void RowsMergedAsDialogue(int) override {}
+  void NextRowStartSet(int row) override;
+  void RowDeleted() override;
+  void RowAppended(int row) override;
+  void RowInsertedBefore() override;
+  void RowInsertedAfter() override;
+  void FiveRowsInserted() override;
+  void PreviousRowEndDivided(int row) override;
+  void RowStartDivided(int row) override;
+  void RowsMerged(int row) override;
+  void RowsMergedAsDialogue(int row) override;
 
-  void TimeBaseSwitching() override {}
-  void TimeBaseSwitched() override {}
-  void AllTimesShifted() override {}
-  void DetailedShiftApplied() override {}
+  void TimeBaseSwitching() override;
+  void TimeBaseSwitched() override;
+  void AllTimesShifted() override;
+  void DetailedShiftApplied() override;
+
+  // ---- Commands ----
+  void OpenFilmWindow() override;
+  void OpenChosenFilm() override;
+  void CloseFilm() override;
+  void ShowFilmInformation() override;
+  void ToggleFilmView() override;
+  void StopFilm() override;
+  void PlayFilm() override;
+  void PauseFilm() override;
+  void BackOneSecond() override;
+  void PreviousRowOfFilm() override;
+  void NextRowOfFilm() override;
+  void FilmToCurrentRow() override;
+  void StartFromFilm() override;
+  void EndFromFilm() override;
+  void EndAndNextStartFromFilm() override;
+  void OverlayOff() override;
+  void OverlayOn() override;
+
+  // ---- The layout switch (editor/layouts.h) ----
+  bool HoldsFilm() const override;
+  editor::HeldFilm PauseAndHold() override;
+  void Reopen(const editor::HeldFilm& film) override;
+  void ShowOverlayRow(int row) override;
+
+  // Shows the film buttons (the pause button when `show_pause`) and fills the film time
+  // table from every row; hides every film button.
+  void ShowFilmButtons(bool show_pause);
+  void HideFilmButtons();
+  // The editor's film view shown: the film area of the current layout.
+  void ShowFilmView();
+  // The labels (and the player's text layer) over the picture hidden.
+  void HideFilmOverlay();
+  // Shows row `row` over the film (the grid goes to it); false when the overlay is not
+  // active or the row does not exist.
+  bool PaintOverlayRow(int row);
 
  private:
+  // The tick's and the cursor moves' view of the overlay.
+  class Painter final : public OverlayPainter {
+   public:
+    explicit Painter(FilmPlayer& film) : film_(film) {}
+    bool ShowRow(int row) override;
+    void Hide() override;
+    void WipeFullScreen() override;
+
+   private:
+    FilmPlayer& film_;
+  };
+
+  bool TimeBase() const;
+  timecode::FrameRate Rate() const;
+  void MarkTableOutOfDate() { table_out_of_date_ = true; }
+  void LoadFilmTimeTable();
+  void WritePositionLabel(bool centre);
+  void CentrePositionLabel();
+  void EnableSaveCommands();
+  void SetFilmMenus(bool enabled);
+  // While a window is shown modally over the editor the film leaves the current row alone.
+  bool ModalOverEditor() const;
+  void TakeTimeFromFilm(bool start, bool allowance, bool hide_overlay);
+
   shell::Program& program_;
   PlayerFactory make_player_;
   editor::TFelirat* editor_ = nullptr;
   media::MediaPlayer* player_ = nullptr;  // owned by the editor's film parts
   std::string error_;
+
+  FilmTimeTable table_;
+  FilmSync sync_;
+  bool table_out_of_date_ = true;
+  bool built_time_base_ = false;
+  timecode::FrameRate built_rate_{};
+  FilmFacts facts_;
+  bool pause_shown_after_read_ = true;
 };
 
 std::unique_ptr<FilmHooks> MakeFilmPlayer(shell::Program& program, PlayerFactory make_player);

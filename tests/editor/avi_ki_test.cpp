@@ -28,8 +28,11 @@ TEST(ExtractedFps, RateTextsAsTheBoxTakesThem) {
   const std::vector<Case> cases = {
       {"25", {Action::kSelect, "25"}},
       {"15", {Action::kSelect, "15"}},
-      {"12", {Action::kIgnore, ""}},
-      {"50", {Action::kIgnore, ""}},
+      // Whole rates outside the list are kept as measured.
+      {"12", {Action::kSelect, "12"}},
+      {"50", {Action::kSelect, "50"}},
+      {"60", {Action::kSelect, "60"}},
+      {"00", {Action::kIgnore, ""}},
       {"23,976023976024", {Action::kSelect, "23,976"}},
       {"29,976", {Action::kSelect, "29,976"}},
       {"29,97002997003", {Action::kSelect, "29,97"}},
@@ -144,8 +147,9 @@ TEST(AviKi, RatesFromTheHeader) {
       {"pal", 25, 1, "25", {}},
       {"ntsc", 30000, 1001, "29,97", {"29,97"}},
       {"film", 24000, 1001, "23,976", {}},
-      {"twelve", 12, 1, kDefaultFrameRate, {}},
-      {"sixty", 60, 1, kDefaultFrameRate, {}},
+      {"twelve", 12, 1, "12", {"12"}},
+      {"fifty", 50, 1, "50", {"50"}},
+      {"sixty", 60, 1, "60", {"60"}},
       {"half", 25, 2, "12,5", {"12,5"}},
   };
   for (const Case& c : cases) {

@@ -1,5 +1,7 @@
 #include "platform/media/media_player.h"
 
+#include <utility>
+
 namespace media {
 namespace {
 
@@ -105,6 +107,13 @@ std::string SecondsText(int64_t ms) {
   std::string millis = std::to_string(magnitude % 1000);
   millis.insert(0, 3 - millis.size(), '0');
   return (negative ? "-" : "") + std::to_string(magnitude / 1000) + "." + millis;
+}
+
+void MediaPlayer::SetOverlayText(std::vector<OverlayLine> lines, int font_size, int canvas_height) {
+  if (lines == overlay_)
+    return;
+  overlay_ = std::move(lines);
+  DrawOverlayText(overlay_, font_size, canvas_height);
 }
 
 }  // namespace media

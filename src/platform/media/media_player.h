@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace media {
 
@@ -90,6 +91,21 @@ class MediaPlayer {
   virtual bool FullScreen() const = 0;
   virtual void SetFullScreen(bool full_screen) = 0;
 
+  // ---- Text over the picture -----------------------------------------------------------------
+
+  // A line of Windows-1250 text drawn over the picture.
+  struct OverlayLine {
+    std::string text;
+    bool italic = false;
+    bool operator==(const OverlayLine&) const = default;
+  };
+  // Draws `lines` over the picture, centred at its bottom, in green, `font_size` pixels high
+  // on a picture `canvas_height` pixels high (the text scales with the picture); the text is
+  // drawn as it stands (a tag is text). An empty list takes the text away. The text layer
+  // belongs to the player's own picture, in a window and on the full screen alike.
+  void SetOverlayText(std::vector<OverlayLine> lines, int font_size, int canvas_height);
+  const std::vector<OverlayLine>& OverlayText() const { return overlay_; }
+
   // ---- Events ---------------------------------------------------------------------------------
 
   // Handles what the player has reported since the last call and fires OnPlayStateChange for
@@ -109,9 +125,17 @@ class MediaPlayer {
 
   // Fires OnPlayStateChange when `state` differs from the state last reported.
   void ReportPlayState(PlayState state);
+  // Draws the overlay text (see SetOverlayText); the fake draws nothing.
+  virtual void DrawOverlayText(const std::vector<OverlayLine>& lines, int font_size,
+                               int canvas_height) {
+    (void)lines;
+    (void)font_size;
+    (void)canvas_height;
+  }
 
  private:
   PlayState reported_ = PlayState::kUndefined;
+  std::vector<OverlayLine> overlay_;
 };
 
 // A film length as the player writes it: "MM:SS" below one hour, "HH:MM:SS" from one hour

@@ -7,8 +7,27 @@
 #include <utility>
 #include <vector>
 
+#include "platform/text/text.h"
+
 namespace media {
 namespace {
+
+// The id of our one text layer among libmpv's overlays.
+constexpr const char* kOverlayId = "1";
+
+// A line as libass draws it literally: a backslash and a brace would start a tag.
+std::string AssLiteral(std::string_view cp1250) {
+  std::string out;
+  for (const char c : text::Cp1250ToUtf8(cp1250)) {
+    if (c == '\\')
+      out += "\\\xE2\x81\xA0";  // backslash followed by a word joiner
+    else if (c == '{' || c == '}')
+      out += std::string("\\") + c;
+    else if (c != '\r' && c != '\n')
+      out += c;
+  }
+  return out;
+}
 
 // The settings the player starts with: no film, volume 50 of 100, not muted, plays a film
 // once, keeps it loaded at its end (we turn the end into a stop), seeks exactly, reads no
@@ -190,6 +209,33 @@ void MpvMediaPlayer::SetFullScreen(bool full_screen) {
     int flag = full_screen ? 1 : 0;
     mpv_set_property(mpv_, "fullscreen", MPV_FORMAT_FLAG, &flag);
   }
+}
+
+void MpvMediaPlayer::DrawOverlayText(const std::vector<OverlayLine>& lines, int font_size,
+                                     int canvas_height) {
+  if (!alive_)
+    return;
+  if (lines.empty()) {
+    const char* remove[] = {"osd-overlay", kOverlayId, "none", "", nullptr};
+    mpv_command(mpv_, remove);
+    return;
+  }
+  // Green (ASS colours are blue-green-red), centred at the bottom, Arial.
+  std::string data =
+      "{\\an2\\fnArial\\fs" + std::to_string(std::max(font_size, 1)) + "\\1c&H008000&\\bord1}";
+  bool first = true;
+  for (const OverlayLine& line : lines) {
+    if (!first)
+      data += "\\N";
+    first = false;
+    data += line.italic ? "{\\i1}" : "{\\i0}";
+    data += AssLiteral(line.text);
+  }
+  const std::string res_y = std::to_string(std::max(canvas_height, 1));
+  const char* add[] = {"osd-overlay", kOverlayId,    "ass-events", data.c_str(),
+                       "0",           res_y.c_str(), nullptr};
+  // Named arguments would be clearer, but positional ones work on every libmpv of ours.
+  mpv_command(mpv_, add);
 }
 
 void MpvMediaPlayer::Poll() {

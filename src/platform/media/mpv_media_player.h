@@ -68,6 +68,9 @@ class MpvMediaPlayer final : public MediaPlayer {
 
  protected:
   void WaitForEvents(std::chrono::milliseconds at_most) override;
+  // libmpv's own on-screen text layer ("osd-overlay"), over the picture.
+  void DrawOverlayText(const std::vector<OverlayLine>& lines, int font_size,
+                       int canvas_height) override;
 
  private:
   MpvMediaPlayer(mpv_handle* mpv, std::function<void()> wakeup);
