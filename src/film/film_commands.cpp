@@ -113,7 +113,7 @@ void FilmPlayer::OpenFilmWindow() {
   editor::TFelirat& f = *editor_;
   editor::TAviKi& avi = *program_.AviKi;
   if (!f.Efilenev.Text().empty() && !program_.state.CurrentDirectory.empty())
-    avi.DirectoryListBox2.SetDirectory(files::PathOfText(program_.state.CurrentDirectory));
+    avi.DirectoryListBox2.SetDirectory(program_.state.CurrentDirectory.Path());
   if (!f.wmp1.Visible())
     ShowFilmView();
   f.Fshow.SetChecked(true);

@@ -80,7 +80,7 @@ struct FilmRig {
       return made;
     };
     program.emplace(driver.App(), options);
-    program->state.CurrentDirectory = files::TextOfPath(folder.path());
+    program->state.CurrentDirectory = files::ShownPath(folder.path());
     editor().Show();
   }
 
