@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/felirat.h"
+#include "files/document_path.h"
 #include "files/kereses.h"
 #include "files/read_into_editor.h"
 #include "files/reader.h"
@@ -107,8 +108,8 @@ void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modifi
   f.racs.SetFocus();
 }
 
-// A file of no usable kind: editing off. A refused main text can no longer be saved over
-// the file it came from.
+// A file of no usable kind, or one that could not be read: editing off. A refused main text can
+// no longer be saved over the file it came from. The caller shows why.
 void DisableAfterRefusal(shell::Program& program, bool second_text) {
   editor::TFelirat& f = *program.Felirat;
   f.szoveg.SetText("");
@@ -130,7 +131,23 @@ void DisableAfterRefusal(shell::Program& program, bool second_text) {
     Enable(Controls{&f.Bmentes, &f.BMMN}, false);
     Enable(MenuItems{&f.Mentes1, &f.MentM1}, false);
   }
-  ShowUnusableFileMessage(program);
+}
+
+// Why a file was refused: it could not be read at all, or holds no subtitle the editor reads.
+void ShowRefusal(shell::Program& program, const std::filesystem::path& file,
+                 desktop::FileError error) {
+  if (error == desktop::FileError::kNone)
+    ShowUnusableFileMessage(program);
+  else
+    ShowUnreadableFileMessage(program, file, error);
+}
+
+// The kind of a file offered as the second text, and why it could not be read.
+SubtitleRead KindOfSecondText(const std::filesystem::path& file) {
+  const desktop::FileBytes bytes = desktop::ReadFileBytes(file);
+  if (!bytes.ok())
+    return {"", bytes.error};
+  return {DetectKindOfBytes(bytes.bytes), desktop::FileError::kNone};
 }
 
 }  // namespace
@@ -207,20 +224,25 @@ void OpenSubtitleFile(shell::Program& program) {
   program.Kereses->megnyitas.SetEnabled(false);
   state.ReadErrorDetail.clear();
   state.InternalUpdate = true;
+  const std::filesystem::path file = PathOfText(state.CurrentFilePath);
   // A second text must be of the subtitle's own time base: anything else is refused before the
   // rows or the controls are touched.
-  if (second_text && !FitsAsSecondText(DetectFileKind(state.CurrentFilePath), f.beosztas.Text())) {
-    ShowUnusableFileMessage(program);
+  const SubtitleRead second = second_text ? KindOfSecondText(file) : SubtitleRead{};
+  if (second_text && !FitsAsSecondText(second.kind, f.beosztas.Text())) {
+    ShowRefusal(program, file, second.file_error);
   } else {
     ui::HourglassCursor hourglass(program.app);
     const bool was_modified = f.Bmentes.Enabled();
     if (program.app.GetScreen().Width() > 1024)
       f.SetTop(10);
     PrepareGrid(program, second_text);
-    if (IsEditorKind(ReadIntoEditor(program)))
+    const SubtitleRead read = ReadFileIntoEditor(program, file);
+    if (IsEditorKind(read.kind)) {
       EnableByTimeBase(program, second_text, was_modified);
-    else
+    } else {
       DisableAfterRefusal(program, second_text);
+      ShowRefusal(program, file, read.file_error);
+    }
   }
   program.Kereses->megnyitas.SetEnabled(true);
   f.Fszazalek.SetVisible(false);

@@ -159,6 +159,69 @@ TEST(Utf16Reader, FirstLineNotANumberIsRefusedKind) {
   EXPECT_TRUE(rig.Rows().empty());
 }
 
+// ---- UTF-8 -------------------------------------------------------------------------------
+
+// A UTF-8 file is read as the Windows-1250 text it holds; a Windows-1250 file (whose accented
+// letters are no UTF-8) and plain ASCII are read as they are.
+TEST(Utf8Reader, DecodedWithANoticeWhenTheFileIsUtf8) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const std::string cjk = "\xE6\x97\xA5";  // a letter Windows-1250 cannot hold
+  const std::string accents = text::Cp1250ToUtf8("őrült ű ");
+  const std::string bangs(49, '!');
+  const std::vector<std::string> notice =
+      Entry({bangs, "Ez a felirat UTF-8-as file-ból lett betöltve!!!", "Kérem mentse el a file-t!",
+             "Mentéskor Windows-1250-es kódolású lesz!", bangs});
+  struct Case {
+    const char* name;
+    std::string file;
+    const char* kind;
+    std::vector<Row> rows;
+    bool decoded;
+  };
+  const std::vector<Case> cases = {
+      {"with a byte-order mark",
+       bom + "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + accents + cjk + "\r\n",
+       "2",
+       {{"00:00:01,000", "00:00:02,000", "őrült ű ?"}},
+       true},
+      {"without a byte-order mark",
+       "1\n00:00:01,000 --> 00:00:02,000\n" + accents + "\n",
+       "2",
+       {{"00:00:01,000", "00:00:02,000", "őrült ű "}},
+       true},
+      {"frame-based",
+       "{10}{20}" + accents + "|" + cjk + "\n",
+       "1",
+       {{"10", "20", "őrült ű |?"}},
+       true},
+      {"a second byte-order mark where two files were put together",
+       bom + "{10}{20}" + accents + "\n" + bom + "{30}{40}b\n",
+       "1",
+       {{"10", "20", "őrült ű "}, {"30", "40", "b"}},
+       true},
+      {"only ASCII with a byte-order mark", bom + "{10}{20}a\n", "1", {{"10", "20", "a"}}, true},
+      {"Windows-1250 accents", "{10}{20}őrült ű\n", "1", {{"10", "20", "őrült ű"}}, false},
+      {"UTF-8 beside a byte that is no UTF-8",
+       "{10}{20}" + accents + "\xF5\n",
+       "1",
+       {{"10", "20", accents + "\xF5"}},
+       false},
+      {"only ASCII", "{10}{20}a\n", "1", {{"10", "20", "a"}}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderRig rig;
+    if (c.decoded)
+      rig.ExpectList();
+    EXPECT_EQ(rig.Read(c.file), c.kind);
+    EXPECT_EQ(rig.Rows(), c.rows);
+    EXPECT_EQ(rig.ListLines(), c.decoded ? notice : std::vector<std::string>{});
+    // A decoded file opens as modified: saving it writes Windows-1250.
+    EXPECT_EQ(rig.program.Kereses->ReadErrorsListed, c.decoded);
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
+}
+
 // ---- Second texts ------------------------------------------------------------------------
 
 struct SecondCase {
