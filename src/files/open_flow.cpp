@@ -1,6 +1,7 @@
 #include "files/open_flow.h"
 
 #include <initializer_list>
+#include <new>
 #include <vector>
 
 #include "editor/felirat.h"
@@ -133,21 +134,30 @@ void DisableAfterRefusal(shell::Program& program, bool second_text) {
   }
 }
 
-// Why a file was refused: it could not be read at all, or holds no subtitle the editor reads.
+// Why a file was refused: it could not be read at all, memory ran out, or it holds no subtitle
+// the editor reads.
 void ShowRefusal(shell::Program& program, const std::filesystem::path& file,
-                 desktop::FileError error) {
-  if (error == desktop::FileError::kNone)
-    ShowUnusableFileMessage(program);
+                 const SubtitleRead& read) {
+  if (read.out_of_memory)
+    ShowOutOfMemoryMessage(program, file);
+  else if (read.file_error != desktop::FileError::kNone)
+    ShowUnreadableFileMessage(program, file, read.file_error);
   else
-    ShowUnreadableFileMessage(program, file, error);
+    ShowUnusableFileMessage(program);
 }
 
 // The kind of a file offered as the second text, and why it could not be read.
 SubtitleRead KindOfSecondText(const std::filesystem::path& file) {
-  const desktop::FileBytes bytes = desktop::ReadFileBytes(file);
-  if (!bytes.ok())
-    return {"", bytes.error};
-  return {DetectKindOfBytes(bytes.bytes), desktop::FileError::kNone};
+  SubtitleRead read;
+  try {
+    const desktop::FileBytes bytes = desktop::ReadFileBytes(file);
+    read.file_error = bytes.error;
+    if (bytes.ok())
+      read.kind = DetectKindOfBytes(bytes.bytes);
+  } catch (const std::bad_alloc&) {
+    read.out_of_memory = true;
+  }
+  return read;
 }
 
 }  // namespace
@@ -229,7 +239,7 @@ void OpenSubtitleFile(shell::Program& program) {
   // rows or the controls are touched.
   const SubtitleRead second = second_text ? KindOfSecondText(file) : SubtitleRead{};
   if (second_text && !FitsAsSecondText(second.kind, f.beosztas.Text())) {
-    ShowRefusal(program, file, second.file_error);
+    ShowRefusal(program, file, second);
   } else {
     ui::HourglassCursor hourglass(program.app);
     const bool was_modified = f.Bmentes.Enabled();
@@ -241,7 +251,7 @@ void OpenSubtitleFile(shell::Program& program) {
       EnableByTimeBase(program, second_text, was_modified);
     } else {
       DisableAfterRefusal(program, second_text);
-      ShowRefusal(program, file, read.file_error);
+      ShowRefusal(program, file, read);
     }
   }
   program.Kereses->megnyitas.SetEnabled(true);

@@ -48,6 +48,13 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
     else
       table.EmptyDataSet();
     read = ReadSubtitle(program, file, 0);
+    if (read.out_of_memory) {
+      // A part of a main text is no subtitle to edit: its rows go and give their memory back.
+      // A second text leaves the main rows as they are.
+      table.Cancel();
+      if (program.state.TextSlot != "2")
+        table.EmptyDataSet();
+    }
     table.First();
     table.MergeChangeLog();
   }
@@ -59,6 +66,13 @@ void ShowUnusableFileMessage(shell::Program& program) {
   shell::ShowBox(program, "Hiba", shell::kIconError,
                  "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
                  "Vagy a file értelmezhetetlen típust tartalmaz!", true, false, false);
+}
+
+void ShowOutOfMemoryMessage(shell::Program& program, const std::filesystem::path& file) {
+  shell::ShowBox(
+      program, "Hiba", shell::kIconError,
+      "Nincs elég memória a következő file beolvasásához: " + TextOfPath(file.filename()),
+      "A file-t nem tudtam betölteni!", true, false, false);
 }
 
 void ShowUnreadableFileMessage(shell::Program& program, const std::filesystem::path& file,

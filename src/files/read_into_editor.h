@@ -26,6 +26,9 @@ std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path&
 // The message for a file of no usable kind ("" or "4").
 void ShowUnusableFileMessage(shell::Program& program);
 
+// The message for a file whose read ran out of memory, naming it.
+void ShowOutOfMemoryMessage(shell::Program& program, const std::filesystem::path& file);
+
 // The message for a file that could not be read at all (missing, a folder, no permission),
 // naming it.
 void ShowUnreadableFileMessage(shell::Program& program, const std::filesystem::path& file,

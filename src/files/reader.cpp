@@ -1,6 +1,7 @@
 #include "files/reader.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "editor/felirat.h"
@@ -217,10 +218,7 @@ desktop::TextLines DecodedLinesFrom(const desktop::TextLines& raw, std::string_v
       DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
 }
 
-}  // namespace
-
-SubtitleRead ReadSubtitle(shell::Program& program, const std::filesystem::path& file,
-                          int join_flag) {
+SubtitleRead ReadWhole(shell::Program& program, const std::filesystem::path& file, int join_flag) {
   shell::SharedState& state = program.state;
   editor::TFelirat& editor = *program.Felirat;
   shell::THibaki& list = *program.Hibaki;
@@ -292,6 +290,23 @@ SubtitleRead ReadSubtitle(shell::Program& program, const std::filesystem::path& 
   return {kind, desktop::FileError::kNone};
 }
 
+}  // namespace
+
+SubtitleRead ReadSubtitle(shell::Program& program, const std::filesystem::path& file,
+                          int join_flag) {
+  try {
+    return ReadWhole(program, file, join_flag);
+  } catch (const std::bad_alloc&) {
+    // What was listed goes, so that the message can be shown; the caller drops the rows.
+    program.Hibaki->ClearLines();
+    program.Kereses->ReadErrorsListed = false;
+    program.state.ReadErrorDetail = "Nincs elég memória a file beolvasásához!";
+    SubtitleRead read;
+    read.out_of_memory = true;
+    return read;
+  }
+}
+
 std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::path& file,
                              int join_flag) {
   return ReadSubtitle(program, file, join_flag).kind;
@@ -302,11 +317,17 @@ std::string ReadSubtitleFile(shell::Program& program, int join_flag) {
 }
 
 std::string DetectKindOfBytes(std::string_view bytes) {
-  const desktop::TextLines lines{std::string(StripUtf8Bom(bytes))};
-  for (std::string_view line : lines) {
+  // Line by line as the reader splits them, without a copy of the file.
+  bytes = StripUtf8Bom(bytes);
+  while (!bytes.empty()) {
+    const std::size_t newline = bytes.find('\n');
+    std::string_view line = bytes.substr(0, newline);
+    if (newline != std::string_view::npos && line.ends_with('\r'))
+      line.remove_suffix(1);
     std::string kind = ClassifySubtitleLine(line);
-    if (!kind.empty())
+    if (!kind.empty() || newline == std::string_view::npos)
       return kind;
+    bytes.remove_prefix(newline + 1);
   }
   return "";
 }

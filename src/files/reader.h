@@ -24,10 +24,12 @@ namespace files {
 
 // How a read ended: the kind code ("" when no kind was found or the file could not be read),
 // and why the file could not be read at all (then ReadErrorDetail holds the system's reason and
-// nothing was read).
+// nothing was read), or that memory ran out while it was read (then the rows read so far are
+// incomplete, the result list is emptied and ReadErrorDetail says so).
 struct SubtitleRead {
   std::string kind;
   desktop::FileError file_error = desktop::FileError::kNone;
+  bool out_of_memory = false;
 };
 
 // Reads `file`. `join_flag` is 0, or 1 while the second part of a join is read: its rows are

@@ -1,16 +1,23 @@
 // Reading files of every kind: frame-based rows, the SubViewer pair, second texts, UTF-16LE
 // files, joins, the gauge, and files that cannot be read.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <fstream>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "files/document_path.h"
 #include "files/ertek2cd.h"
 #include "files/kereses.h"
+#include "files/open_flow.h"
 #include "files/reader.h"
 #include "files/reader_rig.h"
 #include "platform/text/text.h"
+#include "support/child_process.h"
 
 namespace files::testing {
 namespace {
@@ -401,4 +408,77 @@ TEST(UnreadableFile, NothingIsReadAndNothingHangs) {
 }
 
 }  // namespace
+// ---- Running out of memory ----------------------------------------------------------
+
+long VirtualSizeKb() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  while (status >> key) {
+    if (key == "VmSize:") {
+      long kb = 0;
+      status >> kb;
+      return kb;
+    }
+    status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  }
+  return 0;
+}
+
+// The open driver reads a file with too little memory left (the address space of a child
+// process is capped): a message names the file, the editor is left as after a refused file,
+// and the program goes on.
+TEST(OutOfMemory, AReadThatRunsOutIsAnsweredWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer needs more address space than the cap leaves";
+#else
+  ReaderRig rig;
+  std::string frames;
+  frames.reserve(std::size_t{4} << 20);
+  for (int i = 0; i < 400000; ++i)
+    frames += "{1}{2}a\r\n";
+  std::string big;
+  for (int i = 0; i < 8; ++i)
+    big += frames;  // 28 MB of rows of 9 bytes
+  const std::filesystem::path path = rig.Write(big, "big.sub");
+  big = std::string();
+  frames = std::string();
+  rig.state().CurrentFilePath = TextOfPath(path);
+  rig.state().CurrentFileName = "big.sub";
+  rig.state().FileChosen = true;
+  rig.state().TextSlot = "1";
+
+  const std::optional<std::string> answer = test_support::RunInChild([&rig]() -> std::string {
+    rig.ExpectMessage();
+    rlimit cap{};
+    cap.rlim_cur = cap.rlim_max = static_cast<rlim_t>(VirtualSizeKb() + (40 << 10)) << 10;
+    if (::setrlimit(RLIMIT_AS, &cap) != 0)
+      return "cannot cap the address space";
+    OpenSubtitleFile(rig.program);
+    std::string wrong;
+    const std::vector<std::string> messages = rig.Lines("message: ");
+    const std::string expected =
+        "message: Hiba | Nincs elég memória a következő file beolvasásához: big.sub | A file-t "
+        "nem tudtam betölteni!";
+    if (messages != std::vector<std::string>{expected})
+      wrong += "messages: " + (messages.empty() ? std::string("none") : messages.back()) + "\n";
+    if (!rig.editor().cds.IsEmpty())
+      wrong += "rows stayed\n";
+    if (rig.editor().Bmentes.Enabled() || rig.editor().Mentes1.Enabled())
+      wrong += "the refused file can be saved\n";
+    if (rig.state().InternalUpdate || rig.editor().cds.ControlsDisabled())
+      wrong += "the read's state was not restored\n";
+    if (!rig.driver.Verify().empty())
+      wrong += rig.driver.Verify();
+    // Memory is back: the next file reads.
+    rig.state().CurrentFilePath = TextOfPath(rig.Write("{1}{2}small\r\n", "small.sub"));
+    OpenSubtitleFile(rig.program);
+    if (rig.Rows() != std::vector<Row>{{"1", "2", "small"}})
+      wrong += "a small file did not read afterwards\n";
+    return wrong;
+  });
+  ASSERT_TRUE(answer.has_value()) << "the child did not end normally";
+  EXPECT_EQ(*answer, "");
+#endif
+}
+
 }  // namespace files::testing

@@ -8,14 +8,14 @@
 
 #include <grp.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "support/child_process.h"
 
 namespace desktop_test {
 
@@ -38,46 +38,13 @@ inline std::optional<std::string> RunUnprivileged(const std::function<std::strin
   if (!RunsAsSuperuser()) {
     return piece();
   }
-  int pipe_ends[2];
-  if (::pipe(pipe_ends) != 0) {
-    return std::nullopt;
-  }
-  const pid_t child = ::fork();
-  if (child < 0) {
-    ::close(pipe_ends[0]);
-    ::close(pipe_ends[1]);
-    return std::nullopt;
-  }
-  if (child == 0) {
-    ::close(pipe_ends[0]);
+  static constexpr char kNotDropped[] = "\x01";
+  const std::optional<std::string> answer = test_support::RunInChild([&piece]() -> std::string {
     const bool dropped =
         ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
-    const std::string answer = dropped ? piece() : std::string("\x01");
-    std::size_t sent = 0;
-    while (sent < answer.size()) {
-      const ssize_t wrote = ::write(pipe_ends[1], answer.data() + sent, answer.size() - sent);
-      if (wrote <= 0) {
-        break;
-      }
-      sent += static_cast<std::size_t>(wrote);
-    }
-    ::_exit(0);
-  }
-  ::close(pipe_ends[1]);
-  std::string answer;
-  char chunk[512];
-  for (;;) {
-    const ssize_t got = ::read(pipe_ends[0], chunk, sizeof chunk);
-    if (got > 0) {
-      answer.append(chunk, static_cast<std::size_t>(got));
-    } else if (got == 0 || errno != EINTR) {
-      break;
-    }
-  }
-  ::close(pipe_ends[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  if (answer == "\x01" || !WIFEXITED(status)) {
+    return dropped ? piece() : std::string(kNotDropped);
+  });
+  if (!answer || *answer == kNotDropped) {
     return std::nullopt;
   }
   return answer;
