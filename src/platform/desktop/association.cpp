@@ -75,7 +75,8 @@ std::string DefaultEntryNow(const AssociationSetup& setup) {
   if (setup.read) {
     const CommandOutput asked = setup.read({"xdg-mime", "query", "default", kSubRipMimeType});
     if (asked.outcome == RunOutcome::kSucceeded) {
-      const std::string_view first_line = asked.output.substr(0, asked.output.find('\n'));
+      const std::string_view output = asked.output;
+      const std::string_view first_line = output.substr(0, output.find('\n'));
       return std::string(Trimmed(first_line));
     }
   }
