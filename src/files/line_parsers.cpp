@@ -1,5 +1,6 @@
 #include "files/line_parsers.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -147,36 +148,46 @@ bool TrimSubtitleText(std::string& text) {
 }
 
 void TrimSubtitleTextFully(std::string& text) {
+  TrimSubtitleTextFrom(text, 0);
+}
+
+void TrimSubtitleTextFrom(std::string& text, std::size_t trimmed) {
+  // Blanks are only ever removed, never moved, so each run of blanks is judged alone by the
+  // characters around it. A trimmed text stays as it is under the rules, except a run of
+  // blanks at its end, whose judge is the character that now follows it.
+  std::size_t start = std::min(trimmed, text.size());
+  while (start > 0 && text[start - 1] == ' ')
+    --start;
   // Most texts need nothing: look at the blanks only.
   bool needed = false;
-  for (std::size_t blank = text.find(' '); blank != std::string::npos && !needed;
+  for (std::size_t blank = text.find(' ', start); blank != std::string::npos && !needed;
        blank = text.find(' ', blank + 1)) {
     const char next = blank + 1 < text.size() ? text[blank + 1] : '\0';
     needed = next == ' ' || next == ',' || next == '|' || (blank > 0 && text[blank - 1] == '|');
   }
   if (!needed)
     return;
-  // Blanks are only ever removed, never moved, so each run of blanks is judged alone by the
-  // characters around it.
-  std::string result;
-  result.reserve(text.size());
-  std::size_t i = 0;
+  std::string tail;
+  tail.reserve(text.size() - start);
+  const bool bar_before = start > 0 && text[start - 1] == '|';
+  std::size_t i = start;
   while (i < text.size()) {
     if (text[i] != ' ') {
-      result += text[i++];
+      tail += text[i++];
       continue;
     }
     std::size_t run_end = i;
     while (run_end < text.size() && text[run_end] == ' ')
       ++run_end;
-    const bool after_bar = !result.empty() && result.back() == '|';
+    const bool after_bar = tail.empty() ? bar_before : tail.back() == '|';
     const bool before_mark =
         run_end < text.size() && (text[run_end] == ',' || text[run_end] == '|');
     if (!after_bar && !before_mark)
-      result += ' ';
+      tail += ' ';
     i = run_end;
   }
-  text = std::move(result);
+  text.resize(start);
+  text += tail;
 }
 
 std::string ShortenForDisplay(std::string_view text) {

@@ -64,6 +64,10 @@ bool TrimSubtitleText(std::string& text);
 // TrimSubtitleText repeated until nothing changes, in one pass: runs of blanks become one
 // blank, and no blank stays before "," or "|" or after "|".
 void TrimSubtitleTextFully(std::string& text);
+// The same for a text whose first `trimmed` characters were already trimmed fully (a text
+// that grew since its last trim): only the part from there on is looked at, so trimming a
+// growing text after every addition stays linear in its length.
+void TrimSubtitleTextFrom(std::string& text, std::size_t trimmed);
 
 // The first 9 characters followed by "...".
 std::string ShortenForDisplay(std::string_view text);

@@ -1,9 +1,11 @@
 #include "files/open_flow.h"
 
 #include <initializer_list>
+#include <new>
 #include <vector>
 
 #include "editor/felirat.h"
+#include "files/document_path.h"
 #include "files/kereses.h"
 #include "files/read_into_editor.h"
 #include "files/reader.h"
@@ -107,8 +109,8 @@ void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modifi
   f.racs.SetFocus();
 }
 
-// A file of no usable kind: editing off. A refused main text can no longer be saved over
-// the file it came from.
+// A file of no usable kind, or one that could not be read: editing off. A refused main text can
+// no longer be saved over the file it came from. The caller shows why.
 void DisableAfterRefusal(shell::Program& program, bool second_text) {
   editor::TFelirat& f = *program.Felirat;
   f.szoveg.SetText("");
@@ -130,7 +132,32 @@ void DisableAfterRefusal(shell::Program& program, bool second_text) {
     Enable(Controls{&f.Bmentes, &f.BMMN}, false);
     Enable(MenuItems{&f.Mentes1, &f.MentM1}, false);
   }
-  ShowUnusableFileMessage(program);
+}
+
+// Why a file was refused: it could not be read at all, memory ran out, or it holds no subtitle
+// the editor reads.
+void ShowRefusal(shell::Program& program, const std::filesystem::path& file,
+                 const SubtitleRead& read) {
+  if (read.out_of_memory)
+    ShowOutOfMemoryMessage(program, file);
+  else if (read.file_error != desktop::FileError::kNone)
+    ShowUnreadableFileMessage(program, file, read.file_error);
+  else
+    ShowUnusableFileMessage(program);
+}
+
+// The kind of a file offered as the second text, and why it could not be read.
+SubtitleRead KindOfSecondText(const std::filesystem::path& file) {
+  SubtitleRead read;
+  try {
+    const desktop::FileBytes bytes = desktop::ReadFileBytes(file);
+    read.file_error = bytes.error;
+    if (bytes.ok())
+      read.kind = DetectKindOfBytes(bytes.bytes);
+  } catch (const std::bad_alloc&) {
+    read.out_of_memory = true;
+  }
+  return read;
 }
 
 }  // namespace
@@ -210,22 +237,26 @@ void OpenSubtitleFile(shell::Program& program) {
   program.film->SubtitleOpening();
   state.ReadErrorDetail.clear();
   state.InternalUpdate = true;
+  const std::filesystem::path file = state.CurrentFilePath.Path();
   // A second text must be of the subtitle's own time base: anything else is refused before the
   // rows or the controls are touched.
-  if (second_text &&
-      !FitsAsSecondText(DetectFileKind(state.CurrentFilePath.Path()), f.beosztas.Text())) {
-    ShowUnusableFileMessage(program);
+  const SubtitleRead second = second_text ? KindOfSecondText(file) : SubtitleRead{};
+  if (second_text && !FitsAsSecondText(second.kind, f.beosztas.Text())) {
+    ShowRefusal(program, file, second);
   } else {
     ui::HourglassCursor hourglass(program.app);
     const bool was_modified = f.Bmentes.Enabled();
     if (program.app.GetScreen().Width() > 1024)
       f.SetTop(10);
     PrepareGrid(program, second_text);
-    if (IsEditorKind(ReadIntoEditor(program))) {
+    const SubtitleRead read = ReadFileIntoEditor(program, file);
+    if (IsEditorKind(read.kind)) {
       EnableByTimeBase(program, second_text, was_modified);
       program.film->SubtitleRead();
-    } else
+    } else {
       DisableAfterRefusal(program, second_text);
+      ShowRefusal(program, file, read);
+    }
   }
   program.Kereses->megnyitas.SetEnabled(true);
   f.Fszazalek.SetVisible(false);

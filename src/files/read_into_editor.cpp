@@ -29,6 +29,10 @@ std::string ReadIntoEditor(shell::Program& program) {
 }
 
 std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path& file) {
+  return ReadFileIntoEditor(program, file).kind;
+}
+
+SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::path& file) {
   editor::TFelirat& editor = *program.Felirat;
   dataset::RowTable& table = editor.cds;
   shell::InternalUpdateGuard internal(program.state);
@@ -36,25 +40,59 @@ std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path&
   program.state.ReadErrorDetail.clear();
   if (!table.Active())
     table.CreateDataSet();
-  std::string kind;
+  SubtitleRead read;
   {
     DetachedControls detached(table);
     if (program.state.TextSlot == "2")
       table.First();
     else
       table.EmptyDataSet();
-    kind = ReadSubtitleFile(program, file, 0);
+    read = ReadSubtitle(program, file, 0);
+    if (read.out_of_memory) {
+      // A part of a main text is no subtitle to edit: its rows go and give their memory back.
+      // A second text leaves the main rows as they are.
+      table.Cancel();
+      if (program.state.TextSlot != "2")
+        table.EmptyDataSet();
+    }
     table.First();
     table.MergeChangeLog();
   }
   editor.Fszazalek.SetVisible(false);
-  return kind;
+  return read;
 }
 
 void ShowUnusableFileMessage(shell::Program& program) {
   shell::ShowBox(program, "Hiba", shell::kIconError,
                  "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
                  "Vagy a file értelmezhetetlen típust tartalmaz!", true, false, false);
+}
+
+void ShowOutOfMemoryMessage(shell::Program& program, const std::filesystem::path& file) {
+  shell::ShowBox(
+      program, "Hiba", shell::kIconError,
+      "Nincs elég memória a következő file beolvasásához: " + TextOfPath(file.filename()),
+      "A file-t nem tudtam betölteni!", true, false, false);
+}
+
+void ShowUnreadableFileMessage(shell::Program& program, const std::filesystem::path& file,
+                               desktop::FileError error) {
+  std::string reason;
+  switch (error) {
+    case desktop::FileError::kNotFound:
+      reason = "A file nem létezik!";
+      break;
+    case desktop::FileError::kNotRegularFile:
+      reason = "Ez nem file, hanem mappa vagy eszköz!";
+      break;
+    case desktop::FileError::kUnreadable:
+    case desktop::FileError::kNone:
+      reason = "A file nem olvasható!";
+      break;
+  }
+  shell::ShowBox(program, "Hiba", shell::kIconError,
+                 "Nem tudtam beolvasni a következő file-t: " + TextOfPath(file.filename()), reason,
+                 true, false, false);
 }
 
 }  // namespace files

@@ -6,19 +6,32 @@
 #include <filesystem>
 #include <string>
 
+#include "files/reader.h"
+#include "platform/desktop/line_reader.h"
+
 namespace shell {
 class Program;
 }
 
 namespace files {
 
-// Reads CurrentFilePath as the text of TextSlot ("1" main, "2" second); gives the kind code.
-// Afterwards the first row is current, the gauge is hidden and InternalUpdate is as before.
+// Reads `file` as the text of TextSlot ("1" main, "2" second). Afterwards the first row is
+// current, the gauge is hidden and InternalUpdate is as before.
+SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::path& file);
+// The same, giving the kind code only: for CurrentFilePath, and for a file given as a path
+// (CurrentFilePath is left as it is).
 std::string ReadIntoEditor(shell::Program& program);
-// The same for a file given as a path (CurrentFilePath is left as it is).
 std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path& file);
 
 // The message for a file of no usable kind ("" or "4").
 void ShowUnusableFileMessage(shell::Program& program);
+
+// The message for a file whose read ran out of memory, naming it.
+void ShowOutOfMemoryMessage(shell::Program& program, const std::filesystem::path& file);
+
+// The message for a file that could not be read at all (missing, a folder, no permission),
+// naming it.
+void ShowUnreadableFileMessage(shell::Program& program, const std::filesystem::path& file,
+                               desktop::FileError error);
 
 }  // namespace files

@@ -195,6 +195,17 @@ void AcceptTimeLine(ReadSession& session, std::string_view line, SubRipContext& 
   table.SetValue(field::kBefejezes, times.end);
 }
 
+// The gathered text under the blank rules; only what was added since the last trim is looked at.
+void TrimGatheredText(SubRipContext& context) {
+  TrimSubtitleTextFrom(context.text, context.trimmed);
+  context.trimmed = context.text.size();
+}
+
+void SetGatheredText(SubRipContext& context, std::string_view line) {
+  context.text.assign(line);
+  context.trimmed = 0;
+}
+
 // The gathered text goes into the waiting row.
 void StoreText(ReadSession& session, SubRipContext& context, bool do_edit) {
   if (session.second_text) {
@@ -231,7 +242,7 @@ void HandleExpectedTimeLine(ReadSession& session, std::string_view line, SubRipC
        std::string("Ezelőtt a sor előtt rossz volt a számformátum/Pl.:0:00:01,135/: ") +
            std::string(line),
        "Javítás utáni sor így néz ki: " + end + " --> " + end});
-  context.text.assign(line);
+  SetGatheredText(context, line);
   context.pending = true;
   context.empty_after_time_line = false;
   context.state = '3';
@@ -245,7 +256,7 @@ void HandleFirstTextLine(ReadSession& session, std::string_view line, SubRipCont
                       "A hibás sor:", line, "Új sor:", without_blank});
     line = without_blank;
   }
-  context.text.assign(line);
+  SetGatheredText(context, line);
   context.pending = true;
   context.state = '3';
 }
@@ -258,9 +269,9 @@ void HandleFurtherTextLine(ReadSession& session, std::string_view line, SubRipCo
     return;
   }
   // The blank line and the block number are missing: the time line starts the next row.
-  TrimSubtitleTextFully(context.text);
+  TrimGatheredText(context);
   StoreText(session, context, false);
-  context.text.clear();
+  SetGatheredText(context, {});
   context.pending = false;
   context.empty_after_time_line = false;
   if (!session.second_text) {
@@ -275,7 +286,7 @@ void HandleLineAfterBlank(ReadSession& session, std::string_view line, SubRipCon
     if (context.pending)
       StoreText(session, context, true);
     context.pending = false;
-    context.text.clear();
+    SetGatheredText(context, {});
     context.state = '1';
     return;
   }
@@ -283,7 +294,7 @@ void HandleLineAfterBlank(ReadSession& session, std::string_view line, SubRipCon
     // The block number is missing.
     if (context.pending)
       StoreText(session, context, false);
-    context.text.clear();
+    SetGatheredText(context, {});
     context.empty_after_time_line = false;
     context.pending = false;
     if (!session.second_text) {
@@ -315,7 +326,7 @@ void ProcessSubRipLine(ReadSession& session, std::string_view line, SubRipContex
     if (context.state == '2')
       context.empty_after_time_line = true;
     if (context.state == '3')
-      TrimSubtitleTextFully(context.text);
+      TrimGatheredText(context);
     context.previous_state = context.state;
     context.state = '4';
     return;

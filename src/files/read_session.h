@@ -57,6 +57,7 @@ struct SubRipContext {
   char state = '1';
   char previous_state = '1';
   std::string text;                    // the text gathered for the waiting row
+  std::size_t trimmed = 0;             // how much of `text` was trimmed already
   bool pending = false;                // a row is waiting for its text
   bool empty_after_time_line = false;  // a blank line came right after the time line
   std::int64_t join_offset_ms = 0;     // every row is moved back by this much once ready

@@ -1,6 +1,7 @@
 #include "files/reader.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "editor/felirat.h"
@@ -66,6 +67,20 @@ void ShowFrameStop(shell::Program& program) {
   ShowStop(program, "Hiba a file-ban!", "Csak eddig tudtam betölteni a file-t!");
 }
 
+// The notices of a file that was not Windows-1250 text.
+void AddUtf16Notice(ReadSession& session) {
+  const std::string bangs(49, '!');
+  session.AddEntry({bangs, "Ez a felirat Unicode-os file-ból lett betöltve!!!",
+                    "Kérem mentse el a file-t!", bangs});
+}
+
+void AddUtf8Notice(ReadSession& session) {
+  const std::string bangs(49, '!');
+  session.AddEntry({bangs, "Ez a felirat UTF-8-as file-ból lett betöltve!!!",
+                    "Kérem mentse el a file-t!", "Mentéskor Windows-1250-es kódolású lesz!",
+                    bangs});
+}
+
 void ResetCounters(shell::SharedState& state) {
   state.LongLineRowCount = 0;
   state.ManyLineRowCount = 0;
@@ -113,11 +128,8 @@ void ReadSubRip(ReadSession& session, std::string_view kind, LineSource& source,
   session.last_reported_row = 0;
   if (!session.second_text && join_flag == 0)
     ResetCounters(program.state);
-  if (kind == kUnicodeSubRipKind) {
-    const std::string bangs(49, '!');
-    session.AddEntry({bangs, "Ez a felirat Unicode-os file-ból lett betöltve!!!",
-                      "Kérem mentse el a file-t!", bangs});
-  }
+  if (kind == kUnicodeSubRipKind)
+    AddUtf16Notice(session);
   bool join_pending = join_flag != 0 && !session.second_text;
   while (!source.AtEnd()) {
     std::string_view line = source.Next();
@@ -206,10 +218,7 @@ desktop::TextLines DecodedLinesFrom(const desktop::TextLines& raw, std::string_v
       DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
 }
 
-}  // namespace
-
-std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::path& file,
-                             int join_flag) {
+SubtitleRead ReadWhole(shell::Program& program, const std::filesystem::path& file, int join_flag) {
   shell::SharedState& state = program.state;
   editor::TFelirat& editor = *program.Felirat;
   shell::THibaki& list = *program.Hibaki;
@@ -228,10 +237,14 @@ std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::pat
   if (!file_bytes.ok()) {
     state.ReadErrorDetail = file_bytes.detail;
     program.Kereses->ReadErrorsListed = false;
-    return "";
+    return {"", file_bytes.error};
   }
   const std::size_t bom = file_bytes.bytes.size() - StripUtf8Bom(file_bytes.bytes).size();
   file_bytes.bytes.erase(0, bom);
+  // UTF-8 text is read as the Windows-1250 text it holds.
+  const bool utf8 = bom > 0 || IsUtf8Text(file_bytes.bytes);
+  if (utf8)
+    file_bytes.bytes = DecodeUtf8(file_bytes.bytes);
   const desktop::TextLines raw(std::move(file_bytes.bytes));
 
   std::string kind;
@@ -253,6 +266,8 @@ std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::pat
     const desktop::TextLines& lines = utf16 ? decoded : raw;
     LineSource source(lines, utf16 ? 1 : next);
     ReadGauge gauge(editor.Fszazalek, utf16 ? next - 1 + lines.size() : raw.size());
+    if (utf8 && IsEditorKind(kind))
+      AddUtf8Notice(session);
     if (kind == kFrameKind) {
       ReadFrameBased(session, kind_line, source, gauge, join_flag);
     } else if (kind == kSubRipKind || kind == kUnicodeSubRipKind) {
@@ -272,7 +287,29 @@ std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::pat
     if (!editor.Beolvas.Checked())
       list.ShowReport();
   }
-  return kind;
+  return {kind, desktop::FileError::kNone};
+}
+
+}  // namespace
+
+SubtitleRead ReadSubtitle(shell::Program& program, const std::filesystem::path& file,
+                          int join_flag) {
+  try {
+    return ReadWhole(program, file, join_flag);
+  } catch (const std::bad_alloc&) {
+    // What was listed goes, so that the message can be shown; the caller drops the rows.
+    program.Hibaki->ClearLines();
+    program.Kereses->ReadErrorsListed = false;
+    program.state.ReadErrorDetail = "Nincs elég memória a file beolvasásához!";
+    SubtitleRead read;
+    read.out_of_memory = true;
+    return read;
+  }
+}
+
+std::string ReadSubtitleFile(shell::Program& program, const std::filesystem::path& file,
+                             int join_flag) {
+  return ReadSubtitle(program, file, join_flag).kind;
 }
 
 std::string ReadSubtitleFile(shell::Program& program, int join_flag) {
@@ -280,11 +317,17 @@ std::string ReadSubtitleFile(shell::Program& program, int join_flag) {
 }
 
 std::string DetectKindOfBytes(std::string_view bytes) {
-  const desktop::TextLines lines{std::string(StripUtf8Bom(bytes))};
-  for (std::string_view line : lines) {
+  // Line by line as the reader splits them, without a copy of the file.
+  bytes = StripUtf8Bom(bytes);
+  while (!bytes.empty()) {
+    const std::size_t newline = bytes.find('\n');
+    std::string_view line = bytes.substr(0, newline);
+    if (newline != std::string_view::npos && line.ends_with('\r'))
+      line.remove_suffix(1);
     std::string kind = ClassifySubtitleLine(line);
-    if (!kind.empty())
+    if (!kind.empty() || newline == std::string_view::npos)
       return kind;
+    bytes.remove_prefix(newline + 1);
   }
   return "";
 }

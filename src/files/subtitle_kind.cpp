@@ -1,5 +1,7 @@
 #include "files/subtitle_kind.h"
 
+#include <algorithm>
+
 #include "editor/felirat.h"
 #include "platform/text/text.h"
 #include "shell/program.h"
@@ -52,6 +54,25 @@ std::string_view StripUtf8Bom(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom))
     bytes.remove_prefix(kUtf8Bom.size());
   return bytes;
+}
+
+bool IsUtf8Text(std::string_view bytes) {
+  const bool multi_byte = std::any_of(bytes.begin(), bytes.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  return multi_byte && text::IsWellFormedUtf8(bytes);
+}
+
+std::string DecodeUtf8(std::string_view bytes) {
+  std::string without_marks;
+  without_marks.reserve(bytes.size());
+  for (std::size_t from = 0; from < bytes.size();) {
+    const std::size_t mark = bytes.find(kUtf8Bom, from);
+    without_marks.append(bytes.substr(from, mark - from));
+    if (mark == std::string_view::npos)
+      break;
+    from = mark + kUtf8Bom.size();
+  }
+  return text::Utf8ToCp1250(without_marks);
 }
 
 std::string DecodeUtf16Le(std::string_view bytes) {

@@ -50,6 +50,15 @@ bool IsUtf16LeLine(std::string_view line);
 // The bytes without a leading UTF-8 byte-order mark (EF BB BF).
 std::string_view StripUtf8Bom(std::string_view bytes);
 
+// Whether a file's bytes (after a UTF-8 byte-order mark, when it had one) are UTF-8 text: they
+// hold a multi-byte UTF-8 sequence and nothing that is not UTF-8. Windows-1250 text with accented
+// letters practically never is.
+bool IsUtf8Text(std::string_view bytes);
+
+// UTF-8 bytes as Windows-1250 text: a character outside the code page and a malformed sequence
+// become "?", byte-order marks (also inside, where files were put together) are dropped.
+std::string DecodeUtf8(std::string_view bytes);
+
 // UTF-16LE bytes (after the byte-order mark) as Windows-1250 text: a character outside the
 // code page becomes "?", U+0000 and U+FEFF are dropped, a last odd byte is ignored. Line
 // ends come through as they are (CR LF or LF).

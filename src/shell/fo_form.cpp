@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "editor/felirat.h"
-#include "platform/text/text.h"
+#include "files/document_path.h"
 #include "shell/message_box.h"
 #include "shell/pictures.h"
 #include "shell/program.h"
@@ -28,6 +28,27 @@ void Disable(Items&... items) {
 template <typename... Boxes>
 void Clear(Boxes&... boxes) {
   (boxes.SetText(""), ...);
+}
+
+// The second line of the failed association's message.
+std::string AssociationFailureText(const desktop::AssociationResult& result) {
+  using desktop::AssociationFailure;
+  switch (result.failure) {
+    case AssociationFailure::kBadProgramPath:
+      return "A program helye nem írható be a hozzárendelésbe!";
+    case AssociationFailure::kNoApplicationsFolder:
+      return "Nem található a felhasználó alkalmazásmappája!";
+    case AssociationFailure::kEntryNotWritten:
+      return "Nem írható a következő file: " + files::TextOfPath(result.desktop_file);
+    case AssociationFailure::kNoXdgMime:
+      return "Nincs telepítve az xdg-mime program (xdg-utils csomag)!";
+    case AssociationFailure::kDefaultNotSet:
+      return "Az xdg-mime nem tudta beállítani az alapértelmezett programot!";
+    case AssociationFailure::kNotTheDefault:
+    case AssociationFailure::kNone:
+      break;
+  }
+  return "Az srt file-ok alapértelmezett programja mégsem a Vemko lett!";
 }
 
 }  // namespace
@@ -184,7 +205,7 @@ void TFoForm::Button2Click() {
   const desktop::AssociationResult result = desktop::AssociateSubRipFiles(association);
   if (!result.ok) {
     ShowBox(program_, "Kiterjesztés átállítása", kIconError, "Nem sikerült az asszociáció!",
-            text::Utf8ToCp1250(result.error), true, false, false);
+            AssociationFailureText(result), true, false, false);
     return;
   }
   ShowBox(program_, "Kiterjesztés átállítása", kIconInfo,

@@ -28,7 +28,8 @@ class TFoForm : public ui::Form {
   // user's applications folder with the system's runner; tests point it at a temporary
   // folder and a fake runner.
   desktop::AssociationSetup association = {.program = desktop::ProgramFile(),
-                                           .applications_dir = desktop::UserApplicationsFolder()};
+                                           .applications_dir = desktop::UserApplicationsFolder(),
+                                           .mimeapps_list = desktop::UserMimeAppsList()};
 
  private:
   void FormCreate();

@@ -242,11 +242,13 @@ TEST(ExportRun, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
   struct Case {
     const char* name;
     bool old_file;
-    bool capped;  // the write stops half way, as on a full disk
+    bool capped;             // the write stops half way, as on a full disk
+    bool read_only = false;  // the old file may not be written (mode 0444)
   };
   const std::vector<Case> cases = {
       {"the folder went away", false, false},
       {"the disk fills up", true, true},
+      {"the file is write-protected", true, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -262,6 +264,12 @@ TEST(ExportRun, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     if (c.old_file) {
       WriteBytes(target_folder / "film.txt", "old");
       rig.AnswerMessage(&shell::TKiszoveg::Bigen);
+    }
+    if (c.read_only) {
+      std::filesystem::permissions(target_folder / "film.txt",
+                                   std::filesystem::perms::owner_read |
+                                       std::filesystem::perms::group_read |
+                                       std::filesystem::perms::others_read);
     }
     rig.driver.OnModal("Fileneve", [&] {
       rig.name_window().dlb.SetDirectory(target_folder);

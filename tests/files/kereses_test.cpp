@@ -413,22 +413,59 @@ TEST(OpenFlow, ClosingTheEditorClosesItsOpenWindow) {
   EXPECT_EQ(rig.driver.Verify(), "");
 }
 
-TEST(OpenFlow, AFileThatCannotBeReadLeavesEditingOff) {
-  Files files;
-  EditorRig rig;
-  rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
-  rig.editor().BtallozasClick();
-  ClickFile(rig, "time.srt");
-  std::filesystem::remove(files.folder / "time.srt");
-  rig.AnswerMessage(&shell::TKiszoveg::Bok);
-  rig.driver.Click(OpenWindow(rig).megnyitas);
-  EXPECT_EQ(rig.driver.Verify(), "");
-  EXPECT_EQ(rig.Messages(), std::vector<std::string>{std::string(kRefused)});
-  EXPECT_FALSE(rig.editor().Bmentes.Enabled());
-  EXPECT_FALSE(rig.editor().BMMN.Enabled());
-  EXPECT_FALSE(rig.state().InternalUpdate);
-  EXPECT_TRUE(OpenWindow(rig).megnyitas.Enabled());
-  EXPECT_FALSE(rig.editor().cds.ControlsDisabled());
+// A file that went away after it was clicked, or became a folder, is named in a message of its
+// own: "Hiba a file-ban!" is for content that is no subtitle.
+TEST(OpenFlow, AFileThatCannotBeReadIsNamedAndLeavesEditingOff) {
+  struct Case {
+    const char* name;
+    bool second_text;
+    bool folder;  // a folder takes the file's place, else nothing does
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {"main text gone", false, false,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: time.srt | A file nem létezik!"},
+      {"main text became a folder", false, true,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: time.srt | Ez nem file, hanem "
+       "mappa vagy eszköz!"},
+      {"second text gone", true, false,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: second.srt | A file nem "
+       "létezik!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Files files;
+    EditorRig rig;
+    rig.editor().Beolvas.SetChecked(true);
+    if (c.second_text) {
+      Open(rig, files.folder.path(), "time.srt");
+      rig.editor().MasikfeliratClick();
+    } else {
+      rig.state().CurrentDirectory = files::ShownPath(files.folder.path());
+      rig.editor().BtallozasClick();
+    }
+    const char* file = c.second_text ? "second.srt" : "time.srt";
+    ClickFile(rig, file);
+    std::filesystem::remove(files.folder / file);
+    if (c.folder)
+      std::filesystem::create_directory(files.folder / file);
+    rig.AnswerMessage(&shell::TKiszoveg::Bok);
+    rig.driver.ClearLog();
+    rig.driver.Click(OpenWindow(rig).megnyitas);
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_EQ(rig.Messages(), std::vector<std::string>{c.message});
+    if (c.second_text) {
+      // The rows of the main text stay as they were, without a second text.
+      EXPECT_EQ(Texts(rig), (std::vector<std::string>{"A/", "B/"}));
+      EXPECT_EQ(rig.state().CurrentFileName, "time.srt");
+    } else {
+      EXPECT_FALSE(rig.editor().Bmentes.Enabled());
+      EXPECT_FALSE(rig.editor().BMMN.Enabled());
+    }
+    EXPECT_FALSE(rig.state().InternalUpdate);
+    EXPECT_TRUE(OpenWindow(rig).megnyitas.Enabled());
+    EXPECT_FALSE(rig.editor().cds.ControlsDisabled());
+  }
 }
 
 TEST(OpenFlow, TheScrollBarFollowsTheLayout) {

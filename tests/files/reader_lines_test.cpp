@@ -202,6 +202,31 @@ TEST(TrimSubtitleText, OneRoundAndUntilStable) {
   }
 }
 
+// A text trimmed as it grows (the reader trims after every blank line) ends as the whole text
+// trimmed at once would: the blanks at the end of the trimmed part meet what follows.
+TEST(TrimSubtitleText, GrowingTextTrimmedFromWhereItStoppedEndsAsWholeText) {
+  struct Case {
+    std::string first;
+    std::string added;
+  };
+  const Case cases[] = {
+      {"a ,", "||a ,"}, {"a  ", "|b"},    {"a ", " ,b"},       {"x|", " y"}, {"a   ", "   b"},
+      {"", "  a , |"},  {"a|  ", "  |b"}, {"plain", "||more"}, {"a ", ""},   {"  ", "  ,  |  "},
+  };
+  for (const Case& c : cases) {
+    std::string growing = c.first;
+    TrimSubtitleTextFully(growing);
+    const std::size_t trimmed = growing.size();
+    growing += c.added;
+    TrimSubtitleTextFrom(growing, trimmed);
+
+    std::string whole = c.first + c.added;
+    while (TrimSubtitleText(whole)) {
+    }
+    EXPECT_EQ(growing, whole) << '"' << c.first << "\" + \"" << c.added << '"';
+  }
+}
+
 TEST(ShortenForDisplay, NineCharactersAndDots) {
   EXPECT_EQ(ShortenForDisplay("Hello world!"), "Hello wor...");
   EXPECT_EQ(ShortenForDisplay("Hi"), "Hi...");

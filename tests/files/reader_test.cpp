@@ -1,16 +1,23 @@
 // Reading files of every kind: frame-based rows, the SubViewer pair, second texts, UTF-16LE
 // files, joins, the gauge, and files that cannot be read.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <fstream>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "files/document_path.h"
 #include "files/ertek2cd.h"
 #include "files/kereses.h"
+#include "files/open_flow.h"
 #include "files/reader.h"
 #include "files/reader_rig.h"
 #include "platform/text/text.h"
+#include "support/child_process.h"
 
 namespace files::testing {
 namespace {
@@ -157,6 +164,69 @@ TEST(Utf16Reader, FirstLineNotANumberIsRefusedKind) {
   rig.ExpectMessage();
   EXPECT_EQ(rig.Read(Utf16Le("hello\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n")), "4");
   EXPECT_TRUE(rig.Rows().empty());
+}
+
+// ---- UTF-8 -------------------------------------------------------------------------------
+
+// A UTF-8 file is read as the Windows-1250 text it holds; a Windows-1250 file (whose accented
+// letters are no UTF-8) and plain ASCII are read as they are.
+TEST(Utf8Reader, DecodedWithANoticeWhenTheFileIsUtf8) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const std::string cjk = "\xE6\x97\xA5";  // a letter Windows-1250 cannot hold
+  const std::string accents = text::Cp1250ToUtf8("őrült ű ");
+  const std::string bangs(49, '!');
+  const std::vector<std::string> notice =
+      Entry({bangs, "Ez a felirat UTF-8-as file-ból lett betöltve!!!", "Kérem mentse el a file-t!",
+             "Mentéskor Windows-1250-es kódolású lesz!", bangs});
+  struct Case {
+    const char* name;
+    std::string file;
+    const char* kind;
+    std::vector<Row> rows;
+    bool decoded;
+  };
+  const std::vector<Case> cases = {
+      {"with a byte-order mark",
+       bom + "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + accents + cjk + "\r\n",
+       "2",
+       {{"00:00:01,000", "00:00:02,000", "őrült ű ?"}},
+       true},
+      {"without a byte-order mark",
+       "1\n00:00:01,000 --> 00:00:02,000\n" + accents + "\n",
+       "2",
+       {{"00:00:01,000", "00:00:02,000", "őrült ű "}},
+       true},
+      {"frame-based",
+       "{10}{20}" + accents + "|" + cjk + "\n",
+       "1",
+       {{"10", "20", "őrült ű |?"}},
+       true},
+      {"a second byte-order mark where two files were put together",
+       bom + "{10}{20}" + accents + "\n" + bom + "{30}{40}b\n",
+       "1",
+       {{"10", "20", "őrült ű "}, {"30", "40", "b"}},
+       true},
+      {"only ASCII with a byte-order mark", bom + "{10}{20}a\n", "1", {{"10", "20", "a"}}, true},
+      {"Windows-1250 accents", "{10}{20}őrült ű\n", "1", {{"10", "20", "őrült ű"}}, false},
+      {"UTF-8 beside a byte that is no UTF-8",
+       "{10}{20}" + accents + "\xF5\n",
+       "1",
+       {{"10", "20", accents + "\xF5"}},
+       false},
+      {"only ASCII", "{10}{20}a\n", "1", {{"10", "20", "a"}}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderRig rig;
+    if (c.decoded)
+      rig.ExpectList();
+    EXPECT_EQ(rig.Read(c.file), c.kind);
+    EXPECT_EQ(rig.Rows(), c.rows);
+    EXPECT_EQ(rig.ListLines(), c.decoded ? notice : std::vector<std::string>{});
+    // A decoded file opens as modified: saving it writes Windows-1250.
+    EXPECT_EQ(rig.program.Kereses->ReadErrorsListed, c.decoded);
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
 }
 
 // ---- Second texts ------------------------------------------------------------------------
@@ -339,4 +409,77 @@ TEST(UnreadableFile, NothingIsReadAndNothingHangs) {
 }
 
 }  // namespace
+// ---- Running out of memory ----------------------------------------------------------
+
+long VirtualSizeKb() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  while (status >> key) {
+    if (key == "VmSize:") {
+      long kb = 0;
+      status >> kb;
+      return kb;
+    }
+    status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  }
+  return 0;
+}
+
+// The open driver reads a file with too little memory left (the address space of a child
+// process is capped): a message names the file, the editor is left as after a refused file,
+// and the program goes on.
+TEST(OutOfMemory, AReadThatRunsOutIsAnsweredWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer needs more address space than the cap leaves";
+#else
+  ReaderRig rig;
+  std::string frames;
+  frames.reserve(std::size_t{4} << 20);
+  for (int i = 0; i < 400000; ++i)
+    frames += "{1}{2}a\r\n";
+  std::string big;
+  for (int i = 0; i < 8; ++i)
+    big += frames;  // 28 MB of rows of 9 bytes
+  const std::filesystem::path path = rig.Write(big, "big.sub");
+  big = std::string();
+  frames = std::string();
+  rig.state().CurrentFilePath = files::ShownPath(path);
+  rig.state().CurrentFileName = "big.sub";
+  rig.state().FileChosen = true;
+  rig.state().TextSlot = "1";
+
+  const std::optional<std::string> answer = test_support::RunInChild([&rig]() -> std::string {
+    rig.ExpectMessage();
+    rlimit cap{};
+    cap.rlim_cur = cap.rlim_max = static_cast<rlim_t>(VirtualSizeKb() + (40 << 10)) << 10;
+    if (::setrlimit(RLIMIT_AS, &cap) != 0)
+      return "cannot cap the address space";
+    OpenSubtitleFile(rig.program);
+    std::string wrong;
+    const std::vector<std::string> messages = rig.Lines("message: ");
+    const std::string expected =
+        "message: Hiba | Nincs elég memória a következő file beolvasásához: big.sub | A file-t "
+        "nem tudtam betölteni!";
+    if (messages != std::vector<std::string>{expected})
+      wrong += "messages: " + (messages.empty() ? std::string("none") : messages.back()) + "\n";
+    if (!rig.editor().cds.IsEmpty())
+      wrong += "rows stayed\n";
+    if (rig.editor().Bmentes.Enabled() || rig.editor().Mentes1.Enabled())
+      wrong += "the refused file can be saved\n";
+    if (rig.state().InternalUpdate || rig.editor().cds.ControlsDisabled())
+      wrong += "the read's state was not restored\n";
+    if (!rig.driver.Verify().empty())
+      wrong += rig.driver.Verify();
+    // Memory is back: the next file reads.
+    rig.state().CurrentFilePath = files::ShownPath(rig.Write("{1}{2}small\r\n", "small.sub"));
+    OpenSubtitleFile(rig.program);
+    if (rig.Rows() != std::vector<Row>{{"1", "2", "small"}})
+      wrong += "a small file did not read afterwards\n";
+    return wrong;
+  });
+  ASSERT_TRUE(answer.has_value()) << "the child did not end normally";
+  EXPECT_EQ(*answer, "");
+#endif
+}
+
 }  // namespace files::testing

@@ -22,6 +22,8 @@ using testing::WriteBytes;
 
 constexpr std::string_view kTwoTimeRowsSrt =
     "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\n00:00:03,000 --> 00:00:04,000\r\nB";
+constexpr auto kReadOnly = std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                           std::filesystem::perms::others_read;
 constexpr std::string_view kSaved = "message: Mentés | A file-t elmentettem! |";
 
 void AddTimeRows(EditorRig& rig) {
@@ -148,14 +150,16 @@ TEST(SaveCommands, LeavingTheNameWindowRestoresTheModifiedState) {
 TEST(SaveCommands, AFailedWriteSaysSoKeepsTheOldFileAndStaysModified) {
   struct Case {
     const char* name;
-    const char* target;  // under the folder
-    bool old_file;       // an old file of this name with "old" in it
-    bool capped;         // the write stops half way
+    const char* target;      // under the folder
+    bool old_file;           // an old file of this name with "old" in it
+    bool capped;             // the write stops half way
+    bool read_only = false;  // the old file may not be written (mode 0444)
   };
   const std::vector<Case> cases = {
       {"folder missing", "missing/film.srt", false, false},
       {"a folder in the file's place", "film.srt", false, false},
       {"the disk fills up", "film.srt", true, true},
+      {"the file is write-protected", "film.srt", true, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -168,6 +172,8 @@ TEST(SaveCommands, AFailedWriteSaysSoKeepsTheOldFileAndStaysModified) {
       WriteBytes(folder / c.target, "old");
     else if (std::string_view(c.name) == "a folder in the file's place")
       std::filesystem::create_directory(folder / c.target);
+    if (c.read_only)
+      std::filesystem::permissions(folder / c.target, kReadOnly);
     const auto before = folder.Names();
     rig.SetDocument(folder / c.target);
     rig.editor().Efilenev.SetText("film.srt");

@@ -2,27 +2,93 @@
 //
 // Inserting or erasing at index i moves the gap to i first, which costs the distance from the
 // previous edit; a pass that edits while walking forward therefore stays linear.
+//
+// A stored row is one block of memory: for each field in order, its value's length as a
+// variable-length number (7 bits a byte, so a length below 128 takes one byte) followed by the
+// value's bytes. A row therefore costs its bytes, a byte or two per field, the allocator's
+// header and the pointer in the gap buffer.
 // Internal to platform/dataset.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace dataset {
 
-// One row: a value per field.
-using Row = std::unique_ptr<std::string[]>;
+class PackedRow {
+ public:
+  PackedRow() = default;
+
+  // The row of `count` values.
+  static PackedRow Pack(const std::string* values, std::size_t count) {
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      size += LengthBytes(values[i].size()) + values[i].size();
+    }
+    PackedRow row;
+    row.block_ = std::make_unique_for_overwrite<char[]>(size == 0 ? 1 : size);
+    char* at = row.block_.get();
+    for (std::size_t i = 0; i < count; ++i) {
+      for (std::size_t length = values[i].size();; length >>= 7) {
+        const auto low = static_cast<unsigned char>(length & 0x7F);
+        if (length < 0x80) {
+          *at++ = static_cast<char>(low);
+          break;
+        }
+        *at++ = static_cast<char>(low | 0x80);
+      }
+      values[i].copy(at, values[i].size());
+      at += values[i].size();
+    }
+    return row;
+  }
+
+  // The value of field `field`, which must be below the count the row was packed with.
+  std::string_view Value(std::size_t field) const {
+    const char* at = block_.get();
+    for (;;) {
+      std::size_t length = 0;
+      for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*at++);
+        length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (byte < 0x80) {
+          break;
+        }
+      }
+      if (field == 0) {
+        return std::string_view(at, length);
+      }
+      at += length;
+      --field;
+    }
+  }
+
+ private:
+  static std::size_t LengthBytes(std::size_t length) {
+    std::size_t bytes = 1;
+    while (length >= 0x80) {
+      length >>= 7;
+      ++bytes;
+    }
+    return bytes;
+  }
+
+  std::unique_ptr<char[]> block_;
+};
+
+using Row = PackedRow;
 
 class RowStore {
  public:
   std::size_t Size() const { return slots_.size() - GapLength(); }
 
   // 0-based; `index` must be below Size().
-  const std::string* At(std::size_t index) const { return slots_[Slot(index)].get(); }
-  std::string* At(std::size_t index) { return slots_[Slot(index)].get(); }
+  const Row& At(std::size_t index) const { return slots_[Slot(index)]; }
 
   // Places `row` at `index` (0..Size()); later rows move up by one.
   void InsertAt(std::size_t index, Row row) {
@@ -36,7 +102,7 @@ class RowStore {
   // Removes the row at `index` (below Size()).
   void EraseAt(std::size_t index) {
     MoveGapTo(index);
-    slots_[gap_end_++].reset();
+    slots_[gap_end_++] = Row();
   }
 
   // Replaces the row at `index`.

@@ -174,16 +174,10 @@ struct RowTable::Impl {
       return;
     }
     const std::size_t index = static_cast<std::size_t>(cur - 1);
+    Row row = Row::Pack(buffer.data(), buffer.size());
     if (state == TableState::kEdit) {
-      std::string* row = rows.At(index);
-      for (std::size_t i = 0; i < fields.size(); ++i) {
-        row[i] = std::move(buffer[i]);
-      }
+      rows.Replace(index, std::move(row));
     } else {
-      Row row = std::make_unique<std::string[]>(fields.size());
-      for (std::size_t i = 0; i < fields.size(); ++i) {
-        row[i] = std::move(buffer[i]);
-      }
       rows.InsertAt(index, std::move(row));
     }
     DropBuffer();
@@ -242,8 +236,11 @@ struct RowTable::Impl {
     if (state != TableState::kBrowse || cur == 0) {
       return;
     }
-    const std::string* row = rows.At(static_cast<std::size_t>(cur - 1));
-    buffer.assign(row, row + fields.size());
+    const Row& row = rows.At(static_cast<std::size_t>(cur - 1));
+    buffer.resize(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      buffer[i].assign(row.Value(i));
+    }
     modified = false;
     SetState(TableState::kEdit);
   }
@@ -273,17 +270,18 @@ struct RowTable::Impl {
     return true;
   }
 
-  // The shown row `row` (1-based): the pending buffer, a stored row, or nullptr.
-  const std::string* ShownRow(int row) const {
+  // A value of the shown row `row` (1-based): from the pending buffer or a stored row; "" for a
+  // row that is not shown.
+  std::string_view ShownValue(int row, int field) const {
     const int shown = Count() + (state == TableState::kInsert ? 1 : 0);
     if (row < 1 || row > shown) {
-      return nullptr;
+      return {};
     }
     if (Pending() && row == cur) {
-      return buffer.data();
+      return buffer[static_cast<std::size_t>(field)];
     }
     const int stored = (state == TableState::kInsert && row > cur) ? row - 1 : row;
-    return rows.At(static_cast<std::size_t>(stored - 1));
+    return rows.At(static_cast<std::size_t>(stored - 1)).Value(static_cast<std::size_t>(field));
   }
 
   RowTable& owner;
@@ -505,8 +503,7 @@ std::string RowTable::Value(int field) const {
   if (t.fields[static_cast<std::size_t>(field)].kind != FieldKind::kString) {
     return std::string();
   }
-  const std::string* row = t.ShownRow(t.cur);
-  return row == nullptr ? std::string() : row[field];
+  return std::string(t.ShownValue(t.cur, field));
 }
 
 void RowTable::SetValue(int field, std::string_view value) {
@@ -548,8 +545,7 @@ std::string_view RowTable::Cell(int row, int field) const {
       t.fields[static_cast<std::size_t>(field)].kind != FieldKind::kString) {
     return {};
   }
-  const std::string* values = t.ShownRow(row);
-  return values == nullptr ? std::string_view() : std::string_view(values[field]);
+  return t.ShownValue(row, field);
 }
 
 std::string_view RowTable::Cell(int row, std::string_view field_name) const {

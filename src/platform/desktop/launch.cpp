@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <system_error>
@@ -42,6 +43,9 @@ class SpawnSetup {
     ::posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0);
     ::posix_spawn_file_actions_addopen(&actions_, 2, "/dev/null", O_WRONLY, 0);
   }
+  // The program's standard output goes into `fd` instead of /dev/null.
+  void SendOutputTo(int fd) { ::posix_spawn_file_actions_adddup2(&actions_, fd, 1); }
+
   SpawnSetup(const SpawnSetup&) = delete;
   SpawnSetup& operator=(const SpawnSetup&) = delete;
   ~SpawnSetup() {
@@ -138,6 +142,44 @@ RunOutcome RunAndWait(const Argv& argv) {
     return RunOutcome::kSucceeded;
   }
   return RunOutcome::kFailed;
+}
+
+CommandOutput RunAndRead(const Argv& argv) {
+  constexpr std::size_t kMaxOutputBytes = std::size_t{64} << 10;
+  CommandOutput result;
+  int pipe_ends[2];
+  if (::pipe2(pipe_ends, O_CLOEXEC) != 0) {
+    return result;
+  }
+  std::optional<pid_t> pid;
+  {
+    SpawnSetup setup(false);
+    setup.SendOutputTo(pipe_ends[1]);
+    pid = setup.Spawn(argv);
+  }
+  ::close(pipe_ends[1]);
+  if (!pid) {
+    ::close(pipe_ends[0]);
+    return result;
+  }
+  // Read to the end, keeping the first bytes only, so that the program never blocks on a full
+  // pipe.
+  char chunk[4096];
+  for (;;) {
+    const ssize_t got = ::read(pipe_ends[0], chunk, sizeof chunk);
+    if (got > 0) {
+      const std::size_t room = kMaxOutputBytes - result.output.size();
+      result.output.append(chunk, std::min(room, static_cast<std::size_t>(got)));
+    } else if (got == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  ::close(pipe_ends[0]);
+  const std::optional<int> status = WaitFor(*pid);
+  result.outcome = status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0
+                       ? RunOutcome::kSucceeded
+                       : RunOutcome::kFailed;
+  return result;
 }
 
 bool OpenLink(std::string_view url, const Launcher& launch) {

@@ -25,12 +25,23 @@ enum class RunOutcome {
 // Runs a program to its end.
 using CommandRunner = std::function<RunOutcome(const Argv& argv)>;
 
+struct CommandOutput {
+  RunOutcome outcome = RunOutcome::kNotStarted;
+  std::string output;  // what the program wrote to its standard output (at most 64 KiB)
+};
+// Runs a program to its end and gives what it wrote.
+using OutputRunner = std::function<CommandOutput(const Argv& argv)>;
+
 // The system's launcher: the program runs in a session of its own with its standard streams on
 // /dev/null, and is reaped when it ends, so no zombie stays behind.
 bool SpawnDetached(const Argv& argv);
 
 // The system's runner: the program's standard streams on /dev/null; waits for its exit.
 RunOutcome RunAndWait(const Argv& argv);
+
+// The system's runner that keeps the standard output: the program's input and error stream on
+// /dev/null; waits for its exit.
+CommandOutput RunAndRead(const Argv& argv);
 
 // Opens a web address (http:// or https://) in the user's browser through `xdg-open`. False when
 // the address is not a web address or the opener could not be started; the browser's own

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -149,6 +150,9 @@ std::size_t CountLines(std::string_view bytes) {
 }
 
 TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
+  if (bytes_.size() > std::numeric_limits<std::uint32_t>::max()) {
+    bytes_.resize(std::numeric_limits<std::uint32_t>::max());
+  }
   spans_.reserve(CountLines(bytes_));
   const char* const base = bytes_.data();
   const std::size_t total = bytes_.size();
@@ -156,7 +160,8 @@ TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
   while (begin < total) {
     const void* found = std::memchr(base + begin, '\n', total - begin);
     if (found == nullptr) {
-      spans_.push_back({begin, total - begin});
+      spans_.push_back(
+          {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(total - begin)});
       break;
     }
     const auto newline = static_cast<std::size_t>(static_cast<const char*>(found) - base);
@@ -164,7 +169,7 @@ TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
     if (end > begin && base[end - 1] == '\r') {
       --end;
     }
-    spans_.push_back({begin, end - begin});
+    spans_.push_back({static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end - begin)});
     begin = newline + 1;
   }
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -40,7 +41,8 @@ FileBytes ReadFileBytes(const std::filesystem::path& path);
 FileBytes ReadFilePrefix(const std::filesystem::path& path, std::size_t max_bytes);
 
 // The lines of a text held in memory. Lines are views into the text the object owns; they stay
-// valid while the object lives (also after it is moved).
+// valid while the object lives (also after it is moved). A line costs 8 bytes besides its text:
+// texts are at most 4 GiB (a longer one keeps its first 4 GiB), far above what a file read gives.
 class TextLines {
  public:
   TextLines() = default;
@@ -73,8 +75,8 @@ class TextLines {
 
  private:
   struct Span {
-    std::size_t begin;
-    std::size_t length;
+    std::uint32_t begin;
+    std::uint32_t length;
   };
   std::string bytes_;
   std::vector<Span> spans_;

@@ -144,4 +144,18 @@ std::string Utf8ToCp1250(std::string_view utf8) {
   return out;
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const auto [cp, taken] = DecodeAt(text, i);
+    if (!cp)
+      return false;
+    i += taken;
+  }
+  return true;
+}
+
 }  // namespace text

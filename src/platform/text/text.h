@@ -25,6 +25,8 @@ unsigned char FromUnicode(char32_t code_point);
 // Whole texts: Windows-1250 bytes <-> UTF-8. Malformed UTF-8 sequences become '?'.
 std::string Cp1250ToUtf8(std::string_view cp1250);
 std::string Utf8ToCp1250(std::string_view utf8);
+// True when every sequence of the text is well-formed UTF-8 (plain ASCII is).
+bool IsWellFormedUtf8(std::string_view text);
 
 // ---- 1-based string helpers -------------------------------------------------------
 
@@ -53,7 +55,7 @@ int Length(std::string_view s);
 
 // ---- Letter case --------------------------------------------------------------------
 
-bool IsUpperAsciiLetter(char c);  // 'A'..'Z' only
+bool IsUpperAsciiLetter(char c);            // 'A'..'Z' only
 std::string UpperCase(std::string_view s);  // a-z -> A-Z, every other byte kept
 std::string LowerCase(std::string_view s);  // A-Z -> a-z, every other byte kept
 // LowerCase, and the nine accented capitals Á É Í Ó Ö Ő Ú Ü Ű to their small twins.

@@ -10,15 +10,13 @@ namespace dataset {
 namespace {
 
 Row MakeRow(const std::string& value) {
-  Row row = std::make_unique<std::string[]>(1);
-  row[0] = value;
-  return row;
+  return Row::Pack(&value, 1);
 }
 
 std::vector<std::string> Contents(const RowStore& store) {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < store.Size(); ++i) {
-    out.push_back(store.At(i)[0]);
+    out.emplace_back(store.At(i).Value(0));
   }
   return out;
 }
@@ -55,6 +53,25 @@ TEST(RowStore, MatchesAPlainVectorUnderScatteredEdits) {
   EXPECT_EQ(store.Size(), 0u);
   store.InsertAt(0, MakeRow("after clear"));
   EXPECT_EQ(Contents(store), std::vector<std::string>({"after clear"}));
+}
+
+// Values of every length come back as they were packed, next to each other: empty ones, ones
+// whose length takes one byte and ones whose length takes two or three.
+TEST(PackedRow, KeepsEveryValueWhateverItsLength) {
+  const std::vector<std::string> values = {"",
+                                           "1",
+                                           std::string(127, 'a'),
+                                           std::string(128, 'b'),
+                                           "",
+                                           std::string(220, '\xF5'),
+                                           std::string(20000, 'c'),
+                                           std::string("\0x\0", 3),
+                                           ""};
+  const Row row = Row::Pack(values.data(), values.size());
+  for (std::size_t i = 0; i < values.size(); ++i)
+    EXPECT_EQ(row.Value(i), values[i]) << i;
+  const std::string none;
+  EXPECT_EQ(Row::Pack(&none, 1).Value(0), "");
 }
 
 }  // namespace

@@ -75,5 +75,32 @@ TEST(RunAndWait, ReportsHowTheProgramEnded) {
   }
 }
 
+TEST(RunAndRead, GivesTheOutputAndHowTheProgramEnded) {
+  struct Case {
+    Argv argv;
+    RunOutcome outcome;
+    std::string output;
+  };
+  const std::vector<Case> cases = {
+      {{"echo", "vemko.desktop"}, RunOutcome::kSucceeded, "vemko.desktop\n"},
+      {{"sh", "-c", "echo partial; exit 3"}, RunOutcome::kFailed, "partial\n"},
+      {{"sh", "-c", "echo to-the-error-stream >&2"}, RunOutcome::kSucceeded, ""},
+      {{"no-such-program-vemko"}, RunOutcome::kNotStarted, ""},
+      {{}, RunOutcome::kNotStarted, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.argv.empty() ? "(empty)" : c.argv.back());
+    const CommandOutput result = RunAndRead(c.argv);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.output, c.output);
+  }
+}
+
+TEST(RunAndRead, KeepsTheFirst64KiBOfALongOutputAndStillWaitsForTheEnd) {
+  const CommandOutput result = RunAndRead({"sh", "-c", "yes x | head -c 300000; exit 0"});
+  EXPECT_EQ(result.outcome, RunOutcome::kSucceeded);
+  EXPECT_EQ(result.output.size(), std::size_t{64} << 10);
+}
+
 }  // namespace
 }  // namespace desktop

@@ -88,7 +88,10 @@ TEST(Unicode, MalformedUtf8BecomesQuestionMarks) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(text::Utf8ToCp1250(c.utf8), c.expected) << text::Cp1250ToUtf8(c.utf8);
+    EXPECT_FALSE(text::IsWellFormedUtf8("ok " + c.utf8)) << text::Cp1250ToUtf8(c.utf8);
   }
+  for (std::string_view good : {"", "plain", "\xC5\x91r\xC3\xBCl", "\xF0\x9F\x98\x80 \xE4\xB8\xAD"})
+    EXPECT_TRUE(text::IsWellFormedUtf8(good)) << good;
 }
 
 }  // namespace
