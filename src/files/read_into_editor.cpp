@@ -39,10 +39,13 @@ std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path&
   std::string kind;
   {
     DetachedControls detached(table);
-    if (program.state.TextSlot == "2")
+    if (program.state.TextSlot == "2") {
       table.First();
-    else
+    } else {
       table.EmptyDataSet();
+      // The counters start from this file's own rows, whatever the read finds.
+      editor.ResetFlagCounters();
+    }
     kind = ReadSubtitleFile(program, file, 0);
     table.First();
     table.MergeChangeLog();
