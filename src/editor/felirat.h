@@ -441,10 +441,22 @@ class TFelirat : public ui::Form {
   // Every time the window becomes active coming from another window: the entry dispatch by
   // OpenMode (a new subtitle, the join panel), the command-line file, the open window.
   void FormActivate();
-  // "Kilépés" (button, menu, Esc): the exit question, then the window closes unless the user
-  // chose "Mégsem" or the save on exit failed.
+  // "Kilépés" (button, menu, Esc) and the window's close box: the exit question, then the
+  // window closes unless the user chose "Mégsem" or the save on exit failed.
   void BkiClick();
   void AskSaveAndClose();
+  // Why the rows are about to be thrown away.
+  enum class Discard {
+    kLeaving,    // the editor closes ("Kilépésnél: nincs kérdés" silences the question)
+    kReplacing,  // another subtitle, a new one or a join takes their place
+  };
+  // Asked before the rows are thrown away: while the subtitle is modified, "A felirat
+  // módosítva lett!" / "Elmenti?" (mode word "mentes2"). True: go on (nothing to save, "Nem",
+  // or "Igen" and the subtitle was saved); false: keep everything as it is ("Mégsem", or the
+  // save failed or got no name).
+  bool AskSaveBeforeDiscard(Discard why);
+  // "(0)" counters for a table that has no flagged row (a new or emptied table).
+  void ResetFlagCounters();
   // "Vissza a főmenübe": the start window again, no question.
   void BvisszaClick();
   // The application-message hook: wheel turns become arrow keys for the focused control,

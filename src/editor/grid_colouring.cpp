@@ -101,6 +101,12 @@ void TFelirat::CountRowFlags() {
   }
 }
 
+void TFelirat::ResetFlagCounters() {
+  program_.state.LongLineRowCount = 0;
+  program_.state.ManyLineRowCount = 0;
+  ShowFlagCounters();
+}
+
 void TFelirat::DecrementRowFlagCounters() {
   shell::SharedState& state = program_.state;
   SplitLineLengths(cds.Value(field::kSzoveg));

@@ -41,6 +41,7 @@ void TFelirat::FormClose(ui::CloseAction&) {
   if (program_.state.StartState != "be2")
     program_.state.StartState = "ki";
   cds.Close();
+  ResetFlagCounters();
 }
 
 }  // namespace editor

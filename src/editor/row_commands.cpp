@@ -315,6 +315,8 @@ void TFelirat::N10sorbeszrsaazaktulissormg1Click() {
 }
 
 void TFelirat::jfelirat1Click() {
+  if (!AskSaveBeforeDiscard(Discard::kReplacing))
+    return;
   shell::SharedState& state = program_.state;
   Efilenev.SetText("");
   state.CurrentFilePath.clear();

@@ -53,6 +53,11 @@ void TFelirat::WireWindow() {
   Timer1.OnTimer = [this] { Timer1Timer(); };
 
   Bki.OnClick = [this] { BkiClick(); };
+  // The close box leaves as "Kilépés" does: the same question, and "Mégsem" stays.
+  OnCloseBox = [this](bool& can_close) {
+    can_close = false;
+    AskSaveAndClose();
+  };
   Kilps2.OnClick = [this] { BkiClick(); };
   Bvissza.OnClick = [this] { BvisszaClick(); };
   VisszaaFmenbe1.OnClick = [this] { BvisszaClick(); };
@@ -192,6 +197,8 @@ void TFelirat::StartNewSubtitle() {
 
   cds.CreateDataSet();
   cds.EmptyDataSet();
+  // The counters count this subtitle's rows, never those of the subtitle before it.
+  ResetFlagCounters();
   cds.Append();
   cds.SetValue(field::kKezdes, time_based ? timecode::kZeroTimeCode : "0");
   cds.SetValue(field::kBefejezes, time_based ? "00:00:01,000" : "10");
@@ -219,17 +226,22 @@ void TFelirat::BkiClick() {
 }
 
 void TFelirat::AskSaveAndClose() {
+  if (AskSaveBeforeDiscard(Discard::kLeaving))
+    Close();
+}
+
+bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   shell::SharedState& state = program_.state;
   state.DialogReply = "mentes2";
   state.ExitSaveInProgress = false;
-  if (!Cbki.Checked() && Bmentes.Enabled()) {
+  const bool silenced = why == Discard::kLeaving && Cbki.Checked();
+  if (!silenced && Bmentes.Enabled()) {
     // "Igen" saves through Program::SaveMainSubtitleOnExit; a save that failed or got no name
     // answers "nemlepki", so the rows are never dropped unsaved.
     shell::ShowBox(program_, "A felirat mentése!", shell::kIconQuestion,
                    "A felirat módosítva lett!", "Elmenti?", false, true, true);
   }
-  if (state.DialogReply != "nemlepki")
-    Close();
+  return state.DialogReply != "nemlepki";
 }
 
 void TFelirat::BvisszaClick() {

@@ -28,6 +28,10 @@ void TFelirat::BfilekiClick() {
 }
 
 void TFelirat::Bvegre21Click() {
+  // The join empties the table: a modified subtitle is offered for saving first, and
+  // "Mégsem" leaves everything, the ready join included, as it was.
+  if (!AskSaveBeforeDiscard(Discard::kReplacing))
+    return;
   files::RunJoin(program_);
 }
 

@@ -86,6 +86,13 @@ void TKereses::megnyitasClick() {
   if (e1.Text().empty())
     return;
   shell::SharedState& state = program_.state;
+  // A main text replaces the editor's rows: a modified subtitle is offered for saving first,
+  // to its own file, before the choice becomes the document path. "Mégsem" opens nothing.
+  if (state.OpenPurpose == "Felirat" && !OpeningSecondText &&
+      !program_.Felirat->AskSaveBeforeDiscard(editor::TFelirat::Discard::kReplacing)) {
+    Close();
+    return;
+  }
   SavedDirectory = state.CurrentDirectory;
   state.CurrentDirectory = PendingDirectory;
   SavedFileName = state.CurrentFileName;

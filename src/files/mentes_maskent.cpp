@@ -40,6 +40,38 @@ class TableWalk {
   dataset::RowTable& table_;
 };
 
+// An export writes a copy: whatever the run does to the document path (the file-name window
+// points it at the exported file, the native saver marks the subtitle saved and shows the
+// name), the editor goes on editing the file it was editing, as modified as it was.
+class DocumentKept {
+ public:
+  explicit DocumentKept(shell::Program& program)
+      : program_(program),
+        path_(program.state.CurrentFilePath),
+        name_(program.state.CurrentFileName),
+        shown_name_(program.Felirat->Efilenev.Text()),
+        modified_(program.Felirat->Bmentes.Enabled()),
+        menu_modified_(program.Felirat->Mentes1.Enabled()) {}
+  ~DocumentKept() {
+    editor::TFelirat& editor = *program_.Felirat;
+    program_.state.CurrentFilePath = path_;
+    program_.state.CurrentFileName = name_;
+    editor.Efilenev.SetText(shown_name_);
+    editor.Bmentes.SetEnabled(modified_);
+    editor.Mentes1.SetEnabled(menu_modified_);
+  }
+  DocumentKept(const DocumentKept&) = delete;
+  DocumentKept& operator=(const DocumentKept&) = delete;
+
+ private:
+  shell::Program& program_;
+  const ShownPath path_;
+  const std::string name_;
+  const std::string shown_name_;
+  const bool modified_;
+  const bool menu_modified_;
+};
+
 timecode::FrameRate RateOf(std::string_view frame_rate) {
   if (const std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(frame_rate))
     return *rate;
@@ -125,13 +157,15 @@ ExportOutcome TMentesMaskent::ExportSelectedEntry() {
     return ExportOutcome::kNotProgrammed;
   }
 
-  program_.Fileneve->ShowModal();
-  if (state.DialogReply == "nem" || state.FileDialogPending)
-    return ExportOutcome::kNoName;
-
-  const ExportOutcome outcome = format->handling == ExportHandling::kNativeSaver
-                                    ? SaveThroughNativeSaver()
-                                    : WriteWithLayout(*format);
+  ExportOutcome outcome = ExportOutcome::kNoName;
+  {
+    DocumentKept document(program_);
+    program_.Fileneve->ShowModal();
+    if (state.DialogReply == "nem" || state.FileDialogPending)
+      return ExportOutcome::kNoName;
+    outcome = format->handling == ExportHandling::kNativeSaver ? SaveThroughNativeSaver()
+                                                               : WriteWithLayout(*format);
+  }
   Close();
   return outcome;
 }

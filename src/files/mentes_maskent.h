@@ -2,10 +2,11 @@
 // double click on one exports the editor's rows in that format.
 //
 // The export asks for the file name in the file-name window (caller "MentesMaskent", which
-// appends the entry's extension and points the document path at the new file), then writes
-// the whole file at once: a file that cannot be written is reported with "Írásvédett file!"
-// and left as it was. "SubRip" is saved by the editor's own subtitle saver. The entries
-// without a layout of their own answer "Ez az opció még nincs leprogramozva!".
+// appends the entry's extension), then writes the whole file at once: a file that cannot be
+// written is reported with "Írásvédett file!" and left as it was. "SubRip" is saved by the
+// editor's own subtitle saver. The entries without a layout of their own answer "Ez az opció
+// még nincs leprogramozva!". An export writes a copy: the document path, the name box and
+// the modified state of the subtitle are the same after it as before.
 #pragma once
 
 #include <string_view>

@@ -43,10 +43,13 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
   SubtitleRead read;
   {
     DetachedControls detached(table);
-    if (program.state.TextSlot == "2")
+    if (program.state.TextSlot == "2") {
       table.First();
-    else
+    } else {
       table.EmptyDataSet();
+      // The counters start from this file's own rows, whatever the read finds.
+      editor.ResetFlagCounters();
+    }
     read = ReadSubtitle(program, file, 0);
     if (read.out_of_memory) {
       // A part of a main text is no subtitle to edit: its rows go and give their memory back.

@@ -78,6 +78,9 @@ void TKiszoveg::Prepare(std::string_view caption, std::string_view icon, std::st
   Bigen.SetVisible(show_yes);
   Bnem.SetVisible(show_no);
   Bmegsem.SetVisible(show_yes && show_no);
+  // Escape clicks the first showing cancel button: "Mégsem" in a question that has it, so
+  // that Escape never answers the exit question with "Nem"; "Nem" in one without it.
+  Bnem.SetCancel(!Bmegsem.Visible());
   if (show_ok && !show_yes && !show_no)
     Bok.SetLeft((Width() - kButtonWidth) / 2);
 

@@ -1,6 +1,7 @@
 // The message window `TKiszoveg`: one caption, an icon, two lines and the buttons OK, Igen,
 // Nem and Mégsem. Shown through ShowBox (shell/message_box.h), never directly. Each button is
-// of the kind that closes the modal window after its click handler.
+// of the kind that closes the modal window after its click handler. Escape in a question
+// clicks "Mégsem" when it shows, "Nem" otherwise.
 #pragma once
 
 #include <string_view>

@@ -140,6 +140,11 @@ class TForditas : public ui::Form {
   ui::Timer Timer1{*this, "Timer1"};
 
  private:
+  // Every way the window closes, its close box included: StartState becomes "ki" unless the
+  // user went back ("vissza"), both tables are closed and the start window is shown again,
+  // which ends the program on "ki" and stays on "vissza".
+  void FormClose(ui::CloseAction& action);
+
   shell::Program& program_;
   // The grid column the user last clicked or typed in: 0 start, 1 end, 2 text; 4 after a
   // value was stored from a line editor.

@@ -374,17 +374,103 @@ TEST(EditorExit, BackToTheStartWindowAsksNothing) {
   EXPECT_TRUE(rig.state().InternalUpdate);
 }
 
-TEST(EditorExit, TheCloseBoxAsksNothingAndEndsTheProgram) {
+TEST(EditorExit, TheCloseBoxAsksAsKilepesDoes) {
+  struct Case {
+    const char* name;
+    bool modified;
+    bool no_question;  // "Kilépésnél: nincs kérdés"
+    Answer answer;     // kNone: no question expected
+    bool closed;
+  };
+  const std::vector<Case> cases = {
+      {"not modified", false, false, Answer::kNone, true},
+      {"no question wanted", true, true, Answer::kNone, true},
+      {"Nem", true, false, Answer::kNem, true},
+      {"Igen", true, false, Answer::kIgen, true},
+      {"Mégsem", true, false, Answer::kMegsem, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EditorRig rig;
+    TempFolder folder;
+    TFelirat& f = rig.editor();
+    rig.SetTimeBase("Time");
+    rig.AddRows({{"00:00:01,000", "00:00:02,000", "A"}});
+    rig.SetDocument(folder / "film.srt");
+    f.Efilenev.SetText("film.srt");
+    rig.SetModified(c.modified);
+    f.Cbki.SetChecked(c.no_question);
+    rig.state().StartState = "felvitt";
+    if (c.answer == Answer::kIgen)
+      rig.AnswerMessage(&shell::TKiszoveg::Bigen);
+    if (c.answer == Answer::kNem)
+      rig.AnswerMessage(&shell::TKiszoveg::Bnem);
+    if (c.answer == Answer::kMegsem)
+      rig.AnswerMessage(&shell::TKiszoveg::Bmegsem);
+    ASSERT_TRUE(rig.driver.RequestClose(f));
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_EQ(
+        rig.Lines("message: A felirat mentése! | A felirat módosítva lett! | Elmenti?").size(),
+        c.answer == Answer::kNone ? 0u : 1u);
+    EXPECT_EQ(!f.Visible(), c.closed);
+    EXPECT_EQ(f.cds.Active(), !c.closed);
+    EXPECT_EQ(rig.state().StartState, c.closed ? "ki" : "felvitt");
+    EXPECT_EQ(std::filesystem::exists(folder / "film.srt"), c.answer == Answer::kIgen);
+    if (!c.closed) {
+      EXPECT_EQ(f.cds.RecordCount(), 1);
+      EXPECT_TRUE(rig.Modified());
+    }
+  }
+}
+
+// The editor as the start window shows it, modally: the close box over an edit asks, "Mégsem"
+// keeps the editor and its rows, and a second press answered "Nem" ends the program.
+TEST(EditorExit, TheCloseBoxOfTheModalEditorAsksBeforeTheProgramEnds) {
+  shell::testing::Rig rig;
+  shell::Program& program = rig.program;
+  TFelirat& f = *program.Felirat;
+  f.beosztas.SetItemIndex(f.beosztas.IndexOf("Time"));
+  program.state.OpenMode = "uj";
+  auto answer = [&](ui::BitBtn shell::TKiszoveg::*button) {
+    rig.driver.OnModal("Kiszoveg",
+                       [&rig, &program, button] { rig.driver.Click((*program.Kiszoveg).*button); });
+  };
+  rig.driver.OnModal("Felirat", [&] {
+    ASSERT_TRUE(f.Bmentes.Enabled());  // a new subtitle counts as modified
+    answer(&shell::TKiszoveg::Bmegsem);
+    ASSERT_TRUE(rig.driver.RequestClose(f));
+    EXPECT_EQ(f.GetModalResult(), ui::modal::kNone);
+    EXPECT_EQ(f.cds.RecordCount(), 1);
+    answer(&shell::TKiszoveg::Bnem);
+    ASSERT_TRUE(rig.driver.RequestClose(f));
+  });
+  f.ShowModal();
+  EXPECT_EQ(rig.driver.Verify(), "");
+  EXPECT_EQ(rig.driver.LogLines("message: A felirat mentése!").size(), 2u);
+  EXPECT_FALSE(f.cds.Active());
+  EXPECT_EQ(program.state.StartState, "ki");
+}
+
+// Escape is "Kilépés", and Escape in the question is "Mégsem": pressing it twice, and twice
+// again, never throws the edits away.
+TEST(EditorExit, EscapeTwiceKeepsTheEdits) {
   EditorRig rig;
   TFelirat& f = rig.editor();
-  rig.AddRows({{"0", "10", "A"}});
+  rig.SetTimeBase("Time");
+  rig.AddRows({{"00:00:01,000", "00:00:02,000", "A"}});
   rig.SetModified(true);
   rig.state().StartState = "felvitt";
-  ASSERT_TRUE(rig.driver.RequestClose(f));
-  EXPECT_TRUE(rig.Messages().empty());
-  EXPECT_FALSE(f.Visible());
-  EXPECT_FALSE(f.cds.Active());
-  EXPECT_EQ(rig.state().StartState, "ki");
+  for (int round = 0; round < 2; ++round) {
+    rig.driver.OnModal("Kiszoveg", [&] { rig.driver.Press(ui::keys::kEscape); });
+    ASSERT_TRUE(rig.driver.Press(ui::keys::kEscape));
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
+  EXPECT_EQ(rig.Messages().size(), 2u);
+  EXPECT_EQ(rig.state().DialogReply, "nemlepki");
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.cds.RecordCount(), 1);
+  EXPECT_TRUE(rig.Modified());
+  EXPECT_EQ(rig.state().StartState, "felvitt");
 }
 
 // ---- Clock and transparency

@@ -123,7 +123,7 @@ TEST(ExportRun, EveryEntryWithoutALayoutAnswersAndTouchesNothing) {
   }
 }
 
-TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndPointsTheDocumentAtIt) {
+TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndKeepsTheDocument) {
   struct Case {
     const char* name;
     bool old_file;  // a file of the chosen name is there and is replaced ("Igen")
@@ -138,6 +138,8 @@ TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndPointsTheDocumentAtIt) {
                  {"01:02:03,456", "01:02:04,999", "C"}});
     rig.editor().cds.SetRecNo(3);
     rig.SetDocument(folder / "film.srt");
+    rig.editor().Efilenev.SetText("film.srt");
+    rig.SetModified(true);
     if (c.old_file) {
       WriteBytes(folder / "film.txt", "old");
       rig.AnswerMessage(&shell::TKiszoveg::Bigen);
@@ -154,8 +156,11 @@ TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndPointsTheDocumentAtIt) {
     EXPECT_EQ(ReadBytes(folder / "film.txt"),
               "00:00:01:00 00:00:02:50 A//B\r\n01:02:03:45 01:02:04:99 C\r\n");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"film.txt"});
-    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.txt"));
-    EXPECT_EQ(rig.state().CurrentFileName, "film.txt");
+    // A copy was written: the editor still edits film.srt, which is still not saved.
+    EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.srt"));
+    EXPECT_EQ(rig.state().CurrentFileName, "film.srt");
+    EXPECT_EQ(rig.editor().Efilenev.Text(), "film.srt");
+    EXPECT_TRUE(rig.Modified());
     EXPECT_EQ(rig.editor().cds.RecNo(), 1);
     EXPECT_EQ(rig.Messages().size(), c.old_file ? 1u : 0u);  // "Már létezik a file!"
     rig.ExpectTableRestored();
@@ -311,6 +316,8 @@ TEST(ExportRun, SubRipIsSavedByTheNativeSaver) {
   rig.AddRows({{"00:00:01,000", "00:00:02,000", "A"}, {"00:00:03,000", "00:00:04,000", "B"}});
   rig.editor().cds.SetRecNo(2);
   rig.SetDocument(folder / "film.sub");
+  rig.editor().Efilenev.SetText("film.sub");
+  rig.SetModified(true);
   rig.AnswerNewName(folder.path(), "film2");
   rig.AnswerMessage(&shell::TKiszoveg::Bok);
 
@@ -321,9 +328,40 @@ TEST(ExportRun, SubRipIsSavedByTheNativeSaver) {
             "00:00:04,000\r\nB");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"film2.srt"});
   EXPECT_EQ(rig.Messages(), std::vector<std::string>{std::string(kSaved)});
-  EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film2.srt"));
+  // The saver wrote a copy: the document, its name and its modified state are as they were.
+  EXPECT_EQ(rig.state().CurrentFilePath.Text(), TextOfPath(folder / "film.sub"));
+  EXPECT_EQ(rig.state().CurrentFileName, "film.sub");
+  EXPECT_EQ(rig.editor().Efilenev.Text(), "film.sub");
+  EXPECT_TRUE(rig.Modified());
+  EXPECT_TRUE(rig.editor().Mentes1.Enabled());
   EXPECT_EQ(rig.editor().cds.RecNo(), 1);
   rig.ExpectTableRestored();
+}
+
+// The save after an export writes the document's own file, without "Eltérés!".
+TEST(ExportRun, ASaveAfterAnExportWritesTheDocument) {
+  for (std::string_view entry : {kOneLineLayout, std::string_view("SubRip")}) {
+    SCOPED_TRACE(entry);
+    ExportRig rig;
+    TempFolder folder;
+    rig.SetTimeBase("Time");
+    rig.AddRows({{"00:00:01,000", "00:00:02,000", "A"}});
+    rig.SetDocument(folder / "film.srt");
+    rig.editor().Efilenev.SetText("film.srt");
+    rig.SetModified(true);
+    rig.AnswerNewName(folder.path(), "masolat");
+    if (entry == "SubRip")
+      rig.AnswerMessage(&shell::TKiszoveg::Bok);  // "A file-t elmentettem!"
+    ASSERT_TRUE(rig.Export(entry));
+
+    ASSERT_TRUE(rig.driver.Press('S', ui::ShiftState::kCtrl));
+    EXPECT_EQ(rig.driver.Verify(), "");
+
+    EXPECT_EQ(ReadBytes(folder / "film.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA");
+    EXPECT_TRUE(rig.Lines("message: Eltérés!").empty());
+    EXPECT_FALSE(rig.Modified());
+    EXPECT_EQ(folder.Names().size(), 2u);
+  }
 }
 
 TEST(ExportRun, EscapeAndVisszaCloseTheWindowWithoutARun) {

@@ -316,7 +316,8 @@ TEST(MessageEscapeTest, InsideTheMessageWindow) {
     std::string name;
     bool ok, yes, no;
     bool closes;
-    std::string reply;  // DialogReply after Escape, starting from "torol"
+    std::string reply;  // DialogReply after Escape, starting from the mode word
+    std::string mode = "torol";
   };
   const std::vector<Case> cases = {
       {"OK only", true, false, false, true, "torol"},
@@ -325,12 +326,15 @@ TEST(MessageEscapeTest, InsideTheMessageWindow) {
       // Without a cancel button Escape does nothing; its key-up does not close a question.
       {"Igen only", false, true, false, false, "torol"},
       {"OK and Igen", true, true, false, false, "torol"},
+      // Escape in the exit question is "Mégsem": the editor stays, nothing is thrown away.
+      {"exit question", false, true, true, true, "nemlepki", "mentes2"},
+      {"exit question with Nem only", false, false, true, true, "mentes2", "mentes2"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig rig;
     TKiszoveg& box = *rig.program.Kiszoveg;
-    rig.program.state.DialogReply = "torol";
+    rig.program.state.DialogReply = c.mode;
     bool closed = false;
     rig.driver.OnModal("Kiszoveg", [&] {
       rig.driver.Press(ui::keys::kEscape);

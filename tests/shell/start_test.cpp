@@ -346,5 +346,40 @@ TEST(StartWindowTest, ForditasResetsTheTranslationWindow) {
   EXPECT_TRUE(rig.driver.App().Terminated());
 }
 
+// However the translation window is closed, the start window comes back: it ends the program
+// on "ki" and stays on "vissza". A close box never leaves a program without a window.
+TEST(StartWindowTest, TheTranslationWindowAlwaysHandsBackToTheStartWindow) {
+  struct Case {
+    const char* name;
+    std::string state_when_closed;  // what the translation window's own exits set
+    bool ends;
+  };
+  const std::vector<Case> cases = {
+      {"close box", "For", true},
+      {"close box after going back", "vissza", false},
+      {"close box after Kilépés", "ki", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    Program& program = rig.program;
+    translation::TForditas& forditas = *program.Forditas;
+    rig.driver.OnModal("Forditas", [&] {
+      program.state.StartState = c.state_when_closed;
+      ASSERT_TRUE(rig.driver.RequestClose(forditas));
+    });
+    RunWith(rig, [&] { rig.driver.Click(program.FoForm->BitBtn4); });
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_FALSE(forditas.Visible());
+    EXPECT_FALSE(forditas.cdsE.Active());
+    EXPECT_FALSE(forditas.cdsF.Active());
+    EXPECT_EQ(rig.driver.App().Terminated(), c.ends);
+    EXPECT_EQ(program.state.StartState, c.ends ? "ki" : "vissza");
+    if (!c.ends) {
+      EXPECT_TRUE(program.FoForm->Visible());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace shell

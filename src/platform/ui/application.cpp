@@ -122,6 +122,12 @@ void Application::UserActivate(Form& form) {
 void Application::CloseRequest(Form& form) {
   if (!form.Visible() || !form.HasCloseBox() || form.DisabledByModal() || !form.Enabled())
     return;
+  if (form.OnCloseBox) {
+    bool can_close = true;
+    form.OnCloseBox(can_close);
+    if (!can_close)
+      return;
+  }
   form.Close();
 }
 

@@ -128,7 +128,7 @@ class Application {
   void Wheel(Form& form, int delta, ShiftState shift);
   // The user switched to `form` from another of the program's windows.
   void UserActivate(Form& form);
-  // The window manager's close box.
+  // The window manager's close box: the form's OnCloseBox, then Close unless it refused.
   void CloseRequest(Form& form);
   // The window needs painting.
   void Expose(Form& form);

@@ -128,6 +128,10 @@ class Form : public Control {
   std::function<void()> OnResize;
   std::function<void(CloseAction& action)> OnClose;
   std::function<void(bool& can_close)> OnCloseQuery;
+  // The user pressed the close box (or the window manager's close key): runs before Close,
+  // while the user's press is being handled; clearing `can_close` keeps the form as it is.
+  // A Close called by the program does not run it.
+  std::function<void(bool& can_close)> OnCloseBox;
 
  private:
   friend class Application;

@@ -246,6 +246,40 @@ TEST(Close, Table) {
          w.drv.RequestClose(w.a);
        },
        "A+ A.close", false},
+      {"a close box handler that refuses keeps the form",
+       [](World& w) {
+         w.a.OnCloseBox = [&w](bool& can_close) {
+           w.trace.push_back("box");
+           can_close = false;
+         };
+         w.a.Show();
+         w.drv.RequestClose(w.a);
+       },
+       "A+ box", true},
+      {"a modal form's close box handler runs at the press and may ask a question",
+       [](World& w) {
+         w.a.OnCloseBox = [&w](bool& can_close) {
+           w.drv.OnModal("Msg", [&w] { w.drv.Press(ui::keys::kReturn); });
+           w.msg.ShowModal();
+           can_close = w.trace.back() == "Msg.close";
+         };
+         w.drv.OnModal("A", [&w] {
+           w.drv.RequestClose(w.a);
+           w.trace.push_back("after the press");
+         });
+         w.a.ShowModal();
+       },
+       "A+ Msg+ Msg.close after the press A.close", false},
+      {"a Close by the program does not run the close box handler",
+       [](World& w) {
+         w.a.OnCloseBox = [&w](bool& can_close) {
+           w.trace.push_back("box");
+           can_close = false;
+         };
+         w.a.Show();
+         w.a.Close();
+       },
+       "A+ A.close", false},
       {"closing the hidden main form ends the run",
        [](World& w) {
          w.main.Close();
