@@ -40,17 +40,16 @@ std::string CorrectionRows::End() const {
   return editor_.cds.Value(field::kBefejezes);
 }
 
-void CorrectionRows::StoreText(std::string_view text) {
-  editor_.SetRowText1(text, true, false, true);
+void CorrectionRows::StoreText(std::string_view text, const RowTextStore& store) {
+  editor_.SetRowText1(text, store.edit_first, store.lower_internal_update, store.full_flag_update);
   MarkModified();
 }
 
 void CorrectionRows::DeleteRow() {
   if (editor_.cds.IsEmpty())
     return;
-  editor_.SetRowText1("", true, false, true);
+  StoreText("");
   editor_.cds.Delete();
-  MarkModified();
 }
 
 void CorrectionRows::MarkModified() {

@@ -78,6 +78,17 @@ inline constexpr FrameChoices kEmptyRowDeletionFrame{.restore = RowRestore::kLas
 inline constexpr FrameChoices kLineHalvingFrame{};
 inline constexpr FrameChoices kBlanksBeforeMarksFrame{.pass = PassShape::kRerun};
 
+// The combinations of the editor's SetRowText1 arguments that the corrections use.
+struct RowTextStore {
+  bool edit_first = true;              // the row is put into edit state first
+  bool lower_internal_update = false;  // the post then reloads the row panel
+  bool full_flag_update = true;        // UpdateRowFlags rather than the reader's flag rule
+};
+// A correction rewrites the current row.
+inline constexpr RowTextStore kRewriteRow{};
+// A row already in edit or insert state (a split's parts).
+inline constexpr RowTextStore kRowInEditState{.edit_first = false};
+
 // The editor's rows as a correction's turn sees them: the current row's text, its store
 // and deletion, the letter limit, the change list being written and the finding count.
 class CorrectionRows {
@@ -93,7 +104,7 @@ class CorrectionRows {
   std::string End() const;
   // Stores a new main text into the current row as the corrections do (edit, the option that
   // drops leading line breaks, the flags, post) and marks the subtitle modified.
-  void StoreText(std::string_view text);
+  void StoreText(std::string_view text, const RowTextStore& store = kRewriteRow);
   // Deletes the current row: it is stored empty first, so the flag counters lose its share;
   // the following row (or the new last one) becomes current.
   void DeleteRow();

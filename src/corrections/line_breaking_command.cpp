@@ -26,7 +26,7 @@ void WritePart(CorrectionRows& rows, const RowView& part) {
   dataset::RowTable& table = rows.Table();
   table.SetValue(field::kKezdes, part.start);
   table.SetValue(field::kBefejezes, part.end);
-  rows.Editor().SetRowText1(part.text, false, false, true);
+  rows.StoreText(part.text, kRowInEditState);
 }
 
 // The rows of a break: the first replaces the current row, the others are placed after it
