@@ -151,6 +151,38 @@ TEST(FilmWindow, TheTickShowsTheRowUnderTheFilm) {
   }
 }
 
+// On the full screen the player's own text layer draws the lines as they stand, tags and all.
+TEST(FilmWindow, TheFullScreenLayerDrawsTheLinesWithTheirTags) {
+  FilmRig rig;
+  rig.LoadRows(kRows);
+  rig.OpenFilm();
+  rig.fake->SetFullScreen(true);
+  rig.TickAt(3500);
+  using Line = media::MediaPlayer::OverlayLine;
+  EXPECT_EQ(rig.fake->OverlayText(), (std::vector<Line>{{"<i>Kettő</i>", false}}));
+  rig.TickAt(4500);
+  EXPECT_EQ(rig.fake->OverlayText(), (std::vector<Line>{{"a", false}, {"b", false}, {"c", false}}));
+  rig.TickAt(7000);
+  EXPECT_TRUE(rig.fake->OverlayText().empty());
+  // In the window the layer holds the labels' lines, the italic tags turned into italic.
+  rig.fake->SetFullScreen(false);
+  rig.TickAt(3500);
+  EXPECT_EQ(rig.fake->OverlayText(), (std::vector<Line>{{"Kettő", true}}));
+}
+
+TEST(FilmWindow, AnOverlayRowOutsideTheRowsDoesNothing) {
+  FilmRig rig;
+  rig.LoadRows(kRows);
+  rig.OpenFilm();
+  editor::TFelirat& f = rig.editor();
+  rig.TickAt(1500);
+  for (const int row : {0, -1, 5, 2001}) {
+    EXPECT_FALSE(rig.film->PaintOverlayRow(row)) << row;
+    EXPECT_EQ(f.st1.Caption(), "Egy") << row;
+    EXPECT_EQ(f.cds.RecNo(), 1) << row;
+  }
+}
+
 TEST(FilmWindow, TheUserHidesAndShowsTheOverlay) {
   FilmRig rig;
   rig.LoadRows(kRows);
