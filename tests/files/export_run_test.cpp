@@ -10,14 +10,14 @@
 
 #include "files/editor_rig.h"
 #include "files/export_formats.h"
-#include "support/file_size_cap.h"
 #include "files/mentes_maskent.h"
+#include "support/file_size_cap.h"
 
 namespace files {
 namespace {
 
-using testing::EditorRig;
 using test_support::FileSizeCap;
+using testing::EditorRig;
 using testing::ReadBytes;
 using testing::RowValues;
 using testing::TempFolder;
@@ -160,6 +160,29 @@ TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndPointsTheDocumentAtIt) {
     EXPECT_EQ(rig.Messages().size(), c.old_file ? 1u : 0u);  // "Már létezik a file!"
     rig.ExpectTableRestored();
   }
+}
+
+TEST(ExportRun, ReturnInTheListExportsTheSelectedEntryFromTheEndOfTheList) {
+  ExportRig rig;
+  TempFolder folder;
+  rig.SetTimeBase("Time");
+  rig.AddRows({{"00:00:01,000", "00:00:02,500", "A"}});
+  rig.SetDocument(folder / "film.srt");
+  rig.driver.OnModal("Fileneve", [&] {
+    rig.name_window().dlb.SetDirectory(folder.path());
+    rig.driver.Click(rig.name_window().Bok);
+  });
+
+  const bool closing = rig.InExportWindow([&] {
+    rig.driver.Focus(rig.window().Lista);
+    rig.driver.Press(ui::keys::kEnd);
+    EXPECT_EQ(rig.window().Lista.SelectedCaption(), "ZeroG");
+    rig.driver.Press(ui::keys::kReturn);
+  });
+
+  EXPECT_TRUE(closing);
+  EXPECT_EQ(rig.Lines("modal: Fileneve").size(), 1u);
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"film.zeg"});
 }
 
 TEST(ExportRun, FrameNumbersAreWrittenAsTheTimesOfTheEditorsFrameRate) {
