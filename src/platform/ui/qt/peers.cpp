@@ -20,6 +20,8 @@
 #include <QStyleOption>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -534,10 +536,14 @@ class MemoPeer : public Peer {
       case Prop::kSelection:
         ShowSelection();
         break;
-      case Prop::kOptions:
+      case Prop::kOptions: {
         edit_->setLineWrapMode(memo_.WordWrap() ? QPlainTextEdit::WidgetWidth
                                                 : QPlainTextEdit::NoWrap);
+        QTextOption option = edit_->document()->defaultTextOption();
+        option.setAlignment(ToQtAlignment(memo_.GetAlignment()));
+        edit_->document()->setDefaultTextOption(option);
         break;
+      }
       case Prop::kColor:
       case Prop::kFont:
         SetColors(edit_, false, memo_.GetColor(), memo_.GetFont().color, true);
