@@ -8,6 +8,7 @@ TReszletesK::TReszletesK(shell::Program& program)
     : Form(program.app, "ReszletesK"), program_(program) {
   SetCaption("Részletes keresés");
   SetBounds(0, 0, 276, 190);
+  SetPosition(ui::FormPosition::kOwnerCenter);
   SetBorderIcons({.system_menu = true, .minimize = true, .maximize = false});
   SetCloseBox(false);
 

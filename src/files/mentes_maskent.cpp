@@ -123,7 +123,15 @@ TMentesMaskent::TMentesMaskent(shell::Program& program)
 
 void TMentesMaskent::WireHandlers() {
   Lista.OnDblClick = [this] { ListaDblClick(); };
-  Lista.OnKeyPress = [this](char& ch) { FormKeyPress(ch); };
+  Lista.OnKeyPress = [this](char& ch) {
+    // Return runs the export of the selected entry, as a double click does.
+    if (ch == '\r') {
+      ch = 0;
+      ListaDblClick();
+      return;
+    }
+    FormKeyPress(ch);
+  };
   OnKeyPress = [this](char& ch) { FormKeyPress(ch); };
   Button1.OnClick = [this] { Button1Click(); };
 }

@@ -59,7 +59,8 @@ class TMentesMaskent : public ui::Form {
   void ListaDblClick();
   // "<<< Vissza": closes the window.
   void Button1Click();
-  // Escape closes the window (bound to the window and to `Lista`).
+  // Escape closes the window (bound to the window and to `Lista`); Return in `Lista` runs
+  // ListaDblClick.
   void FormKeyPress(char& ch);
 
  private:

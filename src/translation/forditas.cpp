@@ -4,6 +4,7 @@
 
 #include "shell/fo_form.h"
 #include "shell/program.h"
+#include "translation/tool_pictures.h"
 
 namespace translation {
 
@@ -106,6 +107,21 @@ TForditas::TForditas(shell::Program& program) : Form(program.app, "Forditas"), p
   Button5.SetCaption("Utolsó sor");
   Button5.SetVisible(false);
   EFszazalek.SetVisible(false);
+
+  // The picture-only tool buttons of both sides.
+  struct Tool {
+    ui::BitBtn* button;
+    ToolPicture picture;
+  };
+  for (const Tool& tool :
+       {Tool{&BitBtn2, ToolPicture::kOpenSubtitle}, Tool{&BitBtn4, ToolPicture::kOpenSubtitle},
+        Tool{&Esave, ToolPicture::kSave}, Tool{&Fsave, ToolPicture::kSave},
+        Tool{&BitBtn3, ToolPicture::kOpenProject}, Tool{&Esorbe, ToolPicture::kInsertRow},
+        Tool{&Fsorbe, ToolPicture::kInsertRow}, Tool{&EsorDel, ToolPicture::kDeleteRow},
+        Tool{&FsorDel, ToolPicture::kDeleteRow}, Tool{&BkerE, ToolPicture::kSearch},
+        Tool{&BkerF, ToolPicture::kSearch}}) {
+    tool.button->SetGlyph(DrawToolPicture(tool.picture));
+  }
 
   // Bottom row.
   Bfvissza.SetCaption("<<< Vissza");

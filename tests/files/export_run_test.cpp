@@ -167,6 +167,29 @@ TEST(ExportRun, WritesTheLayoutUnderTheChosenNameAndKeepsTheDocument) {
   }
 }
 
+TEST(ExportRun, ReturnInTheListExportsTheSelectedEntryFromTheEndOfTheList) {
+  ExportRig rig;
+  TempFolder folder;
+  rig.SetTimeBase("Time");
+  rig.AddRows({{"00:00:01,000", "00:00:02,500", "A"}});
+  rig.SetDocument(folder / "film.srt");
+  rig.driver.OnModal("Fileneve", [&] {
+    rig.name_window().dlb.SetDirectory(folder.path());
+    rig.driver.Click(rig.name_window().Bok);
+  });
+
+  const bool closing = rig.InExportWindow([&] {
+    rig.driver.Focus(rig.window().Lista);
+    rig.driver.Press(ui::keys::kEnd);
+    EXPECT_EQ(rig.window().Lista.SelectedCaption(), "ZeroG");
+    rig.driver.Press(ui::keys::kReturn);
+  });
+
+  EXPECT_TRUE(closing);
+  EXPECT_EQ(rig.Lines("modal: Fileneve").size(), 1u);
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"film.zeg"});
+}
+
 TEST(ExportRun, FrameNumbersAreWrittenAsTheTimesOfTheEditorsFrameRate) {
   struct Case {
     const char* rate;

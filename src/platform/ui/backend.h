@@ -46,6 +46,7 @@ enum class Prop {
   kContents,  // painted contents (grid cells)
   kHint,
   kFocus,
+  kDroppedDown,  // a combo box's list opened or closed
   // forms only
   kWindowState,
   kBorder,  // border style, border icons, close box

@@ -53,6 +53,14 @@ void Form::DoShow(bool activate) {
     return;  // OnShow showed it already
   if (position_ == FormPosition::kScreenCenter)
     CenterOnScreen();
+  if (position_ == FormPosition::kOwnerCenter) {
+    const Form* owner = App().ActiveForm();
+    if (owner != nullptr && owner != this && owner->Visible()) {
+      CenterOn(*owner);
+    } else {
+      CenterOnScreen();
+    }
+  }
   Control::SetVisible(true);
   GetBackend().ShowForm(*this);
   if (active_control_ != nullptr && !active_control_->CanFocus())
@@ -253,6 +261,17 @@ void Form::SetConstraints(const SizeConstraints& constraints) {
 void Form::CenterOnScreen() {
   Screen& s = App().GetScreen();
   SetBounds((s.Width() - Width()) / 2, (s.Height() - Height()) / 2, Width(), Height());
+}
+
+void Form::CenterOn(const Form& owner) {
+  Screen& s = App().GetScreen();
+  Rect area{owner.Left(), owner.Top(), owner.Width(), owner.Height()};
+  if (owner.GetWindowState() == WindowState::kMaximized)
+    area = {0, 0, s.Width(), s.Height()};
+  const int left = area.left + (area.width - Width()) / 2;
+  const int top = area.top + (area.height - Height()) / 2;
+  SetBounds(std::clamp(left, 0, std::max(0, s.Width() - Width())),
+            std::clamp(top, 0, std::max(0, s.Height() - Height())), Width(), Height());
 }
 
 void Form::SetWindowState(WindowState state) {

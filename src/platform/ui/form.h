@@ -83,6 +83,8 @@ class Form : public Control {
   void SetPosition(FormPosition position) { position_ = position; }
   // Centres the form on the screen now.
   void CenterOnScreen();
+  // Centres the form on `owner` now (a maximised owner fills the screen), kept on the screen.
+  void CenterOn(const Form& owner);
   WindowState GetWindowState() const { return window_state_; }
   void SetWindowState(WindowState state);
   const ui::BorderIcons& GetBorderIcons() const { return border_icons_; }

@@ -65,7 +65,25 @@ void ComboBox::SetStyle(ComboStyle style) {
   Changed(Prop::kOptions);
 }
 
+void ComboBox::SetDroppedDown(bool dropped) {
+  if (dropped_down_ == dropped)
+    return;
+  dropped_down_ = dropped;
+  Changed(Prop::kDroppedDown);
+}
+
+void ComboBox::DefaultMouseDown(MouseButton button, ShiftState, int x, int) {
+  if (button != MouseButton::kLeft)
+    return;
+  if (dropped_down_) {
+    SetDroppedDown(false);
+  } else if (style_ == ComboStyle::kDropDownList || x >= Width() - kArrowWidth) {
+    SetDroppedDown(true);
+  }
+}
+
 void ComboBox::UserSelect(int index) {
+  SetDroppedDown(false);
   if (index < 0 || index >= SizeOf(items_) || index == item_index_)
     return;
   SetItemIndex(index);
@@ -79,7 +97,12 @@ bool ComboBox::WantsKey(Key, ShiftState) const {
   return false;
 }
 
-void ComboBox::DefaultKeyDown(Key key, ShiftState) {
+void ComboBox::DefaultKeyDown(Key key, ShiftState shift) {
+  const bool alt_arrow = (key == keys::kDown || key == keys::kUp) && shift.Has(ShiftState::kAlt);
+  if ((key == keys::kF4 && shift.Modifiers().Empty()) || alt_arrow) {
+    SetDroppedDown(!dropped_down_);
+    return;
+  }
   if (items_.empty())
     return;
   const int last = SizeOf(items_) - 1;
@@ -271,6 +294,7 @@ void ListView::AddItem(std::string_view caption, int image_index) {
 void ListView::ClearItems() {
   items_.clear();
   item_index_ = -1;
+  top_row_ = 0;
   Changed(Prop::kItems);
 }
 
@@ -278,7 +302,53 @@ void ListView::SetItemIndex(int index) {
   if (index < 0 || index >= static_cast<int>(items_.size()))
     index = -1;
   item_index_ = index;
+  ScrollIntoView();
   Changed(Prop::kItemIndex);
+}
+
+int ListView::Columns() const {
+  const int all = std::max(1, ClientWidth() / kCellWidth);
+  const int count = static_cast<int>(items_.size());
+  if ((count + all - 1) / all * kCellHeight <= ClientHeight())
+    return all;
+  return std::max(1, (ClientWidth() - kScrollBarWidth) / kCellWidth);
+}
+
+int ListView::RowCount() const {
+  const int columns = Columns();
+  return (static_cast<int>(items_.size()) + columns - 1) / columns;
+}
+
+int ListView::VisibleRows() const {
+  return std::max(1, ClientHeight() / kCellHeight);
+}
+
+bool ListView::ScrollBarShown() const {
+  return RowCount() * kCellHeight > ClientHeight();
+}
+
+int ListView::MaxTopRow() const {
+  return std::max(0, RowCount() - VisibleRows());
+}
+
+void ListView::SetTopRow(int row) {
+  const int top = std::clamp(row, 0, MaxTopRow());
+  if (top == top_row_)
+    return;
+  top_row_ = top;
+  Changed(Prop::kOptions);
+}
+
+void ListView::ScrollIntoView() {
+  if (item_index_ < 0)
+    return;
+  const int row = item_index_ / Columns();
+  if (row < top_row_) {
+    top_row_ = row;
+  } else if (row >= top_row_ + VisibleRows()) {
+    top_row_ = row - VisibleRows() + 1;
+  }
+  top_row_ = std::clamp(top_row_, 0, MaxTopRow());
 }
 
 std::string ListView::SelectedCaption() const {
@@ -288,10 +358,10 @@ std::string ListView::SelectedCaption() const {
 int ListView::ItemAtPos(int x, int y) const {
   if (x < 0 || y < 0 || x >= ClientWidth())
     return -1;
-  int columns = std::max(1, ClientWidth() / kCellWidth);
-  int index = (y / kCellHeight) * columns + x / kCellWidth;
+  const int columns = Columns();
   if (x / kCellWidth >= columns)
     return -1;
+  const int index = (top_row_ + y / kCellHeight) * columns + x / kCellWidth;
   return index < static_cast<int>(items_.size()) ? index : -1;
 }
 
@@ -310,9 +380,10 @@ bool ListView::WantsKey(Key, ShiftState) const {
 void ListView::DefaultKeyDown(Key key, ShiftState) {
   if (items_.empty())
     return;
-  int columns = std::max(1, ClientWidth() / kCellWidth);
-  int last = static_cast<int>(items_.size()) - 1;
-  int current = std::max(0, item_index_);
+  const int columns = Columns();
+  const int last = static_cast<int>(items_.size()) - 1;
+  const int current = std::max(0, item_index_);
+  const int page = VisibleRows() * columns;
   switch (key) {
     case keys::kLeft:
       UserSelect(std::max(0, current - 1));
@@ -332,9 +403,19 @@ void ListView::DefaultKeyDown(Key key, ShiftState) {
     case keys::kEnd:
       UserSelect(last);
       break;
+    case keys::kPrior:
+      UserSelect(current % columns + std::max(0, current / columns - VisibleRows()) * columns);
+      break;
+    case keys::kNext:
+      UserSelect(item_index_ < 0 ? 0 : std::min(last, current + page));
+      break;
     default:
       break;
   }
+}
+
+void ListView::DefaultWheel(int steps) {
+  SetTopRow(top_row_ - steps);
 }
 
 void ListView::DefaultMouseDown(MouseButton button, ShiftState, int x, int y) {

@@ -36,7 +36,16 @@ class ComboBox : public Control {
   int DropDownCount() const { return drop_down_count_; }
   void SetDropDownCount(int count) { drop_down_count_ = count; }
 
-  // The user chose an item from the list: OnClick, then OnChange, when it changed.
+  // Whether the list is open below the box. A left click opens it (in the drop-down style
+  // only at the arrow) and a second click closes it; F4, Alt+Down and Alt+Up open and close
+  // it from the keys. Runs nothing.
+  bool DroppedDown() const { return dropped_down_; }
+  void SetDroppedDown(bool dropped);
+  // The width of the arrow at the right edge.
+  static constexpr int kArrowWidth = 20;
+
+  // The user chose an item from the list: the list closes; OnClick, then OnChange, when it
+  // changed.
   void UserSelect(int index);
 
   std::function<void()> OnChange;
@@ -45,6 +54,7 @@ class ComboBox : public Control {
   void DefaultChar(char ch) override;
   bool WantsKey(Key key, ShiftState shift) const override;
   // A click opens the list; only a choice from it runs OnClick.
+  void DefaultMouseDown(MouseButton button, ShiftState shift, int x, int y) override;
   void DefaultMouseUp(MouseButton, ShiftState, int, int) override {}
 
  protected:
@@ -55,6 +65,7 @@ class ComboBox : public Control {
   int item_index_ = -1;
   ComboStyle style_ = ComboStyle::kDropDown;
   int drop_down_count_ = 8;
+  bool dropped_down_ = false;
 };
 
 class ListBox : public Control {
@@ -97,7 +108,9 @@ class ListBox : public Control {
   int top_index_ = 0;
 };
 
-// A list of large icons with captions.
+// A list of large icons with captions, in rows of cells. When the rows do not fit, a
+// vertical scroll bar at the right edge takes kScrollBarWidth of the width; the first row
+// shown is TopRow, and the selected item is kept in view.
 class ListView : public Control {
  public:
   struct Item {
@@ -118,7 +131,19 @@ class ListView : public Control {
   // Item cells are laid out in rows of this size.
   static constexpr int kCellWidth = 80;
   static constexpr int kCellHeight = 70;
+  static constexpr int kScrollBarWidth = 16;
+  // The item under a point of the client area (TopRow counted); -1 when none.
   int ItemAtPos(int x, int y) const;
+
+  // Layout: cells per row, rows of items, the rows that fit whole in the height.
+  int Columns() const;
+  int RowCount() const;
+  int VisibleRows() const;
+  bool ScrollBarShown() const;
+  int TopRow() const { return top_row_; }
+  int MaxTopRow() const;
+  // Runs nothing; clamped to 0..MaxTopRow.
+  void SetTopRow(int row);
 
   // The user selected an item: OnSelectItem, then OnClick.
   void UserSelect(int index);
@@ -128,10 +153,14 @@ class ListView : public Control {
   void DefaultKeyDown(Key key, ShiftState shift) override;
   bool WantsKey(Key key, ShiftState shift) const override;
   void DefaultMouseDown(MouseButton button, ShiftState shift, int x, int y) override;
+  void DefaultWheel(int steps) override;
 
  private:
+  void ScrollIntoView();
+
   std::vector<Item> items_;
   int item_index_ = -1;
+  int top_row_ = 0;
 };
 
 }  // namespace ui

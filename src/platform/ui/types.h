@@ -150,7 +150,9 @@ inline constexpr ModalResult kNo = 7;
 
 enum class CloseAction { kNone, kHide, kFree, kMinimize };
 enum class WindowState { kNormal, kMinimized, kMaximized };
-enum class FormPosition { kDesigned, kScreenCenter };
+// kOwnerCenter: centred on the form that is active when it is shown (the screen when none),
+// kept on the screen.
+enum class FormPosition { kDesigned, kScreenCenter, kOwnerCenter };
 enum class BorderStyle { kSizeable, kSingle, kDialog, kNone };
 
 struct BorderIcons {

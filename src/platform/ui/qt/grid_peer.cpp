@@ -1,6 +1,7 @@
 #include "platform/ui/qt/grid_peer.h"
 
 #include <QAbstractTableModel>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
@@ -28,6 +29,20 @@ Qt::Alignment ToQtAlignment(Alignment a) {
   }
   return Qt::AlignLeft;
 }
+
+}  // namespace
+
+QFont TitleFontFor(const QFont& base, const QString& text, int width) {
+  QFont font = base;
+  if (QFontMetrics(font).horizontalAdvance(text) <= width)
+    return font;
+  font.setStretch(QFont::Condensed);
+  while (QFontMetrics(font).horizontalAdvance(text) > width && font.pixelSize() > 7)
+    font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+namespace {
 
 int ShownRows(const DbGrid& grid) {
   const dataset::RowTable* t = grid.Table();
@@ -165,6 +180,37 @@ class IndicatorHeader : public QHeaderView {
   DbGrid& grid_;
 };
 
+// The titles: each inside its column's width, with a narrower face or a smaller size when
+// the grid's font would not fit it.
+class TitleHeader : public QHeaderView {
+ public:
+  static constexpr int kPadding = 2;
+  TitleHeader(DbGrid& grid, QWidget* parent) : QHeaderView(Qt::Horizontal, parent), grid_(grid) {}
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int logical_index) const override {
+    if (logical_index < 0 || logical_index >= static_cast<int>(grid_.Columns().size()))
+      return;
+    const GridColumn& col = grid_.Column(logical_index);
+    painter->save();
+    painter->fillRect(rect, QColor(240, 240, 240));
+    painter->setPen(QColor(160, 160, 160));
+    painter->drawLine(rect.topRight(), rect.bottomRight());
+    painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+    const QString text = ToQString(col.title);
+    const QRect inner = rect.adjusted(kPadding, 0, -kPadding - 1, 0);
+    painter->setFont(TitleFontFor(font(), text, inner.width()));
+    painter->setPen(palette().color(QPalette::ButtonText));
+    painter->setClipRect(rect);
+    painter->drawText(
+        inner, ToQtAlignment(col.title_alignment) | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter->restore();
+  }
+
+ private:
+  DbGrid& grid_;
+};
+
 class GridView : public QTableView {
  public:
   using QTableView::QTableView;
@@ -184,6 +230,7 @@ class GridPeer : public Peer {
     view_->setItemDelegate(new CellDelegate(grid, view_));
     auto* indicator = new IndicatorHeader(grid, view_);
     view_->setVerticalHeader(indicator);
+    view_->setHorizontalHeader(new TitleHeader(grid, view_));
     for (QWidget* w :
          {static_cast<QWidget*>(view_), view_->viewport(),
           static_cast<QWidget*>(view_->horizontalHeader()), static_cast<QWidget*>(indicator)}) {

@@ -9,6 +9,8 @@
 // grid's: it shows and moves the table's cursor.
 #pragma once
 
+#include <QFont>
+#include <QString>
 #include <QWidget>
 #include <memory>
 
@@ -18,5 +20,9 @@
 namespace ui::qt {
 
 std::unique_ptr<Peer> MakeGridPeer(DbGrid& grid, QWidget* parent);
+
+// The font a column title is painted in: the grid's own when `text` fits in `width` pixels,
+// else a condensed face, made smaller (down to 7 pixels) until it fits.
+QFont TitleFontFor(const QFont& base, const QString& text, int width);
 
 }  // namespace ui::qt

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/peers.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,8 +20,12 @@
 #include <QStyleOption>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <functional>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/data_controls.h"
@@ -531,10 +536,14 @@ class MemoPeer : public Peer {
       case Prop::kSelection:
         ShowSelection();
         break;
-      case Prop::kOptions:
+      case Prop::kOptions: {
         edit_->setLineWrapMode(memo_.WordWrap() ? QPlainTextEdit::WidgetWidth
                                                 : QPlainTextEdit::NoWrap);
+        QTextOption option = edit_->document()->defaultTextOption();
+        option.setAlignment(ToQtAlignment(memo_.GetAlignment()));
+        edit_->document()->setDefaultTextOption(option);
         break;
+      }
       case Prop::kColor:
       case Prop::kFont:
         SetColors(edit_, false, memo_.GetColor(), memo_.GetFont().color, true);
@@ -641,6 +650,24 @@ class SpinEditPeer : public Peer {
 // ---- Lists
 // ------------------------------------------------------------------------------------------
 
+// Tells a combo box's peer when Qt's list window was shown or hidden (by a choice, a click
+// outside it, Escape, F4 or Alt+Up/Down inside it).
+class PopupWatcher : public QObject {
+ public:
+  PopupWatcher(QObject* parent, std::function<void(bool shown)> changed)
+      : QObject(parent), changed_(std::move(changed)) {}
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+      changed_(event->type() == QEvent::Show);
+    return QObject::eventFilter(object, event);
+  }
+
+ private:
+  std::function<void(bool shown)> changed_;
+};
+
 class ComboPeer : public Peer {
  public:
   ComboPeer(ComboBox& combo, QWidget* parent)
@@ -650,10 +677,16 @@ class ComboPeer : public Peer {
     widget_->setInsertPolicy(QComboBox::NoInsert);
     // The user's choice from the list (the list is Qt's own popup window).
     QObject::connect(widget_, &QComboBox::activated, widget_, [this](int index) {
-      if (TakesInput(combo_))
+      if (Attached() && TakesInput(combo_))
         combo_.UserSelect(index);
-      Apply(Prop::kItemIndex);
+      if (Attached())
+        Apply(Prop::kItemIndex);
     });
+    popup_ = widget_->view()->window();
+    popup_->installEventFilter(new PopupWatcher(widget_, [this](bool shown) {
+      if (Attached() && !syncing_ && combo_.DroppedDown() != shown)
+        combo_.SetDroppedDown(shown);
+    }));
   }
   void Apply(Prop what) override {
     ApplyCommon(what);
@@ -693,6 +726,13 @@ class ComboPeer : public Peer {
         if (widget_->lineEdit() != nullptr)
           widget_->lineEdit()->setFont(ToQFont(combo_.GetFont()));
         break;
+      case Prop::kDroppedDown:
+      case Prop::kVisible:
+      case Prop::kEnabled:
+        // A press opens the list through Qt's own press (PressGoesToQt).
+        if (!pressing_)
+          ShowList(combo_.DroppedDown() && TakesInput(combo_));
+        break;
       default:
         break;
     }
@@ -700,18 +740,44 @@ class ComboPeer : public Peer {
   QWidget* FocusWidget() const override {
     return widget_->lineEdit() != nullptr ? static_cast<QWidget*>(widget_->lineEdit()) : widget_;
   }
-  void AfterLeftPress(const QWidget*, QPoint client) override {
-    if (!combo_.Focused() || !TakesInput(combo_))
-      return;
-    // A drop-down list opens anywhere; an editable box at its arrow.
-    if (combo_.Style() == ComboStyle::kDropDown && client.x() < combo_.Width() - 20)
-      return;
-    widget_->showPopup();
+  void BeforeLeftPress(const QWidget*) override { pressing_ = true; }
+  // The model opened the list on this press: Qt's own press opens it, which keeps the list
+  // open when the button comes up (a list opened by hand from the model's press would
+  // take that release for a click outside itself and close again).
+  bool PressGoesToQt(const QWidget* part) override {
+    pressing_ = false;
+    const bool open = combo_.DroppedDown() && TakesInput(combo_);
+    if (open && !popup_->isVisible() && part == widget_) {
+      // Should Qt's press not open it (a press beside its arrow), the list opens anyway.
+      QTimer::singleShot(0, widget_, [this] {
+        if (Attached())
+          ShowList(combo_.DroppedDown() && TakesInput(combo_));
+      });
+      return true;
+    }
+    ShowList(open);
+    return false;
   }
 
  private:
+  void ShowList(bool open) {
+    if (open == popup_->isVisible()) {
+      return;
+    }
+    syncing_ = true;
+    if (open) {
+      widget_->showPopup();
+    } else {
+      widget_->hidePopup();
+    }
+    syncing_ = false;
+  }
+
   ComboBox& combo_;
   QComboBox* widget_;
+  QWidget* popup_ = nullptr;
+  bool pressing_ = false;
+  bool syncing_ = false;
 };
 
 // A list box painted from the model: the first line is TopIndex, each ItemHeight high,
@@ -801,23 +867,44 @@ class ListBoxPeer : public Peer {
   ListBoxWidget* widget_;
 };
 
-// Large icons in cells of the model's size, in rows.
+// Large icons in cells of the model's size, in rows from the model's top row; the scroll
+// bar takes the width the model keeps for it.
 class ListViewWidget : public QWidget {
  public:
-  ListViewWidget(ListView& view, QWidget* parent) : QWidget(parent), view_(view) {
+  ListViewWidget(ListView& view, QWidget* parent)
+      : QWidget(parent), view_(view), bar_(new QScrollBar(Qt::Vertical, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    bar_->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
+      if (!syncing_ && value != view_.TopRow() && TakesInput(view_))
+        view_.SetTopRow(value);
+      update();
+    });
+  }
+  void Sync() {
+    syncing_ = true;
+    const int w = ListView::kScrollBarWidth;
+    bar_->setGeometry(view_.ClientWidth() - w, 0, w, view_.ClientHeight());
+    bar_->setRange(0, view_.MaxTopRow());
+    bar_->setPageStep(view_.VisibleRows());
+    bar_->setValue(view_.TopRow());
+    bar_->setVisible(view_.ScrollBarShown());
+    syncing_ = false;
+    update();
   }
 
  protected:
+  void resizeEvent(QResizeEvent*) override { Sync(); }
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.fillRect(rect(), ToQColor(view_.GetColor()));
     p.setFont(ToQFont(view_.GetFont()));
-    const int columns = std::max(1, width() / ListView::kCellWidth);
+    const int columns = view_.Columns();
     const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
     const std::vector<ListView::Item>& items = view_.Items();
-    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-      QRect cell((i % columns) * ListView::kCellWidth, (i / columns) * ListView::kCellHeight,
+    for (int i = view_.TopRow() * columns; i < static_cast<int>(items.size()); ++i) {
+      const int row = i / columns - view_.TopRow();
+      QRect cell((i % columns) * ListView::kCellWidth, row * ListView::kCellHeight,
                  ListView::kCellWidth, ListView::kCellHeight);
       if (cell.top() > height())
         break;
@@ -840,18 +927,33 @@ class ListViewWidget : public QWidget {
 
  private:
   ListView& view_;
+  QScrollBar* bar_;
+  bool syncing_ = false;
 };
 
 class ListViewPeer : public Peer {
  public:
-  ListViewPeer(ListView& view, QWidget* parent) : Peer(view, new ListViewWidget(view, parent)) {}
+  ListViewPeer(ListView& view, QWidget* parent)
+      : Peer(view, new ListViewWidget(view, parent)),
+        widget_(static_cast<ListViewWidget*>(Widget())) {}
   void Apply(Prop what) override {
     ApplyCommon(what);
-    if (what == Prop::kItems || what == Prop::kItemIndex || what == Prop::kColor ||
-        what == Prop::kFocus) {
-      Widget()->update();
+    switch (what) {
+      case Prop::kItems:
+      case Prop::kItemIndex:
+      case Prop::kOptions:
+      case Prop::kBounds:
+      case Prop::kColor:
+      case Prop::kFocus:
+        widget_->Sync();
+        break;
+      default:
+        break;
     }
   }
+
+ private:
+  ListViewWidget* widget_;
 };
 
 // ---- Gauge, image, media host

@@ -49,6 +49,15 @@ class Peer {
     (void)part;
     (void)client;
   }
+  // Before the model has a press of the left button on a part of the peer.
+  virtual void BeforeLeftPress(const QWidget* part) { (void)part; }
+  // After the model had the press (and AfterLeftPress ran): whether the Qt widget gets the
+  // same press too, for what only Qt's own press does (a combo box opens its list so that
+  // the release of the same click leaves it open).
+  virtual bool PressGoesToQt(const QWidget* part) {
+    (void)part;
+    return false;
+  }
   // The mouse moved with the left button held (selecting text).
   virtual void AfterLeftDrag(const QWidget* part, QPoint client) {
     (void)part;

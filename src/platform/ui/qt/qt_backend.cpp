@@ -647,9 +647,14 @@ class QtBackend final : public QObject, public Backend {
       case QEvent::MouseButtonPress:
         if (!ToButton(mouse.button(), button))
           return true;
+        if (button == MouseButton::kLeft)
+          peer->BeforeLeftPress(widget);
         app.MouseDown(target, button, shift, p.x(), p.y());
-        if (button == MouseButton::kLeft && Alive(peer))
+        if (button == MouseButton::kLeft && Alive(peer)) {
           peer->AfterLeftPress(widget, p);
+          if (Alive(peer) && peer->PressGoesToQt(widget))
+            return false;
+        }
         return true;
       case QEvent::MouseButtonRelease:
         if (ToButton(mouse.button(), button))

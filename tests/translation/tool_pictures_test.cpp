@@ -1,0 +1,46 @@
+// The translation window's tool buttons without a caption show a picture, one per command.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/ui/headless/driver.h"
+#include "shell/program.h"
+#include "translation/forditas.h"
+
+namespace {
+
+TEST(ForditasToolPictures, EveryButtonWithoutACaptionHasThePictureOfItsCommand) {
+  ui::headless::Driver drv;
+  shell::Program program{drv.App(), shell::ProgramOptions{}};
+  const translation::TForditas& f = *program.Forditas;
+  // The command of a button is its hint; the search buttons have none.
+  std::map<std::string, const ui::Picture*> by_command;
+  int buttons = 0;
+  for (const ui::Control* control : f.AllControls()) {
+    const auto* button = dynamic_cast<const ui::BitBtn*>(control);
+    if (button == nullptr || !button->Caption().empty())
+      continue;
+    SCOPED_TRACE(button->Name());
+    ++buttons;
+    const ui::Picture& glyph = button->Glyph();
+    ASSERT_FALSE(glyph.Empty());
+    EXPECT_EQ(glyph.width, 16);
+    EXPECT_EQ(glyph.height, 16);
+    ASSERT_EQ(glyph.rgb.size(), 16u * 16u * 3u);
+    const std::string command = button->Hint().empty() ? "search" : button->Hint();
+    auto [it, fresh] = by_command.emplace(command, &glyph);
+    if (!fresh) {
+      EXPECT_EQ(*it->second, glyph);  // the same command looks the same on both sides
+    }
+  }
+  EXPECT_EQ(buttons, 11);
+  // Each command its own picture.
+  for (auto a = by_command.begin(); a != by_command.end(); ++a) {
+    for (auto b = std::next(a); b != by_command.end(); ++b)
+      EXPECT_NE(*a->second, *b->second) << a->first << " / " << b->first;
+  }
+  EXPECT_EQ(by_command.size(), 6u);
+}
+
+}  // namespace
