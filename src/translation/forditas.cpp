@@ -129,6 +129,7 @@ TForditas::TForditas(shell::Program& program) : Form(program.app, "Forditas"), p
 
   Timer1.SetInterval(1000);
 
+  WireHandlers();
   Created();
 }
 

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "files/document_path.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 
@@ -139,7 +141,46 @@ class TForditas : public ui::Form {
   // The clock: shows the date and time in `ido1` once a second.
   ui::Timer Timer1{*this, "Timer1"};
 
+  // ---- Loaders (loaders.cpp) -----------------------------------------------------------------
+  // Each reads the file named by CurrentFilePath into its side; success and failure are shown
+  // in the window (messages, enabled controls).
+  // The source, and with BuildEmptyTranslation an empty translation beside it.
+  void LoadSourceWithTranslation();
+  // The translation alone.
+  void LoadTranslated();
+  // The source alone.
+  void LoadSourceSubtitle();
+
+  // 1 while a side holds only the rows read before a bad line stopped its read: saving it
+  // would write fewer rows than its file holds, so the save asks first.
+  bool SourcePartial = false;
+  bool TranslationPartial = false;
+  // The file each side was read from (the path boxes show it as text).
+  files::ShownPath SourcePath;
+  files::ShownPath TranslationPath;
+
+  // ---- Window shell (forditas_shell.cpp) ---------------------------------------------------
+  void FormCreate();
+  void FormActivate();
+  void BitBtn2Click();
+  void BitBtn4Click();
+  void jprojectmegnyits1Click();
+  void BitBtn3Click();
+  void felbonts11Click();
+  void felbonts22Click();
+  void BfKilepesClick();
+  void BfvisszaClick();
+  void FormClose(ui::CloseAction& action);
+  void atlatszo2Click();
+  void Timer1Timer();
+  // The show word of the layout routines: kIgen after a switch, kNem at creation.
+  enum class LayoutShow { kNem, kIgen };
+  void LayoutTranslation1024(LayoutShow show);
+  void LayoutTranslation800(LayoutShow show);
+
  private:
+  void WireHandlers();
+
   shell::Program& program_;
   // The grid column the user last clicked or typed in: 0 start, 1 end, 2 text; 4 after a
   // value was stored from a line editor.
