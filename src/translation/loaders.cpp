@@ -272,6 +272,7 @@ void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
     }
     side.gauge.Hide();
   }
+  state.InternalUpdate = false;
 
   if (read.refused) {
     DisableRefusedSide(side);

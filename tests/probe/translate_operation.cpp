@@ -52,17 +52,24 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
   shell::ResetTranslationWindow(program);
   window.Show();
 
-  // The pair dialog, its boxes filled as the open window fills them.
-  dialog.Show();
-  dialog.SourcePath = files::ShownPath(arguments[0]);
-  dialog.Eef.SetText(dialog.SourcePath.Text());
-  if (empty_translation) {
-    dialog.Ferb2.SetChecked(true);
-  } else {
-    dialog.TranslationPath = files::ShownPath(arguments[1]);
-    dialog.Eff.SetText(dialog.TranslationPath.Text());
-  }
-  if (!driver.Click(dialog.BFetovabb)) {
+  // "Új project megnyitás": the pair dialog, its boxes filled as the open window fills them,
+  // then "Betöltés".
+  bool pressed = false;
+  driver.OnModal("FordElott", [&] {
+    dialog.SourcePath = files::ShownPath(arguments[0]);
+    dialog.Eef.SetText(dialog.SourcePath.Text());
+    if (empty_translation) {
+      driver.Click(dialog.Ferb2);
+    } else {
+      dialog.TranslationPath = files::ShownPath(arguments[1]);
+      dialog.Eff.SetText(dialog.TranslationPath.Text());
+    }
+    pressed = driver.Click(dialog.BFetovabb);
+    if (!pressed)
+      driver.Click(dialog.Button1);
+  });
+  driver.ChooseMenuItem(window.jprojectmegnyits1);
+  if (!pressed) {
     error = "\"Betöltés\" could not be pressed";
     return false;
   }
