@@ -155,6 +155,11 @@ class TForditas : public ui::Form {
   // would write fewer rows than its file holds, so the save asks first.
   bool SourcePartial = false;
   bool TranslationPartial = false;
+  enum class Side { kSource, kTranslation };
+  // Before a side is saved: true at once for a side read whole; for a partial side the user is
+  // asked first, and true only on "Igen".
+  bool ConfirmSaveOfSide(Side side);
+
   // The file each side was read from (the path boxes show it as text).
   files::ShownPath SourcePath;
   files::ShownPath TranslationPath;

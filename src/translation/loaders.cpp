@@ -311,6 +311,16 @@ void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
 
 }  // namespace
 
+bool TForditas::ConfirmSaveOfSide(Side side) {
+  if (!(side == Side::kSource ? SourcePartial : TranslationPartial))
+    return true;
+  shell::SharedState& state = program_.state;
+  state.DialogReply = "semmit";
+  shell::ShowBox(program_, "Mentés", shell::kIconQuestion,
+                 "A felirat csak a hibás sorig töltődött be!", "Elmenti?", false, true, true);
+  return state.DialogReply == "igen";
+}
+
 void TForditas::LoadSourceWithTranslation() {
   Load(*this, program_,
        {.source_side = true,

@@ -174,6 +174,23 @@ TEST(TranslationLoaders, AFolderIsRefusedWithoutBlocking) {
   EXPECT_FALSE(w.window().Esave.Enabled());
 }
 
+TEST(TranslationLoaders, APartialSideIsSavedOnlyAfterIgen) {
+  using Side = translation::TForditas::Side;
+  Workspace w;
+  w.Load(&translation::TForditas::LoadSourceSubtitle, w.Write("a.srt", kSubRip));
+  EXPECT_TRUE(w.window().ConfirmSaveOfSide(Side::kSource));
+  EXPECT_TRUE(w.driver.LogLines("message: ").empty());
+
+  w.AnswerOk();
+  w.Load(&translation::TForditas::LoadTranslated, w.Write("b.srt", kStopped));
+  for (auto [button, saves] :
+       {std::pair{&shell::TKiszoveg::Bigen, true}, std::pair{&shell::TKiszoveg::Bnem, false}}) {
+    w.driver.OnModal("Kiszoveg",
+                     [&w, button = button] { w.driver.Click(w.program.Kiszoveg.get()->*button); });
+    EXPECT_EQ(w.window().ConfirmSaveOfSide(Side::kTranslation), saves);
+  }
+}
+
 // ---- The pair dialog --------------------------------------------------------------------
 
 TEST(TranslationPairDialog, LoadIsEnabledOnlyWithASourceAndATranslationOrTheEmptyOne) {
