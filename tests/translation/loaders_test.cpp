@@ -106,8 +106,8 @@ struct OutcomeCase {
 TEST(TranslationLoaders, HowAReadEndsDecidesTheSideControlsModeAndPathBoxes) {
   using translation::TForditas;
   const std::vector<OutcomeCase> cases = {
-      {"source complete", &TForditas::LoadSourceSubtitle, std::string(kSubRip), 4, "Time", true,
-       true, false, false},
+      {"source complete, after a UTF-8 byte-order mark", &TForditas::LoadSourceSubtitle,
+       "\xEF\xBB\xBF" + std::string(kSubRip), 4, "Time", true, true, false, false},
       {"source stopped", &TForditas::LoadSourceSubtitle, std::string(kStopped), 1, "Time", true,
        true, true, true},
       {"source UTF-16", &TForditas::LoadSourceSubtitle, Utf16Le("1\r\n"), 0, "", false, false,
