@@ -187,6 +187,9 @@ class TForditas : public ui::Form {
   void WireHandlers();
 
   shell::Program& program_;
+  // 1 until the window is next entered from the start window: the entry reset runs on that
+  // activation only, never when a layout switch hides and shows the window.
+  bool entry_reset_pending_ = true;
   // The grid column the user last clicked or typed in: 0 start, 1 end, 2 text; 4 after a
   // value was stored from a line editor.
   std::uint8_t ActiveColumn = 0;

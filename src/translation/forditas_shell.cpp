@@ -50,6 +50,9 @@ void TForditas::FormCreate() {
 }
 
 void TForditas::FormActivate() {
+  if (!entry_reset_pending_)
+    return;
+  entry_reset_pending_ = false;
   Button8.Hide();
   Button9.Hide();
   for (ui::MenuItem* item : {&DoltE, &VastagitottE, &AlahuzottE, &DoltF, &VastagitottF, &AlahuzottF,
@@ -136,6 +139,7 @@ void TForditas::FormClose(ui::CloseAction&) {
   cdsF.Close();
   SourcePartial = false;
   TranslationPartial = false;
+  entry_reset_pending_ = true;
   program_.FoForm->Show();
 }
 

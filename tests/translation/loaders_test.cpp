@@ -289,12 +289,24 @@ TEST(TranslationWindow, EnteringAgainDisablesWhatTheLastLoadEnabled) {
   EXPECT_TRUE(w.window().DoltE.Enabled());
   EXPECT_TRUE(w.window().Button8.Visible());
   w.program.state.TextClipboard = "x";
-  w.window().Hide();
-  w.program.FoForm->Show();
+  w.driver.Click(w.window().Bfvissza);
+  ASSERT_TRUE(w.program.FoForm->Visible());
   w.window().Show();
   EXPECT_FALSE(w.window().DoltE.Enabled());
   EXPECT_FALSE(w.window().Button8.Visible());
   EXPECT_EQ(w.program.state.TextClipboard, "");
+}
+
+TEST(TranslationWindow, ALayoutSwitchKeepsWhatTheLoadEnabled) {
+  Workspace w;
+  w.Load(&translation::TForditas::LoadSourceSubtitle, w.Write("a.sub", kFrames));
+  w.program.state.TextClipboard = "x";
+  w.driver.OnModal("Kiszoveg", [&] { w.driver.Click(w.program.Kiszoveg->Bigen); });
+  w.driver.ChooseMenuItem(w.window().felbonts11);
+  EXPECT_EQ(w.window().Height(), 565);
+  EXPECT_TRUE(w.window().DoltE.Enabled());
+  EXPECT_TRUE(w.window().Button8.Visible());
+  EXPECT_EQ(w.program.state.TextClipboard, "x");
 }
 
 TEST(TranslationWindow, TheSmallLayoutIsRefusedOnASmallScreenAndTakenOtherwise) {
