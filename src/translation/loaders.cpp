@@ -1,6 +1,7 @@
 // The three loaders of the translation window: a subtitle file read into one side (or into
 // the source side with an empty translation beside it), then the side's controls set by how
 // the read ended.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -117,8 +118,7 @@ void ShowRefusal(shell::Program& program) {
                  "Vagy a file értelmezhetetlen típust tartalmaz!", true, false, false);
 }
 
-// The lines of the file from `first` on, decoded from UTF-16LE when the line that showed the
-// kind is UTF-16LE text.
+// The lines from `first` on, as the parsers take them.
 std::vector<std::string_view> LinesFrom(const desktop::TextLines& lines, std::size_t first) {
   std::vector<std::string_view> taken;
   taken.reserve(lines.size() - first);
