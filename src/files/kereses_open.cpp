@@ -109,11 +109,13 @@ void TKereses::megnyitasClick() {
   } else if (purpose == "Forditas1") {
     if (RefuseDuplicate(program_.FordElott->Eff.Text(), kAlreadyTranslated))
       return;
+    program_.FordElott->SourcePath = state.CurrentFilePath;
     program_.FordElott->Eef.SetText(state.CurrentFilePath.Text());
     Close();
   } else if (purpose == "Forditas2") {
     if (RefuseDuplicate(program_.FordElott->Eef.Text(), kAlreadyOriginalAz))
       return;
+    program_.FordElott->TranslationPath = state.CurrentFilePath;
     program_.FordElott->Eff.SetText(state.CurrentFilePath.Text());
     Close();
   } else if (purpose == "Eredeti") {

@@ -40,6 +40,8 @@ Program::Program(ui::Application& application, ProgramOptions program_options)
   Forditas = std::make_unique<translation::TForditas>(*this);
   Kereses = std::make_unique<files::TKereses>(*this);
   FordElott = std::make_unique<translation::TFordElott>(*this);
+  Kereses->LoadSourceSubtitle = [this] { Forditas->LoadSourceSubtitle(); };
+  Kereses->LoadTranslated = [this] { Forditas->LoadTranslated(); };
   Fileneve = std::make_unique<files::TFileneve>(*this);
   Kiszoveg = std::make_unique<shell::TKiszoveg>(*this);
   Info = std::make_unique<shell::TInfo>(*this);

@@ -2,6 +2,7 @@
 // an empty translation) and loads them into the translation window.
 #pragma once
 
+#include "files/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -26,7 +27,28 @@ class TFordElott : public ui::Form {
   ui::Button BFetovabb{*this, "BFetovabb", {8, 124, 120, 33}};
   ui::Button Button1{*this, "Button1", {228, 124, 120, 33}};
 
+  // The files the two boxes show, as the open window chose them.
+  files::ShownPath SourcePath;
+  files::ShownPath TranslationPath;
+
+  // ---- Handlers ------------------------------------------------------------------------
+  void FormActivate();
+  void K1Click();
+  void K2Click();
+  // A change of either path box.
+  void EefChange();
+  void Ferb1Click();
+  void Ferb2Click();
+  void BFetovabbClick();
+  void Button1Click();
+  void EefKeyPress(char& key);
+  void EffClick();
+
  private:
+  void WireHandlers();
+  // "Betöltés" may be pressed: a source, and a translation or the empty one.
+  bool LoadRuleHolds() const;
+
   shell::Program& program_;
 };
 

@@ -146,17 +146,8 @@ TForditas::TForditas(shell::Program& program) : Form(program.app, "Forditas"), p
 
   Timer1.SetInterval(1000);
 
-  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+  WireHandlers();
   Created();
-}
-
-void TForditas::FormClose(ui::CloseAction& /*action*/) {
-  shell::SharedState& state = program_.state;
-  if (state.StartState != "vissza")
-    state.StartState = "ki";
-  cdsE.Close();
-  cdsF.Close();
-  program_.FoForm->Show();
 }
 
 }  // namespace translation

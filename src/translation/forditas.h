@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "files/document_path.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 
@@ -139,13 +141,55 @@ class TForditas : public ui::Form {
   // The clock: shows the date and time in `ido1` once a second.
   ui::Timer Timer1{*this, "Timer1"};
 
- private:
-  // Every way the window closes, its close box included: StartState becomes "ki" unless the
-  // user went back ("vissza"), both tables are closed and the start window is shown again,
-  // which ends the program on "ki" and stays on "vissza".
+  // ---- Loaders (loaders.cpp) -----------------------------------------------------------------
+  // Each reads the file named by CurrentFilePath into its side; success and failure are shown
+  // in the window (messages, enabled controls).
+  // The source, and with BuildEmptyTranslation an empty translation beside it.
+  void LoadSourceWithTranslation();
+  // The translation alone.
+  void LoadTranslated();
+  // The source alone.
+  void LoadSourceSubtitle();
+
+  // 1 while a side holds only the rows read before a bad line stopped its read: saving it
+  // would write fewer rows than its file holds, so the save asks first.
+  bool SourcePartial = false;
+  bool TranslationPartial = false;
+  enum class Side { kSource, kTranslation };
+  // Before a side is saved: true at once for a side read whole; for a partial side the user is
+  // asked first, and true only on "Igen".
+  bool ConfirmSaveOfSide(Side side);
+
+  // The file each side was read from (the path boxes show it as text).
+  files::ShownPath SourcePath;
+  files::ShownPath TranslationPath;
+
+  // ---- Window shell (forditas_shell.cpp) ---------------------------------------------------
+  void FormCreate();
+  void FormActivate();
+  void BitBtn2Click();
+  void BitBtn4Click();
+  void jprojectmegnyits1Click();
+  void BitBtn3Click();
+  void felbonts11Click();
+  void felbonts22Click();
+  void BfKilepesClick();
+  void BfvisszaClick();
   void FormClose(ui::CloseAction& action);
+  void atlatszo2Click();
+  void Timer1Timer();
+  // The show word of the layout routines: kIgen after a switch, kNem at creation.
+  enum class LayoutShow { kNem, kIgen };
+  void LayoutTranslation1024(LayoutShow show);
+  void LayoutTranslation800(LayoutShow show);
+
+ private:
+  void WireHandlers();
 
   shell::Program& program_;
+  // 1 until the window is next entered from the start window: the entry reset runs on that
+  // activation only, never when a layout switch hides and shows the window.
+  bool entry_reset_pending_ = true;
   // The grid column the user last clicked or typed in: 0 start, 1 end, 2 text; 4 after a
   // value was stored from a line editor.
   std::uint8_t ActiveColumn = 0;

@@ -13,6 +13,7 @@ std::span<const Operation> Operations() {
       Operation{"export", "export FILE \"ENTRY CAPTION\" OUT [--fps RATE]", RunExport},
       Operation{"rows", kRowsUsage, RunRows},
       Operation{"join", kJoinUsage, RunJoinParts},
+      Operation{"translate", kTranslateUsage, RunTranslate},
   };
   return kOperations;
 }

@@ -116,4 +116,14 @@ inline constexpr std::string_view kJoinUsage =
 bool RunJoinParts(shell::Program& program, ui::headless::Driver& driver,
                   std::span<const std::string> arguments, Output& output, std::string& error);
 
+// translate SOURCE [TRANSLATION|--empty]: the translation window's pair dialog and "Betöltés"
+// (tests/probe/translate_operation.cpp).
+inline constexpr std::string_view kTranslateUsage =
+    "translate SOURCE [TRANSLATION|--empty]\n"
+    "      \"Fordítás\", SOURCE and TRANSLATION chosen in \"Feliratok bekérése\" (or\n"
+    "      \"Üres felirat\" without one), then \"Betöltés\" (BFetovabbClick); prints\n"
+    "      E N: and F N: rows, the modes, the paths, the save controls and partial sides";
+bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
+                  std::span<const std::string> arguments, Output& output, std::string& error);
+
 }  // namespace probe

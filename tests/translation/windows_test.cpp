@@ -150,7 +150,7 @@ TEST(ForditasWindow, GridsShowTheirOwnTranslationTables) {
     }
     ASSERT_EQ(side.table.FieldCount(), 3);
     EXPECT_EQ(side.table.Field(2).name, "Szoveg");
-    EXPECT_EQ(side.table.Field(2).width, 73);
+    EXPECT_EQ(side.table.Field(2).width, 220);
     EXPECT_FALSE(side.table.Active());  // created when the window is entered
   }
 }

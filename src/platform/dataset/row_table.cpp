@@ -22,7 +22,7 @@ std::vector<FieldDef> TranslationRowFields() {
   return {
       {"Kezdes", 12, FieldKind::kString},
       {"Befejezes", 12, FieldKind::kString},
-      {"Szoveg", 73, FieldKind::kString},
+      {"Szoveg", 220, FieldKind::kString},
   };
 }
 

@@ -77,7 +77,7 @@ inline constexpr int kSor3 = 5;
 inline constexpr int kBetu38 = 6;
 }  // namespace subtitle_field
 
-// The translation workspace's tables `cdsE` and `cdsF`: Kezdes 12, Befejezes 12, Szoveg 73.
+// The translation workspace's tables `cdsE` and `cdsF`: Kezdes 12, Befejezes 12, Szoveg 220.
 std::vector<FieldDef> TranslationRowFields();
 namespace translation_field {
 inline constexpr int kKezdes = 0;

@@ -552,7 +552,7 @@ TEST(RowTable, SchemasHaveTheirFieldsAndWidths) {
       {"betu38", 1, FieldKind::kString}};
   const std::vector<Expected> translation = {{"Kezdes", 12, FieldKind::kString},
                                              {"Befejezes", 12, FieldKind::kString},
-                                             {"Szoveg", 73, FieldKind::kString}};
+                                             {"Szoveg", 220, FieldKind::kString}};
   for (const auto& [fields, expected] :
        {std::pair{SubtitleRowFields(), subtitle}, std::pair{TranslationRowFields(), translation}}) {
     ASSERT_EQ(fields.size(), expected.size());
@@ -565,9 +565,9 @@ TEST(RowTable, SchemasHaveTheirFieldsAndWidths) {
   RowTable cdse(TranslationRowFields());
   cdse.CreateDataSet();
   cdse.Append();
-  cdse.SetValue(translation_field::kSzoveg, std::string(80, 'y'));
+  cdse.SetValue(translation_field::kSzoveg, std::string(230, 'y'));
   cdse.Post();
-  EXPECT_EQ(cdse.Value(translation_field::kSzoveg), std::string(73, 'y'));
+  EXPECT_EQ(cdse.Value(translation_field::kSzoveg), std::string(220, 'y'));
 }
 
 TEST(RowTable, RowNumberFieldIsCalculatedAndReadOnly) {

@@ -1,0 +1,348 @@
+// The three loaders of the translation window: a subtitle file read into one side (or into
+// the source side with an empty translation beside it), then the side's controls set by how
+// the read ended.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/table_scopes.h"
+#include "files/subtitle_kind.h"
+#include "platform/desktop/line_reader.h"
+#include "platform/text/text.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "translation/forditas.h"
+#include "translation/rows/side_parse.h"
+
+namespace translation {
+
+namespace {
+
+namespace field = dataset::translation_field;
+using rows::Row;
+
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+
+// The controls of one side, named once so that the loaders tell their differences only.
+struct SideControls {
+  dataset::RowTable& table;
+  ui::Edit& mode_box;
+  ui::Edit& path_box;
+  files::ShownPath& path;
+  bool& partial;
+  ui::Gauge& gauge;
+  ui::DbGrid& grid;
+  ui::Button& bar_button;
+  ui::Button& first_button;
+  ui::Button& last_button;
+  std::vector<ui::Edit*> line_editors;
+  // Enabled after every load that was not refused.
+  std::vector<ui::Control*> commands;
+  std::vector<ui::MenuItem*> command_items;
+  // The "Mindkettő mentése" item and the other side's save item it waits for.
+  ui::MenuItem& both_item;
+  ui::MenuItem& other_save_item;
+  // Enabled when the side has rows.
+  std::vector<ui::MenuItem*> row_items;
+  ui::MenuItem& paste_item;
+  ui::MenuItem& other_paste_item;
+  // The style, remove-formatting and insert items, disabled after a refused file.
+  std::vector<ui::MenuItem*> format_items;
+};
+
+SideControls SourceSide(TForditas& f) {
+  return {f.cdsE,
+          f.EEfm,
+          f.Efe,
+          f.SourcePath,
+          f.SourcePartial,
+          f.EEszazalek,
+          f.Racsef,
+          f.Button8,
+          f.Button1,
+          f.Button2,
+          {&f.Edit0, &f.Edit1, &f.Edit2},
+          {&f.Esave, &f.Esorbe, &f.EsorDel, &f.BEell, &f.EkerE, &f.BkerE},
+          {&f.Pem, &f.Kef},
+          f.Pmm,
+          f.Pfm,
+          {&f.DoltE, &f.VastagitottE, &f.AlahuzottE, &f.MindenE, &f.eleE, &f.MogeE, &f.KivagasE,
+           &f.MasolasE},
+          f.BeillesztesE,
+          f.BeillesztesF,
+          {&f.DoltE, &f.VastagitottE, &f.AlahuzottE, &f.MindenE, &f.eleE, &f.MogeE}};
+}
+
+SideControls TranslationSide(TForditas& f) {
+  return {f.cdsF,
+          f.EFfm,
+          f.Eff,
+          f.TranslationPath,
+          f.TranslationPartial,
+          f.EFszazalek,
+          f.Racsff,
+          f.Button9,
+          f.Button4,
+          f.Button5,
+          {&f.Edit4, &f.Edit5, &f.Edit6},
+          {&f.Fsave, &f.Fsorbe, &f.FsorDel, &f.BFell, &f.EkerF, &f.BkerF},
+          {&f.Pfm, &f.kff},
+          f.Pmm,
+          f.Pem,
+          {&f.DoltF, &f.VastagitottF, &f.AlahuzottF, &f.MindenF, &f.EleF, &f.MogeF, &f.KivagasF,
+           &f.MasolasF},
+          f.BeillesztesF,
+          f.BeillesztesE,
+          {&f.DoltF, &f.VastagitottF, &f.AlahuzottF, &f.MindenF, &f.EleF, &f.MogeF}};
+}
+
+// Which loader runs: what it fills and what it does with the line editors.
+struct LoaderSpec {
+  bool source_side = true;
+  bool empty_translation = false;
+  // The line editors hidden at the start and shown at the end, also after a refused file.
+  bool editors_shown_always = false;
+  // The SubViewer gauge counts lines (three a pair) instead of pairs.
+  bool gauge_counts_lines = true;
+};
+
+// What a file gave: the parse, or the reason it was refused.
+struct FileRead {
+  bool refused = false;
+  rows::SideParse parse;
+};
+
+void ShowRefusal(shell::Program& program) {
+  shell::ShowBox(program, "Hiba", shell::kIconError,
+                 "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
+                 "Vagy a file értelmezhetetlen típust tartalmaz!", true, false, false);
+}
+
+// The lines from `first` on, as the parsers take them.
+std::vector<std::string_view> LinesFrom(const desktop::TextLines& lines, std::size_t first) {
+  std::vector<std::string_view> taken;
+  taken.reserve(lines.size() - first);
+  for (std::size_t i = first; i < lines.size(); ++i)
+    taken.push_back(lines[i]);
+  return taken;
+}
+
+class GaugeSteps {
+ public:
+  GaugeSteps(ui::Gauge& gauge, std::size_t line_count, int per_counter, int offset)
+      : gauge_(gauge), step_(line_count / 100), per_counter_(per_counter), offset_(offset) {}
+  void operator()(std::size_t counter) const {
+    if (step_ > 0)
+      gauge_.SetProgress(static_cast<int>((per_counter_ * counter + offset_) / step_));
+  }
+
+ private:
+  ui::Gauge& gauge_;
+  std::size_t step_;
+  std::size_t per_counter_;
+  std::size_t offset_;
+};
+
+FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge, const LoaderSpec& spec) {
+  FileRead read;
+  desktop::FileBytes file = desktop::ReadFileBytes(path);
+  if (!file.ok()) {
+    read.refused = true;
+    return read;
+  }
+  const std::size_t bom = file.bytes.size() - files::StripUtf8Bom(file.bytes).size();
+  file.bytes.erase(0, bom);
+  const desktop::TextLines raw(std::move(file.bytes));
+
+  std::string kind;
+  std::size_t next = 0;
+  std::string_view kind_line;
+  while (kind.empty() && next < raw.size()) {
+    kind_line = raw[next++];
+    kind = files::ClassifySubtitleLine(kind_line);
+  }
+  if (kind.empty() || kind == files::kUnicodeSubRipKind) {
+    read.refused = true;
+    return read;
+  }
+  // UTF-16LE text is read as the text it holds, from its kind line on.
+  desktop::TextLines decoded;
+  const bool utf16 = files::IsUtf16LeLine(kind_line);
+  if (utf16) {
+    const std::size_t offset = static_cast<std::size_t>(kind_line.data() - raw.bytes().data());
+    decoded = desktop::TextLines(
+        files::DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
+  }
+  const desktop::TextLines& lines = utf16 ? decoded : raw;
+  const std::size_t kind_index = utf16 ? 0 : next - 1;
+  if (lines.size() <= kind_index) {
+    read.refused = true;
+    return read;
+  }
+
+  const std::size_t line_count = raw.size();
+  if (kind == files::kFrameKind) {
+    read.parse =
+        rows::ParseFrameBased(LinesFrom(lines, kind_index), GaugeSteps(gauge, line_count, 1, 0));
+  } else if (kind == files::kSubRipKind) {
+    read.parse =
+        rows::ParseSubRip(LinesFrom(lines, kind_index + 1), GaugeSteps(gauge, line_count, 1, 0));
+  } else {
+    const GaugeSteps steps = spec.gauge_counts_lines ? GaugeSteps(gauge, line_count, 3, 3)
+                                                     : GaugeSteps(gauge, line_count, 1, 0);
+    read.parse = rows::ParseSubViewer(LinesFrom(lines, kind_index), steps);
+  }
+  return read;
+}
+
+void FillTable(dataset::RowTable& table, const std::vector<Row>& rows) {
+  for (const Row& row : rows) {
+    table.Append();
+    table.SetValue(field::kKezdes, row.start);
+    table.SetValue(field::kBefejezes, row.end);
+    table.SetValue(field::kSzoveg, row.text);
+    table.Post();
+  }
+  table.First();
+}
+
+void EnableLoadedSide(const SideControls& side) {
+  for (ui::Control* control : side.commands)
+    control->SetEnabled(true);
+  for (ui::MenuItem* item : side.command_items)
+    item->SetEnabled(true);
+  if (side.other_save_item.Enabled())
+    side.both_item.SetEnabled(true);
+  const bool has_rows = !side.table.IsEmpty();
+  for (ui::MenuItem* item : side.row_items)
+    item->SetEnabled(has_rows);
+  if (has_rows && side.other_paste_item.Enabled())
+    side.paste_item.SetEnabled(true);
+  side.first_button.Show();
+  side.last_button.Show();
+  side.bar_button.SetVisible(side.mode_box.Text() == rows::kFrameMode);
+}
+
+// A refused file leaves the side empty with nothing to save, edit or search.
+void DisableRefusedSide(const SideControls& side) {
+  for (ui::Control* control : side.commands)
+    control->SetEnabled(false);
+  for (ui::MenuItem* item : side.command_items)
+    item->SetEnabled(false);
+  side.both_item.SetEnabled(false);
+  for (ui::MenuItem* item : side.row_items)
+    item->SetEnabled(false);
+  side.paste_item.SetEnabled(false);
+  side.first_button.Hide();
+  side.last_button.Hide();
+  side.mode_box.SetText("");
+  side.bar_button.Hide();
+  side.partial = false;
+}
+
+void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
+  shell::SharedState& state = program.state;
+  const SideControls side = spec.source_side ? SourceSide(f) : TranslationSide(f);
+  const SideControls partner = TranslationSide(f);
+  const files::ShownPath path = state.CurrentFilePath;
+
+  state.ReadErrorDetail.clear();
+  FileRead read;
+  {
+    shell::InternalUpdateGuard internal(state);
+    editor::ControlsOffScope side_off(side.table);
+    std::optional<editor::ControlsOffScope> partner_off;
+    side.table.EmptyDataSet();
+    if (spec.empty_translation) {
+      partner_off.emplace(partner.table);
+      partner.table.EmptyDataSet();
+    }
+    if (spec.editors_shown_always) {
+      for (ui::Edit* editor : side.line_editors)
+        editor->Hide();
+    }
+    side.gauge.SetProgress(0);
+    side.gauge.Show();
+    read = ReadSide(path.Path(), side.gauge, spec);
+    if (!read.refused) {
+      rows::TrimTrailingBlankRows(read.parse.rows);
+      FillTable(side.table, read.parse.rows);
+      if (spec.empty_translation)
+        FillTable(partner.table, rows::EmptyTranslationOf(read.parse.rows));
+    }
+    side.gauge.Hide();
+  }
+  state.InternalUpdate = false;
+
+  if (read.refused) {
+    DisableRefusedSide(side);
+    if (spec.empty_translation)
+      DisableRefusedSide(partner);
+    for (ui::Edit* editor : side.line_editors)
+      editor->SetVisible(spec.editors_shown_always);
+    ShowRefusal(program);
+    return;
+  }
+
+  side.path = path;
+  side.path_box.SetText(path.Text());
+  side.mode_box.SetText(read.parse.mode);
+  side.partial = read.parse.end == rows::ReadEnd::kStopped;
+  EnableLoadedSide(side);
+  for (ui::Edit* editor : side.line_editors)
+    editor->Show();
+  if (spec.empty_translation) {
+    partner.mode_box.SetText(read.parse.mode);
+    partner.partial = false;
+    partner.path.clear();
+    partner.path_box.SetText("");
+    EnableLoadedSide(partner);
+    for (ui::Edit* editor : partner.line_editors)
+      editor->Show();
+  }
+  if (f.Visible())
+    side.grid.SetFocus();
+  if (read.parse.end == rows::ReadEnd::kStopped) {
+    state.ReadErrorDetail = read.parse.detail;
+    shell::ShowBox(program, "Hiba", shell::kIconError, read.parse.message1, read.parse.message2,
+                   true, false, false);
+  }
+}
+
+}  // namespace
+
+bool TForditas::ConfirmSaveOfSide(Side side) {
+  if (!(side == Side::kSource ? SourcePartial : TranslationPartial))
+    return true;
+  shell::SharedState& state = program_.state;
+  state.DialogReply = "semmit";
+  shell::ShowBox(program_, "Mentés", shell::kIconQuestion,
+                 "A felirat csak a hibás sorig töltődött be!", "Elmenti?", false, true, true);
+  return state.DialogReply == "igen";
+}
+
+void TForditas::LoadSourceWithTranslation() {
+  Load(*this, program_,
+       {.source_side = true,
+        .empty_translation = program_.state.BuildEmptyTranslation,
+        .editors_shown_always = false,
+        .gauge_counts_lines = true});
+}
+
+void TForditas::LoadTranslated() {
+  Load(*this, program_,
+       {.source_side = false,
+        .empty_translation = false,
+        .editors_shown_always = true,
+        .gauge_counts_lines = true});
+}
+
+void TForditas::LoadSourceSubtitle() {
+  Load(*this, program_,
+       {.source_side = true,
+        .empty_translation = false,
+        .editors_shown_always = false,
+        .gauge_counts_lines = false});
+}
+
+}  // namespace translation

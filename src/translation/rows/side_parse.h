@@ -1,0 +1,78 @@
+// How a subtitle file becomes the rows of one side of the translation workspace.
+//
+// A side is a list of rows of three fields (start, end, text). In Time mode a SubRip entry
+// becomes one row per line: a subtitle row (both times and the first text line), a
+// continuation row for each further line (times empty) and a separator row (all empty) for
+// each blank line; a SubViewer-style pair becomes a subtitle row and a separator row. In Frame
+// mode a row is one subtitle, its lines joined by "|".
+//
+// The parsers take the file's lines (line ends removed, already in Windows-1250) and give the
+// rows read, the side's timing mode and how the read ended; they touch no window.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace translation::rows {
+
+// The timing-mode words of a side's mode box.
+inline constexpr std::string_view kTimeMode = "Time";
+inline constexpr std::string_view kFrameMode = "Frame";
+
+// Widths of the three fields; a longer value is cut when stored.
+inline constexpr std::size_t kTimeWidth = 12;
+inline constexpr std::size_t kTextWidth = 220;
+
+struct Row {
+  std::string start;
+  std::string end;
+  std::string text;
+  bool operator==(const Row&) const = default;
+};
+
+// A row with no times: a continuation or a separator row.
+bool HasTimes(const Row& row);
+// A row whose three fields are all empty.
+bool IsBlankRow(const Row& row);
+
+enum class ReadEnd {
+  kComplete,  // every line was read
+  kStopped,   // a bad line stopped the read; the rows before it are kept
+};
+
+struct SideParse {
+  ReadEnd end = ReadEnd::kComplete;
+  std::string mode;  // kTimeMode or kFrameMode
+  std::vector<Row> rows;
+  // The stop message's two lines and the detail kept for it (empty when complete).
+  std::string message1;
+  std::string message2;
+  std::string detail;
+};
+
+// Told once per line (SubRip, frame-based) or pair (SubViewer) read without error, with the
+// count so far (the first call gives 2: the count starts at 1).
+using Progress = std::function<void(std::size_t counter)>;
+
+// The lines after the sequence-number line that showed the kind.
+SideParse ParseSubRip(std::span<const std::string_view> lines, const Progress& progress = {});
+// The lines from the first one that showed the kind.
+SideParse ParseFrameBased(std::span<const std::string_view> lines, const Progress& progress = {});
+// The lines from the first time line on.
+SideParse ParseSubViewer(std::span<const std::string_view> lines, const Progress& progress = {});
+
+// Drops all-empty rows from the end.
+void TrimTrailingBlankRows(std::vector<Row>& rows);
+
+// The empty translation beside `source`: a subtitle row's partner keeps both times with an
+// empty text, every other row's partner is all empty. Same number of rows.
+std::vector<Row> EmptyTranslationOf(std::span<const Row> source);
+
+// A line holding nothing but blanks, tabs and other white space (or nothing at all).
+bool IsBlankLine(std::string_view line);
+
+}  // namespace translation::rows
