@@ -115,6 +115,38 @@ bool RunCorrectionWord(shell::Program& program, const std::string& word) {
   return false;
 }
 
+// ---- The sound-word removal, the clean-up commands and the timing checks --------------------
+
+// Runs a clean-up or timing word as its button or menu item does; false for a word that is not
+// one.
+bool RunCleanUpWord(shell::Program& program, const std::string& word) {
+  using Handler = void (editor::TFelirat::*)();
+  struct CleanUp {
+    std::string_view word;
+    Handler handler;
+  };
+  static constexpr CleanUp kCleanUps[] = {
+      {"sounds", &editor::TFelirat::HangutnzszavaksNevektrlse1Click},
+      {"sounds-extra", &editor::TFelirat::Hangutnzszavaksnevektrlse2Click},
+      {"dashes", &editor::TFelirat::BvonalClick},
+      {"blank-after", &editor::TFelirat::karakterekutntegyenspacet1Click},
+      {"join-short", &editor::TFelirat::BohClick},
+      {"l-to-i", &editor::TFelirat::lgomb1Click},
+      {"accents", &editor::TFelirat::kezgomb1Click},
+      {"lower", &editor::TFelirat::sszesbetkisbetlegyen1Click},
+      {"delete-empty", &editor::TFelirat::ressoroktrlse1Click},
+      {"halve", &editor::TFelirat::Sorfelezs3872bet1Click},
+      {"blanks-before", &editor::TFelirat::karakterekelttispaceeltntetse1Click},
+  };
+  for (const CleanUp& clean_up : kCleanUps) {
+    if (clean_up.word == word) {
+      (program.Felirat.get()->*clean_up.handler)();
+      return true;
+    }
+  }
+  return false;
+}
+
 // Runs one command word (with its arguments from `arguments[i + 1]` on); false with a reason
 // for a word it does not know. `i` is left on the command's last argument.
 bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
@@ -162,6 +194,8 @@ bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
     }
   }
   if (RunCorrectionWord(program, word))
+    return true;
+  if (RunCleanUpWord(program, word))
     return true;
   std::string value;
   if (word == "answer") {
