@@ -6,6 +6,7 @@
 #include "corrections/clean_up_commands.h"
 #include "corrections/commands.h"
 #include "corrections/correction_frame.h"
+#include "corrections/timing_commands.h"
 #include "editor/felirat.h"
 #include "shell/info.h"
 #include "shell/leiras.h"
@@ -177,7 +178,9 @@ void TFelirat::racsDblClick() {
 }
 
 // Corrections and checks.
-void TFelirat::N05mpessorkibvtse1Click() {}
+void TFelirat::N05mpessorkibvtse1Click() {
+  corrections::ExtendAllHalfSecondRowsCommand(*this, program_, corrections::kShowReport);
+}
 void TFelirat::agresszivClick() {
   BagresszivN(corrections::kShowReport);
 }
@@ -205,7 +208,9 @@ void TFelirat::BOsszesClick() {
 void TFelirat::BOsszesN(std::uint8_t Show) {
   corrections::RunGeneralFixer(*this, program_, Show);
 }
-void TFelirat::L05Click() {}
+void TFelirat::L05Click() {
+  corrections::ListHalfSecondRowsCommand(*this, program_);
+}
 void TFelirat::HangutnzszavaksNevektrlse1Click() {
   HangutanzoN(corrections::kShowReport);
 }
@@ -242,7 +247,12 @@ void TFelirat::karakterekutntegyenspacet1Click() {
 void TFelirat::BkarakterN(std::uint8_t Show) {
   corrections::RunBlankAfterPunctuation(*this, program_, Show);
 }
-void TFelirat::FeliratTeljesClick() {}
-void TFelirat::FeliratTeljesMClick() {}
+void TFelirat::FeliratTeljesClick() {
+  corrections::RunFullFormatting(*this, program_);
+}
+void TFelirat::FeliratTeljesMClick() {
+  FeliratTeljesClick();
+  Mentes1Click();
+}
 
 }  // namespace editor
