@@ -100,7 +100,12 @@ inline constexpr std::string_view kRowsUsage =
     "        l-to-i (lgomb1Click), accents (kezgomb1Click),\n"
     "        lower (sszesbetkisbetlegyen1Click), delete-empty (ressoroktrlse1Click),\n"
     "        halve (Sorfelezs3872bet1Click),\n"
-    "        blanks-before (karakterekelttispaceeltntetse1Click)";
+    "        blanks-before (karakterekelttispaceeltntetse1Click),\n"
+    "        half-seconds (L05Click), extend-half (N05mpessorkibvtse1Click),\n"
+    "        full-format (FeliratTeljesClick), full-format-save (FeliratTeljesMClick),\n"
+    "        overlap check|repair OPTIONS (RbCsak or RBV checked, OPTIONS from\n"
+    "          CBhiba,CB5,CBstat, then TAtfedes.BinditasClick),\n"
+    "        overlap-list (TAtfedes.BlistaClick), overlap-stat (TAtfedes.StatClick)";
 bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
 // The retiming, search, style, clipboard and second-text words of `rows`: runs the word at
