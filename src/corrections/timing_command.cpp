@@ -24,8 +24,8 @@ namespace field = dataset::subtitle_field;
 constexpr std::string_view kMore = "További információt a \"Lista\" gomb alatt találsz!";
 constexpr std::string_view kTimeBaseOnly = "Ez a művelet csak \"Time\" beosztásban használható!";
 
-bool InFrameBase(const shell::Program& program) {
-  return program.state.CurrentTimeBase == "Frame";
+bool InFrameBase(const editor::TFelirat& editor) {
+  return editor.beosztas.Text() == "Frame";
 }
 
 void RefuseInFrameBase(shell::Program& program) {
@@ -104,7 +104,7 @@ void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfe
 
 void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, TAtfedes& window,
                             std::uint8_t show) {
-  if (InFrameBase(program)) {
+  if (InFrameBase(editor)) {
     if (show == 1)
       RefuseInFrameBase(program);
     return;
@@ -145,7 +145,7 @@ void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program
     editor::CommandUpdateScope update(program.state);
     rows = ReadTimes(table);
     std::vector<TimedRow> measured = rows;
-    if (InFrameBase(program)) {
+    if (InFrameBase(editor)) {
       const std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(editor.cbFps.Text());
       if (!rate) {
         RefuseInFrameBase(program);
@@ -171,7 +171,7 @@ void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program
 
 void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program,
                                     std::uint8_t show) {
-  if (InFrameBase(program)) {
+  if (InFrameBase(editor)) {
     if (show == 1)
       RefuseInFrameBase(program);
     return;
@@ -224,7 +224,7 @@ void RunFullFormattingSteps(const FullFormattingSteps& steps, TAtfedes& window) 
 
 void RunFullFormatting(editor::TFelirat& editor, shell::Program& program) {
   TAtfedes& window = *program.Atfedes;
-  const bool frame_base = InFrameBase(program);
+  const bool frame_base = InFrameBase(editor);
   RunFullFormattingSteps(FullFormattingSteps{
                              .blank_after = [&] { editor.BkarakterN(0); },
                              .sound_words = [&] { editor.HangutanzoN(0); },
