@@ -1,5 +1,9 @@
 #include "corrections/atfedes.h"
 
+#include "corrections/plain_message.h"
+#include "corrections/timing_commands.h"
+#include "platform/text/text.h"
+#include "shell/hibaki.h"
 #include "shell/program.h"
 
 namespace corrections {
@@ -24,7 +28,84 @@ TAtfedes::TAtfedes(shell::Program& program) : Form(program.app, "Atfedes"), prog
   Binditas.SetCaption("Indítás");
   Button2.SetCaption("Vissza");
   FszazalekAF.SetVisible(false);
+
+  Binditas.OnClick = [this] { BinditasClick(); };
+  Button2.OnClick = [this] { Button2Click(); };
+  Blista.OnClick = [this] { BlistaClick(); };
+  CBhiba.OnClick = [this] { CBhibaClick(); };
+  Stat.OnClick = [this] { StatClick(); };
+  RbCsak.OnClick = [this] { RbCsakClick(); };
+  OnActivate = [this] { FormActivate(); };
+  // The keys hold for the window and every control on it.
+  SetKeyPreview(true);
+  OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { RbCsakKeyDown(key, shift); };
   Created();
+}
+
+OverlapOptions TAtfedes::Options() const {
+  return OverlapOptions{.check_only = RbCsak.Checked(),
+                        .errors_only = CBhiba.Checked(),
+                        .stretch = CB5.Checked(),
+                        .statistics = CBstat.Checked()};
+}
+
+void TAtfedes::RunOverlapCheck(std::uint8_t Show) {
+  RunOverlapCheckCommand(*program_.Felirat, program_, *this, Show);
+}
+
+void TAtfedes::BinditasClick() {
+  RunOverlapCheck(1);
+}
+
+void TAtfedes::Button2Click() {
+  Close();
+}
+
+void TAtfedes::FormActivate() {
+  Blista.SetEnabled(false);
+  Binditas.SetFocus();
+  Stat.SetEnabled(false);
+}
+
+void TAtfedes::BlistaClick() {
+  shell::THibaki& list = *program_.Hibaki;
+  list.SetCaption("Az átfedés vizsgálatának eredménye");
+  list.SetLabelsVisible(false);
+  list.ShowReport();
+}
+
+void TAtfedes::CBhibaClick() {
+  Blista.SetEnabled(false);
+}
+
+void TAtfedes::StatClick() {
+  ShowPlainMessage(program_, "0 mp alatt: " + text::IntToStr(statistics.non_positive) + "\r\n" +
+                                 "0 - 0.249 mp: " + text::IntToStr(statistics.under_quarter) +
+                                 "\r\n" +
+                                 "0.250 - 0.499 mp: " + text::IntToStr(statistics.under_half));
+}
+
+void TAtfedes::RbCsakClick() {
+  CB5.SetChecked(false);
+}
+
+void TAtfedes::CheckOnlyMode() {
+  RbCsak.SetChecked(true);
+  RbCsakClick();
+}
+
+void TAtfedes::RbCsakKeyDown(ui::Key& key, ui::ShiftState) {
+  if (key == ui::keys::kEscape) {
+    Close();
+  } else if (key == ui::keys::kF1) {
+    CheckOnlyMode();
+  } else if (key == ui::keys::kF2) {
+    RBV.SetChecked(true);
+    CB5.SetChecked(true);
+  } else if (key == ui::keys::kF3) {
+    RBV.SetChecked(true);
+    CB5.SetChecked(false);
+  }
 }
 
 }  // namespace corrections

@@ -2,6 +2,9 @@
 // the editor's subtitle.
 #pragma once
 
+#include <cstdint>
+
+#include "corrections/rules/timing_checks.h"
 #include "platform/ui/ui.h"
 
 namespace shell {
@@ -25,6 +28,27 @@ class TAtfedes : public ui::Form {
   ui::Button Binditas{*this, "Binditas", {200, 100, 90, 25}};
   ui::Button Button2{*this, "Button2", {296, 100, 90, 25}};
   ui::Gauge FszazalekAF{*this, "FszazalekAF", {8, 134, 378, 16}};
+
+  // The overlap check over the editor's rows: `Show` 1 reports, 0 is silent.
+  void RunOverlapCheck(std::uint8_t Show);
+  // The options as the window's boxes stand.
+  OverlapOptions Options() const;
+
+  void BinditasClick();
+  void Button2Click();
+  void FormActivate();
+  void BlistaClick();
+  void CBhibaClick();
+  void StatClick();
+  // Checking "Csak vizsgálat" unchecks the stretch to half a second.
+  void RbCsakClick();
+  // Esc closes; F1 check only, F2 repair with the stretch, F3 repair without it.
+  void RbCsakKeyDown(ui::Key& key, ui::ShiftState shift);
+  // Checks "Csak vizsgálat" as its click does.
+  void CheckOnlyMode();
+
+  // The statistics of the last check made with `CBstat` checked.
+  DurationStatistics statistics;
 
  private:
   shell::Program& program_;

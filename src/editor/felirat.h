@@ -541,6 +541,11 @@ class TFelirat : public ui::Form {
   // ends with the report, 0 (the full formatting) shows nothing.
   void BOsszesN(std::uint8_t Show);
   void BagresszivN(std::uint8_t Show);
+  // The sound-word removal and three clean-up commands, with the same `Show`.
+  void HangutanzoN(std::uint8_t Show);
+  void BvonalN(std::uint8_t Show);
+  void BkarakterN(std::uint8_t Show);
+  void BohN(std::uint8_t Show);
   void L05Click();
   void HangutnzszavaksNevektrlse1Click();
   void Hangutnzszavaksnevektrlse2Click();

@@ -3,8 +3,10 @@
 // call corrections/commands.h, the film's hand their work to the film module. "Átfedés
 // vizsgálata" and the two "Info" items only show their windows.
 #include "corrections/atfedes.h"
+#include "corrections/clean_up_commands.h"
 #include "corrections/commands.h"
 #include "corrections/correction_frame.h"
+#include "corrections/timing_commands.h"
 #include "editor/felirat.h"
 #include "shell/info.h"
 #include "shell/leiras.h"
@@ -176,7 +178,9 @@ void TFelirat::racsDblClick() {
 }
 
 // Corrections and checks.
-void TFelirat::N05mpessorkibvtse1Click() {}
+void TFelirat::N05mpessorkibvtse1Click() {
+  corrections::ExtendAllHalfSecondRowsCommand(*this, program_, corrections::kShowReport);
+}
 void TFelirat::agresszivClick() {
   BagresszivN(corrections::kShowReport);
 }
@@ -186,28 +190,69 @@ void TFelirat::BagresszivN(std::uint8_t Show) {
 void TFelirat::BlistaClick() {
   corrections::ShowChangeList(*this, program_);
 }
-void TFelirat::BvonalClick() {}
-void TFelirat::BohClick() {}
+void TFelirat::BvonalClick() {
+  BvonalN(corrections::kShowReport);
+}
+void TFelirat::BvonalN(std::uint8_t Show) {
+  corrections::RunDialogueDashes(*this, program_, Show);
+}
+void TFelirat::BohClick() {
+  BohN(corrections::kShowReport);
+}
+void TFelirat::BohN(std::uint8_t Show) {
+  corrections::RunJoinShortRows(*this, program_, Show);
+}
 void TFelirat::BOsszesClick() {
   BOsszesN(corrections::kShowReport);
 }
 void TFelirat::BOsszesN(std::uint8_t Show) {
   corrections::RunGeneralFixer(*this, program_, Show);
 }
-void TFelirat::L05Click() {}
-void TFelirat::HangutnzszavaksNevektrlse1Click() {}
-void TFelirat::Hangutnzszavaksnevektrlse2Click() {}
-void TFelirat::lgomb1Click() {}
-void TFelirat::kezgomb1Click() {}
-void TFelirat::sszesbetkisbetlegyen1Click() {}
-void TFelirat::ressoroktrlse1Click() {}
+void TFelirat::L05Click() {
+  corrections::ListHalfSecondRowsCommand(*this, program_);
+}
+void TFelirat::HangutnzszavaksNevektrlse1Click() {
+  HangutanzoN(corrections::kShowReport);
+}
+void TFelirat::HangutanzoN(std::uint8_t Show) {
+  corrections::RunSoundWordRemoval(*this, program_, Show);
+}
+void TFelirat::Hangutnzszavaksnevektrlse2Click() {
+  corrections::RunSoundWordRemovalExtra(*this, program_);
+}
+void TFelirat::lgomb1Click() {
+  corrections::RunLowerLToCapitalI(*this, program_);
+}
+void TFelirat::kezgomb1Click() {
+  corrections::RunAccentRemoval(*this, program_);
+}
+void TFelirat::sszesbetkisbetlegyen1Click() {
+  corrections::RunLowerCase(*this, program_);
+}
+void TFelirat::ressoroktrlse1Click() {
+  corrections::RunEmptyRowDeletion(*this, program_);
+}
 void TFelirat::N4sorossorokmegtrse1Click() {
   corrections::RunFourLineBreaking(*this, program_);
 }
-void TFelirat::Sorfelezs3872bet1Click() {}
-void TFelirat::karakterekelttispaceeltntetse1Click() {}
-void TFelirat::karakterekutntegyenspacet1Click() {}
-void TFelirat::FeliratTeljesClick() {}
-void TFelirat::FeliratTeljesMClick() {}
+void TFelirat::Sorfelezs3872bet1Click() {
+  corrections::RunLineHalving(*this, program_);
+}
+void TFelirat::karakterekelttispaceeltntetse1Click() {
+  corrections::RunBlanksBeforeMarks(*this, program_);
+}
+void TFelirat::karakterekutntegyenspacet1Click() {
+  BkarakterN(corrections::kShowReport);
+}
+void TFelirat::BkarakterN(std::uint8_t Show) {
+  corrections::RunBlankAfterPunctuation(*this, program_, Show);
+}
+void TFelirat::FeliratTeljesClick() {
+  corrections::RunFullFormatting(*this, program_);
+}
+void TFelirat::FeliratTeljesMClick() {
+  FeliratTeljesClick();
+  Mentes1Click();
+}
 
 }  // namespace editor

@@ -92,7 +92,20 @@ inline constexpr std::string_view kRowsUsage =
     "        split ROW START (BvegrehajtClick: ROW picked, START typed; the part\n"
     "          paths are printed last)\n"
     "      corrections (Show = 1): fix (BOsszesClick), break (agresszivClick),\n"
-    "        four-lines (N4sorossorokmegtrse1Click), list (BlistaClick)";
+    "        four-lines (N4sorossorokmegtrse1Click), list (BlistaClick)\n"
+    // The sound-word removal, the clean-up commands and the timing checks.
+    "      clean-up: sounds (HangutnzszavaksNevektrlse1Click),\n"
+    "        sounds-extra (Hangutnzszavaksnevektrlse2Click), dashes (BvonalClick),\n"
+    "        blank-after (karakterekutntegyenspacet1Click), join-short (BohClick),\n"
+    "        l-to-i (lgomb1Click), accents (kezgomb1Click),\n"
+    "        lower (sszesbetkisbetlegyen1Click), delete-empty (ressoroktrlse1Click),\n"
+    "        halve (Sorfelezs3872bet1Click),\n"
+    "        blanks-before (karakterekelttispaceeltntetse1Click),\n"
+    "        half-seconds (L05Click), extend-half (N05mpessorkibvtse1Click),\n"
+    "        full-format (FeliratTeljesClick), full-format-save (FeliratTeljesMClick),\n"
+    "        overlap check|repair OPTIONS (RbCsak or RBV checked, OPTIONS from\n"
+    "          CBhiba,CB5,CBstat, then TAtfedes.BinditasClick),\n"
+    "        overlap-list (TAtfedes.BlistaClick), overlap-stat (TAtfedes.StatClick)";
 bool RunRows(shell::Program& program, ui::headless::Driver& driver,
              std::span<const std::string> arguments, Output& output, std::string& error);
 // The retiming, search, style, clipboard and second-text words of `rows`: runs the word at

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "corrections/atfedes.h"
 #include "editor/felirat.h"
 #include "editor/torles_tobb.h"
 #include "platform/text/text.h"
@@ -115,6 +116,100 @@ bool RunCorrectionWord(shell::Program& program, const std::string& word) {
   return false;
 }
 
+// ---- The sound-word removal, the clean-up commands and the timing checks --------------------
+
+// Sets the overlap window's boxes: MODE "check" (RbCsak) or "repair" (RBV), then OPTIONS, the
+// boxes CBhiba, CB5 and CBstat to tick joined by commas, or - for none (the others unticked).
+bool SetOverlapOptions(corrections::TAtfedes& window, std::string_view mode,
+                       std::string_view options, std::string& error) {
+  if (mode == "check") {
+    window.CheckOnlyMode();
+  } else if (mode == "repair") {
+    window.RBV.SetChecked(true);
+  } else {
+    error = "overlap takes check or repair";
+    return false;
+  }
+  window.CBhiba.SetChecked(false);
+  window.CB5.SetChecked(false);
+  window.CBstat.SetChecked(false);
+  if (options == "-")
+    return true;
+  std::size_t from = 0;
+  while (from <= options.size()) {
+    const std::size_t comma = options.find(',', from);
+    const std::size_t to = comma == std::string_view::npos ? options.size() : comma;
+    const std::string_view name = options.substr(from, to - from);
+    if (name == "CBhiba") {
+      window.CBhiba.SetChecked(true);
+    } else if (name == "CB5") {
+      window.CB5.SetChecked(true);
+    } else if (name == "CBstat") {
+      window.CBstat.SetChecked(true);
+    } else {
+      error = "overlap OPTIONS are CBhiba, CB5 and CBstat";
+      return false;
+    }
+    from = to + 1;
+  }
+  return true;
+}
+
+// Runs a clean-up or timing word as its button, menu item or window does; `known` false for a
+// word that is not one. `i` is left on the word's last argument.
+bool RunCleanUpWord(shell::Program& program, std::span<const std::string> arguments, std::size_t& i,
+                    bool& known, std::string& error) {
+  using Handler = void (editor::TFelirat::*)();
+  struct CleanUp {
+    std::string_view word;
+    Handler handler;
+  };
+  static constexpr CleanUp kCleanUps[] = {
+      {"sounds", &editor::TFelirat::HangutnzszavaksNevektrlse1Click},
+      {"sounds-extra", &editor::TFelirat::Hangutnzszavaksnevektrlse2Click},
+      {"dashes", &editor::TFelirat::BvonalClick},
+      {"blank-after", &editor::TFelirat::karakterekutntegyenspacet1Click},
+      {"join-short", &editor::TFelirat::BohClick},
+      {"l-to-i", &editor::TFelirat::lgomb1Click},
+      {"accents", &editor::TFelirat::kezgomb1Click},
+      {"lower", &editor::TFelirat::sszesbetkisbetlegyen1Click},
+      {"delete-empty", &editor::TFelirat::ressoroktrlse1Click},
+      {"halve", &editor::TFelirat::Sorfelezs3872bet1Click},
+      {"blanks-before", &editor::TFelirat::karakterekelttispaceeltntetse1Click},
+      {"half-seconds", &editor::TFelirat::L05Click},
+      {"extend-half", &editor::TFelirat::N05mpessorkibvtse1Click},
+      {"full-format", &editor::TFelirat::FeliratTeljesClick},
+      {"full-format-save", &editor::TFelirat::FeliratTeljesMClick},
+  };
+  const std::string& word = arguments[i];
+  known = true;
+  for (const CleanUp& clean_up : kCleanUps) {
+    if (clean_up.word == word) {
+      (program.Felirat.get()->*clean_up.handler)();
+      return true;
+    }
+  }
+  corrections::TAtfedes& window = *program.Atfedes;
+  if (word == "overlap") {
+    if (i + 2 >= arguments.size()) {
+      error = "overlap needs MODE and OPTIONS";
+      return false;
+    }
+    const std::string& mode = arguments[++i];
+    const std::string& options = arguments[++i];
+    if (!SetOverlapOptions(window, mode, options, error))
+      return false;
+    window.BinditasClick();
+  } else if (word == "overlap-list") {
+    window.BlistaClick();
+  } else if (word == "overlap-stat") {
+    window.StatClick();
+  } else {
+    known = false;
+  }
+  return true;
+}
+
 // Runs one command word (with its arguments from `arguments[i + 1]` on); false with a reason
 // for a word it does not know. `i` is left on the command's last argument.
 bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
@@ -163,6 +258,13 @@ bool RunCommand(shell::Program& program, ui::headless::Driver& driver,
   }
   if (RunCorrectionWord(program, word))
     return true;
+  {
+    bool known = false;
+    if (!RunCleanUpWord(program, arguments, i, known, error))
+      return false;
+    if (known)
+      return true;
+  }
   std::string value;
   if (word == "answer") {
     if (!argument(value))

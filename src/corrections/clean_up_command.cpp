@@ -1,0 +1,146 @@
+// The clean-up commands over the editor's rows: dialogue dashes, blanks after punctuation,
+// short rows joined, l to I, accents, lower case, empty rows, line halving and blanks before
+// marks.
+#include "corrections/clean_up_commands.h"
+#include "corrections/correction_frame.h"
+#include "corrections/rules/clean_up.h"
+#include "editor/felirat.h"
+#include "platform/text/text.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+
+namespace corrections {
+
+namespace {
+
+using RowRule = void (*)(WorkingText&);
+
+// Runs `rule` on the current row's text and stores the result when the rule changed it.
+void ApplyToCurrentRow(CorrectionRows& rows, RowRule rule) {
+  WorkingText working{.text = rows.Text(), .row = rows.Row(), .list = &rows.List()};
+  rule(working);
+  rows.findings += working.findings;
+  if (working.changed)
+    rows.StoreText(working.text);
+}
+
+void RunRule(editor::TFelirat& editor, shell::Program& program, const FrameChoices& choices,
+             std::uint8_t show, RowRule rule) {
+  RunCorrectionFrame(
+      editor, program,
+      FrameRun{.choices = choices, .show = show, .turn = [rule](CorrectionRows& rows) {
+                 ApplyToCurrentRow(rows, rule);
+               }});
+}
+
+void ShowDone(shell::Program& program) {
+  shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Kész!", "", true, false, false);
+}
+
+// The empty-row walk: an empty row goes with its entry and its follower is looked at next.
+void DeleteEmptyRows(CorrectionRows& rows) {
+  dataset::RowTable& table = rows.Table();
+  int index = 1;
+  while (index <= table.RecordCount()) {
+    table.SetRecNo(index);
+    if (!rows.Text().empty()) {
+      ++index;
+      continue;
+    }
+    rows.List().push_back("");
+    rows.List().push_back("Sor száma: " + text::IntToStr(index) + "      Érték: " + rows.Start() +
+                          "-->" + rows.End());
+    rows.List().push_back("Üres sor miatt: sor törlése");
+    rows.DeleteRow();
+    ++rows.findings;
+  }
+}
+
+}  // namespace
+
+void RunDialogueDashes(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+  DialogueDashCounts totals;
+  FrameChoices choices = kDialogueDashFrame;
+  choices.row_count = RowCountTaken::kEachTurn;
+  RunCorrectionFrame(
+      editor, program,
+      FrameRun{.choices = choices,
+               .show = show,
+               .turn =
+                   [&](CorrectionRows& rows) {
+                     WorkingText working{
+                         .text = rows.Text(), .row = rows.Row(), .list = &rows.List()};
+                     const DialogueDashCounts counts = FixDialogueDashes(working);
+                     totals.dashes += counts.dashes;
+                     totals.moves += counts.moves;
+                     rows.findings += working.findings;
+                     if (working.changed)
+                       rows.StoreText(working.text);
+                   },
+               .own_report =
+                   [&](CorrectionRows&) {
+                     if (totals.dashes > 0 || totals.moves > 0) {
+                       shell::ShowBox(program, "Eredmény", shell::kIconInfo,
+                                      "Ennyit találtam: " + text::IntToStr(totals.dashes) + "+" +
+                                          text::IntToStr(totals.moves),
+                                      "További információt a \"Lista\" gomb alatt találsz!", true,
+                                      false, false);
+                     } else {
+                       ShowStandardReport(program, 0);
+                     }
+                   }});
+}
+
+void RunBlankAfterPunctuation(editor::TFelirat& editor, shell::Program& program,
+                              std::uint8_t show) {
+  RunRule(editor, program, kBlankAfterPunctuationFrame, show, InsertBlanksAfterPunctuation);
+}
+
+void RunJoinShortRows(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+  RunRule(editor, program, kJoinShortRowsFrame, show, JoinShortRow);
+}
+
+void RunLowerLToCapitalI(editor::TFelirat& editor, shell::Program& program) {
+  RunRule(editor, program, kLowerLToCapitalIFrame, kShowReport, LowerLToCapitalI);
+}
+
+void RunAccentRemoval(editor::TFelirat& editor, shell::Program& program) {
+  RunCorrectionFrame(
+      editor, program,
+      FrameRun{.choices = kAccentRemovalFrame,
+               .turn = [](CorrectionRows& rows) { ApplyToCurrentRow(rows, RemoveAccents); },
+               .own_report = [&](CorrectionRows&) { ShowDone(program); }});
+}
+
+void RunLowerCase(editor::TFelirat& editor, shell::Program& program) {
+  RunCorrectionFrame(
+      editor, program,
+      FrameRun{.choices = kLowerCaseFrame,
+               .turn = [](CorrectionRows& rows) { ApplyToCurrentRow(rows, LowerAllLetters); },
+               .own_report = [&](CorrectionRows&) { ShowDone(program); }});
+}
+
+void RunEmptyRowDeletion(editor::TFelirat& editor, shell::Program& program) {
+  FrameChoices choices = kEmptyRowDeletionFrame;
+  choices.pass = PassShape::kPendingAction;
+  RunCorrectionFrame(
+      editor, program,
+      FrameRun{
+          .choices = choices, .turn = DeleteEmptyRows, .own_report = [&](CorrectionRows& rows) {
+            shell::ShowBox(program, "Eredmény", shell::kIconInfo,
+                           rows.findings > 0
+                               ? "Ennyi üres sort töröltem: " + text::IntToStr(rows.findings)
+                               : std::string("Nem volt üres sor!"),
+                           "", true, false, false);
+          }});
+}
+
+void RunLineHalving(editor::TFelirat& editor, shell::Program& program) {
+  RunRule(editor, program, kLineHalvingFrame, kShowReport, HalveLine);
+}
+
+void RunBlanksBeforeMarks(editor::TFelirat& editor, shell::Program& program) {
+  RunRule(editor, program, kBlanksBeforeMarksFrame, kShowReport, RemoveBlanksBeforeMarks);
+}
+
+}  // namespace corrections

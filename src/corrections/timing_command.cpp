@@ -1,0 +1,244 @@
+// The overlap check, the half-second list and extension, and the full formatting over the
+// editor's rows.
+#include <optional>
+#include <vector>
+
+#include "corrections/atfedes.h"
+#include "corrections/plain_message.h"
+#include "corrections/rules/timing_checks.h"
+#include "corrections/timing_commands.h"
+#include "editor/felirat.h"
+#include "editor/table_scopes.h"
+#include "platform/text/text.h"
+#include "shell/hibaki.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "timecode/timecode.h"
+
+namespace corrections {
+
+namespace {
+
+namespace field = dataset::subtitle_field;
+
+constexpr std::string_view kMore = "További információt a \"Lista\" gomb alatt találsz!";
+constexpr std::string_view kTimeBaseOnly = "Ez a művelet csak \"Time\" beosztásban használható!";
+
+bool InFrameBase(const editor::TFelirat& editor) {
+  return editor.beosztas.Text() == "Frame";
+}
+
+void RefuseInFrameBase(shell::Program& program) {
+  shell::ShowBox(program, "Eredmény", shell::kIconError, kTimeBaseOnly, "", true, false, false);
+}
+
+void Info(shell::Program& program, std::string_view line1, std::string_view line2 = "") {
+  shell::ShowBox(program, "Eredmény", shell::kIconInfo, line1, line2, true, false, false);
+}
+
+std::vector<TimedRow> ReadTimes(dataset::RowTable& table) {
+  std::vector<TimedRow> rows;
+  rows.reserve(static_cast<std::size_t>(table.RecordCount()));
+  for (int row = 1; row <= table.RecordCount(); ++row)
+    rows.push_back(TimedRow{.start = std::string(table.Cell(row, field::kKezdes)),
+                            .end = std::string(table.Cell(row, field::kBefejezes))});
+  return rows;
+}
+
+// Writes back the times that changed; gives whether any did.
+bool WriteTimes(dataset::RowTable& table, const std::vector<TimedRow>& rows) {
+  bool changed = false;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    if (table.Cell(row, field::kKezdes) == rows[i].start &&
+        table.Cell(row, field::kBefejezes) == rows[i].end)
+      continue;
+    table.SetRecNo(row);
+    table.Edit();
+    table.SetValue(field::kKezdes, rows[i].start);
+    table.SetValue(field::kBefejezes, rows[i].end);
+    table.Post();
+    changed = true;
+  }
+  return changed;
+}
+
+void MarkModified(editor::TFelirat& editor) {
+  editor.Bmentes.SetEnabled(true);
+  editor.Mentes1.SetEnabled(true);
+}
+
+void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfedes& window,
+                        const OverlapOptions& options, const OverlapResult& result) {
+  const std::string p = text::IntToStr(result.overlaps);
+  const std::string q = text::IntToStr(result.errors);
+  const std::string r = text::IntToStr(result.stretched);
+  if (result.overlaps == 0 && result.errors == 0) {
+    if (result.stretched > 0 && options.stretch) {
+      MarkModified(editor);
+      window.Blista.SetEnabled(true);
+      Info(program, "Ennyi 0,5 mp alatti időt javítottam: " + r);
+    } else {
+      window.Blista.SetEnabled(false);
+      Info(program, "Nem találtam átfedést/hibát!");
+    }
+    return;
+  }
+  if (result.changed)
+    MarkModified(editor);
+  window.Blista.SetEnabled(true);
+  window.Blista.SetFocus();
+  if (options.check_only && !options.errors_only)
+    Info(program, "Ennyi átfedést/hibát találtam összesen: " + p + "/" + q, kMore);
+  else if (options.check_only)
+    Info(program, "Ennyi hibát találtam összesen: " + q + "/" + q, kMore);
+  else if (result.stretched < 1)
+    Info(program, "Ennyi átfedést javítottam ki: " + p + "/" + q, kMore);
+  else
+    ShowPlainMessage(program, "Ennyi átfedést javítottam ki: " + p + "\r\n" +
+                                  "Ebből ennyi 0,5mp-es változtatás: " + r + "\r\n" +
+                                  std::string(kMore));
+}
+
+}  // namespace
+
+void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, TAtfedes& window,
+                            std::uint8_t show) {
+  if (InFrameBase(editor)) {
+    if (show == 1)
+      RefuseInFrameBase(program);
+    return;
+  }
+  const OverlapOptions options = window.Options();
+  dataset::RowTable& table = editor.cds;
+  OverlapResult result;
+  window.FszazalekAF.SetProgress(0);
+  window.FszazalekAF.SetVisible(true);
+  {
+    editor::CommandUpdateScope update(program.state);
+    editor::ControlsOffScope controls_off(table);
+    std::vector<TimedRow> rows = ReadTimes(table);
+    result = RunOverlapCheck(rows, options);
+    WriteTimes(table, rows);
+    program.Hibaki->LBhiba.SetItems(std::move(result.list));
+    window.statistics = result.statistics;
+    if (!table.IsEmpty())
+      table.First();
+  }
+  window.FszazalekAF.SetProgress(0);
+  window.FszazalekAF.SetVisible(false);
+  if (options.statistics)
+    window.Stat.SetEnabled(true);
+  // Every time written marks the subtitle modified, also under the full formatting.
+  if (result.changed)
+    MarkModified(editor);
+  if (show == 1)
+    ReportOverlapCheck(editor, program, window, options, result);
+}
+
+void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program) {
+  dataset::RowTable& table = editor.cds;
+  std::vector<TimedRow> rows;
+  int count = 0;
+  {
+    editor::ControlsOffScope controls_off(table);
+    editor::CommandUpdateScope update(program.state);
+    rows = ReadTimes(table);
+    std::vector<TimedRow> measured = rows;
+    if (InFrameBase(editor)) {
+      const std::optional<timecode::FrameRate> rate = timecode::ParseFrameRate(editor.cbFps.Text());
+      if (!rate) {
+        RefuseInFrameBase(program);
+        return;
+      }
+      // The frame numbers are measured at the rate of `cbFps`; the list shows them as they
+      // stand.
+      for (TimedRow& row : measured) {
+        row.start = timecode::FramesToTimeCode(text::StrToIntDef(row.start, 0), *rate);
+        row.end = timecode::FramesToTimeCode(text::StrToIntDef(row.end, 0), *rate);
+      }
+    }
+    ChangeList list;
+    count = ListHalfSecondRows(measured, list, &rows);
+    program.Hibaki->LBhiba.SetItems(std::move(list));
+  }
+  if (count > 0)
+    Info(program, "Ennyit találtam: " + text::IntToStr(count), kMore);
+  else
+    Info(program, "Nem találtam ilyen sort!");
+  editor.racs.SetFocus();
+}
+
+void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program,
+                                    std::uint8_t show) {
+  if (InFrameBase(editor)) {
+    if (show == 1)
+      RefuseInFrameBase(program);
+    return;
+  }
+  dataset::RowTable& table = editor.cds;
+  int count = 0;
+  editor.Fszazalek.SetProgress(0);
+  editor.Fszazalek.SetVisible(true);
+  {
+    editor::ControlsOffScope controls_off(table);
+    editor::CommandUpdateScope update(program.state);
+    std::vector<TimedRow> rows = ReadTimes(table);
+    ChangeList list;
+    count = ExtendAllHalfSecondRows(rows, list);
+    WriteTimes(table, rows);
+    program.Hibaki->LBhiba.SetItems(std::move(list));
+    if (!table.IsEmpty())
+      table.First();
+  }
+  editor.Fszazalek.SetVisible(false);
+  if (count > 0)
+    MarkModified(editor);
+  if (show != 1)
+    return;
+  if (count > 0)
+    Info(program, "Ennyi sort módosítottam: " + text::IntToStr(count), kMore);
+  else
+    Info(program, "Nem találtam módosítandó sort!");
+}
+
+void RunFullFormattingSteps(const FullFormattingSteps& steps, TAtfedes& window) {
+  steps.blank_after();
+  steps.sound_words();
+  steps.fixer();
+  steps.aggressive();
+  steps.dashes();
+  steps.join_short();
+  const bool repair_before = window.RBV.Checked();
+  const bool stretch_before = window.CB5.Checked();
+  window.RBV.SetChecked(true);
+  window.CB5.SetChecked(true);
+  steps.overlap();
+  steps.overlap();
+  if (!stretch_before)
+    window.CB5.SetChecked(false);
+  if (!repair_before)
+    window.CheckOnlyMode();
+  steps.extend();
+}
+
+void RunFullFormatting(editor::TFelirat& editor, shell::Program& program) {
+  TAtfedes& window = *program.Atfedes;
+  const bool frame_base = InFrameBase(editor);
+  RunFullFormattingSteps(FullFormattingSteps{
+                             .blank_after = [&] { editor.BkarakterN(0); },
+                             .sound_words = [&] { editor.HangutanzoN(0); },
+                             .fixer = [&] { editor.BOsszesN(0); },
+                             .aggressive = [&] { editor.BagresszivN(0); },
+                             .dashes = [&] { editor.BvonalN(0); },
+                             .join_short = [&] { editor.BohN(0); },
+                             .overlap = [&] { window.RunOverlapCheck(0); },
+                             .extend = [&] { ExtendAllHalfSecondRowsCommand(editor, program, 0); },
+                         },
+                         window);
+  // In the Frame base the timing steps did nothing: say so once.
+  if (frame_base)
+    RefuseInFrameBase(program);
+}
+
+}  // namespace corrections
