@@ -67,10 +67,11 @@ void RunRerunPass(CorrectionRows& rows, const FrameRun& run) {
   dataset::RowTable& table = rows.Table();
   int index = 1;
   int turns_on_row = 0;
+  std::string before;  // one buffer for every turn's text
   while (index <= table.RecordCount()) {
     table.SetRecNo(index);
     const int count_before = table.RecordCount();
-    const std::string before = rows.Text();
+    before.assign(table.Cell(index, field::kSzoveg));
     run.turn(rows);
     if (table.RecordCount() < count_before) {
       // The row went: the one that followed it is handled from its first turn.

@@ -1,4 +1,7 @@
 // "Ö": the general fixer over the editor's rows.
+#include <string>
+#include <utility>
+
 #include "corrections/commands.h"
 #include "corrections/correction_frame.h"
 #include "corrections/rules/general_fixer.h"
@@ -10,21 +13,28 @@ namespace corrections {
 
 namespace {
 
-void FixCurrentRow(CorrectionRows& rows) {
-  WorkingText working{.text = rows.Text(), .row = rows.Row(), .list = &rows.List()};
+// `buffer` lends its storage to every turn's working text.
+void FixCurrentRow(CorrectionRows& rows, std::string& buffer) {
+  WorkingText working{.text = std::move(buffer), .row = rows.Row(), .list = &rows.List()};
+  working.text.assign(rows.Table().Cell(working.row, dataset::subtitle_field::kSzoveg));
   RunFixerTurn(working);
   rows.findings += working.findings;
   if (working.row_deleted)
     rows.DeleteRow();
   else if (working.changed)
     rows.StoreText(working.text);
+  buffer = std::move(working.text);
 }
 
 }  // namespace
 
 void RunGeneralFixer(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
-  RunCorrectionFrame(editor, program,
-                     FrameRun{.choices = kGeneralFixerFrame, .show = show, .turn = FixCurrentRow});
+  std::string buffer;
+  RunCorrectionFrame(
+      editor, program,
+      FrameRun{.choices = kGeneralFixerFrame,
+               .show = show,
+               .turn = [&buffer](CorrectionRows& rows) { FixCurrentRow(rows, buffer); }});
 }
 
 void ShowChangeList(editor::TFelirat& editor, shell::Program& program) {

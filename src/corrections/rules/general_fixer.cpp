@@ -1,7 +1,6 @@
 #include "corrections/rules/general_fixer.h"
 
 #include <array>
-#include <bitset>
 #include <optional>
 
 #include "platform/text/text.h"
@@ -25,6 +24,22 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+const TextContents& ContentsOf(FixerTurn& t) {
+  if (t.contents_findings != t.working.findings) {
+    t.contents.Take(t.working.text);
+    t.contents_findings = t.working.findings;
+  }
+  return t.contents;
+}
+
+// The first occurrence of `pattern` in the working text, 0 when absent; a pattern whose
+// characters the text does not hold is not searched for.
+int Find(FixerTurn& t, std::string_view pattern) {
+  if (!ContentsOf(t).MayHold(pattern))
+    return 0;
+  return Find(t.working, pattern);
+}
+
 // At the start, or after a blank or a line break.
 bool StartsWord(const WorkingText& w, int pos) {
   return pos == 1 || OneOf(CharAt(w, pos - 1), " |");
@@ -33,7 +48,7 @@ bool StartsWord(const WorkingText& w, int pos) {
 // ---- 1, 2: blank before "?" ------------------------------------------------------------------
 
 void BlankBeforeQuestion(FixerTurn& t, std::string_view pattern) {
-  const int pos = Find(t.working, pattern);
+  const int pos = Find(t, pattern);
   if (pos > 0 && (pos == 1 || CharAt(t.working, pos - 1) != '-'))
     LoggedDeleteChar(t.working, pos);
 }
@@ -52,7 +67,7 @@ void Rule2NoBreakSpaceBeforeQuestion(FixerTurn& t) {
 bool WordUpToLineOne(FixerTurn& t, std::string_view pattern, std::string_view replacement,
                      int margin, std::string_view refused_before) {
   WorkingText& w = t.working;
-  const int pos = Find(w, pattern);
+  const int pos = Find(t, pattern);
   if (pos == 0)
     return false;
   const LineLengths lengths = MeasureLines(w.text);
@@ -66,7 +81,7 @@ bool WordUpToLineOne(FixerTurn& t, std::string_view pattern, std::string_view re
 void WordDownToLineTwo(FixerTurn& t, std::string_view pattern, std::string_view replacement,
                        int margin) {
   WorkingText& w = t.working;
-  const int pos = Find(w, pattern);
+  const int pos = Find(t, pattern);
   if (pos == 0)
     return;
   const LineLengths lengths = MeasureLines(w.text);
@@ -97,7 +112,7 @@ void Rule6HogyDown(FixerTurn& t) {
 // ---- 7 to 10: punctuation ---------------------------------------------------------------------
 
 void DeleteFirstCharOf(FixerTurn& t, std::string_view pattern) {
-  if (const int pos = Find(t.working, pattern); pos > 0)
+  if (const int pos = Find(t, pattern); pos > 0)
     LoggedDeleteChar(t.working, pos);
 }
 
@@ -107,7 +122,7 @@ void Rule7BlankBeforeExclamation(FixerTurn& t) {
 }
 
 void Rule8BlankBeforeDot(FixerTurn& t) {
-  const int pos = Find(t.working, " .");
+  const int pos = Find(t, " .");
   if (pos == 0)
     return;
   const char after = CharAt(t.working, pos + 2);
@@ -122,12 +137,12 @@ void Rule9DoubledBreak(FixerTurn& t) {
 void Rule10DotAfterMark(FixerTurn& t) {
   WorkingText& w = t.working;
   for (std::string_view pattern : {"!.", "?."}) {
-    const int pos = Find(w, pattern);
+    const int pos = Find(t, pattern);
     if (pos > 0 && EndsText(w, pos, 2))
       LoggedDeleteChar(w, pos + 1);
   }
   for (std::string_view pattern : {"!.|", "?.|"}) {
-    if (const int pos = Find(w, pattern); pos > 0)
+    if (const int pos = Find(t, pattern); pos > 0)
       LoggedDeleteChar(w, pos + 1);
   }
 }
@@ -136,17 +151,17 @@ void Rule10DotAfterMark(FixerTurn& t) {
 
 void Rule11Contractions(FixerTurn& t) {
   WorkingText& w = t.working;
-  if (const int pos = Find(w, "n'T"); pos > 1)
+  if (const int pos = Find(t, "n'T"); pos > 1)
     LoggedReplaceChar(w, pos + 2, 't');
-  if (const int pos = Find(w, "'S"); pos > 1 && !text::IsUpperAsciiLetter(CharAt(w, pos - 1)))
+  if (const int pos = Find(t, "'S"); pos > 1 && !text::IsUpperAsciiLetter(CharAt(w, pos - 1)))
     LoggedReplaceChar(w, pos + 1, 's');
 }
 
 void Rule12ItalicTagCase(FixerTurn& t) {
   WorkingText& w = t.working;
-  if (const int pos = Find(w, "<I>"); pos > 0)
+  if (const int pos = Find(t, "<I>"); pos > 0)
     LoggedReplaceChar(w, pos + 1, 'i');
-  if (const int pos = Find(w, "</I>"); pos > 1)
+  if (const int pos = Find(t, "</I>"); pos > 1)
     LoggedReplaceChar(w, pos + 2, 'i');
 }
 
@@ -166,7 +181,7 @@ void Rule13Misspellings(FixerTurn& t) {
       {"nyílvánvaló", 2, 'i'},
   }};
   for (const Misspelling& m : kMisspellings) {
-    if (const int pos = Find(t.working, m.pattern); pos > 0)
+    if (const int pos = Find(t, m.pattern); pos > 0)
       LoggedReplaceChar(t.working, pos + m.offset, m.becomes);
   }
 }
@@ -176,7 +191,7 @@ void Rule13Misspellings(FixerTurn& t) {
 void Rule14TitlesWithoutDot(FixerTurn& t) {
   WorkingText& w = t.working;
   for (std::string_view title : {"Dr ", "dr ", "Mr ", "Ms ", "Mrs "}) {
-    const int pos = Find(w, title);
+    const int pos = Find(t, title);
     if (pos > 0 && StartsWord(w, pos))
       LoggedReplaceCharAddBlank(w, pos + text::Length(title) - 1, '.');
   }
@@ -185,7 +200,7 @@ void Rule14TitlesWithoutDot(FixerTurn& t) {
 void Rule15LowerCaseTitles(FixerTurn& t) {
   WorkingText& w = t.working;
   for (std::string_view title : {"mr.", "ms.", "mrs. "}) {
-    const int pos = Find(w, title);
+    const int pos = Find(t, title);
     if (pos > 0 && StartsWord(w, pos))
       LoggedReplaceChar(w, pos, 'M');
   }
@@ -194,7 +209,7 @@ void Rule15LowerCaseTitles(FixerTurn& t) {
 // ---- 16: typographic marks --------------------------------------------------------------------
 
 void ReplaceFirstChar(FixerTurn& t, char from, char to) {
-  if (const int pos = Find(t.working, std::string_view(&from, 1)); pos > 0)
+  if (const int pos = Find(t, std::string_view(&from, 1)); pos > 0)
     LoggedReplaceChar(t.working, pos, to);
 }
 
@@ -202,7 +217,7 @@ void Rule16TypographicMarks(FixerTurn& t) {
   WorkingText& w = t.working;
   ReplaceFirstChar(t, kLeftDoubleQuote, '"');
   // A closing italic tag whose "<" was mistyped; at the very start there is nothing to repair.
-  if (const int pos = Find(w, "/i>"); pos > 1 && CharAt(w, pos - 1) != '<')
+  if (const int pos = Find(t, "/i>"); pos > 1 && CharAt(w, pos - 1) != '<')
     LoggedReplaceChar(w, pos - 1, '<');
   ReplaceFirstChar(t, kRightDoubleQuote, '"');
   ReplaceFirstChar(t, kLeftSingleQuote, '\'');
@@ -261,10 +276,10 @@ void RemoveTagSpan(FixerTurn& t, TagSpan span, TidyAfterSpan tidy, std::string_v
 
 // The span from `start` to the end of the first `end_tag`, or to the end of the text. None
 // when the first end tag stands before the start tag.
-std::optional<TagSpan> SpanFrom(const WorkingText& w, int start, std::string_view end_tag) {
-  const int end_pos = Find(w, end_tag);
+std::optional<TagSpan> SpanFrom(FixerTurn& t, int start, std::string_view end_tag) {
+  const int end_pos = Find(t, end_tag);
   if (end_pos == 0)
-    return TagSpan{start, text::Length(w.text)};
+    return TagSpan{start, text::Length(t.working.text)};
   const int end = end_pos + text::Length(end_tag) - 1;
   if (end < start)
     return std::nullopt;
@@ -272,22 +287,22 @@ std::optional<TagSpan> SpanFrom(const WorkingText& w, int start, std::string_vie
 }
 
 void Rule17FontTags(FixerTurn& t) {
-  int start = Find(t.working, "<font");
+  int start = Find(t, "<font");
   if (start == 0)
-    start = Find(t.working, "<FONT");
+    start = Find(t, "<FONT");
   if (start == 0)
-    start = Find(t.working, "<Font");
+    start = Find(t, "<Font");
   if (start == 0)
     return;
-  if (const std::optional<TagSpan> span = SpanFrom(t.working, start, "</font>"))
+  if (const std::optional<TagSpan> span = SpanFrom(t, start, "</font>"))
     RemoveTagSpan(t, *span, TidyAfterSpan::kAlways, kAfterLabel);
 }
 
 void Rule18ScriptTags(FixerTurn& t) {
-  const int start = Find(t.working, "<script");
+  const int start = Find(t, "<script");
   if (start == 0)
     return;
-  if (const std::optional<TagSpan> span = SpanFrom(t.working, start, "/script>"))
+  if (const std::optional<TagSpan> span = SpanFrom(t, start, "/script>"))
     RemoveTagSpan(t, *span, TidyAfterSpan::kOnlyWithoutLineTidy, "Mire:    ");
 }
 
@@ -295,24 +310,24 @@ void Rule18ScriptTags(FixerTurn& t) {
 
 void Rule19ArticleToNextLine(FixerTurn& t) {
   for (std::string_view pattern : {". A|", ", a|"}) {
-    if (const int pos = Find(t.working, pattern); pos > 0)
+    if (const int pos = Find(t, pattern); pos > 0)
       MoveDashToNextLine(t.working, pos + 1);
   }
 }
 
 void Rule20DotsAfterOpeningQuote(FixerTurn& t) {
-  if (Find(t.working, "\"...") == 1)
+  if (Find(t, "\"...") == 1)
     LoggedDeleteSpan(t.working, 2, 3);
 }
 
 void Rule21DotsAfterDash(FixerTurn& t) {
-  if (const int pos = Find(t.working, "- ..."); pos > 0)
+  if (const int pos = Find(t, "- ..."); pos > 0)
     LoggedDeleteSpanWithBlank(t.working, pos + 2, 3);
 }
 
 void Rule22PositionCodes(FixerTurn& t) {
   for (std::string_view code : {"{\\a6}", "{\\a8}", "{\\an8}"}) {
-    if (const int pos = Find(t.working, code); pos > 0)
+    if (const int pos = Find(t, code); pos > 0)
       LoggedDeleteSpanWithBlank(t.working, pos, text::Length(code));
   }
 }
@@ -321,17 +336,17 @@ void Rule22PositionCodes(FixerTurn& t) {
 
 void Rule23ItalicTags(FixerTurn& t) {
   WorkingText& w = t.working;
-  if (const int pos = Find(w, "</i> <i>"); pos > 0)
+  if (const int pos = Find(t, "</i> <i>"); pos > 0)
     LoggedReplaceSpan(w, pos, 8, " ");
-  if (const int pos = Find(w, "</i><i>"); pos > 0)
+  if (const int pos = Find(t, "</i><i>"); pos > 0)
     LoggedReplaceSpan(w, pos, 7, " ");
-  if (const int pos = Find(w, "<i> "); pos > 0)
+  if (const int pos = Find(t, "<i> "); pos > 0)
     LoggedDeleteSpanWithBlank(w, pos + 3, 1);
-  if (const int pos = Find(w, " </i>"); pos > 0)
+  if (const int pos = Find(t, " </i>"); pos > 0)
     LoggedDeleteSpanWithBlank(w, pos, 1);
-  if (const int pos = Find(w, "<i>..."); pos > 0)
+  if (const int pos = Find(t, "<i>..."); pos > 0)
     LoggedDeleteSpanWithBlank(w, pos + 3, 3);
-  if (const int pos = Find(w, "<i>.."); pos > 0)
+  if (const int pos = Find(t, "<i>.."); pos > 0)
     LoggedDeleteSpanWithBlank(w, pos + 3, 2);
 }
 
@@ -344,7 +359,7 @@ struct DotEdit {
 
 void DeleteDotsWithBlank(FixerTurn& t, std::span<const DotEdit> edits) {
   for (const DotEdit& e : edits) {
-    const int pos = Find(t.working, e.pattern);
+    const int pos = Find(t, e.pattern);
     if (pos == 0 || (e.must_end_text && !EndsText(t.working, pos, text::Length(e.pattern))))
       continue;
     LoggedDeleteSpanWithBlank(t.working, pos + e.offset, e.count);
@@ -369,35 +384,35 @@ void Rule25DotsAfterComma(FixerTurn& t) {
       {",..", true, 1, 2},
   }};
   DeleteDotsWithBlank(t, kEdits);
-  if (const int pos = Find(t.working, ",...</i>"); pos > 0)
+  if (const int pos = Find(t, ",...</i>"); pos > 0)
     LoggedDeleteSpan(t.working, pos + 1, 3);
 }
 
 void Rule26TooManyDots(FixerTurn& t) {
   WorkingText& w = t.working;
-  if (const int pos = Find(w, "?..."); pos > 0)
+  if (const int pos = Find(t, "?..."); pos > 0)
     LoggedDeleteSpan(w, pos + 1, 3);
-  if (const int pos = Find(w, "...."); pos > 0)
+  if (const int pos = Find(t, "...."); pos > 0)
     LoggedDeleteDots(w, pos + 3);
-  if (const int pos = Find(w, "... ..."); pos > 0)
+  if (const int pos = Find(t, "... ..."); pos > 0)
     LoggedDeleteSpan(w, pos + 3, 4);
 }
 
 void Rule27BlankBeforeDots(FixerTurn& t) {
   WorkingText& w = t.working;
   for (std::string_view pattern : {" ...", " .."}) {
-    const int pos = Find(w, pattern);
+    const int pos = Find(t, pattern);
     if (pos > 0 && CharAt(w, pos - 1) != '-')
       LoggedDeleteSpanWithBlank(w, pos, 1);
   }
-  const int pos = Find(w, std::string_view(&kEllipsis, 1));
+  const int pos = Find(t, std::string_view(&kEllipsis, 1));
   if (pos > 0 && CharAt(w, pos - 1) != '-')
     LoggedReplaceSpan(w, pos, 1, "...");
 }
 
 void Rule28BlankAfterDots(FixerTurn& t) {
   WorkingText& w = t.working;
-  const int pos = Find(w, "...");
+  const int pos = Find(t, "...");
   if (pos == 0)
     return;
   if (pos == 1) {
@@ -412,14 +427,14 @@ void Rule28BlankAfterDots(FixerTurn& t) {
 
 void Rule29LonePairOfDots(FixerTurn& t) {
   WorkingText& w = t.working;
-  const int pair = Find(w, "..");
+  const int pair = Find(t, "..");
   if (pair == 0)
     return;
   if (pair == 1) {
     LoggedDeleteSpanWithBlank(w, 1, 2);
     return;
   }
-  const int three = Find(w, "...");
+  const int three = Find(t, "...");
   if (pair != three) {
     LoggedReplaceSpan(w, pair + 2, 0, ".");
     return;
@@ -447,17 +462,17 @@ void Rule30CommaAtLineStart(FixerTurn& t) {
   WorkingText& w = t.working;
   if (CharAt(w, 1) == ',')
     LoggedDeleteCharTidy(w, 1);
-  if (const int pos = Find(w, "|,"); pos > 0)
+  if (const int pos = Find(t, "|,"); pos > 0)
     LoggedDeleteCharTidy(w, pos + 1);
 }
 
 void Rule31ItalicOverBreak(FixerTurn& t) {
-  if (const int pos = Find(t.working, "</i>|<i>"); pos > 0)
+  if (const int pos = Find(t, "</i>|<i>"); pos > 0)
     LoggedReplaceSpan(t.working, pos, 8, "|");
 }
 
 void Rule32DoubleDash(FixerTurn& t) {
-  if (const int pos = Find(t.working, "--"); pos > 0)
+  if (const int pos = Find(t, "--"); pos > 0)
     LoggedReplaceSpan(t.working, pos, 2, "...");
 }
 
@@ -496,22 +511,50 @@ constexpr std::array<FixerRuleEntry, 32> kRules{{
     {"double dash", "-", Rule32DoubleDash},
 }};
 
-std::bitset<256> CharactersOf(std::string_view s) {
-  std::bitset<256> present;
-  for (const char c : s)
-    present.set(static_cast<unsigned char>(c));
-  return present;
+std::size_t PairSlot(char a, char b) {
+  return ((static_cast<std::size_t>(static_cast<unsigned char>(a)) << 2) ^
+          static_cast<unsigned char>(b)) &
+         1023;
 }
 
-bool HoldsAny(const std::bitset<256>& present, std::string_view needs) {
-  for (const char c : needs) {
-    if (present.test(static_cast<unsigned char>(c)))
+void SetBit(std::uint64_t* bits, std::size_t bit) {
+  bits[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+}
+
+bool TestBit(const std::uint64_t* bits, std::size_t bit) {
+  return (bits[bit >> 6] & (std::uint64_t{1} << (bit & 63))) != 0;
+}
+
+}  // namespace
+
+void TextContents::Take(std::string_view text) {
+  characters_.fill(0);
+  pairs_.fill(0);
+  char previous = '\0';
+  for (const char c : text) {
+    SetBit(characters_.data(), static_cast<unsigned char>(c));
+    SetBit(pairs_.data(), PairSlot(previous, c));
+    previous = c;
+  }
+}
+
+bool TextContents::MayHold(std::string_view pattern) const {
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (!TestBit(characters_.data(), static_cast<unsigned char>(pattern[i])))
+      return false;
+    if (i > 0 && !TestBit(pairs_.data(), PairSlot(pattern[i - 1], pattern[i])))
+      return false;
+  }
+  return true;
+}
+
+bool TextContents::HoldsAnyOf(std::string_view characters) const {
+  for (const char c : characters) {
+    if (TestBit(characters_.data(), static_cast<unsigned char>(c)))
       return true;
   }
   return false;
 }
-
-}  // namespace
 
 std::span<const FixerRuleEntry> GeneralFixerRules() {
   return kRules;
@@ -519,16 +562,12 @@ std::span<const FixerRuleEntry> GeneralFixerRules() {
 
 void RunFixerTurn(WorkingText& working) {
   FixerTurn turn{working};
-  std::bitset<256> present = CharactersOf(working.text);
   for (const FixerRuleEntry& entry : kRules) {
-    if (!HoldsAny(present, entry.needs))
+    if (!ContentsOf(turn).HoldsAnyOf(entry.needs))
       continue;
-    const int findings_before = working.findings;
     entry.rule(turn);
     if (working.row_deleted)
       return;
-    if (working.findings != findings_before)
-      present = CharactersOf(working.text);
   }
 }
 

@@ -9,6 +9,8 @@
 // unchanged).
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -16,10 +18,28 @@
 
 namespace corrections {
 
+// Which characters and which pairs of neighbouring characters a text holds (the pairs by a
+// hash, so a pair may seem present that is not): a pattern the text cannot hold is not
+// searched for.
+class TextContents {
+ public:
+  void Take(std::string_view text);
+  bool MayHold(std::string_view pattern) const;
+  bool HoldsAnyOf(std::string_view characters) const;
+
+ private:
+  std::array<std::uint64_t, 4> characters_{};
+  std::array<std::uint64_t, 16> pairs_{};
+};
+
 // One turn of the fixer on a row: the working text and what the rules tell each other.
 struct FixerTurn {
   WorkingText& working;
   bool article_moved_up = false;  // the article "a" went to the end of line 1 in this turn
+  // What the working text held when it was last looked at; every edit counts a finding, so
+  // the contents are taken again when the count moved.
+  TextContents contents = {};
+  int contents_findings = -1;
 };
 
 using FixerRule = void (*)(FixerTurn& turn);

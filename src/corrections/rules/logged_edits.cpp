@@ -31,8 +31,11 @@ bool Logged(WorkingText& working, std::string_view label, Edit edit) {
   }
   working.changed = true;
   ++working.findings;
-  if (list != nullptr)
-    list->push_back(std::string(label) + working.text);
+  if (list != nullptr) {
+    std::string& after = list->emplace_back();
+    after.reserve(label.size() + working.text.size());
+    after.append(label).append(working.text);
+  }
   return true;
 }
 
