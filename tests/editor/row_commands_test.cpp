@@ -395,6 +395,30 @@ TEST(DeleteRange, TypedRowsAreCheckedBeforeDeleting) {
   }
 }
 
+// The report of a done delete shows over the editor, the window already off the screen.
+TEST(DeleteRange, TheWindowLeavesBeforeTheReport) {
+  RowCommandRig rig("Frame", Numbered(5));
+  TTorlesTobb& window = *rig.program.TorlesTobb;
+  bool seen = false;
+  rig.driver.OnModal("TorlesTobb", [&] {
+    window.SPelso.SetText("2");
+    window.SPutso.SetText("3");
+    rig.driver.OnModal("Kiszoveg", [&] {
+      seen = true;
+      EXPECT_FALSE(window.Visible());
+      EXPECT_TRUE(rig.editor().Visible());
+      rig.driver.Click(rig.program.Kiszoveg->Bok);
+    });
+    rig.driver.Click(window.Btorles);
+  });
+  rig.editor().TobbsortorleseClick();
+  EXPECT_EQ(rig.driver.Verify(), "");
+  EXPECT_TRUE(seen);
+  EXPECT_FALSE(window.Visible());
+  EXPECT_EQ(rig.Column(field::kSzoveg), (Strings{"t1", "t4", "t5"}));
+  EXPECT_EQ(rig.Messages(), (Strings{"message: Sor törlése | Kész! |"}));
+}
+
 // Up and Down on a box holding an int extreme stop there (and at the box's bounds); the rows
 // stay until a valid range is asked for.
 TEST(DeleteRange, ArrowsAtTheIntExtremes) {
