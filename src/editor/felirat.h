@@ -362,6 +362,11 @@ class TFelirat : public ui::Form {
   // Whether SetRowText1 would store `text` whole: after the `Max2` rule it fits the main text's
   // field (220 characters). A command whose result does not fit is not carried out.
   bool FitsMainText(std::string_view text) const;
+  // Whether `text` fits the second text's field whole (no `Max2` rule there).
+  bool FitsSecondText(std::string_view text) const;
+  // The warning of a command refused because its result would not fit the row: `what` is the
+  // first line ("A formázással a sor hosszabb lenne 220 karakternél!"); the row is unchanged.
+  void ShowRowWouldNotFit(std::string_view what);
   // As SetRowText1 for `Szoveg2`, without the `Max2` rule; leaves the save commands alone.
   void SetRowText2(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
   // Sets or clears `betu38` and `sor3` of the current row (in edit or insert state) from its
@@ -754,6 +759,10 @@ class TFelirat : public ui::Form {
   // TextClipboard cut out of the row text / inserted at the text box's caret, then stored.
   void CutClipboardTextFromRow();
   void PasteClipboardAtCaret();
+  // The row text with TextClipboard inserted at the text box's caret.
+  std::string PastedAtCaret() const;
+  // Whether the pasted row text `pasted` fits; a message when it does not.
+  bool PasteFits(std::string_view pasted);
 
   // ---- Second-text column (editor/second_text_commands.cpp) -----------------------------------
  public:

@@ -160,6 +160,11 @@ void TKeresesCsere::BcsereClick() {
   std::string replaced;
   if (!ReplaceFirst(editor.cds.Value(field::kSzoveg), Emit.Text(), Emire.Text(), replaced))
     return;
+  // A replacement the row cannot hold whole is not made: the field would cut the row's end.
+  if (!editor.FitsMainText(replaced)) {
+    editor.ShowRowWouldNotFit("A cserével a sor hosszabb lenne 220 karakternél!");
+    return;
+  }
   editor.SetRowText1(replaced, true, false, false);
   editor.ShowFlagCounters();
 }

@@ -14,6 +14,7 @@ namespace field = dataset::subtitle_field;
 namespace {
 
 constexpr std::string_view kInformation = "Információ";
+constexpr std::string_view kDoesNotFit = "A művelettel a sor hosszabb lenne 220 karakternél!";
 constexpr std::string_view kNoBreakMessage =
     "Nincs sortörés a sorban, így nem hajtható végre a módosítás!";
 
@@ -38,6 +39,16 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
   }
   const std::string merged = cds.Value(field::kSzoveg);
   const std::string merged_second = cds.Value(field::kSzoveg2);
+  // A merge the previous row cannot hold whole is not made: both rows stay as they are.
+  const std::string previous(cds.Cell(row - 1, field::kSzoveg));
+  const std::string joined =
+      dialogue ? MergedDialogueText(previous, merged) : MergedText(previous, merged);
+  const std::string joined_second =
+      MergedSecondText(cds.Cell(row - 1, field::kSzoveg2), merged_second, dialogue);
+  if (!FitsMainText(joined) || !FitsSecondText(joined_second)) {
+    ShowRowWouldNotFit(kDoesNotFit);
+    return;
+  }
   const std::string end = cds.Value(field::kBefejezes);
   DecrementRowFlagCounters();
   // The merged row's second text goes up with it, and so do the rows below.
@@ -48,14 +59,10 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
   if (!was_last)
     cds.Prior();
   cds.Edit();
-  const std::string previous = cds.Value(field::kSzoveg);
-  cds.SetValue(field::kSzoveg,
-               dialogue ? MergedDialogueText(previous, merged) : MergedText(previous, merged));
+  cds.SetValue(field::kSzoveg, joined);
   cds.SetValue(field::kBefejezes, end);
-  if (!merged_second.empty()) {
-    cds.SetValue(field::kSzoveg2,
-                 MergedSecondText(cds.Value(field::kSzoveg2), merged_second, dialogue));
-  }
+  if (!merged_second.empty())
+    cds.SetValue(field::kSzoveg2, joined_second);
   UpdateRowFlags();
   cds.Post();
   if (dialogue)
@@ -79,6 +86,10 @@ void TFelirat::BovmClick() {
 
 void TFelirat::mpmClick() {
   const TextEditResult result = DialogueDashes(cds.Value(field::kSzoveg));
+  if (result.outcome == TextEdit::kDone && !FitsMainText(result.text)) {
+    ShowRowWouldNotFit(kDoesNotFit);
+    return;
+  }
   if (result.outcome == TextEdit::kDone) {
     StoreCommandText(result.text);
   } else {

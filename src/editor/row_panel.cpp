@@ -103,6 +103,15 @@ bool TFelirat::FitsMainText(std::string_view text) const {
   return static_cast<int>(stored.size()) <= cds.Field(field::kSzoveg).width;
 }
 
+bool TFelirat::FitsSecondText(std::string_view text) const {
+  return static_cast<int>(text.size()) <= cds.Field(field::kSzoveg2).width;
+}
+
+void TFelirat::ShowRowWouldNotFit(std::string_view what) {
+  shell::ShowBox(program_, "Figyelmeztetés", shell::kIconInfo, what, "A sor nem változott.", true,
+                 false, false);
+}
+
 void TFelirat::SetRowText2(std::string_view text, bool doEdit, bool clearInternal,
                            bool useUpdateRowFlags) {
   if (doEdit)

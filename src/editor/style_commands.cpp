@@ -15,13 +15,11 @@ namespace field = dataset::subtitle_field;
 
 namespace {
 
-// Tags that would push the row past its 220 characters are not added: the field would cut
-// the closing tag and the text's end.
-void ShowTagsDoNotFit(shell::Program& program) {
-  shell::ShowBox(program, "Figyelmeztetés", shell::kIconInfo,
-                 "A formázással a sor hosszabb lenne 220 karakternél!", "A sor nem változott.",
-                 true, false, false);
-}
+// Tags or pasted text that would push the row past its 220 characters are not added: the
+// field would cut the text's end.
+constexpr std::string_view kTagsDoNotFit = "A formázással a sor hosszabb lenne 220 karakternél!";
+constexpr std::string_view kPasteDoesNotFit =
+    "A beillesztéssel a sor hosszabb lenne 220 karakternél!";
 
 }  // namespace
 
@@ -49,7 +47,7 @@ void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
       text += tags.close;
     if (!FitsMainText(text)) {
       update.Lower();
-      ShowTagsDoNotFit(program_);
+      ShowRowWouldNotFit(kTagsDoNotFit);
       return;
     }
     SetRowText1(text, true, true, true);
@@ -114,6 +112,10 @@ void TFelirat::BeillesztesClick() {
   // An empty clipboard has nothing to paste: the row keeps its text.
   if (cds.IsEmpty() || program_.state.TextClipboard.empty())
     return;
+  if (!FitsMainText(program_.state.TextClipboard)) {
+    ShowRowWouldNotFit(kPasteDoesNotFit);
+    return;
+  }
   SetRowText1(program_.state.TextClipboard, true, false, true);
   Bmentes.SetEnabled(true);
   Mentes1.SetEnabled(true);
@@ -138,10 +140,20 @@ void TFelirat::CutClipboardTextFromRow() {
   StoreTextFixItalic(CutFirstOccurrence(cds.Value(field::kSzoveg), program_.state.TextClipboard));
 }
 
-void TFelirat::PasteClipboardAtCaret() {
+std::string TFelirat::PastedAtCaret() const {
   const int position = RowPositionOfCaret(szoveg.Text(), szoveg.SelStart());
-  StoreTextFixItalic(
-      InsertAtPosition(cds.Value(field::kSzoveg), position, program_.state.TextClipboard));
+  return InsertAtPosition(cds.Value(field::kSzoveg), position, program_.state.TextClipboard);
+}
+
+void TFelirat::PasteClipboardAtCaret() {
+  StoreTextFixItalic(PastedAtCaret());
+}
+
+bool TFelirat::PasteFits(std::string_view pasted) {
+  if (FitsMainText(DropDanglingItalic(pasted)))
+    return true;
+  ShowRowWouldNotFit(kPasteDoesNotFit);
+  return false;
 }
 
 void TFelirat::WrapSelection(TagPair tags) {
@@ -155,7 +167,7 @@ void TFelirat::WrapSelection(TagPair tags) {
     return;
   if (!FitsMainText(*wrapped)) {
     update.Lower();
-    ShowTagsDoNotFit(program_);
+    ShowRowWouldNotFit(kTagsDoNotFit);
     return;
   }
   SetRowText1(*wrapped, true, true, true);
@@ -175,6 +187,8 @@ void TFelirat::SzPKClick() {
 void TFelirat::SzPBClick() {
   if (cds.IsEmpty())
     return;
+  if (!PasteFits(PastedAtCaret()))
+    return;
   PasteClipboardAtCaret();
 }
 
@@ -182,6 +196,9 @@ void TFelirat::SzPK1BClick() {
   if (cds.IsEmpty())
     return;
   CopySelectionToClipboard();
+  // The new row's text is the clipboard; refused, neither row is touched.
+  if (!PasteFits(program_.state.TextClipboard))
+    return;
   CutClipboardTextFromRow();
   // The new row becomes current and the text box shows its empty text, caret at the start.
   pmsormogeClick();
@@ -192,8 +209,14 @@ void TFelirat::KivagKovBeElejeClick() {
   if (cds.IsEmpty())
     return;
   CopySelectionToClipboard();
+  // The next row's text grows by the clipboard; refused, neither row is touched.
+  const bool last = cds.RecNo() == cds.RecordCount();
+  const std::string next_text(last ? std::string_view()
+                                   : cds.Cell(cds.RecNo() + 1, field::kSzoveg));
+  if (!PasteFits(program_.state.TextClipboard + next_text))
+    return;
   CutClipboardTextFromRow();
-  if (cds.RecNo() == cds.RecordCount())
+  if (last)
     pmsormogeClick();
   else
     cds.Next();  // the row panel follows, caret at the start of the text

@@ -74,8 +74,11 @@ void TTorlesTobb::BtorlesClick() {
     return;
   }
   editor.DeleteRowRange(range.first, range.last);
-  shell::ShowBox(program_, "Sor törlése", shell::kIconInfo, "Kész!", "", true, false, false);
+  // The session ends only once control is back in this window's loop, after the report is
+  // answered; the window leaves the screen before the report shows.
   Close();
+  Hide();
+  shell::ShowBox(program_, "Sor törlése", shell::kIconInfo, "Kész!", "", true, false, false);
 }
 
 void TTorlesTobb::Button1Click() {

@@ -1,5 +1,7 @@
 #include "files/join.h"
 
+#include <initializer_list>
+
 #include "editor/felirat.h"
 #include "editor/table_scopes.h"
 #include "files/cd2cd1.h"
@@ -10,6 +12,7 @@
 #include "files/reader.h"
 #include "files/saving.h"
 #include "files/subtitle_kind.h"
+#include "platform/desktop/line_reader.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
@@ -72,8 +75,16 @@ void RunJoin(shell::Program& program) {
   const ShownPath second = program.Cd2cd1->JoinSecondPath;
   editor.Bvegre21.SetEnabled(false);
 
-  // The kinds are told from the files themselves: a refused join leaves the document path, the
-  // name box, the time base and the rows exactly as they were.
+  // A part that is gone or cannot be read is named as the open window names it. The kinds are
+  // told from the files themselves: a refused join leaves the document path, the name box, the
+  // time base and the rows exactly as they were.
+  for (const ShownPath* part : {&first, &second}) {
+    const desktop::FileError error = desktop::ReadFilePrefix(part->Path(), 1).error;
+    if (error != desktop::FileError::kNone) {
+      ShowUnreadableFileMessage(program, part->Path(), error);
+      return;
+    }
+  }
   const std::string first_kind = DetectFileKind(first.Path());
   const std::string second_kind = DetectFileKind(second.Path());
   switch (JoinRefusalOf(first_kind, second_kind)) {

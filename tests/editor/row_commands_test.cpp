@@ -395,6 +395,30 @@ TEST(DeleteRange, TypedRowsAreCheckedBeforeDeleting) {
   }
 }
 
+// The report of a done delete shows over the editor, the window already off the screen.
+TEST(DeleteRange, TheWindowLeavesBeforeTheReport) {
+  RowCommandRig rig("Frame", Numbered(5));
+  TTorlesTobb& window = *rig.program.TorlesTobb;
+  bool seen = false;
+  rig.driver.OnModal("TorlesTobb", [&] {
+    window.SPelso.SetText("2");
+    window.SPutso.SetText("3");
+    rig.driver.OnModal("Kiszoveg", [&] {
+      seen = true;
+      EXPECT_FALSE(window.Visible());
+      EXPECT_TRUE(rig.editor().Visible());
+      rig.driver.Click(rig.program.Kiszoveg->Bok);
+    });
+    rig.driver.Click(window.Btorles);
+  });
+  rig.editor().TobbsortorleseClick();
+  EXPECT_EQ(rig.driver.Verify(), "");
+  EXPECT_TRUE(seen);
+  EXPECT_FALSE(window.Visible());
+  EXPECT_EQ(rig.Column(field::kSzoveg), (Strings{"t1", "t4", "t5"}));
+  EXPECT_EQ(rig.Messages(), (Strings{"message: Sor törlése | Kész! |"}));
+}
+
 // Up and Down on a box holding an int extreme stop there (and at the box's bounds); the rows
 // stay until a valid range is asked for.
 TEST(DeleteRange, ArrowsAtTheIntExtremes) {
@@ -594,6 +618,50 @@ TEST(MergeRows, SecondTextGoesWithTheMergedRow) {
   rig.editor().BovClick();
   EXPECT_EQ(rig.Column(field::kSzoveg2), (Strings{"A|B", ""}));
   EXPECT_EQ(rig.program.state.SecondTextRowCount, 1);
+}
+
+// A merge or a dialogue-dash edit whose text would pass the row's 220 characters is refused
+// with a message: no row is deleted and every text stays.
+TEST(MergeRows, AMergeThatDoesNotFitIsRefused) {
+  struct Case {
+    Strings texts;
+    Strings seconds;
+    void (TFelirat::*command)();
+    bool fits;
+  };
+  const std::string half(110, 'a');
+  const std::vector<Case> cases = {
+      {{half, std::string(110, 'b')}, {"", ""}, &TFelirat::BovClick, false},
+      {{half, std::string(109, 'b')}, {"", ""}, &TFelirat::BovClick, true},
+      {{std::string(108, 'a'), std::string(108, 'b')}, {"", ""}, &TFelirat::BovmClick, false},
+      {{"a", "b"}, {half, std::string(110, 'B')}, &TFelirat::BovClick, false},
+      {{"x", std::string(110, 'a') + "|" + std::string(108, 'b')},
+       {"", ""},
+       &TFelirat::mpmClick,
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.texts[1].size());
+    RowCommandRig rig(
+        "Frame", {{"10", "15", c.texts[0], c.seconds[0]}, {"20", "25", c.texts[1], c.seconds[1]}});
+    rig.program.state.SecondTextRowCount = 2;
+    TFelirat& f = rig.editor();
+    rig.table().SetRecNo(2);
+    if (!c.fits)
+      rig.AnswerOk();
+    (f.*c.command)();
+    EXPECT_EQ(rig.driver.Verify(), "");
+    if (c.fits) {
+      EXPECT_EQ(rig.table().RecordCount(), 1);
+      EXPECT_TRUE(rig.Messages().empty());
+      continue;
+    }
+    EXPECT_EQ(rig.Column(field::kSzoveg), c.texts);
+    EXPECT_EQ(rig.Column(field::kSzoveg2), c.seconds);
+    EXPECT_EQ(rig.program.state.SecondTextRowCount, 2);
+    EXPECT_EQ(rig.Messages(), (Strings{"message: Figyelmeztetés | A művelettel a sor hosszabb "
+                                       "lenne 220 karakternél! | A sor nem változott."}));
+  }
 }
 
 TEST(MergeRows, RefusedOnRowOneAndAbsentWithoutTheFilmPlayer) {

@@ -233,6 +233,40 @@ TEST(SearchAndReplace, FindNextAndReplaceInTheRow) {
   });
 }
 
+// "Csere" whose result would take the row past its 220 characters is refused with a message;
+// the row keeps its text. One that fits right up to the limit is made.
+TEST(SearchAndReplace, AReplacementThatDoesNotFitIsRefused) {
+  struct Case {
+    std::string text;
+    std::string replacement;
+    std::string expected;
+  };
+  const std::string full(219, 'x');
+  const std::vector<Case> cases = {
+      {full + "a", "bb", full + "a"},
+      {full + "a", "b", full + "b"},
+      {std::string(218, 'x') + "a", "bbb", std::string(218, 'x') + "a"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.replacement);
+    ReplaceRig rig({c.text});
+    const bool fits = c.expected != c.text;
+    rig.InWindow([&](TKeresesCsere& w) {
+      w.Emit.SetText("a");
+      w.Emire.SetText(c.replacement);
+      if (!fits)
+        rig.AnswerOk();
+      w.BcsereClick();
+    });
+    EXPECT_EQ(rig.Column(field::kSzoveg), Strings{c.expected});
+    EXPECT_EQ(rig.editor().Bmentes.Enabled(), fits);
+    EXPECT_EQ(rig.Messages(),
+              fits ? Strings{}
+                   : Strings{"message: Figyelmeztetés | A cserével a sor hosszabb lenne 220 "
+                             "karakternél! | A sor nem változott."});
+  }
+}
+
 TEST(SearchAndReplace, ReplaceAll) {
   struct Case {
     Strings texts;

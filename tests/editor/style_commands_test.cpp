@@ -333,6 +333,69 @@ TEST(StyleCommands, TagsThatDoNotFitAreRefused) {
   }
 }
 
+// A paste of the program's own clipboard whose result would take a row past its 220
+// characters is refused with a message before anything is cut: every row stays as it was.
+TEST(StyleCommands, PastesThatDoNotFitAreRefused) {
+  struct Case {
+    Strings texts;
+    std::string clipboard;  // set before the command; the text box commands copy their own
+    Item item;
+    bool from_text_box;
+    bool fits;
+  };
+  const std::string long_row(216, 'y');
+  const std::string big(221, 'c');
+  const std::vector<Case> cases = {
+      {{"Hello world", long_row}, "", &TFelirat::KivagKovBeEleje, true, false},
+      {{"Hello world", std::string(215, 'y')}, "", &TFelirat::KivagKovBeEleje, true, true},
+      {{std::string(218, 'a')}, "abc", &TFelirat::SzPB, true, false},
+      {{std::string(217, 'a')}, "abc", &TFelirat::SzPB, true, true},
+      {{"Hello"}, big, &TFelirat::Beillesztes, false, false},
+      {{"Hello"}, std::string(220, 'c'), &TFelirat::Beillesztes, false, true},
+  };
+  const std::string kRefusal =
+      "message: Figyelmeztetés | A beillesztéssel a sor hosszabb lenne 220 karakternél! | A sor "
+      "nem változott.";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.texts[0].size());
+    StyleRig rig(c.texts);
+    TFelirat& f = rig.editor();
+    rig.Clipboard() = c.clipboard;
+    f.Beillesztes.SetEnabled(true);
+    if (!c.fits)
+      rig.AnswerOk();
+    // The text box commands select "world" of «Hello world», or put the caret at the end.
+    const bool select = c.item == &TFelirat::KivagKovBeEleje;
+    const int start = select ? 6 : static_cast<int>(c.texts[0].size());
+    ASSERT_TRUE(c.from_text_box ? rig.ChooseFromTextBox(start, select ? 5 : 0, c.item)
+                                : rig.ChooseFromGrid(c.item));
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_FALSE(rig.program.state.InternalUpdate);
+    if (c.fits) {
+      EXPECT_NE(rig.Texts(), c.texts);
+      EXPECT_TRUE(rig.Messages().empty());
+      continue;
+    }
+    EXPECT_EQ(rig.Texts(), c.texts);
+    EXPECT_EQ(rig.table().RecNo(), 1);
+    EXPECT_EQ(rig.Messages(), Strings{kRefusal});
+    EXPECT_FALSE(f.Bmentes.Enabled());
+  }
+}
+
+// "Kivágás + 1 sor beszúrása + beillesztés" with a selection longer than a row can hold (typed
+// into the text box, not yet stored) adds no row and cuts nothing.
+TEST(StyleCommands, ACutIntoANewRowThatDoesNotFitIsRefused) {
+  StyleRig rig({"Hello"});
+  TFelirat& f = rig.editor();
+  f.szoveg.SetText(std::string(221, 'z'));
+  rig.AnswerOk();
+  ASSERT_TRUE(rig.ChooseFromTextBox(0, 221, &TFelirat::SzPK1B));
+  EXPECT_EQ(rig.driver.Verify(), "");
+  EXPECT_EQ(rig.Texts(), Strings{"Hello"});
+  EXPECT_EQ(rig.Messages().size(), 1u);
+}
+
 TEST(StyleCommands, AnEmptyTableGetsNoRow) {
   StyleRig rig({});
   TFelirat& f = rig.editor();

@@ -254,6 +254,49 @@ TEST(Join, ARefusedJoinLeavesEverythingAsItWas) {
   }
 }
 
+// A part that is gone or is no file by the time the join runs is named with the open window's
+// message, not called a file without a subtitle; nothing is read and nothing is written.
+TEST(Join, APartThatCannotBeReadIsNamed) {
+  struct Case {
+    const char* name;
+    const char* part;  // the part taken away after choosing
+    bool folder;       // a folder put in its place
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"second part removed", "b.srt", false,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: b.srt | A file nem létezik!"},
+      {"first part removed", "a.srt", false,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: a.srt | A file nem létezik!"},
+      {"first part a folder", "a.srt", true,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: a.srt | Ez nem file, hanem "
+       "mappa vagy eszköz!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    JoinRig rig;
+    rig.SetTimeBase("Time");
+    const Row before{"00:00:01,000", "00:00:02,000", "régi"};
+    rig.AddRows({{before.start, before.end, before.text}});
+    rig.SetDocument(rig.temp.path() / "regi.srt");
+    rig.editor().Efilenev.SetText("regi.srt");
+    rig.Write("a.srt", kPartOneSrt);
+    rig.Write("b.srt", kPartTwoSrt);
+    rig.ChooseParts("a.srt", "b.srt", "01:00:00,000", "egesz", false);
+    std::filesystem::remove(rig.temp.path() / c.part);
+    if (c.folder)
+      std::filesystem::create_directory(rig.temp.path() / c.part);
+    rig.AnswerMessage(&shell::TKiszoveg::Bok);
+    rig.editor().Bvegre21Click();
+    EXPECT_EQ(rig.Messages(), std::vector<std::string>{c.message});
+    EXPECT_EQ(rig.Rows(), std::vector<Row>{before});
+    EXPECT_EQ(rig.state().CurrentFilePath.Path(), rig.temp.path() / "regi.srt");
+    EXPECT_EQ(rig.editor().Efilenev.Text(), "regi.srt");
+    EXPECT_FALSE(std::filesystem::exists(rig.temp.path() / "egesz.srt"));
+    EXPECT_EQ(rig.driver.Verify(), "");
+  }
+}
+
 TEST(Join, AFailedSaveKeepsTheJoinedRowsUnsaved) {
   JoinRig rig;
   rig.Write("a.srt", kPartOneSrt);
