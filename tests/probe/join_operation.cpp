@@ -112,20 +112,8 @@ bool RunJoinParts(shell::Program& program, ui::headless::Driver& driver,
 
   const shell::SharedState& state = program.state;
   output.insert(output.end(), notes.begin(), notes.end());
-  output.push_back("timebase: " + editor.beosztas.Text());
-  const dataset::RowTable& table = editor.cds;
-  for (int row = 1; row <= table.RecordCount(); ++row) {
-    std::string line = "row " + text::IntToStr(row) + ":";
-    for (int column : {field::kKezdes, field::kBefejezes, field::kSzoveg, field::kSzoveg2,
-                       field::kSor3, field::kBetu38}) {
-      line += column == field::kKezdes ? ' ' : '\t';
-      line += table.Cell(row, column);
-    }
-    output.push_back(std::move(line));
-  }
-  output.push_back("counters: long=" + text::IntToStr(state.LongLineRowCount) +
-                   " many=" + text::IntToStr(state.ManyLineRowCount) +
-                   " second=" + text::IntToStr(state.SecondTextRowCount));
+  AppendEditorRows(program, output);
+  AppendCounters(program, output);
   AppendShownWindows(driver, output);
   const std::string& target = start_window.E2cdfilenev.Text();
   const bool saved = joined && !editor.Bmentes.Enabled() && !target.empty() &&

@@ -1,8 +1,11 @@
 #include <array>
 #include <string_view>
 
+#include "editor/felirat.h"
+#include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"
+#include "shell/program.h"
 
 namespace probe {
 
@@ -26,6 +29,29 @@ void AppendShownWindows(const ui::headless::Driver& driver, Output& output) {
       output.push_back(line);
     }
   }
+}
+
+void AppendEditorRows(shell::Program& program, Output& output) {
+  namespace field = dataset::subtitle_field;
+  const editor::TFelirat& editor = *program.Felirat;
+  output.push_back("timebase: " + editor.beosztas.Text());
+  const dataset::RowTable& table = editor.cds;
+  for (int row = 1; row <= table.RecordCount(); ++row) {
+    std::string line = "row " + text::IntToStr(row) + ":";
+    for (int column : {field::kKezdes, field::kBefejezes, field::kSzoveg, field::kSzoveg2,
+                       field::kSor3, field::kBetu38}) {
+      line += column == field::kKezdes ? ' ' : '\t';
+      line += table.Cell(row, column);
+    }
+    output.push_back(std::move(line));
+  }
+}
+
+void AppendCounters(const shell::Program& program, Output& output) {
+  const shell::SharedState& state = program.state;
+  output.push_back("counters: long=" + text::IntToStr(state.LongLineRowCount) +
+                   " many=" + text::IntToStr(state.ManyLineRowCount) +
+                   " second=" + text::IntToStr(state.SecondTextRowCount));
 }
 
 }  // namespace probe

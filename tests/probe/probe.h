@@ -35,6 +35,12 @@ std::span<const Operation> Operations();
 // window, "list: CAPTION" and "| LINE" lines for the result list.
 void AppendShownWindows(const ui::headless::Driver& driver, Output& output);
 
+// The editor's time base and table: "timebase: ..." and a "row N:
+// START\tEND\tTEXT\tTEXT2\tsor3\tbetu38" line per row.
+void AppendEditorRows(shell::Program& program, Output& output);
+// "counters: long=N many=N second=N": the flag counters and the second-text row count.
+void AppendCounters(const shell::Program& program, Output& output);
+
 // The answers of a user who overwrites what is there ("Igen" to "Létező file") and takes note
 // of everything else (OK, or "Mégsem" to a question). Replaces the probe's default answers.
 void AnswerAsAUser(ui::headless::Driver& driver, shell::Program& program);

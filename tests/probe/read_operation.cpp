@@ -97,20 +97,8 @@ bool RunRead(shell::Program& program, ui::headless::Driver& driver,
     output.push_back("kind: " + ReadAs(program, *parsed.second, "2"));
   }
 
-  output.push_back("timebase: " + editor.beosztas.Text());
-  const dataset::RowTable& table = editor.cds;
-  for (int row = 1; row <= table.RecordCount(); ++row) {
-    std::string line = "row " + text::IntToStr(row) + ":";
-    for (int column : {field::kKezdes, field::kBefejezes, field::kSzoveg, field::kSzoveg2,
-                       field::kSor3, field::kBetu38}) {
-      line += column == field::kKezdes ? ' ' : '\t';
-      line += table.Cell(row, column);
-    }
-    output.push_back(std::move(line));
-  }
-  output.push_back("counters: long=" + text::IntToStr(state.LongLineRowCount) +
-                   " many=" + text::IntToStr(state.ManyLineRowCount) +
-                   " second=" + text::IntToStr(state.SecondTextRowCount));
+  AppendEditorRows(program, output);
+  AppendCounters(program, output);
   AppendShownWindows(driver, output);
   return true;
 }

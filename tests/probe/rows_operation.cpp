@@ -344,22 +344,9 @@ bool RunRows(shell::Program& program, ui::headless::Driver& driver,
   }
 
   editor::TFelirat& editor = *program.Felirat;
-  const shell::SharedState& state = program.state;
-  output.push_back("timebase: " + editor.beosztas.Text());
-  const dataset::RowTable& table = editor.cds;
-  for (int row = 1; row <= table.RecordCount(); ++row) {
-    std::string line = "row " + text::IntToStr(row) + ":";
-    for (int column : {field::kKezdes, field::kBefejezes, field::kSzoveg, field::kSzoveg2,
-                       field::kSor3, field::kBetu38}) {
-      line += column == field::kKezdes ? ' ' : '\t';
-      line += table.Cell(row, column);
-    }
-    output.push_back(std::move(line));
-  }
-  output.push_back("current: " + text::IntToStr(table.RecNo()));
-  output.push_back("counters: long=" + text::IntToStr(state.LongLineRowCount) +
-                   " many=" + text::IntToStr(state.ManyLineRowCount) +
-                   " second=" + text::IntToStr(state.SecondTextRowCount));
+  AppendEditorRows(program, output);
+  output.push_back("current: " + text::IntToStr(editor.cds.RecNo()));
+  AppendCounters(program, output);
   output.push_back("labels: " + std::string(editor.Lbetu.Visible() ? "" : "hidden ") +
                    editor.Lbetu.Caption() + " " +
                    std::string(editor.Lsor.Visible() ? "" : "hidden ") + editor.Lsor.Caption());
