@@ -97,7 +97,7 @@ SideControls TranslationSide(TForditas& f) {
 }
 
 // Which loader runs: what it fills and what it does with the line editors.
-struct LoaderSpec {
+struct LoaderChoices {
   bool source_side = true;
   bool empty_translation = false;
   // The line editors hidden at the start and shown at the end, also after a refused file.
@@ -143,7 +143,8 @@ class GaugeSteps {
   std::size_t offset_;
 };
 
-FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge, const LoaderSpec& spec) {
+FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge,
+                  const LoaderChoices& choices) {
   FileRead read;
   desktop::FileBytes file = desktop::ReadFileBytes(path);
   if (!file.ok()) {
@@ -188,8 +189,8 @@ FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge, const Loa
     read.parse =
         rows::ParseSubRip(LinesFrom(lines, kind_index + 1), GaugeSteps(gauge, line_count, 1, 0));
   } else {
-    const GaugeSteps steps = spec.gauge_counts_lines ? GaugeSteps(gauge, line_count, 3, 3)
-                                                     : GaugeSteps(gauge, line_count, 1, 0);
+    const GaugeSteps steps = choices.gauge_counts_lines ? GaugeSteps(gauge, line_count, 3, 3)
+                                                        : GaugeSteps(gauge, line_count, 1, 0);
     read.parse = rows::ParseSubViewer(LinesFrom(lines, kind_index), steps);
   }
   return read;
@@ -240,9 +241,9 @@ void DisableRefusedSide(const SideControls& side) {
   side.partial = false;
 }
 
-void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
+void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
   shell::SharedState& state = program.state;
-  const SideControls side = spec.source_side ? SourceSide(f) : TranslationSide(f);
+  const SideControls side = choices.source_side ? SourceSide(f) : TranslationSide(f);
   const SideControls partner = TranslationSide(f);
   const files::ShownPath path = state.CurrentFilePath;
 
@@ -253,21 +254,21 @@ void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
     editor::ControlsOffScope side_off(side.table);
     std::optional<editor::ControlsOffScope> partner_off;
     side.table.EmptyDataSet();
-    if (spec.empty_translation) {
+    if (choices.empty_translation) {
       partner_off.emplace(partner.table);
       partner.table.EmptyDataSet();
     }
-    if (spec.editors_shown_always) {
+    if (choices.editors_shown_always) {
       for (ui::Edit* editor : side.line_editors)
         editor->Hide();
     }
     side.gauge.SetProgress(0);
     side.gauge.Show();
-    read = ReadSide(path.Path(), side.gauge, spec);
+    read = ReadSide(path.Path(), side.gauge, choices);
     if (!read.refused) {
       rows::TrimTrailingBlankRows(read.parse.rows);
       FillTable(side.table, read.parse.rows);
-      if (spec.empty_translation)
+      if (choices.empty_translation)
         FillTable(partner.table, rows::EmptyTranslationOf(read.parse.rows));
     }
     side.gauge.Hide();
@@ -276,10 +277,10 @@ void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
 
   if (read.refused) {
     DisableRefusedSide(side);
-    if (spec.empty_translation)
+    if (choices.empty_translation)
       DisableRefusedSide(partner);
     for (ui::Edit* editor : side.line_editors)
-      editor->SetVisible(spec.editors_shown_always);
+      editor->SetVisible(choices.editors_shown_always);
     ShowRefusal(program);
     return;
   }
@@ -291,7 +292,7 @@ void Load(TForditas& f, shell::Program& program, const LoaderSpec& spec) {
   EnableLoadedSide(side);
   for (ui::Edit* editor : side.line_editors)
     editor->Show();
-  if (spec.empty_translation) {
+  if (choices.empty_translation) {
     partner.mode_box.SetText(read.parse.mode);
     partner.partial = false;
     partner.path.clear();
