@@ -11,6 +11,7 @@
 
 #include "corrections/atfedes.h"
 #include "corrections/correction_frame.h"
+#include "corrections/random_text.h"
 #include "corrections/timing_commands.h"
 #include "editor/row_command_rig.h"
 #include "timecode/timecode.h"
@@ -24,12 +25,7 @@ namespace field = dataset::subtitle_field;
 constexpr std::string_view kAlphabet = ". |-aA<i>/?:()[]l,!0";
 
 std::string RandomText(std::mt19937& random) {
-  std::uniform_int_distribution<int> length(0, 220);
-  std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
-  std::string text(static_cast<std::size_t>(length(random)), ' ');
-  for (char& c : text)
-    c = kAlphabet[pick(random)];
-  return text;
+  return corrections::testing::RandomText(random, kAlphabet);
 }
 
 std::vector<Row> RandomRows(std::mt19937& random, int count) {

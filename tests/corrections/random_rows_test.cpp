@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "corrections/correction_frame.h"
+#include "corrections/random_text.h"
 #include "editor/row_command_rig.h"
 
 namespace {
@@ -20,12 +21,7 @@ namespace field = dataset::subtitle_field;
 constexpr std::string_view kAlphabet = ". |-aA<i>/?:()[]";
 
 std::string RandomText(std::mt19937& random) {
-  std::uniform_int_distribution<int> length(0, 220);
-  std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
-  std::string text(static_cast<std::size_t>(length(random)), ' ');
-  for (char& c : text)
-    c = kAlphabet[pick(random)];
-  return text;
+  return corrections::testing::RandomText(random, kAlphabet);
 }
 
 std::vector<Row> RandomRows(std::mt19937& random, int count) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "corrections/random_text.h"
 #include "corrections/rules/general_fixer.h"
 #include "corrections/rules/line_breaking.h"
 
@@ -17,12 +18,7 @@ constexpr int kTurns = 1000;
 constexpr std::string_view kAlphabet = ". |-aA<i>/?:()[]";
 
 std::string RandomText(std::mt19937& random) {
-  std::uniform_int_distribution<int> length(0, kRowTextLimit);
-  std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
-  std::string text(static_cast<std::size_t>(length(random)), ' ');
-  for (char& c : text)
-    c = kAlphabet[pick(random)];
-  return text;
+  return corrections::testing::RandomText(random, kAlphabet);
 }
 
 TEST(RandomTexts, EveryRuleStaysInsideTheText) {
