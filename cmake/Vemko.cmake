@@ -23,16 +23,48 @@ function(vemko_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
-    # A folder of headers only, or one still being written.
-    add_library(vemko_${name} INTERFACE)
-    target_include_directories(vemko_${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(vemko_${name} INTERFACE ${ARG_DEPS})
-    return()
+    message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR} holds no source for vemko_${name}")
   endif()
   add_library(vemko_${name} STATIC ${sources})
   target_include_directories(vemko_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(vemko_${name} PUBLIC ${ARG_DEPS})
   vemko_flags(vemko_${name})
+endfunction()
+
+# vemko_pure_library(NAME [DEPS lib...]): a library of code that needs no window. It may
+# depend only on other such libraries, and its files may include only headers of its own folder
+# and of the folders of those libraries; the configure step checks the first, the build the
+# second (a stray include of a window header fails the build).
+function(vemko_pure_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  set(allowed ${folder})
+  foreach(dep IN LISTS ARG_DEPS)
+    if(dep MATCHES "^vemko_")
+      get_property(dep_folders GLOBAL PROPERTY VEMKO_PURE_FOLDERS_${dep})
+      if(NOT dep_folders)
+        message(FATAL_ERROR "vemko_${name} needs no window, but its dependency ${dep} is not "
+                            "such a library")
+      endif()
+      list(APPEND allowed ${dep_folders})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES allowed)
+  set_property(GLOBAL PROPERTY VEMKO_PURE_FOLDERS_vemko_${name} ${allowed})
+  vemko_library(${name} DEPS ${ARG_DEPS})
+
+  file(GLOB checked CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/vemko_${name}_includes.stamp)
+  add_custom_command(
+    OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} "-DSOURCES=${checked}" "-DALLOWED=${allowed}" -DSTAMP=${stamp}
+            -P ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
+    DEPENDS ${checked} ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
+    COMMENT "Checking the includes of vemko_${name}"
+    VERBATIM)
+  add_custom_target(vemko_${name}_includes DEPENDS ${stamp})
+  add_dependencies(vemko_${name} vemko_${name}_includes)
 endfunction()
 
 # vemko_tests(NAME [DEPS lib...]): one GoogleTest program NAME_tests of the

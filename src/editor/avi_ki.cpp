@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <optional>
 
-#include "editor/extracted_fps.h"
 #include "editor/felirat.h"
-#include "files/document_path.h"
+#include "editor/rules/extracted_fps.h"
+#include "formats/document_path.h"
 #include "platform/desktop/avi_header.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

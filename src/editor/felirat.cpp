@@ -1,6 +1,6 @@
 #include "editor/felirat.h"
 
-#include "editor/frame_rates.h"
+#include "editor/rules/frame_rates.h"
 #include "shell/program.h"
 
 namespace editor {

@@ -16,7 +16,7 @@
 
 #include "editor/layouts.h"
 #include "editor/message_hook.h"
-#include "editor/style_tags.h"
+#include "editor/rules/style_tags.h"
 #include "film/film_parts.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"

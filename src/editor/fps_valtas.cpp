@@ -4,9 +4,9 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/frame_rates.h"
 #include "editor/pass_gauge.h"
-#include "editor/retime_rules.h"
+#include "editor/rules/frame_rates.h"
+#include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -2,7 +2,7 @@
 #include "editor/grid_colouring.h"
 
 #include "editor/felirat.h"
-#include "editor/row_text.h"
+#include "editor/rules/row_text.h"
 #include "editor/table_scopes.h"
 #include "platform/text/text.h"
 #include "shell/program.h"

@@ -5,7 +5,7 @@
 
 #include "editor/felirat.h"
 #include "editor/kereses_csere.h"
-#include "editor/search_rules.h"
+#include "editor/rules/search_rules.h"
 #include "editor/table_scopes.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"

@@ -1,7 +1,7 @@
 // The progress gauge of a pass over many rows.
 #pragma once
 
-#include "editor/retime_rules.h"
+#include "editor/rules/retime_rules.h"
 #include "platform/ui/ui.h"
 
 namespace editor {

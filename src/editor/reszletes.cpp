@@ -4,7 +4,7 @@
 
 #include "editor/felirat.h"
 #include "editor/pass_gauge.h"
-#include "editor/retime_rules.h"
+#include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
 #include "film/film_hooks.h"
 #include "shell/message_box.h"

@@ -5,7 +5,7 @@
 
 #include "editor/felirat.h"
 #include "editor/reszletes_k.h"
-#include "editor/search_rules.h"
+#include "editor/rules/search_rules.h"
 #include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/row_command_rules.h"
+#include "editor/rules/row_command_rules.h"
 #include "editor/table_scopes.h"
 #include "editor/torles_tobb.h"
 #include "files/open_flow.h"

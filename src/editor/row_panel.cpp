@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/row_text.h"
+#include "editor/rules/row_text.h"
 #include "files/read_rows.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"

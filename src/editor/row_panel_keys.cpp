@@ -3,7 +3,7 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/row_text.h"
+#include "editor/rules/row_text.h"
 #include "shell/program.h"
 #include "timecode/key_filters.h"
 #include "timecode/timecode.h"

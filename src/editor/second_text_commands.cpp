@@ -5,8 +5,8 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/row_text.h"
-#include "editor/second_text.h"
+#include "editor/rules/row_text.h"
+#include "editor/rules/second_text.h"
 #include "editor/table_scopes.h"
 #include "files/open_flow.h"
 #include "platform/text/text.h"

@@ -6,8 +6,8 @@
 
 #include "editor/felirat.h"
 #include "editor/table_scopes.h"
-#include "files/native_writers.h"
-#include "files/split.h"
+#include "formats/native_writers.h"
+#include "formats/split.h"
 #include "platform/desktop/atomic_writer.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/style_tags.h"
+#include "editor/rules/style_tags.h"
 #include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

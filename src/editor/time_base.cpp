@@ -7,7 +7,7 @@
 #include "editor/fps_valtas.h"
 #include "editor/pass_gauge.h"
 #include "editor/reszletes.h"
-#include "editor/retime_rules.h"
+#include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
 #include "film/film_hooks.h"
 #include "shell/message_box.h"

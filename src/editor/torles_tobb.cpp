@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "editor/felirat.h"
-#include "editor/row_command_rules.h"
+#include "editor/rules/row_command_rules.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -3,8 +3,8 @@
 // sor", "Utolsó sor" and "FPS érték AVI-ból".
 #include "editor/avi_ki.h"
 #include "editor/felirat.h"
-#include "editor/window_rules.h"
-#include "files/document_path.h"
+#include "editor/rules/window_rules.h"
+#include "formats/document_path.h"
 #include "shell/program.h"
 
 namespace editor {

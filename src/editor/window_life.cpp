@@ -6,10 +6,10 @@
 
 #include "editor/felirat.h"
 #include "editor/reszletes_k.h"
-#include "editor/window_rules.h"
-#include "files/document_path.h"
+#include "editor/rules/window_rules.h"
 #include "files/kereses.h"
 #include "files/open_flow.h"
+#include "formats/document_path.h"
 #include "shell/fo_form.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -1,8 +1,8 @@
 #include "files/cd2cd1.h"
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/ertek2cd.h"
+#include "formats/document_path.h"
 #include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

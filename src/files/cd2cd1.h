@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {

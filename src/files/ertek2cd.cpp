@@ -4,6 +4,7 @@
 #include "files/cd2cd1.h"
 #include "files/fileneve.h"
 #include "files/join.h"
+#include "formats/join_rules.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/checks.h"

@@ -2,7 +2,7 @@
 // and the name of the joined file.
 #pragma once
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {

@@ -4,10 +4,10 @@
 #include <system_error>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/ertek2cd.h"
-#include "files/export_formats.h"
 #include "files/mentes_maskent.h"
+#include "formats/document_path.h"
+#include "formats/export_formats.h"
 #include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -5,30 +5,19 @@
 #include "editor/felirat.h"
 #include "editor/table_scopes.h"
 #include "files/cd2cd1.h"
-#include "files/document_path.h"
 #include "files/ertek2cd.h"
 #include "files/open_flow.h"
 #include "files/read_into_editor.h"
 #include "files/reader.h"
 #include "files/saving.h"
 #include "files/subtitle_kind.h"
+#include "formats/document_path.h"
 #include "platform/desktop/line_reader.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
 
 namespace files {
-
-std::string JoinTimeBase(std::string_view first_path, std::string_view second_path) {
-  const std::string first = LowerCaseExtension(first_path);
-  if (first != LowerCaseExtension(second_path))
-    return "";
-  if (first == ".srt")
-    return "Time";
-  if (first == ".sub")
-    return "Frame";
-  return "";
-}
 
 JoinRefusal JoinRefusalOf(std::string_view first_kind, std::string_view second_kind) {
   if (first_kind != second_kind || first_kind == kUnicodeSubRipKind)

@@ -12,10 +12,6 @@ class Program;
 
 namespace files {
 
-// The time base two chosen parts share by their extensions (either case): "Time" for two
-// ".srt" files, "Frame" for two ".sub" files, "" otherwise.
-std::string JoinTimeBase(std::string_view first_path, std::string_view second_path);
-
 // Why two parts of these kinds cannot be joined.
 enum class JoinRefusal {
   kNone,      // they can

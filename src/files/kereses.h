@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {

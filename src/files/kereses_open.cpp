@@ -2,9 +2,9 @@
 #include <initializer_list>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/kereses.h"
 #include "files/open_flow.h"
+#include "formats/document_path.h"
 #include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

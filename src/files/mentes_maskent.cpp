@@ -4,10 +4,10 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/frame_rates.h"
-#include "files/document_path.h"
+#include "editor/rules/frame_rates.h"
 #include "files/fileneve.h"
 #include "files/saving.h"
+#include "formats/document_path.h"
 #include "platform/desktop/atomic_writer.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/export_formats.h"
+#include "formats/export_formats.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 

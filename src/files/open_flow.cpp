@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/kereses.h"
 #include "files/read_into_editor.h"
 #include "files/reader.h"
 #include "files/subtitle_kind.h"
+#include "formats/document_path.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 

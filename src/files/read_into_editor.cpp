@@ -1,8 +1,8 @@
 #include "files/read_into_editor.h"
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/reader.h"
+#include "formats/document_path.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 

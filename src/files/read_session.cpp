@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "editor/felirat.h"
-#include "editor/row_text.h"
+#include "editor/rules/row_text.h"
 #include "files/line_parsers.h"
 #include "files/read_rows.h"
 #include "files/subtitle_kind.h"

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/ertek2cd.h"
 #include "files/kereses.h"
 #include "files/line_parsers.h"
 #include "files/read_rows.h"
 #include "files/read_session.h"
 #include "files/subtitle_kind.h"
+#include "formats/document_path.h"
 #include "platform/desktop/line_reader.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"

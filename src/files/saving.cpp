@@ -3,9 +3,9 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/fileneve.h"
-#include "files/native_writers.h"
+#include "formats/document_path.h"
+#include "formats/native_writers.h"
 #include "platform/desktop/atomic_writer.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"

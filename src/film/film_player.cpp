@@ -5,7 +5,7 @@
 
 #include "editor/felirat.h"
 #include "film/film_parts.h"
-#include "film/overlay_text.h"
+#include "film/sync/overlay_text.h"
 #include "platform/dataset/row_table.h"
 #include "platform/text/text.h"
 #include "shell/program.h"

@@ -27,7 +27,7 @@
 
 #include "editor/layouts.h"
 #include "film/film_hooks.h"
-#include "film/film_sync.h"
+#include "film/sync/film_sync.h"
 #include "platform/media/media_player.h"
 #include "platform/media/mpv_media_player.h"
 #include "timecode/timecode.h"

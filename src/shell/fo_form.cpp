@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "shell/message_box.h"
 #include "shell/pictures.h"
 #include "shell/program.h"

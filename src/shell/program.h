@@ -1,8 +1,10 @@
 // The program: the application's windows, created once in a fixed order, and the shared
 // state through which they hand control to each other.
 //
-// `vemko` and `vemkovn` build one Program over the Qt backend and run its message loop;
-// tests build a fresh Program per test over the headless backend.
+// The windows see only this declaration; the construction that makes every window lives
+// beside main() (app/program.cpp, library vemko_program). `vemko` and `vemkovn` build one
+// Program over the Qt backend and run its message loop; tests build a fresh Program per test
+// over the headless backend.
 #pragma once
 
 #include <functional>

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 
 namespace shell {
 

@@ -2,7 +2,7 @@
 // an empty translation) and loads them into the translation window.
 #pragma once
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "platform/ui/ui.h"
 
 namespace shell {

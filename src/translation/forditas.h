@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "editor/window_rules.h"
+#include "editor/rules/window_rules.h"
 #include "files/kereses.h"
 #include "shell/fo_form.h"
 #include "shell/message_box.h"

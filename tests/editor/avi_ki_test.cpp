@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "editor/avi_ki.h"
-#include "editor/extracted_fps.h"
 #include "editor/felirat.h"
-#include "editor/frame_rates.h"
-#include "files/document_path.h"
+#include "editor/rules/extracted_fps.h"
+#include "editor/rules/frame_rates.h"
+#include "formats/document_path.h"
 #include "platform/desktop/temp_folder.h"
 #include "shell/kiszoveg.h"
 #include "shell/rig.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/felirat.h"
-#include "editor/row_text.h"
+#include "editor/rules/row_text.h"
 #include "shell/kiszoveg.h"
 #include "shell/rig.h"
 

@@ -7,7 +7,7 @@
 
 #include "editor/felirat.h"
 #include "editor/row_command_rig.h"
-#include "editor/second_text.h"
+#include "editor/rules/second_text.h"
 #include "shell/kiszoveg.h"
 
 namespace editor {

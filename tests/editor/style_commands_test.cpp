@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/row_text.h"
+#include "editor/rules/row_text.h"
 #include "row_command_rig.h"
 
 namespace editor {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editor/felirat.h"
-#include "editor/window_rules.h"
+#include "editor/rules/window_rules.h"
 #include "files/editor_rig.h"
 #include "files/open_flow.h"
 

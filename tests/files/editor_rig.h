@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/fileneve.h"
+#include "formats/document_path.h"
 #include "platform/desktop/temp_folder.h"
 #include "shell/kiszoveg.h"
 #include "shell/rig.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "files/editor_rig.h"
-#include "files/export_formats.h"
 #include "files/mentes_maskent.h"
+#include "formats/export_formats.h"
 #include "support/file_size_cap.h"
 
 namespace files {

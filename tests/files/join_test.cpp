@@ -10,6 +10,7 @@
 #include "files/ertek2cd.h"
 #include "files/join.h"
 #include "files/open_flow.h"
+#include "formats/join_rules.h"
 #include "platform/ui/headless/driver.h"
 
 namespace files {

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "files/document_path.h"
 #include "files/ertek2cd.h"
 #include "files/kereses.h"
 #include "files/open_flow.h"
 #include "files/reader.h"
 #include "files/reader_rig.h"
+#include "formats/document_path.h"
 #include "platform/text/text.h"
 #include "support/child_process.h"
 

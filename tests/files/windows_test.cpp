@@ -7,10 +7,10 @@
 
 #include "files/cd2cd1.h"
 #include "files/ertek2cd.h"
-#include "files/export_formats.h"
 #include "files/fileneve.h"
 #include "files/kereses.h"
 #include "files/mentes_maskent.h"
+#include "formats/export_formats.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
 

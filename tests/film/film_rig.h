@@ -15,8 +15,8 @@
 
 #include "editor/avi_ki.h"
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "film/film_player.h"
+#include "formats/document_path.h"
 #include "platform/dataset/row_table.h"
 #include "platform/desktop/temp_folder.h"
 #include "platform/media/fake_media_player.h"

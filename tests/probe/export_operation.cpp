@@ -13,10 +13,10 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
-#include "files/export_formats.h"
 #include "files/fileneve.h"
 #include "files/mentes_maskent.h"
+#include "formats/document_path.h"
+#include "formats/export_formats.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"
 #include "shell/program.h"

@@ -16,9 +16,9 @@
 
 #include "editor/felirat.h"
 #include "files/cd2cd1.h"
-#include "files/document_path.h"
 #include "files/ertek2cd.h"
 #include "files/fileneve.h"
+#include "formats/document_path.h"
 #include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"

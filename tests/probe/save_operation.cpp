@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
 #include "files/fileneve.h"
 #include "files/kereses.h"
 #include "files/saving.h"
+#include "formats/document_path.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"
 #include "shell/hibaki.h"

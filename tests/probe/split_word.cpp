@@ -5,8 +5,8 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "files/document_path.h"
-#include "files/split.h"
+#include "formats/document_path.h"
+#include "formats/split.h"
 #include "platform/text/text.h"
 #include "probe/probe.h"
 #include "shell/program.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/document_path.h"
+#include "formats/document_path.h"
 #include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/felirat.h"
-#include "editor/window_rules.h"
+#include "editor/rules/window_rules.h"
 #include "files/kereses.h"
 #include "shell/fo_form.h"
 #include "shell/kiszoveg.h"
