@@ -30,6 +30,18 @@ ui::Color RowBrush(ui::Color painted, const RowColouring& options, const Painted
   return brush;
 }
 
+void TFelirat::WireGridColouring() {
+  SEbetu.OnChange = [this] { SEbetuChange(); };
+  Cbtobb.OnClick = [this] { CbtobbClick(); };
+  CB3sor.OnClick = [this] { CB3sorClick(); };
+  Szinezes38.OnClick = [this] { Szinezes38Click(); };
+  Szinezes3.OnClick = [this] { Szinezes3Click(); };
+  racs.OnDrawColumnCell = [this](const ui::Rect& rect, int column, const ui::GridColumn& col,
+                                 ui::GridCellState state, ui::CellCanvas& canvas) {
+    racsDrawColumnCell(rect, column, col, state, canvas);
+  };
+}
+
 void TFelirat::racsDrawColumnCell(const ui::Rect& rect, int /*column*/,
                                   const ui::GridColumn& /*col*/, ui::GridCellState /*state*/,
                                   ui::CellCanvas& canvas) {

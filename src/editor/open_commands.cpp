@@ -20,6 +20,13 @@ void ShowOpenWindow(shell::Program& program, std::string_view slot, bool second_
 
 }  // namespace
 
+void TFelirat::WireOpenCommands() {
+  Btallozas.OnClick = [this] { BtallozasClick(); };
+  Megnyit1.OnClick = [this] { BtallozasClick(); };
+  Masikfelirat.OnClick = [this] { MasikfeliratClick(); };
+  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+}
+
 void TFelirat::BtallozasClick() {
   ShowOpenWindow(program_, "1", false);
 }

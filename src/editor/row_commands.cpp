@@ -40,18 +40,6 @@ class FlagScope {
 }  // namespace
 
 void TFelirat::WireRowCommands() {
-  // Flags, colouring, grid.
-  SEbetu.OnChange = [this] { SEbetuChange(); };
-  Cbtobb.OnClick = [this] { CbtobbClick(); };
-  CB3sor.OnClick = [this] { CB3sorClick(); };
-  Szinezes38.OnClick = [this] { Szinezes38Click(); };
-  Szinezes3.OnClick = [this] { Szinezes3Click(); };
-  racs.OnDrawColumnCell = [this](const ui::Rect& rect, int column, const ui::GridColumn& col,
-                                 ui::GridCellState state, ui::CellCanvas& canvas) {
-    racsDrawColumnCell(rect, column, col, state, canvas);
-  };
-  racs.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { racsKeyDown(key, shift); };
-  racs.OnKeyPress = [this](char& key) { racsKeyPress(key); };
   cds.OnBeforeInsert = [this] { ClientDataSet1BeforeInsert(); };
 
   // Deleting.
@@ -76,21 +64,6 @@ void TFelirat::WireRowCommands() {
   sor5mogeRacs.OnClick = [this] { sor5mogeRacsClick(); };
   N10sorbeszrsaazaktulissormg1.OnClick = [this] { N10sorbeszrsaazaktulissormg1Click(); };
   jfelirat1.OnClick = [this] { jfelirat1Click(); };
-
-  // Timing and jumping.
-  Bvegelso.OnClick = [this] { BvegelsoClick(); };
-  B12.OnClick = [this] { B12Click(); };
-  B22.OnClick = [this] { B22Click(); };
-  B21.OnClick = [this] { B21Click(); };
-  Eugras.OnKeyPress = [this](char& key) { EugrasKeyPress(key); };
-  Bugras.OnClick = [this] { BugrasClick(); };
-
-  // Texts.
-  Bov.OnClick = [this] { BovClick(); };
-  Bovm.OnClick = [this] { BovmClick(); };
-  mpm.OnClick = [this] { mpmClick(); };
-  N6.OnClick = [this] { N6Click(); };
-  Utolsktsz1.OnClick = [this] { Utolsktsz1Click(); };
 }
 
 void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view line) {

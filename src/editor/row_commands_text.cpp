@@ -20,6 +20,14 @@ constexpr std::string_view kNoBreakMessage =
 
 }  // namespace
 
+void TFelirat::WireRowTexts() {
+  Bov.OnClick = [this] { BovClick(); };
+  Bovm.OnClick = [this] { BovmClick(); };
+  mpm.OnClick = [this] { mpmClick(); };
+  N6.OnClick = [this] { N6Click(); };
+  Utolsktsz1.OnClick = [this] { Utolsktsz1Click(); };
+}
+
 void TFelirat::StoreCommandText(std::string_view text) {
   cds.Edit();
   cds.SetValue(field::kSzoveg, text);

@@ -17,6 +17,15 @@ constexpr char kEnter = '\r';
 
 }  // namespace
 
+void TFelirat::WireRowTiming() {
+  Bvegelso.OnClick = [this] { BvegelsoClick(); };
+  B12.OnClick = [this] { B12Click(); };
+  B22.OnClick = [this] { B22Click(); };
+  B21.OnClick = [this] { B21Click(); };
+  Eugras.OnKeyPress = [this](char& key) { EugrasKeyPress(key); };
+  Bugras.OnClick = [this] { BugrasClick(); };
+}
+
 void TFelirat::BvegelsoClick() {
   // The last row has no next row to take its end.
   if (cds.IsEmpty() || cds.RecNo() >= cds.RecordCount())

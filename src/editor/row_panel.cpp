@@ -31,13 +31,6 @@ bool Holds(std::string_view text, std::string_view tag) {
 void TFelirat::WireRowPanel() {
   ds.OnDataChange = [this](int changed) { dsDataChange(changed); };
   ds.OnUpdateData = [this] { dsUpdateData(); };
-  szoveg.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyUp(key, shift); };
-  kezdes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { kezdesKeyDown(key, shift); };
-  kezdes.OnKeyPress = [this](char& key) { kezdesKeyPress(key); };
-  befejezes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) {
-    befejezesKeyDown(key, shift);
-  };
-  befejezes.OnKeyPress = [this](char& key) { befejezesKeyPress(key); };
   Bertek.OnClick = [this] { BertekClick(); };
 }
 

@@ -30,16 +30,12 @@ void TFelirat::MentesMFClick() {
   files::SaveSecondSubtitle(program_);
 }
 
-void TFelirat::WireOpenAndSaveCommands() {
-  Btallozas.OnClick = [this] { BtallozasClick(); };
-  Megnyit1.OnClick = [this] { BtallozasClick(); };
-  Masikfelirat.OnClick = [this] { MasikfeliratClick(); };
+void TFelirat::WireSaveCommands() {
   Bmentes.OnClick = [this] { Mentes1Click(); };
   Mentes1.OnClick = [this] { Mentes1Click(); };
   BMMN.OnClick = [this] { BmentesClick(); };
   MentM1.OnClick = [this] { BmentesClick(); };
   MentesMF.OnClick = [this] { MentesMFClick(); };
-  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
   program_.SaveMainSubtitleOnExit = [this] {
     return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? "igen" : "nem", true);
   };

@@ -21,6 +21,15 @@ constexpr char kEnterKey = '\r';
 
 }  // namespace
 
+void TFelirat::WireSearch() {
+  BMKeres.OnClick = [this] { BMKeresClick(); };
+  BMReszker.OnClick = [this] { BKreszletesClick(); };
+  Mkercsere.OnClick = [this] { MkercsereClick(); };
+  Bkeresok.OnClick = [this] { BkeresokClick(); };
+  BKreszletes.OnClick = [this] { BKreszletesClick(); };
+  Ekereses.OnKeyPress = [this](char& key) { EkeresesKeyPress(key); };
+}
+
 void TFelirat::BMKeresClick() {
   Ekereses.SetFocus();
 }

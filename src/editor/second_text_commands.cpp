@@ -47,6 +47,15 @@ class GaugeScope {
 }  // namespace
 
 void TFelirat::WireSecondText() {
+  resmsikfelirat1.OnClick = [this] { resmsikfelirat1Click(); };
+  Mov.OnClick = [this] { MovClick(); };
+  movm.OnClick = [this] { movmClick(); };
+  doltSz2.OnClick = [this] { doltSz2Click(); };
+  BeszurPMB.OnClick = [this] { BeszurPMBClick(); };
+  TorlesPMB.OnClick = [this] { TorlesPMBClick(); };
+  Beszrsasorel1.OnClick = [this] { Beszrsasorel1Click(); };
+  Beszrsasorutn1.OnClick = [this] { Beszrsasorutn1Click(); };
+  Kivgs1.OnClick = [this] { Kivgs1Click(); };
   BeTorlesPM.OnPopup = [this] { BeTorlesPMPopup(); };
   szoveg2.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { szoveg2KeyUp(key, shift); };
   szoveg2.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { szoveg2KeyDown(key, shift); };

@@ -48,6 +48,9 @@ class HiddenScope {
 }  // namespace
 
 void TFelirat::WireSplitPanel() {
+  RB1.OnClick = [this] { RB1Click(); };
+  RB12.OnClick = [this] { RB12Click(); };
+  Bvegrehajt.OnClick = [this] { BvegrehajtClick(); };
   racs.OnCellClick = [this](int column) { racsCellClick(column); };
   DBEdit1.OnChange = [this] { DBEdit1Change(); };
   E4kezdouj.OnKeyPress = [this](char& key) { E4kezdoujKeyPress(key); };

@@ -25,6 +25,26 @@ constexpr std::string_view kPasteDoesNotFit =
 
 // ---- Whole-text tags (grid popup) --------------------------------------------------------------
 
+void TFelirat::WireStyleCommands() {
+  dolt.OnClick = [this] { doltClick(); };
+  dolt2.OnClick = [this] { dolt2Click(); };
+  Vastagitott.OnClick = [this] { VastagitottClick(); };
+  Alahuzott.OnClick = [this] { AlahuzottClick(); };
+  osszesel.OnClick = [this] { osszeselClick(); };
+  Kivagas.OnClick = [this] { KivagasClick(); };
+  Masolas.OnClick = [this] { MasolasClick(); };
+  Beillesztes.OnClick = [this] { BeillesztesClick(); };
+  SzovegPop.OnPopup = [this] { SzovegPopPopup(); };
+  SzPK1B.OnClick = [this] { SzPK1BClick(); };
+  KivagKovBeEleje.OnClick = [this] { KivagKovBeElejeClick(); };
+  SzPK.OnClick = [this] { SzPKClick(); };
+  SzPM.OnClick = [this] { SzPMClick(); };
+  SzPB.OnClick = [this] { SzPBClick(); };
+  kszd.OnClick = [this] { kszdClick(); };
+  kszv.OnClick = [this] { kszvClick(); };
+  ksza.OnClick = [this] { kszaClick(); };
+}
+
 void TFelirat::RemoveTagPair(TagPair tags) {
   const std::string text = cds.Value(field::kSzoveg);
   if (!HoldsTagOf(text, tags))

@@ -46,6 +46,9 @@ void TFelirat::WireTimeBase() {
     EmodositasKeyDown(key, shift);
   };
   Emodositas.OnKeyPress = [this](char& key) { EmodositasKeyPress(key); };
+  Batvaltas.OnClick = [this] { BatvaltasClick(); };
+  Bmodok.OnClick = [this] { BmodokClick(); };
+  Breszletes.OnClick = [this] { BreszletesClick(); };
 }
 
 void TFelirat::beosztasKeyPress(char& key) {

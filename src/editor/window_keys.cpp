@@ -30,6 +30,39 @@ void PopupAtMouse(ui::PopupMenu& popup, ui::Control& button, int x, int y) {
 
 }  // namespace
 
+void TFelirat::WireWindowKeys() {
+  message_hook_.Bind(
+      [this](ui::Message& message, bool& handled) { ApplicationEvents1Message(message, handled); });
+  Belso.OnClick = [this] { BelsoClick(); };
+  Butolso.OnClick = [this] { ButolsoClick(); };
+  BFPS.OnClick = [this] { BFPSClick(); };
+
+  MentAt.OnClick = [this] { MentAtClick(); };
+  Beolvas.OnClick = [this] { BeolvasClick(); };
+  Max2.OnClick = [this] { Max2Click(); };
+  UresNe.OnClick = [this] { UresNeClick(); };
+
+  szoveg.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyDown(key, shift); };
+  szoveg.OnKeyPress = [this](char& key) { szovegKeyPress(key); };
+  Efilenev.OnKeyPress = [this](char& key) { EfilenevKeyPress(key); };
+  Eugras.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { EugrasKeyUp(key, shift); };
+  kulonbseg.OnClick = [this] { kulonbsegClick(); };
+  kezdes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) { kezdesMouseMove(shift, x, y); };
+  befejezes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
+    befejezesMouseMove(shift, x, y);
+  };
+  Emodositas.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
+    EmodositasMouseMove(shift, x, y);
+  };
+  BTobbGomb.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
+    BTobbGombMouseDown(button, shift, x, y);
+  };
+  BTobbCheck.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
+    BTobbCheckMouseDown(button, shift, x, y);
+  };
+  RacsPM.OnPopup = [this] { RacsPMPopup(); };
+}
+
 // ---- The application-message hook -----------------------------------------------------------
 
 // The text layer reads and writes numbers with the decimal comma whatever the system's number

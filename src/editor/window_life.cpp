@@ -11,6 +11,8 @@
 #include "files/kereses.h"
 #include "files/open_flow.h"
 #include "shell/fo_form.h"
+#include "shell/info.h"
+#include "shell/leiras.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
@@ -45,11 +47,34 @@ std::filesystem::path WholePath(const std::filesystem::path& path) {
 
 }  // namespace
 
+TFelirat::TFelirat(shell::Program& program) : FeliratForm(program) {
+  WireWindow();
+  WireWindowKeys();
+  WireLayouts();
+  WireOpenCommands();
+  WireSaveCommands();
+  WireExportCommand();
+  WireRowPanel();
+  WireRowPanelKeys();
+  WireGridColouring();
+  WireGridKeys();
+  WireRowCommands();
+  WireRowTiming();
+  WireRowTexts();
+  WireTimeBase();
+  WireSearch();
+  WireStyleCommands();
+  WireSecondText();
+  WireSplitPanel();
+  WireJoinPanel();
+  WireFilm();
+  WireCorrections();
+  Created();
+}
+
 void TFelirat::WireWindow() {
   OnCreate = [this] { FormCreate(); };
   OnActivate = [this] { FormActivate(); };
-  message_hook_.Bind(
-      [this](ui::Message& message, bool& handled) { ApplicationEvents1Message(message, handled); });
   Timer1.OnTimer = [this] { Timer1Timer(); };
 
   Bki.OnClick = [this] { BkiClick(); };
@@ -63,34 +88,9 @@ void TFelirat::WireWindow() {
   VisszaaFmenbe1.OnClick = [this] { BvisszaClick(); };
   atlatszo.OnClick = [this] { atlatszoClick(); };
   Valto.OnChange = [this] { ValtoChange(); };
-  Belso.OnClick = [this] { BelsoClick(); };
-  Butolso.OnClick = [this] { ButolsoClick(); };
-  BFPS.OnClick = [this] { BFPSClick(); };
-
-  MentAt.OnClick = [this] { MentAtClick(); };
-  Beolvas.OnClick = [this] { BeolvasClick(); };
-  Max2.OnClick = [this] { Max2Click(); };
-  UresNe.OnClick = [this] { UresNeClick(); };
-
-  szoveg.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyDown(key, shift); };
-  szoveg.OnKeyPress = [this](char& key) { szovegKeyPress(key); };
-  Efilenev.OnKeyPress = [this](char& key) { EfilenevKeyPress(key); };
-  Eugras.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { EugrasKeyUp(key, shift); };
-  kulonbseg.OnClick = [this] { kulonbsegClick(); };
-  kezdes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) { kezdesMouseMove(shift, x, y); };
-  befejezes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
-    befejezesMouseMove(shift, x, y);
-  };
-  Emodositas.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
-    EmodositasMouseMove(shift, x, y);
-  };
-  BTobbGomb.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
-    BTobbGombMouseDown(button, shift, x, y);
-  };
-  BTobbCheck.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
-    BTobbCheckMouseDown(button, shift, x, y);
-  };
-  RacsPM.OnPopup = [this] { RacsPMPopup(); };
+  // "Leírás" and "Info".
+  Info1.OnClick = [this] { program_.Leiras->ShowModal(); };
+  Info2.OnClick = [this] { program_.Info->ShowModal(); };
 }
 
 // ---- Creation ------------------------------------------------------------------------------

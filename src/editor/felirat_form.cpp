@@ -1,4 +1,4 @@
-#include "editor/felirat.h"
+#include "editor/felirat_form.h"
 
 #include "editor/frame_rates.h"
 #include "shell/program.h"
@@ -22,7 +22,8 @@ constexpr int kEditorAlpha = 110;
 
 }  // namespace
 
-TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), program_(program) {
+FeliratForm::FeliratForm(shell::Program& program)
+    : Form(program.app, "Felirat"), program_(program) {
   SetUpWindow();
   SetUpMenus();
   SetUpPopupMenus();
@@ -31,20 +32,9 @@ TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), prog
   SetUpGrid();
   SetUpRowPanel();
   SetUpSplitJoinPanel();
-  WireOpenAndSaveCommands();
-  WireRowPanel();
-  WireLayouts();
-  WireExportCommand();
-  WireRowCommands();
-  WireWindow();
-  WireLaterCommands();
-  WireTimeBase();
-  WireSecondText();
-  WireSplitPanel();
-  Created();
 }
 
-void TFelirat::SetUpWindow() {
+void FeliratForm::SetUpWindow() {
   SetCaption("Felirat megnyitása");
   SetBounds(0, 0, 1020, 750);
   SetBorderStyle(ui::BorderStyle::kSingle);
@@ -60,7 +50,7 @@ void TFelirat::SetUpWindow() {
   Timer2.SetEnabled(false);
 }
 
-void TFelirat::SetUpMenus() {
+void FeliratForm::SetUpMenus() {
   Megnyit1.SetShortCut(Ctrl('O'));
   Masikfelirat.SetShortCut(Ctrl('M'));
   Masikfelirat.SetEnabled(false);
@@ -107,7 +97,7 @@ void TFelirat::SetUpMenus() {
   Info2.SetShortCut(Ctrl('I'));
 }
 
-void TFelirat::SetUpPopupMenus() {
+void FeliratForm::SetUpPopupMenus() {
   for (ui::MenuItem* item : RacsPM.Items())
     item->SetEnabled(false);
 
@@ -131,7 +121,7 @@ void TFelirat::SetUpPopupMenus() {
   BeBeEr.SetEnabled(false);
 }
 
-void TFelirat::SetUpFilmArea() {
+void FeliratForm::SetUpFilmArea() {
   wmp1.SetVisible(false);
   for (ui::Label* overlay : {&st1, &st2, &st3, &stsegit})
     overlay->SetVisible(false);
@@ -162,7 +152,7 @@ void TFelirat::SetUpFilmArea() {
   IdoFrame.SetPopupMenu(&Szamlalo);
 }
 
-void TFelirat::SetUpTopAndLeft() {
+void FeliratForm::SetUpTopAndLeft() {
   Lfeliratnev.SetCaption("Felirat neve:");
   Efilenev.SetReadOnly(true);
   Btallozas.SetCaption("Tallózás");
@@ -213,7 +203,7 @@ void TFelirat::SetUpTopAndLeft() {
   Bki.SetCaption("Kilépés");
 }
 
-void TFelirat::SetUpGrid() {
+void FeliratForm::SetUpGrid() {
   ds.SetDataSet(&cds);
   racs.SetDataSource(&ds);
   racs.AddColumn({.field = "Sorszam",
@@ -262,7 +252,7 @@ void TFelirat::SetUpGrid() {
   RB12.SetCaption("X CD -> X CD");
 }
 
-void TFelirat::SetUpRowPanel() {
+void FeliratForm::SetUpRowPanel() {
   // The boxes stay disabled until a row is loaded.
   Llsor.SetCaption("Sor:");
   Esorszam.SetDataSource(&ds);
@@ -348,7 +338,7 @@ void TFelirat::SetUpRowPanel() {
   Lsor.SetVisible(false);
 }
 
-void TFelirat::SetUpSplitJoinPanel() {
+void FeliratForm::SetUpSplitJoinPanel() {
   GB12.SetVisible(false);
   RB12cd1.SetCaption("1 CD -> 2 CD");
   RB12cd2.SetCaption("2 CD -> 1 CD");
