@@ -66,6 +66,10 @@ void TFelirat::BohN(std::uint8_t Show) {
 void TFelirat::BOsszesClick() {
   BOsszesN(corrections::kShowReport);
 }
+
+// The general fixer. Here and in the other ...N commands (the aggressive line breaking, the
+// sound-word removal and three clean-up commands) `Show` 1 (corrections::kShowReport) ends
+// with the report, 0 (the full formatting) shows nothing.
 void TFelirat::BOsszesN(std::uint8_t Show) {
   corrections::RunGeneralFixer(*this, program_, Show);
 }

@@ -87,6 +87,8 @@ void TFelirat::SBSubClick() {
 void TFelirat::SBNonSubClick() {
   program_.film->OverlayOn();
 }
+
+// Double click on the grid: the film to the current row's start.
 void TFelirat::racsDblClick() {
   program_.film->FilmToCurrentRow();
 }

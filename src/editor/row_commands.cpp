@@ -72,6 +72,7 @@ void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view lin
 
 // ---- Deleting -------------------------------------------------------------------------------
 
+// The bookkeeping of one row deletion: counters, second-text row count, the delete itself.
 void TFelirat::DeleteCurrentRowCounted() {
   shell::SharedState& state = program_.state;
   if (cds.Value(field::kBetu38) == "t")
@@ -84,6 +85,7 @@ void TFelirat::DeleteCurrentRowCounted() {
   cds.Delete();
 }
 
+// What an emptied table can no longer offer.
 void TFelirat::DisableRowButtonsWhenEmpty() {
   if (!cds.IsEmpty())
     return;
@@ -92,6 +94,8 @@ void TFelirat::DisableRowButtonsWhenEmpty() {
   BTorlesTobb.SetEnabled(false);
 }
 
+// Deleting: one with its question ("Sor törlése", Delete in the grid), several through
+// `TTorlesTobb`.
 void TFelirat::BtorlesClick() {
   shell::SharedState& state = program_.state;
   // A film timer may move the cursor while the question is open: the row to delete is the one
@@ -157,6 +161,8 @@ void TFelirat::AppendRow() {
   cds.Append();
 }
 
+// Before every Insert or Append of `cds`: a row inserted at or above the last second-text
+// row moves that row down.
 void TFelirat::ClientDataSet1BeforeInsert() {
   shell::SharedState& state = program_.state;
   // An appended row goes below every row; an inserted one pushes its row and those below down.
@@ -177,6 +183,8 @@ void TFelirat::InsertAfterCurrent(const std::string& start, const std::string& e
   cds.SetValue(field::kBefejezes, end);
 }
 
+// Inserting: appended at the end, one before or after the current row, five or twenty
+// after it; "Új felirat" starts over with one appended row.
 void TFelirat::BbeszurasClick() {
   const std::string base = beosztas.Text();
   {

@@ -28,6 +28,7 @@ void TFelirat::WireRowTexts() {
   Utolsktsz1.OnClick = [this] { Utolsktsz1Click(); };
 }
 
+// Writes a new main text into the current row with its flags, as the text commands do.
 void TFelirat::StoreCommandText(std::string_view text) {
   cds.Edit();
   cds.SetValue(field::kSzoveg, text);
@@ -84,6 +85,8 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
   racs.SetFocus();
 }
 
+// Merging into the previous row ("ÖV", "ÖV-"; no action without the film player), dialogue
+// dashes ("-|-") and the word moves across the first line break.
 void TFelirat::BovClick() {
   MergeIntoPreviousRow(false);
 }

@@ -6,6 +6,8 @@
 
 namespace editor {
 
+// "Mentés" and "Felirat mentése" (Ctrl+S); "Mentés Más Néven" and "Felirat mentése más
+// néven" (Shift+Ctrl+M); "Másik felirat mentése" (Ctrl+F).
 void TFelirat::Mentes1Click() {
   const int row = cds.RecNo();
   if (!Efilenev.Text().empty())

@@ -30,6 +30,8 @@ void TFelirat::WireSearch() {
   Ekereses.OnKeyPress = [this](char& key) { EkeresesKeyPress(key); };
 }
 
+// "Keresés", "Részletes keresés", "Keresés és csere", the search box's "Ok"; Enter in the
+// search box `Ekereses` searches.
 void TFelirat::BMKeresClick() {
   Ekereses.SetFocus();
 }

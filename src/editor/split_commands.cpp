@@ -85,10 +85,13 @@ void TFelirat::RB12Click() {
   }
 }
 
+// A click on a grid cell offers the current row as the first row of part 2.
 void TFelirat::racsCellClick(int /*column*/) {
   OfferSplitRow();
 }
 
+// In split mode (RB12 and RB12cd1 selected): the current row becomes the first row of part 2,
+// or a message says it has no times.
 void TFelirat::OfferSplitRow() {
   if (!RB12.Checked() || !RB12cd1.Checked() || !cds.Active() || cds.IsEmpty())
     return;

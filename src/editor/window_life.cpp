@@ -95,6 +95,8 @@ void TFelirat::WireWindow() {
 
 // ---- Creation ------------------------------------------------------------------------------
 
+// The window's creation: the film player made (or its missing-player message), the layout
+// of ScreenLayout with the film area hidden, InternalUpdate raised, no time base yet.
 void TFelirat::FormCreate() {
   shell::SharedState& state = program_.state;
   // The film module makes the player inside `wmp1` and hides it; the window of a program
@@ -111,6 +113,9 @@ void TFelirat::FormCreate() {
   start_file_pending_ = !state.StartFile.empty() && IsStartSubtitle(state.StartFile);
 }
 
+// The last step of the creation, run by the program once it holds the editor: a subtitle
+// named on the command line (".srt" or ".sub") is opened in the editor at once, before the
+// start window is shown.
 void TFelirat::FinishCreation() {
   if (!start_file_pending_)
     return;
@@ -120,6 +125,8 @@ void TFelirat::FinishCreation() {
 
 // ---- Activation ------------------------------------------------------------------------------
 
+// Every time the window becomes active coming from another window: the entry dispatch by
+// OpenMode (a new subtitle, the join panel), the command-line file, the open window.
 void TFelirat::FormActivate() {
   shell::SharedState& state = program_.state;
   Fszazalek.Hide();
@@ -175,6 +182,7 @@ void TFelirat::FormActivate() {
   state.InternalUpdate = false;
 }
 
+// The new-subtitle branch of the activation.
 void TFelirat::StartNewSubtitle() {
   shell::SharedState& state = program_.state;
   state.InternalUpdate = true;
@@ -221,6 +229,8 @@ void TFelirat::StartNewSubtitle() {
 
 // ---- Leaving ---------------------------------------------------------------------------------
 
+// "Kilépés" (button, menu, Esc) and the window's close box: the exit question, then the
+// window closes unless the user chose "Mégsem" or the save on exit failed.
 void TFelirat::BkiClick() {
   AskSaveAndClose();
 }
@@ -230,6 +240,10 @@ void TFelirat::AskSaveAndClose() {
     Close();
 }
 
+// Asked before the rows are thrown away: while the subtitle is modified, "A felirat
+// módosítva lett!" / "Elmenti?" (mode word "mentes2"). True: go on (nothing to save, "Nem",
+// or "Igen" and the subtitle was saved); false: keep everything as it is ("Mégsem", or the
+// save failed or got no name).
 bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   shell::SharedState& state = program_.state;
   state.DialogReply = "mentes2";
@@ -244,6 +258,7 @@ bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   return state.DialogReply != "nemlepki";
 }
 
+// "Vissza a főmenübe": the start window again, no question.
 void TFelirat::BvisszaClick() {
   shell::SharedState& state = program_.state;
   program_.film->BackToMainMenu();
@@ -255,6 +270,7 @@ void TFelirat::BvisszaClick() {
 
 // ---- Clock and transparency --------------------------------------------------------------------
 
+// The clock label `ido`; "Átlátszódás" and its spin edit `Valto`.
 void TFelirat::Timer1Timer() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
