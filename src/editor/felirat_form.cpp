@@ -1,3 +1,5 @@
+// The editor window's controls as the window starts: captions, hints, shortcuts, the grid's
+// columns and what is enabled or shown.
 #include "editor/felirat_form.h"
 
 #include "editor/frame_rates.h"

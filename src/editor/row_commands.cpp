@@ -1,4 +1,4 @@
-// Row commands: wiring, deleting rows (one with its question, or a range) and inserting rows.
+// Row commands: deleting rows (one with its question, or a range) and inserting rows.
 #include <string>
 
 #include "editor/felirat.h"

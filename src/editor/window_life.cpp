@@ -1,5 +1,6 @@
-// The editor window's life: its creation, the entry dispatch of its activation, the exit
-// question, the way back to the start window, the clock and the transparency.
+// The editor window's life: its construction (every concern's bindings), its creation, the
+// entry dispatch of its activation, the exit question, the way back to the start window, the
+// clock, the transparency and the "Info" menu.
 #include <ctime>
 #include <filesystem>
 #include <initializer_list>
