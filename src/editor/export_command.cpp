@@ -5,6 +5,7 @@
 
 namespace editor {
 
+// "Felirat konvertálása" (Ctrl+Shift+S): the export window, modally; always enabled.
 void TFelirat::Feliratmentsemsknt1Click() {
   program_.MentesMaskent->ShowModal();
 }

@@ -30,6 +30,19 @@ ui::Color RowBrush(ui::Color painted, const RowColouring& options, const Painted
   return brush;
 }
 
+void TFelirat::WireGridColouring() {
+  SEbetu.OnChange = [this] { SEbetuChange(); };
+  Cbtobb.OnClick = [this] { CbtobbClick(); };
+  CB3sor.OnClick = [this] { CB3sorClick(); };
+  Szinezes38.OnClick = [this] { Szinezes38Click(); };
+  Szinezes3.OnClick = [this] { Szinezes3Click(); };
+  racs.OnDrawColumnCell = [this](const ui::Rect& rect, int column, const ui::GridColumn& col,
+                                 ui::GridCellState state, ui::CellCanvas& canvas) {
+    racsDrawColumnCell(rect, column, col, state, canvas);
+  };
+}
+
+// Recolours a cell the grid painted: short rows, long lines, many lines.
 void TFelirat::racsDrawColumnCell(const ui::Rect& rect, int /*column*/,
                                   const ui::GridColumn& /*col*/, ui::GridCellState /*state*/,
                                   ui::CellCanvas& canvas) {
@@ -52,6 +65,7 @@ void TFelirat::racsDrawColumnCell(const ui::Rect& rect, int /*column*/,
                            .text = cds.Cell(row, field::kSzoveg)});
 }
 
+// The letter limit `SEbetu` changed: both flags of every row are set again and counted.
 void TFelirat::SEbetuChange() {
   shell::SharedState& state = program_.state;
   state.LongLineRowCount = 0;
@@ -78,6 +92,8 @@ void TFelirat::SEbetuChange() {
   ShowFlagCounters();
 }
 
+// Sets or clears both flags of the current row from its text against the letter limit and
+// adds the row to the counters (the caller has zeroed them).
 void TFelirat::CountRowFlags() {
   shell::SharedState& state = program_.state;
   SplitLineLengths(cds.Value(field::kSzoveg));
@@ -101,12 +117,15 @@ void TFelirat::CountRowFlags() {
   }
 }
 
+// "(0)" counters for a table that has no flagged row (a new or emptied table).
 void TFelirat::ResetFlagCounters() {
   program_.state.LongLineRowCount = 0;
   program_.state.ManyLineRowCount = 0;
   ShowFlagCounters();
 }
 
+// Before the current row is merged away: takes its share, judged from its text, off the
+// counters and shows them.
 void TFelirat::DecrementRowFlagCounters() {
   shell::SharedState& state = program_.state;
   SplitLineLengths(cds.Value(field::kSzoveg));
@@ -130,6 +149,7 @@ std::string InParentheses(int32_t count) {
 
 }  // namespace
 
+// The colouring boxes, and their menu items F3 and F4 (which reverse an enabled box).
 void TFelirat::CbtobbClick() {
   if (Cbtobb.Checked()) {
     RepaintGrid(cds);

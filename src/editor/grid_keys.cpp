@@ -3,6 +3,13 @@
 
 namespace editor {
 
+void TFelirat::WireGridKeys() {
+  racs.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { racsKeyDown(key, shift); };
+  racs.OnKeyPress = [this](char& key) { racsKeyPress(key); };
+}
+
+// Delete deletes the row; Enter and Ctrl+Enter move into the row panel; "i", "b" and "u"
+// toggle the style tags of the row.
 // A box the focus moves into must be enabled and shown: the panel's layout for two texts
 // hides the start box, the one for one text hides the second text box.
 void TFelirat::racsKeyDown(ui::Key& key, ui::ShiftState shift) {

@@ -1,6 +1,6 @@
 #include "editor/layouts.h"
 
-#include "editor/felirat.h"
+#include "editor/felirat_form.h"
 #include "platform/ui/ui.h"
 #include "shell/program.h"
 #include "shell/start.h"
@@ -276,7 +276,7 @@ void Append(std::vector<Placement>& to, std::span<const Placement> rows) {
 }
 
 // The window-wide step of the film area that hides the overlay texts.
-void HideFilmOverlay(TFelirat& f) {
+void HideFilmOverlay(FeliratForm& f) {
   for (ui::Label* overlay : {&f.st1, &f.st2, &f.st3})
     overlay->Hide();
 }
@@ -462,7 +462,7 @@ std::vector<std::string> ApplyPlacements(ui::Form& form, std::span<const Placeme
 
 // ---- The editor's layout routines ------------------------------------------------------
 
-void TFelirat::LayoutFor(Layout layout, LayoutShow show, bool film) {
+void FeliratForm::LayoutFor(Layout layout, LayoutShow show, bool film) {
   const bool film_player = program_.FilmPlayer();
   // The window is hidden while its controls move.
   Hide();
@@ -492,19 +492,19 @@ void TFelirat::LayoutFor(Layout layout, LayoutShow show, bool film) {
   }
 }
 
-void TFelirat::LayoutFor1280(LayoutShow show, bool film) {
+void FeliratForm::LayoutFor1280(LayoutShow show, bool film) {
   LayoutFor(Layout::k1280, show, film);
 }
 
-void TFelirat::LayoutFor1024(LayoutShow show, bool film) {
+void FeliratForm::LayoutFor1024(LayoutShow show, bool film) {
   LayoutFor(Layout::k1024, show, film);
 }
 
-void TFelirat::LayoutFor800(LayoutShow show, bool film) {
+void FeliratForm::LayoutFor800(LayoutShow show, bool film) {
   LayoutFor(Layout::k800, show, film);
 }
 
-void TFelirat::ShowFilmArea(Layout layout) {
+void FeliratForm::ShowFilmArea(Layout layout) {
   if (!program_.FilmPlayer()) {
     HideFilmArea(layout);
     return;
@@ -519,7 +519,7 @@ void TFelirat::ShowFilmArea(Layout layout) {
   }
 }
 
-void TFelirat::HideFilmArea(Layout layout) {
+void FeliratForm::HideFilmArea(Layout layout) {
   const bool film_player = program_.FilmPlayer();
   if (film_player) {
     wmp1.Hide();
@@ -537,22 +537,22 @@ void TFelirat::HideFilmArea(Layout layout) {
   ApplyPlacements(*this, FilmAreaPlacements(layout, false));
 }
 
-void TFelirat::ShowFilmArea1280() {
+void FeliratForm::ShowFilmArea1280() {
   ShowFilmArea(Layout::k1280);
 }
-void TFelirat::ShowFilmArea1024() {
+void FeliratForm::ShowFilmArea1024() {
   ShowFilmArea(Layout::k1024);
 }
-void TFelirat::ShowFilmArea800() {
+void FeliratForm::ShowFilmArea800() {
   ShowFilmArea(Layout::k800);
 }
-void TFelirat::HideFilmArea1280() {
+void FeliratForm::HideFilmArea1280() {
   HideFilmArea(Layout::k1280);
 }
-void TFelirat::HideFilmArea1024() {
+void FeliratForm::HideFilmArea1024() {
   HideFilmArea(Layout::k1024);
 }
-void TFelirat::HideFilmArea800() {
+void FeliratForm::HideFilmArea800() {
   HideFilmArea(Layout::k800);
 }
 

@@ -4,8 +4,8 @@
 // A layout is data: tables of placements (a control by name, and whichever of its left,
 // top, width, height, font size and visibility the layout sets). One function applies a
 // table to a window. The window-size rule says how large the window is for a layout on a
-// given screen. The editor's layout routines (TFelirat::LayoutFor1280, ...) put these
-// together; see editor/felirat.h.
+// given screen. The editor's layout routines (FeliratForm::LayoutFor1280, ...) put these
+// together; see editor/felirat_form.h.
 #pragma once
 
 #include <cstdint>
@@ -110,7 +110,7 @@ struct HeldFilm {
   std::int64_t position_ms = 0;
 };
 
-// The film module gives the editor one of these (TFelirat::layout_film); without one (and
+// The film module gives the editor one of these (FeliratForm::layout_film); without one (and
 // always in the build without the film player) the window has no film to keep.
 class LayoutFilmPlayer {
  public:

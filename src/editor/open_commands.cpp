@@ -20,6 +20,15 @@ void ShowOpenWindow(shell::Program& program, std::string_view slot, bool second_
 
 }  // namespace
 
+void TFelirat::WireOpenCommands() {
+  Btallozas.OnClick = [this] { BtallozasClick(); };
+  Megnyit1.OnClick = [this] { BtallozasClick(); };
+  Masikfelirat.OnClick = [this] { MasikfeliratClick(); };
+  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+}
+
+// "Tallózás" and "Felirat megnyitása" (Ctrl+O): the open window for the main text;
+// "Másik felirat beolvasása" (Ctrl+M): the open window for the second text; both modeless.
 void TFelirat::BtallozasClick() {
   ShowOpenWindow(program_, "1", false);
 }
@@ -28,6 +37,9 @@ void TFelirat::MasikfeliratClick() {
   ShowOpenWindow(program_, "2", true);
 }
 
+// The editor closes (every way, the close box too): its modeless open window closes with it,
+// so that a later pick never reads into a closed table; the clock and the film timer stop;
+// StartState becomes "ki" unless the user went back to the start window; the rows go.
 void TFelirat::FormClose(ui::CloseAction&) {
   files::TKereses& open_window = *program_.Kereses;
   if (open_window.Visible() && !open_window.InModalSession()) {

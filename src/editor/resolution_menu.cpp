@@ -63,6 +63,7 @@ void TFelirat::WireLayouts() {
   Felbonts3.OnClick = [this] { Felbonts3Click(); };
 }
 
+// "800X600" (F1), "1024X768" (F2), "1280x1024" (F6): ask, then switch layouts.
 void TFelirat::Felbonts1Click() {
   SwitchLayout(Layout::k800);
 }

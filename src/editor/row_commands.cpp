@@ -1,4 +1,4 @@
-// Row commands: wiring, deleting rows (one with its question, or a range) and inserting rows.
+// Row commands: deleting rows (one with its question, or a range) and inserting rows.
 #include <string>
 
 #include "editor/felirat.h"
@@ -40,18 +40,6 @@ class FlagScope {
 }  // namespace
 
 void TFelirat::WireRowCommands() {
-  // Flags, colouring, grid.
-  SEbetu.OnChange = [this] { SEbetuChange(); };
-  Cbtobb.OnClick = [this] { CbtobbClick(); };
-  CB3sor.OnClick = [this] { CB3sorClick(); };
-  Szinezes38.OnClick = [this] { Szinezes38Click(); };
-  Szinezes3.OnClick = [this] { Szinezes3Click(); };
-  racs.OnDrawColumnCell = [this](const ui::Rect& rect, int column, const ui::GridColumn& col,
-                                 ui::GridCellState state, ui::CellCanvas& canvas) {
-    racsDrawColumnCell(rect, column, col, state, canvas);
-  };
-  racs.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { racsKeyDown(key, shift); };
-  racs.OnKeyPress = [this](char& key) { racsKeyPress(key); };
   cds.OnBeforeInsert = [this] { ClientDataSet1BeforeInsert(); };
 
   // Deleting.
@@ -76,21 +64,6 @@ void TFelirat::WireRowCommands() {
   sor5mogeRacs.OnClick = [this] { sor5mogeRacsClick(); };
   N10sorbeszrsaazaktulissormg1.OnClick = [this] { N10sorbeszrsaazaktulissormg1Click(); };
   jfelirat1.OnClick = [this] { jfelirat1Click(); };
-
-  // Timing and jumping.
-  Bvegelso.OnClick = [this] { BvegelsoClick(); };
-  B12.OnClick = [this] { B12Click(); };
-  B22.OnClick = [this] { B22Click(); };
-  B21.OnClick = [this] { B21Click(); };
-  Eugras.OnKeyPress = [this](char& key) { EugrasKeyPress(key); };
-  Bugras.OnClick = [this] { BugrasClick(); };
-
-  // Texts.
-  Bov.OnClick = [this] { BovClick(); };
-  Bovm.OnClick = [this] { BovmClick(); };
-  mpm.OnClick = [this] { mpmClick(); };
-  N6.OnClick = [this] { N6Click(); };
-  Utolsktsz1.OnClick = [this] { Utolsktsz1Click(); };
 }
 
 void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view line) {
@@ -99,6 +72,7 @@ void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view lin
 
 // ---- Deleting -------------------------------------------------------------------------------
 
+// The bookkeeping of one row deletion: counters, second-text row count, the delete itself.
 void TFelirat::DeleteCurrentRowCounted() {
   shell::SharedState& state = program_.state;
   if (cds.Value(field::kBetu38) == "t")
@@ -111,6 +85,7 @@ void TFelirat::DeleteCurrentRowCounted() {
   cds.Delete();
 }
 
+// What an emptied table can no longer offer.
 void TFelirat::DisableRowButtonsWhenEmpty() {
   if (!cds.IsEmpty())
     return;
@@ -119,6 +94,8 @@ void TFelirat::DisableRowButtonsWhenEmpty() {
   BTorlesTobb.SetEnabled(false);
 }
 
+// Deleting: one with its question ("Sor törlése", Delete in the grid), several through
+// `TTorlesTobb`.
 void TFelirat::BtorlesClick() {
   shell::SharedState& state = program_.state;
   // A film timer may move the cursor while the question is open: the row to delete is the one
@@ -184,6 +161,8 @@ void TFelirat::AppendRow() {
   cds.Append();
 }
 
+// Before every Insert or Append of `cds`: a row inserted at or above the last second-text
+// row moves that row down.
 void TFelirat::ClientDataSet1BeforeInsert() {
   shell::SharedState& state = program_.state;
   // An appended row goes below every row; an inserted one pushes its row and those below down.
@@ -204,6 +183,8 @@ void TFelirat::InsertAfterCurrent(const std::string& start, const std::string& e
   cds.SetValue(field::kBefejezes, end);
 }
 
+// Inserting: appended at the end, one before or after the current row, five or twenty
+// after it; "Új felirat" starts over with one appended row.
 void TFelirat::BbeszurasClick() {
   const std::string base = beosztas.Text();
   {

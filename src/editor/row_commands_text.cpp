@@ -20,6 +20,15 @@ constexpr std::string_view kNoBreakMessage =
 
 }  // namespace
 
+void TFelirat::WireRowTexts() {
+  Bov.OnClick = [this] { BovClick(); };
+  Bovm.OnClick = [this] { BovmClick(); };
+  mpm.OnClick = [this] { mpmClick(); };
+  N6.OnClick = [this] { N6Click(); };
+  Utolsktsz1.OnClick = [this] { Utolsktsz1Click(); };
+}
+
+// Writes a new main text into the current row with its flags, as the text commands do.
 void TFelirat::StoreCommandText(std::string_view text) {
   cds.Edit();
   cds.SetValue(field::kSzoveg, text);
@@ -76,6 +85,8 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
   racs.SetFocus();
 }
 
+// Merging into the previous row ("ÖV", "ÖV-"; no action without the film player), dialogue
+// dashes ("-|-") and the word moves across the first line break.
 void TFelirat::BovClick() {
   MergeIntoPreviousRow(false);
 }

@@ -17,6 +17,17 @@ constexpr char kEnter = '\r';
 
 }  // namespace
 
+void TFelirat::WireRowTiming() {
+  Bvegelso.OnClick = [this] { BvegelsoClick(); };
+  B12.OnClick = [this] { B12Click(); };
+  B22.OnClick = [this] { B22Click(); };
+  B21.OnClick = [this] { B21Click(); };
+  Eugras.OnKeyPress = [this](char& key) { EugrasKeyPress(key); };
+  Bugras.OnClick = [this] { BugrasClick(); };
+}
+
+// "G" (the next row starts where the current one ends) and "1-2", "2-2", "2-1" (the
+// previous row's span divided with the current row).
 void TFelirat::BvegelsoClick() {
   // The last row has no next row to take its end.
   if (cds.IsEmpty() || cds.RecNo() >= cds.RecordCount())
@@ -72,6 +83,7 @@ void TFelirat::B21Click() {
   DividePreviousRowTime(2, 3);
 }
 
+// The jump box: Enter or "Ok" goes to the row typed.
 void TFelirat::EugrasKeyPress(char& key) {
   if (key == kEnter) {
     key = 0;

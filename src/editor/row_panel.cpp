@@ -31,21 +31,17 @@ bool Holds(std::string_view text, std::string_view tag) {
 void TFelirat::WireRowPanel() {
   ds.OnDataChange = [this](int changed) { dsDataChange(changed); };
   ds.OnUpdateData = [this] { dsUpdateData(); };
-  szoveg.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyUp(key, shift); };
-  kezdes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { kezdesKeyDown(key, shift); };
-  kezdes.OnKeyPress = [this](char& key) { kezdesKeyPress(key); };
-  befejezes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) {
-    befejezesKeyDown(key, shift);
-  };
-  befejezes.OnKeyPress = [this](char& key) { befejezesKeyPress(key); };
   Bertek.OnClick = [this] { BertekClick(); };
 }
 
+// The letter limit of the row flags (`SEbetu`).
 int TFelirat::LetterLimit() const {
   // The spin edit reads within its bounds, also while a number is half typed.
   return std::clamp(SEbetu.Value(), SEbetu.MinValue(), SEbetu.MaxValue());
 }
 
+// Shows the current row in the panel: start, end, difference, the text and, while the
+// grid's second-text column is visible, the second text, with their letter counts.
 void TFelirat::LoadRowIntoEditor() {
   shell::InternalUpdateGuard guard(program_.state);
   kezdes.SetText(cds.Value(field::kKezdes));
@@ -149,15 +145,20 @@ void TFelirat::UpdateRowFlags() {
   ShowFlagCounters();
 }
 
+// "(" + counter + ")" into `Lbetu` and `Lsor`.
 void TFelirat::ShowFlagCounters() {
   Lbetu.SetCaption("(" + text::IntToStr(program_.state.LongLineRowCount) + ")");
   Lsor.SetCaption("(" + text::IntToStr(program_.state.ManyLineRowCount) + ")");
 }
 
+// Measures a row text into the shared LineLengths.
 void TFelirat::SplitLineLengths(std::string_view text) {
   program_.state.LineLengths = editor::SplitLineLengths(text);
 }
 
+// Fill `szoveg` / `szoveg2` with the lines of a non-empty row text, measure it into
+// LineLengths and set the letter-count label; drop their trailing line break (the caret
+// goes to the start).
 void TFelirat::ShowTextInMemo1(std::string_view text) {
   szoveg.SetText(RowTextToMemoText(text) + "\r\n");
   SplitLineLengths(text);
@@ -189,6 +190,7 @@ void TFelirat::TrimMemo2() {
   DropTrailingBreak(szoveg2);
 }
 
+// Fills the difference box `kulonbseg` (end minus start, on red when negative).
 void TFelirat::ShowTimeDifference() {
   const std::string& base = beosztas.Text();
   if (base == "Frame") {
@@ -212,6 +214,7 @@ void TFelirat::ShowTimeDifference() {
   }
 }
 
+// Checks the start and end boxes and writes them into the current row (`Bertek`).
 void TFelirat::ApplyEditedTimes() {
   bool passed = false;
   if (beosztas.Text() == "Time") {
@@ -236,6 +239,7 @@ void TFelirat::ApplyEditedTimes() {
   ShowTimeDifference();
 }
 
+// "Time" or "Frame": the boxes' maximum lengths and the shift box's start value.
 void TFelirat::SetTimeBaseLimits(std::string_view time_base) {
   int max_length = 0;
   if (time_base == "Time") {
@@ -252,6 +256,7 @@ void TFelirat::SetTimeBaseLimits(std::string_view time_base) {
   befejezes.SetMaxLength(max_length);
 }
 
+// The panel for one text, or for the main and the second text side by side.
 void TFelirat::EditorOneTextLayout() {
   szoveg.SetLeft(kOneTextLeft);
   Lkarakter.SetLeft(kOneTextLeft);
@@ -284,6 +289,7 @@ void TFelirat::EditorTwoTextLayout() {
   }
 }
 
+// The check marks of the format items from the current row's tags.
 void TFelirat::UpdateFormatChecks() {
   if (cds.IsEmpty())
     return;

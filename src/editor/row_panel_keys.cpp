@@ -37,6 +37,16 @@ void CompleteTimeCode(ui::Edit& box) {
 
 }  // namespace
 
+void TFelirat::WireRowPanelKeys() {
+  szoveg.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyUp(key, shift); };
+  kezdes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { kezdesKeyDown(key, shift); };
+  kezdes.OnKeyPress = [this](char& key) { kezdesKeyPress(key); };
+  befejezes.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) {
+    befejezesKeyDown(key, shift);
+  };
+  befejezes.OnKeyPress = [this](char& key) { befejezesKeyPress(key); };
+}
+
 void TFelirat::szovegKeyUp(ui::Key& /*key*/, ui::ShiftState /*shift*/) {
   shell::InternalUpdateGuard guard(program_.state);
   SetRowText1(MemoTextToRowText(szoveg.Text()), true, false, true);

@@ -6,6 +6,8 @@
 
 namespace editor {
 
+// "Mentés" and "Felirat mentése" (Ctrl+S); "Mentés Más Néven" and "Felirat mentése más
+// néven" (Shift+Ctrl+M); "Másik felirat mentése" (Ctrl+F).
 void TFelirat::Mentes1Click() {
   const int row = cds.RecNo();
   if (!Efilenev.Text().empty())
@@ -30,16 +32,12 @@ void TFelirat::MentesMFClick() {
   files::SaveSecondSubtitle(program_);
 }
 
-void TFelirat::WireOpenAndSaveCommands() {
-  Btallozas.OnClick = [this] { BtallozasClick(); };
-  Megnyit1.OnClick = [this] { BtallozasClick(); };
-  Masikfelirat.OnClick = [this] { MasikfeliratClick(); };
+void TFelirat::WireSaveCommands() {
   Bmentes.OnClick = [this] { Mentes1Click(); };
   Mentes1.OnClick = [this] { Mentes1Click(); };
   BMMN.OnClick = [this] { BmentesClick(); };
   MentM1.OnClick = [this] { BmentesClick(); };
   MentesMF.OnClick = [this] { MentesMFClick(); };
-  OnClose = [this](ui::CloseAction& action) { FormClose(action); };
   program_.SaveMainSubtitleOnExit = [this] {
     return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? "igen" : "nem", true);
   };

@@ -21,6 +21,17 @@ constexpr char kEnterKey = '\r';
 
 }  // namespace
 
+void TFelirat::WireSearch() {
+  BMKeres.OnClick = [this] { BMKeresClick(); };
+  BMReszker.OnClick = [this] { BKreszletesClick(); };
+  Mkercsere.OnClick = [this] { MkercsereClick(); };
+  Bkeresok.OnClick = [this] { BkeresokClick(); };
+  BKreszletes.OnClick = [this] { BKreszletesClick(); };
+  Ekereses.OnKeyPress = [this](char& key) { EkeresesKeyPress(key); };
+}
+
+// "Keresés", "Részletes keresés", "Keresés és csere", the search box's "Ok"; Enter in the
+// search box `Ekereses` searches.
 void TFelirat::BMKeresClick() {
   Ekereses.SetFocus();
 }

@@ -47,6 +47,15 @@ class GaugeScope {
 }  // namespace
 
 void TFelirat::WireSecondText() {
+  resmsikfelirat1.OnClick = [this] { resmsikfelirat1Click(); };
+  Mov.OnClick = [this] { MovClick(); };
+  movm.OnClick = [this] { movmClick(); };
+  doltSz2.OnClick = [this] { doltSz2Click(); };
+  BeszurPMB.OnClick = [this] { BeszurPMBClick(); };
+  TorlesPMB.OnClick = [this] { TorlesPMBClick(); };
+  Beszrsasorel1.OnClick = [this] { Beszrsasorel1Click(); };
+  Beszrsasorutn1.OnClick = [this] { Beszrsasorutn1Click(); };
+  Kivgs1.OnClick = [this] { Kivgs1Click(); };
   BeTorlesPM.OnPopup = [this] { BeTorlesPMPopup(); };
   szoveg2.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { szoveg2KeyUp(key, shift); };
   szoveg2.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { szoveg2KeyDown(key, shift); };
@@ -56,6 +65,7 @@ void TFelirat::WireSecondText() {
   };
 }
 
+// Whether the grid shows the second-text column.
 bool TFelirat::SecondColumnShown() const {
   const int column = racs.ColumnOfField(kSecondField);
   return column >= 0 && racs.Column(column).visible;
@@ -84,6 +94,8 @@ void TFelirat::resmsikfelirat1Click() {
 
 // ---- Removing and inserting cells --------------------------------------------------------------
 
+// Drops the current row's second-text cell: the cells below it, up to the last second-text
+// row, move up one row; the main rows stay.
 void TFelirat::RemoveSecondTextCell() {
   if (!cds.Active() || cds.IsEmpty())
     return;
@@ -124,6 +136,8 @@ void TFelirat::RemoveSecondTextCell() {
   LoadRowIntoEditor();
 }
 
+// An empty second-text cell at the current row: the cells below move down one row (the
+// table's last cell falls off); `report` confirms with a message.
 void TFelirat::InsertSecondTextCell(bool report) {
   if (!cds.Active() || cds.IsEmpty())
     return;
@@ -172,6 +186,7 @@ void TFelirat::BeszurPMBClick() {
 
 // ---- Italics, cutting, merging -----------------------------------------------------------------
 
+// Opening the second-text popup ticks "Dőlt" by the current second text.
 void TFelirat::BeTorlesPMPopup() {
   UpdateFormatChecks2();
 }
@@ -241,6 +256,8 @@ void TFelirat::movmClick() {
 
 // ---- The second text box ------------------------------------------------------------------------
 
+// The second text box: every key release stores its text; Ctrl+Up and Ctrl+Down change the
+// row and give the focus to the grid.
 void TFelirat::szoveg2KeyUp(ui::Key& /*key*/, ui::ShiftState /*shift*/) {
   if (!cds.Active() || cds.IsEmpty())
     return;
@@ -263,6 +280,7 @@ void TFelirat::szoveg2KeyDown(ui::Key& key, ui::ShiftState shift) {
 // ---- Dragging a cell onto the main text
 // -----------------------------------------------------------
 
+// Dragging a second-text cell onto the main text column.
 void TFelirat::racsMouseMove(ui::ShiftState shift, int x, int y) {
   const ui::GridCoord at = racs.MouseCoord(x, y);
   MouseColumnName = at.column >= 0 ? racs.Column(at.column).field : std::string();
@@ -295,6 +313,7 @@ void TFelirat::racsMouseUp(ui::MouseButton /*button*/, ui::ShiftState /*shift*/,
   }
 }
 
+// The table row under the pointer at the last mouse move; 0 when none.
 int TFelirat::DropTargetRow() const {
   if (MouseGridRow < 1 || !cds.Active())
     return 0;

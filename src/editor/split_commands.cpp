@@ -48,6 +48,9 @@ class HiddenScope {
 }  // namespace
 
 void TFelirat::WireSplitPanel() {
+  RB1.OnClick = [this] { RB1Click(); };
+  RB12.OnClick = [this] { RB12Click(); };
+  Bvegrehajt.OnClick = [this] { BvegrehajtClick(); };
   racs.OnCellClick = [this](int column) { racsCellClick(column); };
   DBEdit1.OnChange = [this] { DBEdit1Change(); };
   E4kezdouj.OnKeyPress = [this](char& key) { E4kezdoujKeyPress(key); };
@@ -82,10 +85,13 @@ void TFelirat::RB12Click() {
   }
 }
 
+// A click on a grid cell offers the current row as the first row of part 2.
 void TFelirat::racsCellClick(int /*column*/) {
   OfferSplitRow();
 }
 
+// In split mode (RB12 and RB12cd1 selected): the current row becomes the first row of part 2,
+// or a message says it has no times.
 void TFelirat::OfferSplitRow() {
   if (!RB12.Checked() || !RB12cd1.Checked() || !cds.Active() || cds.IsEmpty())
     return;

@@ -25,6 +25,27 @@ constexpr std::string_view kPasteDoesNotFit =
 
 // ---- Whole-text tags (grid popup) --------------------------------------------------------------
 
+void TFelirat::WireStyleCommands() {
+  dolt.OnClick = [this] { doltClick(); };
+  dolt2.OnClick = [this] { dolt2Click(); };
+  Vastagitott.OnClick = [this] { VastagitottClick(); };
+  Alahuzott.OnClick = [this] { AlahuzottClick(); };
+  osszesel.OnClick = [this] { osszeselClick(); };
+  Kivagas.OnClick = [this] { KivagasClick(); };
+  Masolas.OnClick = [this] { MasolasClick(); };
+  Beillesztes.OnClick = [this] { BeillesztesClick(); };
+  SzovegPop.OnPopup = [this] { SzovegPopPopup(); };
+  SzPK1B.OnClick = [this] { SzPK1BClick(); };
+  KivagKovBeEleje.OnClick = [this] { KivagKovBeElejeClick(); };
+  SzPK.OnClick = [this] { SzPKClick(); };
+  SzPM.OnClick = [this] { SzPMClick(); };
+  SzPB.OnClick = [this] { SzPBClick(); };
+  kszd.OnClick = [this] { kszdClick(); };
+  kszv.OnClick = [this] { kszvClick(); };
+  ksza.OnClick = [this] { kszaClick(); };
+}
+
+// Every tag of the pair out of the row text, stored when there was one.
 void TFelirat::RemoveTagPair(TagPair tags) {
   const std::string text = cds.Value(field::kSzoveg);
   if (!HoldsTagOf(text, tags))
@@ -32,6 +53,7 @@ void TFelirat::RemoveTagPair(TagPair tags) {
   SetRowText1(StripTagPair(text, tags), true, true, true);
 }
 
+// The grid popup's toggles on the whole row text; `closing` adds the closing tag too.
 void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
   // An emptied table has no row to style: an edit there would insert one.
   if (cds.IsEmpty())
@@ -123,6 +145,8 @@ void TFelirat::BeillesztesClick() {
 
 // ---- The text box's selection (text box popup) ------------------------------------------------
 
+// Opening the text box's popup: the selection commands only with a selection, the paste only
+// with something in TextClipboard.
 void TFelirat::SzovegPopPopup() {
   const bool selection = szoveg.SelLength() > 0;
   for (ui::MenuItem* item : {&SzPK1B, &SzPK, &SzPM, &kszd, &ksza, &kszv})
@@ -131,15 +155,18 @@ void TFelirat::SzovegPopPopup() {
   KivagKovBeEleje.SetEnabled(true);
 }
 
+// Stores `text` as the row's main text, a dangling closing italic tag at its end dropped.
 void TFelirat::StoreTextFixItalic(std::string_view text) {
   CommandUpdateScope update(program_.state);
   SetRowText1(DropDanglingItalic(text), true, true, true);
 }
 
+// TextClipboard cut out of the row text / inserted at the text box's caret, then stored.
 void TFelirat::CutClipboardTextFromRow() {
   StoreTextFixItalic(CutFirstOccurrence(cds.Value(field::kSzoveg), program_.state.TextClipboard));
 }
 
+// The row text with TextClipboard inserted at the text box's caret.
 std::string TFelirat::PastedAtCaret() const {
   const int position = RowPositionOfCaret(szoveg.Text(), szoveg.SelStart());
   return InsertAtPosition(cds.Value(field::kSzoveg), position, program_.state.TextClipboard);
@@ -149,6 +176,7 @@ void TFelirat::PasteClipboardAtCaret() {
   StoreTextFixItalic(PastedAtCaret());
 }
 
+// Whether the pasted row text `pasted` fits; a message when it does not.
 bool TFelirat::PasteFits(std::string_view pasted) {
   if (FitsMainText(DropDanglingItalic(pasted)))
     return true;
@@ -156,6 +184,7 @@ bool TFelirat::PasteFits(std::string_view pasted) {
   return false;
 }
 
+// The first occurrence of the text box's selection in the row text between the tags.
 void TFelirat::WrapSelection(TagPair tags) {
   if (cds.IsEmpty())
     return;

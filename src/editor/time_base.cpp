@@ -46,8 +46,12 @@ void TFelirat::WireTimeBase() {
     EmodositasKeyDown(key, shift);
   };
   Emodositas.OnKeyPress = [this](char& key) { EmodositasKeyPress(key); };
+  Batvaltas.OnClick = [this] { BatvaltasClick(); };
+  Bmodok.OnClick = [this] { BmodokClick(); };
+  Breszletes.OnClick = [this] { BreszletesClick(); };
 }
 
+// Values of `beosztas`, `cbFps` and `CbPM` are only chosen, never typed.
 void TFelirat::beosztasKeyPress(char& key) {
   key = kRefusedKey;
 }
@@ -58,6 +62,8 @@ void TFelirat::CbPMKeyPress(char& key) {
 
 // ---- The Frame/Time switch -----------------------------------------------------------------
 
+// "Frame" or "Time" chosen in `beosztas`: every start and end converted at the rate of
+// `cbFps`, and the commands that need time codes enabled or disabled.
 void TFelirat::beosztasChange() {
   shell::SharedState& state = program_.state;
   const std::string target = beosztas.Text();
@@ -159,6 +165,8 @@ void TFelirat::SwitchToTimes(timecode::FrameRate rate) {
 
 // ---- The shift of all rows ------------------------------------------------------------------
 
+// Adds the shift box's value to (or, with "-" in `CbPM`, takes it from) the start and end
+// of every row.
 void TFelirat::ShiftAllTimes() {
   const std::string value = Emodositas.Text();
   if (IsZeroShift(value)) {
@@ -215,6 +223,8 @@ void TFelirat::BmodokClick() {
   racs.SetFocus();
 }
 
+// The shift box: no selection by keyboard, no deleting a time code's separators; Enter
+// shifts, other keys are filtered for the time base.
 void TFelirat::EmodositasKeyDown(ui::Key& key, ui::ShiftState shift) {
   if (IsArrow(key) && shift.Has(ui::ShiftState::kShift))
     key = 0;
@@ -244,6 +254,7 @@ void TFelirat::BreszletesClick() {
   window.ShowModal();
 }
 
+// "Átváltás", the shift's "Ok" and "Részletes>>>".
 void TFelirat::BatvaltasClick() {
   program_.FpsValtas->ShowModal();
 }

@@ -30,8 +30,43 @@ void PopupAtMouse(ui::PopupMenu& popup, ui::Control& button, int x, int y) {
 
 }  // namespace
 
+void TFelirat::WireWindowKeys() {
+  message_hook_.Bind(
+      [this](ui::Message& message, bool& handled) { ApplicationEvents1Message(message, handled); });
+  Belso.OnClick = [this] { BelsoClick(); };
+  Butolso.OnClick = [this] { ButolsoClick(); };
+  BFPS.OnClick = [this] { BFPSClick(); };
+
+  MentAt.OnClick = [this] { MentAtClick(); };
+  Beolvas.OnClick = [this] { BeolvasClick(); };
+  Max2.OnClick = [this] { Max2Click(); };
+  UresNe.OnClick = [this] { UresNeClick(); };
+
+  szoveg.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyDown(key, shift); };
+  szoveg.OnKeyPress = [this](char& key) { szovegKeyPress(key); };
+  Efilenev.OnKeyPress = [this](char& key) { EfilenevKeyPress(key); };
+  Eugras.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { EugrasKeyUp(key, shift); };
+  kulonbseg.OnClick = [this] { kulonbsegClick(); };
+  kezdes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) { kezdesMouseMove(shift, x, y); };
+  befejezes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
+    befejezesMouseMove(shift, x, y);
+  };
+  Emodositas.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
+    EmodositasMouseMove(shift, x, y);
+  };
+  BTobbGomb.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
+    BTobbGombMouseDown(button, shift, x, y);
+  };
+  BTobbCheck.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
+    BTobbCheckMouseDown(button, shift, x, y);
+  };
+  RacsPM.OnPopup = [this] { RacsPMPopup(); };
+}
+
 // ---- The application-message hook -----------------------------------------------------------
 
+// The application-message hook: wheel turns become arrow keys for the focused control,
+// and every right-button release picks the grid's popup by the grid's current column.
 // The text layer reads and writes numbers with the decimal comma whatever the system's number
 // settings are, so nothing here follows them; and the hook turns no error of another window
 // into a message of its own.
@@ -75,11 +110,14 @@ void TFelirat::ApplicationEvents1Message(ui::Message& message, bool& handled) {
 
 // ---- The text box ------------------------------------------------------------------------------
 
+// Bmentes and Mentes1 enabled: the subtitle counts as modified.
 void TFelirat::MarkModified() {
   Bmentes.SetEnabled(true);
   Mentes1.SetEnabled(true);
 }
 
+// The text box's keys: rows by Ctrl+Up / Ctrl+Down, the internal clipboard by Ctrl+C,
+// the subtitle marked modified by editing keys.
 void TFelirat::szovegKeyDown(ui::Key& key, ui::ShiftState shift) {
   MemoEditPending = false;
   const ui::ShiftState modifiers = shift.Modifiers();
@@ -120,6 +158,7 @@ void TFelirat::szovegKeyPress(char& /*key*/) {
   MarkModified();
 }
 
+// TextClipboard := the text box's selection as a row text ("|" for a line break).
 void TFelirat::CopySelectionToClipboard() {
   std::string& clipboard = program_.state.TextClipboard;
   clipboard.clear();
@@ -133,6 +172,9 @@ void TFelirat::CopySelectionToClipboard() {
 
 // ---- Boxes that hand the focus on -------------------------------------------------------------
 
+// The read-only name box hands the focus to "Tallózás"; the jump box hands it to the grid
+// on Up or Down; the difference box hands it to the end box; moving the mouse over a time
+// box drops its selection.
 void TFelirat::EfilenevKeyPress(char& key) {
   key = 0;
   Btallozas.SetFocus();
@@ -163,6 +205,7 @@ void TFelirat::EmodositasMouseMove(ui::ShiftState /*shift*/, int /*x*/, int /*y*
 // ---- Popups
 // --------------------------------------------------------------------------------------
 
+// The narrow buttons open the corrections and the options at the mouse pointer.
 void TFelirat::BTobbGombMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*shift*/, int x,
                                   int y) {
   PopupAtMouse(PMtobbgomb, BTobbGomb, x, y);
@@ -173,10 +216,12 @@ void TFelirat::BTobbCheckMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*
   PopupAtMouse(PMTobbCheck, BTobbCheck, x, y);
 }
 
+// Opening the grid's popup brings its format ticks up to date.
 void TFelirat::RacsPMPopup() {
   UpdateFormatChecks();
 }
 
+// The option popup's items toggle their own tick.
 void TFelirat::MentAtClick() {
   MentAt.SetChecked(!MentAt.Checked());
 }
@@ -195,6 +240,7 @@ void TFelirat::UresNeClick() {
 
 // ---- Rows and the frame rate ------------------------------------------------------------------
 
+// "Első sor", "Utolsó sor"; "FPS érték AVI-ból": the AVI window for the frame rate.
 void TFelirat::BelsoClick() {
   program_.state.InternalUpdate = false;
   cds.First();

@@ -1,5 +1,6 @@
-// The editor window's life: its creation, the entry dispatch of its activation, the exit
-// question, the way back to the start window, the clock and the transparency.
+// The editor window's life: its construction (every concern's bindings), its creation, the
+// entry dispatch of its activation, the exit question, the way back to the start window, the
+// clock, the transparency and the "Info" menu.
 #include <ctime>
 #include <filesystem>
 #include <initializer_list>
@@ -11,6 +12,8 @@
 #include "files/open_flow.h"
 #include "formats/document_path.h"
 #include "shell/fo_form.h"
+#include "shell/info.h"
+#include "shell/leiras.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
@@ -45,11 +48,34 @@ std::filesystem::path WholePath(const std::filesystem::path& path) {
 
 }  // namespace
 
+TFelirat::TFelirat(shell::Program& program) : FeliratForm(program) {
+  WireWindow();
+  WireWindowKeys();
+  WireLayouts();
+  WireOpenCommands();
+  WireSaveCommands();
+  WireExportCommand();
+  WireRowPanel();
+  WireRowPanelKeys();
+  WireGridColouring();
+  WireGridKeys();
+  WireRowCommands();
+  WireRowTiming();
+  WireRowTexts();
+  WireTimeBase();
+  WireSearch();
+  WireStyleCommands();
+  WireSecondText();
+  WireSplitPanel();
+  WireJoinPanel();
+  WireFilm();
+  WireCorrections();
+  Created();
+}
+
 void TFelirat::WireWindow() {
   OnCreate = [this] { FormCreate(); };
   OnActivate = [this] { FormActivate(); };
-  message_hook_.Bind(
-      [this](ui::Message& message, bool& handled) { ApplicationEvents1Message(message, handled); });
   Timer1.OnTimer = [this] { Timer1Timer(); };
 
   Bki.OnClick = [this] { BkiClick(); };
@@ -63,38 +89,15 @@ void TFelirat::WireWindow() {
   VisszaaFmenbe1.OnClick = [this] { BvisszaClick(); };
   atlatszo.OnClick = [this] { atlatszoClick(); };
   Valto.OnChange = [this] { ValtoChange(); };
-  Belso.OnClick = [this] { BelsoClick(); };
-  Butolso.OnClick = [this] { ButolsoClick(); };
-  BFPS.OnClick = [this] { BFPSClick(); };
-
-  MentAt.OnClick = [this] { MentAtClick(); };
-  Beolvas.OnClick = [this] { BeolvasClick(); };
-  Max2.OnClick = [this] { Max2Click(); };
-  UresNe.OnClick = [this] { UresNeClick(); };
-
-  szoveg.OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { szovegKeyDown(key, shift); };
-  szoveg.OnKeyPress = [this](char& key) { szovegKeyPress(key); };
-  Efilenev.OnKeyPress = [this](char& key) { EfilenevKeyPress(key); };
-  Eugras.OnKeyUp = [this](ui::Key& key, ui::ShiftState shift) { EugrasKeyUp(key, shift); };
-  kulonbseg.OnClick = [this] { kulonbsegClick(); };
-  kezdes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) { kezdesMouseMove(shift, x, y); };
-  befejezes.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
-    befejezesMouseMove(shift, x, y);
-  };
-  Emodositas.OnMouseMove = [this](ui::ShiftState shift, int x, int y) {
-    EmodositasMouseMove(shift, x, y);
-  };
-  BTobbGomb.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
-    BTobbGombMouseDown(button, shift, x, y);
-  };
-  BTobbCheck.OnMouseDown = [this](ui::MouseButton button, ui::ShiftState shift, int x, int y) {
-    BTobbCheckMouseDown(button, shift, x, y);
-  };
-  RacsPM.OnPopup = [this] { RacsPMPopup(); };
+  // "Leírás" and "Info".
+  Info1.OnClick = [this] { program_.Leiras->ShowModal(); };
+  Info2.OnClick = [this] { program_.Info->ShowModal(); };
 }
 
 // ---- Creation ------------------------------------------------------------------------------
 
+// The window's creation: the film player made (or its missing-player message), the layout
+// of ScreenLayout with the film area hidden, InternalUpdate raised, no time base yet.
 void TFelirat::FormCreate() {
   shell::SharedState& state = program_.state;
   // The film module makes the player inside `wmp1` and hides it; the window of a program
@@ -111,6 +114,9 @@ void TFelirat::FormCreate() {
   start_file_pending_ = !state.StartFile.empty() && IsStartSubtitle(state.StartFile);
 }
 
+// The last step of the creation, run by the program once it holds the editor: a subtitle
+// named on the command line (".srt" or ".sub") is opened in the editor at once, before the
+// start window is shown.
 void TFelirat::FinishCreation() {
   if (!start_file_pending_)
     return;
@@ -120,6 +126,8 @@ void TFelirat::FinishCreation() {
 
 // ---- Activation ------------------------------------------------------------------------------
 
+// Every time the window becomes active coming from another window: the entry dispatch by
+// OpenMode (a new subtitle, the join panel), the command-line file, the open window.
 void TFelirat::FormActivate() {
   shell::SharedState& state = program_.state;
   Fszazalek.Hide();
@@ -175,6 +183,7 @@ void TFelirat::FormActivate() {
   state.InternalUpdate = false;
 }
 
+// The new-subtitle branch of the activation.
 void TFelirat::StartNewSubtitle() {
   shell::SharedState& state = program_.state;
   state.InternalUpdate = true;
@@ -221,6 +230,8 @@ void TFelirat::StartNewSubtitle() {
 
 // ---- Leaving ---------------------------------------------------------------------------------
 
+// "Kilépés" (button, menu, Esc) and the window's close box: the exit question, then the
+// window closes unless the user chose "Mégsem" or the save on exit failed.
 void TFelirat::BkiClick() {
   AskSaveAndClose();
 }
@@ -230,6 +241,10 @@ void TFelirat::AskSaveAndClose() {
     Close();
 }
 
+// Asked before the rows are thrown away: while the subtitle is modified, "A felirat
+// módosítva lett!" / "Elmenti?" (mode word "mentes2"). True: go on (nothing to save, "Nem",
+// or "Igen" and the subtitle was saved); false: keep everything as it is ("Mégsem", or the
+// save failed or got no name).
 bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   shell::SharedState& state = program_.state;
   state.DialogReply = "mentes2";
@@ -244,6 +259,7 @@ bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   return state.DialogReply != "nemlepki";
 }
 
+// "Vissza a főmenübe": the start window again, no question.
 void TFelirat::BvisszaClick() {
   shell::SharedState& state = program_.state;
   program_.film->BackToMainMenu();
@@ -255,6 +271,7 @@ void TFelirat::BvisszaClick() {
 
 // ---- Clock and transparency --------------------------------------------------------------------
 
+// The clock label `ido`; "Átlátszódás" and its spin edit `Valto`.
 void TFelirat::Timer1Timer() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};

@@ -1,10 +1,18 @@
-// The join half of the editor's two-part panel.
+// The join half of the editor's two-part panel: "2 CD -> 1 CD", "File-ok kiválasztása" and its
+// "Végrehajtás".
 #include "editor/felirat.h"
 #include "files/cd2cd1.h"
 #include "files/join.h"
 #include "shell/program.h"
 
 namespace editor {
+
+void TFelirat::WireJoinPanel() {
+  RB12cd1.OnClick = [this] { RB12cd1Click(); };
+  RB12cd2.OnClick = [this] { RB12cd2Click(); };
+  Bfileki.OnClick = [this] { BfilekiClick(); };
+  Bvegre21.OnClick = [this] { Bvegre21Click(); };
+}
 
 void TFelirat::RB12cd1Click() {
   Bvegre21.SetEnabled(false);

@@ -1,4 +1,6 @@
-#include "editor/felirat.h"
+// The editor window's controls as the window starts: captions, hints, shortcuts, the grid's
+// columns and what is enabled or shown.
+#include "editor/felirat_form.h"
 
 #include "editor/rules/frame_rates.h"
 #include "shell/program.h"
@@ -22,7 +24,8 @@ constexpr int kEditorAlpha = 110;
 
 }  // namespace
 
-TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), program_(program) {
+FeliratForm::FeliratForm(shell::Program& program)
+    : Form(program.app, "Felirat"), program_(program) {
   SetUpWindow();
   SetUpMenus();
   SetUpPopupMenus();
@@ -31,20 +34,9 @@ TFelirat::TFelirat(shell::Program& program) : Form(program.app, "Felirat"), prog
   SetUpGrid();
   SetUpRowPanel();
   SetUpSplitJoinPanel();
-  WireOpenAndSaveCommands();
-  WireRowPanel();
-  WireLayouts();
-  WireExportCommand();
-  WireRowCommands();
-  WireWindow();
-  WireLaterCommands();
-  WireTimeBase();
-  WireSecondText();
-  WireSplitPanel();
-  Created();
 }
 
-void TFelirat::SetUpWindow() {
+void FeliratForm::SetUpWindow() {
   SetCaption("Felirat megnyitása");
   SetBounds(0, 0, 1020, 750);
   SetBorderStyle(ui::BorderStyle::kSingle);
@@ -60,7 +52,7 @@ void TFelirat::SetUpWindow() {
   Timer2.SetEnabled(false);
 }
 
-void TFelirat::SetUpMenus() {
+void FeliratForm::SetUpMenus() {
   Megnyit1.SetShortCut(Ctrl('O'));
   Masikfelirat.SetShortCut(Ctrl('M'));
   Masikfelirat.SetEnabled(false);
@@ -107,7 +99,7 @@ void TFelirat::SetUpMenus() {
   Info2.SetShortCut(Ctrl('I'));
 }
 
-void TFelirat::SetUpPopupMenus() {
+void FeliratForm::SetUpPopupMenus() {
   for (ui::MenuItem* item : RacsPM.Items())
     item->SetEnabled(false);
 
@@ -131,7 +123,7 @@ void TFelirat::SetUpPopupMenus() {
   BeBeEr.SetEnabled(false);
 }
 
-void TFelirat::SetUpFilmArea() {
+void FeliratForm::SetUpFilmArea() {
   wmp1.SetVisible(false);
   for (ui::Label* overlay : {&st1, &st2, &st3, &stsegit})
     overlay->SetVisible(false);
@@ -162,7 +154,7 @@ void TFelirat::SetUpFilmArea() {
   IdoFrame.SetPopupMenu(&Szamlalo);
 }
 
-void TFelirat::SetUpTopAndLeft() {
+void FeliratForm::SetUpTopAndLeft() {
   Lfeliratnev.SetCaption("Felirat neve:");
   Efilenev.SetReadOnly(true);
   Btallozas.SetCaption("Tallózás");
@@ -213,7 +205,7 @@ void TFelirat::SetUpTopAndLeft() {
   Bki.SetCaption("Kilépés");
 }
 
-void TFelirat::SetUpGrid() {
+void FeliratForm::SetUpGrid() {
   ds.SetDataSet(&cds);
   racs.SetDataSource(&ds);
   racs.AddColumn({.field = "Sorszam",
@@ -262,7 +254,7 @@ void TFelirat::SetUpGrid() {
   RB12.SetCaption("X CD -> X CD");
 }
 
-void TFelirat::SetUpRowPanel() {
+void FeliratForm::SetUpRowPanel() {
   // The boxes stay disabled until a row is loaded.
   Llsor.SetCaption("Sor:");
   Esorszam.SetDataSource(&ds);
@@ -348,7 +340,7 @@ void TFelirat::SetUpRowPanel() {
   Lsor.SetVisible(false);
 }
 
-void TFelirat::SetUpSplitJoinPanel() {
+void FeliratForm::SetUpSplitJoinPanel() {
   GB12.SetVisible(false);
   RB12cd1.SetCaption("1 CD -> 2 CD");
   RB12cd2.SetCaption("2 CD -> 1 CD");

@@ -1,0 +1,123 @@
+// The editor's corrections and checks: the buttons under the text box, the corrections popup
+// and the "Felirat" menu hand their work to corrections/; "Átfedés vizsgálata" only shows its
+// window.
+#include "corrections/atfedes.h"
+#include "corrections/clean_up_commands.h"
+#include "corrections/commands.h"
+#include "corrections/correction_frame.h"
+#include "corrections/timing_commands.h"
+#include "editor/felirat.h"
+#include "shell/program.h"
+
+namespace editor {
+
+void TFelirat::WireCorrections() {
+  BAtfedes.OnClick = [this] { BAtfedesClick(); };
+  N05mpessorkibvtse1.OnClick = [this] { N05mpessorkibvtse1Click(); };
+  agressziv.OnClick = [this] { agresszivClick(); };
+  Lista1.OnClick = [this] { BlistaClick(); };
+  Blista.OnClick = [this] { BlistaClick(); };
+  Bvonal.OnClick = [this] { BvonalClick(); };
+  Boh.OnClick = [this] { BohClick(); };
+  BOsszes.OnClick = [this] { BOsszesClick(); };
+  L05.OnClick = [this] { L05Click(); };
+  HangutnzszavaksNevektrlse1.OnClick = [this] { HangutnzszavaksNevektrlse1Click(); };
+  Hangutnzszavaksnevektrlse2.OnClick = [this] { Hangutnzszavaksnevektrlse2Click(); };
+  lgomb1.OnClick = [this] { lgomb1Click(); };
+  kezgomb1.OnClick = [this] { kezgomb1Click(); };
+  sszesbetkisbetlegyen1.OnClick = [this] { sszesbetkisbetlegyen1Click(); };
+  ressoroktrlse1.OnClick = [this] { ressoroktrlse1Click(); };
+  N4sorossorokmegtrse1.OnClick = [this] { N4sorossorokmegtrse1Click(); };
+  Sorfelezs3872bet1.OnClick = [this] { Sorfelezs3872bet1Click(); };
+  karakterekelttispaceeltntetse1.OnClick = [this] { karakterekelttispaceeltntetse1Click(); };
+  karakterekutntegyenspacet1.OnClick = [this] { karakterekutntegyenspacet1Click(); };
+  FeliratTeljes.OnClick = [this] { FeliratTeljesClick(); };
+  FeliratTeljesM.OnClick = [this] { FeliratTeljesMClick(); };
+}
+
+void TFelirat::BAtfedesClick() {
+  program_.Atfedes->Show();
+}
+
+void TFelirat::N05mpessorkibvtse1Click() {
+  corrections::ExtendAllHalfSecondRowsCommand(*this, program_, corrections::kShowReport);
+}
+void TFelirat::agresszivClick() {
+  BagresszivN(corrections::kShowReport);
+}
+void TFelirat::BagresszivN(std::uint8_t Show) {
+  corrections::RunAggressiveBreaking(*this, program_, Show);
+}
+void TFelirat::BlistaClick() {
+  corrections::ShowChangeList(*this, program_);
+}
+void TFelirat::BvonalClick() {
+  BvonalN(corrections::kShowReport);
+}
+void TFelirat::BvonalN(std::uint8_t Show) {
+  corrections::RunDialogueDashes(*this, program_, Show);
+}
+void TFelirat::BohClick() {
+  BohN(corrections::kShowReport);
+}
+void TFelirat::BohN(std::uint8_t Show) {
+  corrections::RunJoinShortRows(*this, program_, Show);
+}
+void TFelirat::BOsszesClick() {
+  BOsszesN(corrections::kShowReport);
+}
+
+// The general fixer. Here and in the other ...N commands (the aggressive line breaking, the
+// sound-word removal and three clean-up commands) `Show` 1 (corrections::kShowReport) ends
+// with the report, 0 (the full formatting) shows nothing.
+void TFelirat::BOsszesN(std::uint8_t Show) {
+  corrections::RunGeneralFixer(*this, program_, Show);
+}
+void TFelirat::L05Click() {
+  corrections::ListHalfSecondRowsCommand(*this, program_);
+}
+void TFelirat::HangutnzszavaksNevektrlse1Click() {
+  HangutanzoN(corrections::kShowReport);
+}
+void TFelirat::HangutanzoN(std::uint8_t Show) {
+  corrections::RunSoundWordRemoval(*this, program_, Show);
+}
+void TFelirat::Hangutnzszavaksnevektrlse2Click() {
+  corrections::RunSoundWordRemovalExtra(*this, program_);
+}
+void TFelirat::lgomb1Click() {
+  corrections::RunLowerLToCapitalI(*this, program_);
+}
+void TFelirat::kezgomb1Click() {
+  corrections::RunAccentRemoval(*this, program_);
+}
+void TFelirat::sszesbetkisbetlegyen1Click() {
+  corrections::RunLowerCase(*this, program_);
+}
+void TFelirat::ressoroktrlse1Click() {
+  corrections::RunEmptyRowDeletion(*this, program_);
+}
+void TFelirat::N4sorossorokmegtrse1Click() {
+  corrections::RunFourLineBreaking(*this, program_);
+}
+void TFelirat::Sorfelezs3872bet1Click() {
+  corrections::RunLineHalving(*this, program_);
+}
+void TFelirat::karakterekelttispaceeltntetse1Click() {
+  corrections::RunBlanksBeforeMarks(*this, program_);
+}
+void TFelirat::karakterekutntegyenspacet1Click() {
+  BkarakterN(corrections::kShowReport);
+}
+void TFelirat::BkarakterN(std::uint8_t Show) {
+  corrections::RunBlankAfterPunctuation(*this, program_, Show);
+}
+void TFelirat::FeliratTeljesClick() {
+  corrections::RunFullFormatting(*this, program_);
+}
+void TFelirat::FeliratTeljesMClick() {
+  FeliratTeljesClick();
+  Mentes1Click();
+}
+
+}  // namespace editor
