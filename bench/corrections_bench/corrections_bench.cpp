@@ -53,7 +53,7 @@ struct Subtitle {
       f.AppendRow();
       f.cds.SetValue(field::kKezdes, timecode::MsToTimeCode(int64_t{i} * 3000));
       f.cds.SetValue(field::kBefejezes, timecode::MsToTimeCode(int64_t{i} * 3000 + 2500));
-      f.SetRowText1(make(i), false, false, true);
+      f.SetRowText1(make(i), editor::RowWrite::kInEditState);
     }
     f.cds.First();
     f.cds.EnableControls();

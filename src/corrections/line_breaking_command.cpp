@@ -60,8 +60,7 @@ void ReportAggressiveBreaking(shell::Program& program, CorrectionRows& rows,
         counters.unbreakable != 0
             ? "De volt " + text::IntToStr(counters.unbreakable) + " db nem törhető sor!"
             : std::string();
-    shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Nem találtam módosítandó sort!", second,
-                   true, false, false);
+    shell::Inform(program, "Eredmény", "Nem találtam módosítandó sort!", second);
     return;
   }
   std::string message =

@@ -29,11 +29,11 @@ bool InFrameBase(const editor::TFelirat& editor) {
 }
 
 void RefuseInFrameBase(shell::Program& program) {
-  shell::ShowBox(program, "Eredmény", shell::kIconError, kTimeBaseOnly, "", true, false, false);
+  shell::ShowError(program, "Eredmény", kTimeBaseOnly);
 }
 
 void Info(shell::Program& program, std::string_view line1, std::string_view line2 = "") {
-  shell::ShowBox(program, "Eredmény", shell::kIconInfo, line1, line2, true, false, false);
+  shell::Inform(program, "Eredmény", line1, line2);
 }
 
 std::vector<TimedRow> ReadTimes(dataset::RowTable& table) {

@@ -147,8 +147,8 @@ void TAviKi::BmegnyitasClick() {
     ApplyExtractedFps(FilmFpsText);
     FilmFpsText = program_.Felirat->cbFps.Text();
   } else {
-    shell::ShowBox(program_, "Sikertlen kísérlet!", shell::kIconError, "Hiba a file megnyitásakor!",
-                   "Valami nincs rendben a file-lal!", true, false, false);
+    shell::ShowError(program_, "Sikertlen kísérlet!", "Hiba a file megnyitásakor!",
+                     "Valami nincs rendben a file-lal!");
   }
   Bmegnyitas.SetEnabled(true);
 }
@@ -168,8 +168,8 @@ void TAviKi::ApplyExtractedFps(std::string_view rate_text) {
       Close();
       return;
     case ExtractedFps::Action::kUnusable:
-      shell::ShowBox(program_, "Sikertlen kísérlet!", shell::kIconError,
-                     "Ehhez a file-hoz nem tudok FPS-t rendelni!", "", true, false, false);
+      shell::ShowError(program_, "Sikertlen kísérlet!",
+                       "Ehhez a file-hoz nem tudok FPS-t rendelni!");
       return;
   }
 }

@@ -92,8 +92,7 @@ void TFpsValtas::Button1Click() {
   Hide();
   editor.Bmentes.SetEnabled(true);
   editor.Mentes1.SetEnabled(true);
-  shell::ShowBox(program_, "FPS módosítás", shell::kIconInfo, "Az átváltás megtörtént!", "", true,
-                 false, false);
+  shell::Inform(program_, "FPS módosítás", "Az átváltás megtörtént!");
 }
 
 void TFpsValtas::Button2Click() {

@@ -83,12 +83,11 @@ void TFelirat::SwitchLayout(Layout target) {
   const ui::Screen& screen = App().GetScreen();
   if (target != Layout::k800 && (screen.Width() < LayoutScreenWidth(target) ||
                                  screen.Height() < LayoutScreenHeight(target))) {
-    shell::ShowBox(program_, kCaption, shell::kIconInfo, "Túl kicsi a képernyő felbontása ahhoz,",
-                   "hogy átállítsam a program felbontását!", true, false, false);
+    shell::Inform(program_, kCaption, "Túl kicsi a képernyő felbontása ahhoz,",
+                  "hogy átállítsam a program felbontását!");
     return;
   }
-  shell::ShowBox(program_, kCaption, shell::kIconQuestion, QuestionFor(target), "", false, true,
-                 true);
+  shell::AskYesNo(program_, kCaption, QuestionFor(target));
   if (state.DialogReply != "igen")
     return;
 

@@ -136,8 +136,7 @@ void TReszletes::BmodokClick() {
                                                   : timecode::ValidateFrameNumber(value));
   if (IsZeroShift(value)) {
     go = false;
-    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, "0-val nem lenne értelme módosítani!",
-                   "", true, false, false);
+    shell::Inform(program_, "Felhívás", "0-val nem lenne értelme módosítani!");
     Emodositas2.SetFocus();
   }
   const bool upwards = Felfele.Checked();
@@ -146,7 +145,7 @@ void TReszletes::BmodokClick() {
       DetailedShiftRange(current, table.RecordCount(), upwards, RB4.Checked(), Edit2.Text());
   if (!range.refusal.empty()) {
     go = false;
-    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, range.refusal, "", true, false, false);
+    shell::Inform(program_, "Felhívás", range.refusal);
   }
   if (!go) {
     Emodositas2.SetFocus();

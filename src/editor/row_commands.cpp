@@ -94,7 +94,7 @@ void TFelirat::WireRowCommands() {
 }
 
 void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view line) {
-  shell::ShowBox(program_, caption, shell::kIconInfo, line, "", true, false, false);
+  shell::Inform(program_, caption, line);
 }
 
 // ---- Deleting -------------------------------------------------------------------------------
@@ -128,8 +128,7 @@ void TFelirat::BtorlesClick() {
   if (CBdelete.Checked()) {
     state.DialogReply = "igen";
   } else {
-    shell::ShowBox(program_, "Törlés!", shell::kIconQuestion, "Tényleg törölni akarja a sort?", "",
-                   false, true, true);
+    shell::AskYesNo(program_, "Törlés!", "Tényleg törölni akarja a sort?");
   }
   if (state.DialogReply == "igen") {
     if (cds.IsEmpty()) {

@@ -78,19 +78,18 @@ void TFelirat::LoadRowIntoEditor() {
   }
 }
 
-void TFelirat::SetRowText1(std::string_view text, bool doEdit, bool clearInternal,
-                           bool useUpdateRowFlags) {
-  if (doEdit)
+void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
+  if (how.edit_first)
     cds.Edit();
   if (Max2.Checked() && text.starts_with('|'))
     cds.SetValue(field::kSzoveg, DropLeadingBreaks(text));
   else
     cds.SetValue(field::kSzoveg, text);
-  if (useUpdateRowFlags)
+  if (how.full_flag_update)
     UpdateRowFlags();
   else
     files::UpdateRowFlagFields(program_);
-  if (clearInternal)
+  if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
   Bmentes.SetEnabled(true);
@@ -108,20 +107,18 @@ bool TFelirat::FitsSecondText(std::string_view text) const {
 }
 
 void TFelirat::ShowRowWouldNotFit(std::string_view what) {
-  shell::ShowBox(program_, "Figyelmeztetés", shell::kIconInfo, what, "A sor nem változott.", true,
-                 false, false);
+  shell::Inform(program_, "Figyelmeztetés", what, "A sor nem változott.");
 }
 
-void TFelirat::SetRowText2(std::string_view text, bool doEdit, bool clearInternal,
-                           bool useUpdateRowFlags) {
-  if (doEdit)
+void TFelirat::SetRowText2(std::string_view text, const RowWrite& how) {
+  if (how.edit_first)
     cds.Edit();
   cds.SetValue(field::kSzoveg2, text);
-  if (useUpdateRowFlags)
+  if (how.full_flag_update)
     UpdateRowFlags();
   else
     files::UpdateRowFlagFields(program_);
-  if (clearInternal)
+  if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
 }

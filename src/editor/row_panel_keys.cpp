@@ -39,7 +39,7 @@ void CompleteTimeCode(ui::Edit& box) {
 
 void TFelirat::szovegKeyUp(ui::Key& /*key*/, ui::ShiftState /*shift*/) {
   shell::InternalUpdateGuard guard(program_.state);
-  SetRowText1(MemoTextToRowText(szoveg.Text()), true, false, true);
+  SetRowText1(MemoTextToRowText(szoveg.Text()), RowWrite::kEdit);
   sordarab.SetCaption(LetterCountLabel(cds.Value(field::kSzoveg)));
 }
 

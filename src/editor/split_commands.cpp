@@ -98,9 +98,8 @@ void TFelirat::OfferSplitRow() {
     E4kezdouj.SetText("");
     E4kezdo.SetText("");
     Bvegrehajt.SetEnabled(false);
-    shell::ShowBox(program_, "Információ", shell::kIconInfo,
-                   "Ezt a sort nem választhatja ki, mert nincs a sorban adat!", "", true, false,
-                   false);
+    shell::Inform(program_, "Információ",
+                  "Ezt a sort nem választhatja ki, mert nincs a sorban adat!");
     return;
   }
   Label13.SetEnabled(true);
@@ -136,8 +135,8 @@ void TFelirat::BvegrehajtClick() {
   const std::optional<files::SplitTargets> targets =
       files::SplitTargetsOf(state.CurrentFilePath, Efilenev.Text(), time_base);
   if (!targets) {
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "A feliratnak még nincs neve!",
-                   "Kérem előbb mentse el a feliratot!", true, false, false);
+    shell::Inform(program_, "Információ", "A feliratnak még nincs neve!",
+                  "Kérem előbb mentse el a feliratot!");
     return;
   }
 
@@ -160,8 +159,7 @@ void TFelirat::BvegrehajtClick() {
   if (!cds.Active() || cds.IsEmpty())
     return;
   if (cds.RecNo() == 1) {
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "Az első sort nem jelölheted ki!", "",
-                   true, false, false);
+    shell::Inform(program_, "Információ", "Az első sort nem jelölheted ki!");
     return;
   }
 
@@ -175,13 +173,11 @@ void TFelirat::BvegrehajtClick() {
   const bool exists1 = files::SplitTargetTaken(path1);
   const bool exists2 = files::SplitTargetTaken(path2);
   if (exists1 && exists2)
-    shell::ShowBox(program_, "Létező file-ok!", shell::kIconQuestion,
-                   "Már létezik a 2 file: " + name1 + ", " + name2, "Felülírjam őket?", false, true,
-                   true);
+    shell::AskYesNo(program_, "Létező file-ok!", "Már létezik a 2 file: " + name1 + ", " + name2,
+                    "Felülírjam őket?");
   else if (exists1 || exists2)
-    shell::ShowBox(program_, "Létező file!", shell::kIconQuestion,
-                   "Már létezik a file: " + (exists1 ? name1 : name2), "Felülírjam?", false, true,
-                   true);
+    shell::AskYesNo(program_, "Létező file!", "Már létezik a file: " + (exists1 ? name1 : name2),
+                    "Felülírjam?");
   if (state.DialogReply == "nem")
     return;
 
@@ -228,13 +224,12 @@ void TFelirat::BvegrehajtClick() {
     E4kezdo.SetEnabled(false);
     E4kezdouj.SetEnabled(false);
     Bvegrehajt.SetEnabled(false);
-    shell::ShowBox(program_, "Sikeres szétválasztás!", shell::kIconInfo,
-                   "Sikeresen megtörtént a szétválasztás! A 2 file neve:", name1 + ", " + name2,
-                   true, false, false);
+    shell::Inform(program_, "Sikeres szétválasztás!",
+                  "Sikeresen megtörtént a szétválasztás! A 2 file neve:", name1 + ", " + name2);
   } else {
-    shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
-                   "Írásvédett a következő file: " + (written1 ? name2 : name1),
-                   "A kért szétválasztás nem sikerült!", true, false, false);
+    shell::ShowError(program_, "Írásvédett file!",
+                     "Írásvédett a következő file: " + (written1 ? name2 : name1),
+                     "A kért szétválasztás nem sikerült!");
   }
 }
 

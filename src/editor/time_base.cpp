@@ -164,8 +164,7 @@ void TFelirat::ShiftAllTimes() {
   if (IsZeroShift(value)) {
     Fszazalek.SetVisible(false);
     program_.Reszletes->szazalek.SetVisible(false);
-    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, "0-val nem lenne értelme módosítani!",
-                   "", true, false, false);
+    shell::Inform(program_, "Felhívás", "0-val nem lenne értelme módosítani!");
     return;
   }
   const bool time_based = beosztas.Text() == "Time";

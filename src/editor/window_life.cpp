@@ -100,9 +100,8 @@ void TFelirat::FormCreate() {
   // The film module makes the player inside `wmp1` and hides it; the window of a program
   // that has no player has nothing to make.
   if (!program_.film->EditorCreated(*this)) {
-    shell::ShowBox(program_, "Hiány", shell::kIconError,
-                   "A program hibával leáll! Valószínűleg nincs",
-                   "fent a Windows Media Player 9-es verziója!", true, false, false);
+    shell::ShowError(program_, "Hiány", "A program hibával leáll! Valószínűleg nincs",
+                     "fent a Windows Media Player 9-es verziója!");
     return;
   }
   LayoutFor(LayoutOf(state.ScreenLayout), LayoutShow::kNem, false);
@@ -238,8 +237,7 @@ bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   if (!silenced && Bmentes.Enabled()) {
     // "Igen" saves through Program::SaveMainSubtitleOnExit; a save that failed or got no name
     // answers "nemlepki", so the rows are never dropped unsaved.
-    shell::ShowBox(program_, "A felirat mentése!", shell::kIconQuestion,
-                   "A felirat módosítva lett!", "Elmenti?", false, true, true);
+    shell::AskYesNo(program_, "A felirat mentése!", "A felirat módosítva lett!", "Elmenti?");
   }
   return state.DialogReply != "nemlepki";
 }

@@ -162,14 +162,13 @@ void TFileneve::BokClick() {
 
   // What is on disk decides, not the list (it may be stale or filtered).
   if (desktop::IsFolder(target)) {
-    shell::ShowBox(program_, "Létező file", shell::kIconError, "Már létezik ilyen nevű mappa!",
-                   "Adjon meg másik nevet!", true, false, false);
+    shell::ShowError(program_, "Létező file", "Már létezik ilyen nevű mappa!",
+                     "Adjon meg másik nevet!");
     return;
   }
   std::error_code error;
   if (fs::exists(fs::symlink_status(target, error))) {
-    shell::ShowBox(program_, "Létező file", shell::kIconQuestion, "Már létezik a file!",
-                   "Felülírjam?", false, true, true);
+    shell::AskYesNo(program_, "Létező file", "Már létezik a file!", "Felülírjam?");
   }
   if (state.DialogReply != "igen" && state.DialogReply != "felulir")
     return;

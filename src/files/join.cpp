@@ -41,8 +41,7 @@ JoinRefusal JoinRefusalOf(std::string_view first_kind, std::string_view second_k
 namespace {
 
 void ShowStyleMessage(shell::Program& program) {
-  shell::ShowBox(program, "Stílushiba!", shell::kIconError,
-                 "A két file eltérő stílusú/Frame,Time/!", "", true, false, false);
+  shell::ShowError(program, "Stílushiba!", "A két file eltérő stílusú/Frame,Time/!");
 }
 
 // Reads both parts into the emptied table; false when a part could not be read at all.
@@ -111,8 +110,7 @@ void RunJoin(shell::Program& program) {
       saved = SaveMainSubtitle(program, "nem", true);
     } else {
       // Half a join is not saved: the target file stays as it was.
-      shell::ShowBox(program, "Hiba", shell::kIconError, "A file-t nem tudtam beolvasni!",
-                     state.ReadErrorDetail, true, false, false);
+      shell::ShowError(program, "Hiba", "A file-t nem tudtam beolvasni!", state.ReadErrorDetail);
       state.CurrentFilePath = JoinedFile(program);
     }
     editor.cds.First();

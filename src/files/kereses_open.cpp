@@ -78,7 +78,7 @@ void TKereses::filelistboxClick() {
 bool TKereses::RefuseDuplicate(std::string_view other_box, std::string_view message) {
   if (other_box != program_.state.CurrentFilePath.Text())
     return false;
-  shell::ShowBox(program_, "Duplikáció", shell::kIconInfo, message, "", true, false, false);
+  shell::Inform(program_, "Duplikáció", message);
   return true;
 }
 

@@ -159,8 +159,7 @@ ExportOutcome TMentesMaskent::ExportSelectedEntry() {
 
   const ExportFormat* format = FindExportFormat(Lista.SelectedCaption());
   if (format == nullptr || format->handling == ExportHandling::kNotProgrammed) {
-    shell::ShowBox(program_, kNotProgrammedCaption, shell::kIconInfo, kNotProgrammedMessage, "",
-                   true, false, false);
+    shell::Inform(program_, kNotProgrammedCaption, kNotProgrammedMessage);
     state.DialogReply = "nem";
     return ExportOutcome::kNotProgrammed;
   }
@@ -192,9 +191,8 @@ ExportOutcome TMentesMaskent::WriteWithLayout(const ExportFormat& format) {
   }
   if (desktop::WriteFileAtomic(path.Path(), bytes))
     return ExportOutcome::kWritten;
-  shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
-                 "Írásvédett a következő file: " + name, "A kért mentés nem sikerült!", true, false,
-                 false);
+  shell::ShowError(program_, "Írásvédett file!", "Írásvédett a következő file: " + name,
+                   "A kért mentés nem sikerült!");
   return ExportOutcome::kNotWritten;
 }
 

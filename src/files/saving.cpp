@@ -72,17 +72,15 @@ bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& t
              std::string_view bytes) {
   if (desktop::WriteFileAtomic(target.path.Path(), bytes))
     return true;
-  shell::ShowBox(program, "Írásvédett file!", shell::kIconError,
-                 "Írásvédett a következő file: " + target.name, "A kért mentés nem sikerült!", true,
-                 false, false);
+  shell::ShowError(program, "Írásvédett file!", "Írásvédett a következő file: " + target.name,
+                   "A kért mentés nem sikerült!");
   if (slot == "1")
     SetSaveCommandsEnabled(*program.Felirat, true);
   return false;
 }
 
 void ShowSaved(shell::Program& program) {
-  shell::ShowBox(program, "Mentés", shell::kIconInfo, "A file-t elmentettem!", "", true, false,
-                 false, shell::BoxRole::kSaveConfirmation);
+  shell::Inform(program, "Mentés", "A file-t elmentettem!", {}, shell::BoxRole::kSaveConfirmation);
 }
 
 // Shows the file-name window for the editor; true when a name was accepted.
@@ -148,8 +146,7 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
     list.AddLine(line);
   const std::string summary = SubRipSummaryLine(file);
   if (!summary.empty()) {
-    shell::ShowBox(program, kSummaryCaption, shell::kIconInfo, summary, kSummaryLine2, true, false,
-                   false);
+    shell::Inform(program, kSummaryCaption, summary, kSummaryLine2);
   }
   return true;
 }
@@ -174,9 +171,8 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
       written = WriteMainText(program);
     } else {
       state.FileDialogPending = true;
-      shell::ShowBox(program, "Eltérés!", shell::kIconInfo,
-                     "A file neve nem egyezik meg a típussal!", "Következmény: filenév bekérés",
-                     true, false, false);
+      shell::Inform(program, "Eltérés!", "A file neve nem egyezik meg a típussal!",
+                    "Következmény: filenév bekérés");
       if (AskFileName(program))
         written = WriteMainText(program);
     }

@@ -108,8 +108,8 @@ void TFoForm::FormCreate() {
 void TFoForm::FormActivate() {
   SharedState& state = program_.state;
   if (state.ScreenLayout == kLayoutTooSmall) {
-    ShowBox(program_, "Probléma!", kIconError, "A képernyő felbontása túl kicsi!",
-            "Minimum felbontás:800x600", true, false, false);
+    ShowError(program_, "Probléma!", "A képernyő felbontása túl kicsi!",
+              "Minimum felbontás:800x600");
     Close();
     return;
   }
@@ -198,19 +198,18 @@ void TFoForm::Button1Click() {
 void TFoForm::Button2Click() {
   SharedState& state = program_.state;
   state.DialogReply = "hozzarendeles";
-  ShowBox(program_, "Hozzárendelés", kIconQuestion, "Tényleg hozzá szeretné rendelni a",
-          "Vemko progamot az srt kiterjesztéshez?", false, true, true);
+  AskYesNo(program_, "Hozzárendelés", "Tényleg hozzá szeretné rendelni a",
+           "Vemko progamot az srt kiterjesztéshez?");
   if (state.DialogReply != "igen")
     return;
   const desktop::AssociationResult result = desktop::AssociateSubRipFiles(association);
   if (!result.ok) {
-    ShowBox(program_, "Kiterjesztés átállítása", kIconError, "Nem sikerült az asszociáció!",
-            AssociationFailureText(result), true, false, false);
+    ShowError(program_, "Kiterjesztés átállítása", "Nem sikerült az asszociáció!",
+              AssociationFailureText(result));
     return;
   }
-  ShowBox(program_, "Kiterjesztés átállítása", kIconInfo,
-          "Sikeresen végrehajtódott az asszociáció!", "Kérem indítsa újra a gépet!", true, false,
-          false);
+  Inform(program_, "Kiterjesztés átállítása", "Sikeresen végrehajtódott az asszociáció!",
+         "Kérem indítsa újra a gépet!");
 }
 
 void TFoForm::BitBtn1KeyPress(char& ch) {

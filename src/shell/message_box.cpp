@@ -33,6 +33,21 @@ void ShowBox(Program& program, std::string_view caption, std::string_view icon,
     RunExitSave(program);
 }
 
+void Inform(Program& program, std::string_view caption, std::string_view line1,
+            std::string_view line2, BoxRole role) {
+  ShowBox(program, caption, kIconInfo, line1, line2, true, false, false, role);
+}
+
+void ShowError(Program& program, std::string_view caption, std::string_view line1,
+               std::string_view line2) {
+  ShowBox(program, caption, kIconError, line1, line2, true, false, false);
+}
+
+void AskYesNo(Program& program, std::string_view caption, std::string_view line1,
+              std::string_view line2) {
+  ShowBox(program, caption, kIconQuestion, line1, line2, false, true, true);
+}
+
 void ShowNotice(Program& program, const timecode::Notice& notice) {
   ShowBox(program, notice.caption, notice.icon, notice.line1, notice.line2, true, false, false);
 }

@@ -89,9 +89,8 @@ void TForditas::BitBtn3Click() {
 void TForditas::felbonts11Click() {
   shell::SharedState& state = program_.state;
   state.DialogReply = "felbontas";
-  shell::ShowBox(program_, kLayoutCaption, shell::kIconQuestion,
-                 "Biztos át akar térni a 800x600-as programbéli felbontásra?", "", false, true,
-                 true);
+  shell::AskYesNo(program_, kLayoutCaption,
+                  "Biztos át akar térni a 800x600-as programbéli felbontásra?");
   if (state.DialogReply != "igen")
     return;
   state.ScreenLayout = "800x600";
@@ -105,14 +104,12 @@ void TForditas::felbonts22Click() {
   state.DialogReply = "felbontas";
   const ui::Screen& screen = App().GetScreen();
   if (screen.Width() <= 800 || screen.Height() <= 600) {
-    shell::ShowBox(program_, kLayoutCaption, shell::kIconInfo,
-                   "Túl kicsi a képernyő felbontása ahhoz,",
-                   "hogy átállítsam a program felbontását!", true, false, false);
+    shell::Inform(program_, kLayoutCaption, "Túl kicsi a képernyő felbontása ahhoz,",
+                  "hogy átállítsam a program felbontását!");
     return;
   }
-  shell::ShowBox(program_, kLayoutCaption, shell::kIconQuestion,
-                 "Biztos át akar térni a 1024x768-as programbéli felbontásra?", "", false, true,
-                 true);
+  shell::AskYesNo(program_, kLayoutCaption,
+                  "Biztos át akar térni a 1024x768-as programbéli felbontásra?");
   if (state.DialogReply != "igen")
     return;
   state.ScreenLayout = "1024x768";
