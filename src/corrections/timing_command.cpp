@@ -13,6 +13,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace corrections {
@@ -25,7 +26,7 @@ constexpr std::string_view kMore = "További információt a \"Lista\" gomb alat
 constexpr std::string_view kTimeBaseOnly = "Ez a művelet csak \"Time\" beosztásban használható!";
 
 bool InFrameBase(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == "Frame";
+  return editor.beosztas.Text() == timecode::kTimeBaseFrame;
 }
 
 void RefuseInFrameBase(shell::Program& program) {

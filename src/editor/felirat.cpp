@@ -2,6 +2,7 @@
 
 #include "editor/frame_rates.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 
@@ -171,7 +172,7 @@ void TFelirat::SetUpTopAndLeft() {
   Fszazalek.SetVisible(false);
 
   Lbeosztas.SetCaption("Beosztás:");
-  beosztas.SetItems({"Frame", "Time"});
+  beosztas.SetItems({std::string(timecode::kTimeBaseFrame), std::string(timecode::kTimeBaseTime)});
   beosztas.SetItemIndex(0);
   beosztas.SetEnabled(false);
   LFps.SetCaption("FPS:");

@@ -11,6 +11,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 
@@ -119,8 +120,9 @@ void TReszletes::Emodositas2KeyPress(char& key) {
     Bmodok.SetFocus();
     return;
   }
-  key = Edit3.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, Emodositas2.SelStart())
-                               : timecode::DigitKeyFilter(key);
+  key = Edit3.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, Emodositas2.SelStart())
+            : timecode::DigitKeyFilter(key);
 }
 
 void TReszletes::cbKezdoClick() {
@@ -131,7 +133,7 @@ void TReszletes::BmodokClick() {
   TFelirat& editor = *program_.Felirat;
   dataset::RowTable& table = editor.cds;
   const std::string value = Emodositas2.Text();
-  const bool time_based = Edit3.Text() == "Time";
+  const bool time_based = Edit3.Text() == timecode::kTimeBaseTime;
   bool go = shell::ShowCheck(program_, time_based ? timecode::ValidateTimeCode(value)
                                                   : timecode::ValidateFrameNumber(value));
   if (IsZeroShift(value)) {

@@ -11,6 +11,7 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/checks.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -188,7 +189,7 @@ void TFelirat::TrimMemo2() {
 
 void TFelirat::ShowTimeDifference() {
   const std::string& base = beosztas.Text();
-  if (base == "Frame") {
+  if (base == timecode::kTimeBaseFrame) {
     const bool row_numbers = text::TryStrToInt(cds.Value(field::kKezdes)).has_value() &&
                              text::TryStrToInt(cds.Value(field::kBefejezes)).has_value();
     const auto start = text::TryStrToInt(kezdes.Text());
@@ -200,7 +201,7 @@ void TFelirat::ShowTimeDifference() {
     const int64_t difference = int64_t{*end} - *start;
     kulonbseg.SetText(text::IntToStr(difference));
     kulonbseg.SetColor(difference < 0 ? ui::colors::kRed : ui::colors::kWhite);
-  } else if (base == "Time") {
+  } else if (base == timecode::kTimeBaseTime) {
     const int64_t difference = timecode::TimeCodeToMs(cds.Value(field::kBefejezes)) -
                                timecode::TimeCodeToMs(cds.Value(field::kKezdes));
     const std::string shown = timecode::MsToTimeCode(std::llabs(difference));
@@ -211,7 +212,7 @@ void TFelirat::ShowTimeDifference() {
 
 void TFelirat::ApplyEditedTimes() {
   bool passed = false;
-  if (beosztas.Text() == "Time") {
+  if (beosztas.Text() == timecode::kTimeBaseTime) {
     passed = shell::ShowCheck(program_, timecode::ValidateTimeCode(kezdes.Text())) &&
              shell::ShowCheck(program_, timecode::ValidateTimeCode(befejezes.Text()));
   } else {
@@ -235,10 +236,10 @@ void TFelirat::ApplyEditedTimes() {
 
 void TFelirat::SetTimeBaseLimits(std::string_view time_base) {
   int max_length = 0;
-  if (time_base == "Time") {
+  if (time_base == timecode::kTimeBaseTime) {
     Emodositas.SetText(timecode::kZeroTimeCode);
     max_length = 12;
-  } else if (time_base == "Frame") {
+  } else if (time_base == timecode::kTimeBaseFrame) {
     Emodositas.SetText("0");
     max_length = 6;
   } else {

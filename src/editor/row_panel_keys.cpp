@@ -6,6 +6,7 @@
 #include "editor/row_text.h"
 #include "shell/program.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -47,7 +48,7 @@ void TFelirat::kezdesKeyDown(ui::Key& key, ui::ShiftState shift) {
   if (IsArrow(key) && shift.Has(ui::ShiftState::kShift)) {
     key = 0;
   } else if (key == ui::keys::kDelete) {
-    if (beosztas.Text() == "Time" && BeforeSeparator(kezdes.SelStart()))
+    if (beosztas.Text() == timecode::kTimeBaseTime && BeforeSeparator(kezdes.SelStart()))
       key = 0;
     else
       Bertek.SetEnabled(true);
@@ -58,7 +59,7 @@ void TFelirat::befejezesKeyDown(ui::Key& key, ui::ShiftState shift) {
   if (IsArrow(key) && shift.Has(ui::ShiftState::kShift)) {
     key = 0;
   } else if (key == ui::keys::kDelete) {
-    if (beosztas.Text() == "Time" && BeforeSeparator(befejezes.SelStart()))
+    if (beosztas.Text() == timecode::kTimeBaseTime && BeforeSeparator(befejezes.SelStart()))
       key = 0;
     else
       Bertek.SetEnabled(true);
@@ -81,8 +82,9 @@ void TFelirat::kezdesKeyPress(char& key) {
     befejezes.SetFocus();
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, kezdes.SelStart())
-                                  : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, kezdes.SelStart())
+            : timecode::DigitKeyFilter(key);
   if (key == timecode::kEscape)
     kezdes.SetText(cds.Value(field::kKezdes));
   else
@@ -102,8 +104,9 @@ void TFelirat::befejezesKeyPress(char& key) {
     }
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, befejezes.SelStart())
-                                  : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, befejezes.SelStart())
+            : timecode::DigitKeyFilter(key);
 }
 
 }  // namespace editor

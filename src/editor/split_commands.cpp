@@ -13,6 +13,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 namespace {
@@ -106,7 +107,7 @@ void TFelirat::OfferSplitRow() {
   E4kezdouj.SetEnabled(true);
   E4kezdo.SetText(start);
   Bvegrehajt.SetEnabled(true);
-  E4kezdouj.SetText(beosztas.Text() == "Time" ? "00:00:00,000" : "0");
+  E4kezdouj.SetText(beosztas.Text() == timecode::kTimeBaseTime ? "00:00:00,000" : "0");
 }
 
 void TFelirat::DBEdit1Change() {
@@ -121,7 +122,8 @@ void TFelirat::E4kezdoujKeyPress(char& key) {
     key = 0;
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilter(key) : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime ? timecode::TimeKeyFilter(key)
+                                                   : timecode::DigitKeyFilter(key);
 }
 
 void TFelirat::BvegrehajtClick() {
@@ -129,7 +131,7 @@ void TFelirat::BvegrehajtClick() {
   CommandUpdateScope update(state);
   Bvegrehajt.SetEnabled(false);
   HiddenScope name_hidden(Efilenev);
-  const bool time_base = beosztas.Text() == "Time";
+  const bool time_base = beosztas.Text() == timecode::kTimeBaseTime;
 
   // Without a file name the parts would have neither a folder nor a name.
   const std::optional<files::SplitTargets> targets =

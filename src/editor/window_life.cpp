@@ -14,6 +14,7 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -189,8 +190,10 @@ void TFelirat::StartNewSubtitle() {
 
   // The rows are in the time base chosen for the new subtitle from now on, whatever an
   // earlier subtitle left behind.
-  const std::string time_base = beosztas.Text() == "Time" ? "Time" : "Frame";
-  const bool time_based = time_base == "Time";
+  const std::string time_base(beosztas.Text() == timecode::kTimeBaseTime
+                                  ? timecode::kTimeBaseTime
+                                  : timecode::kTimeBaseFrame);
+  const bool time_based = time_base == timecode::kTimeBaseTime;
   state.CurrentTimeBase = time_base;
   SetTimeBaseLimits(time_base);
 

@@ -8,6 +8,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -52,7 +53,7 @@ void TErtek2cd::FormActivate() {
   JoinTarget.clear();
   E2cdfilenev.SetText("");
   B2ervenyesit.SetEnabled(false);
-  Edit2.SetText(Edit4.Text() == "Time" ? "00:00:00,000" : "0");
+  Edit2.SetText(Edit4.Text() == timecode::kTimeBaseTime ? "00:00:00,000" : "0");
 }
 
 void TErtek2cd::Edit2Change() {
@@ -60,8 +61,8 @@ void TErtek2cd::Edit2Change() {
 }
 
 void TErtek2cd::Edit2KeyPress(char& ch) {
-  const char passed =
-      Edit4.Text() == "Time" ? timecode::TimeKeyFilter(ch) : timecode::DigitKeyFilter(ch);
+  const char passed = Edit4.Text() == timecode::kTimeBaseTime ? timecode::TimeKeyFilter(ch)
+                                                              : timecode::DigitKeyFilter(ch);
   ch = passed == timecode::kEscape ? 0 : passed;
 }
 
@@ -76,8 +77,9 @@ void TErtek2cd::BtallozClick() {
 
 void TErtek2cd::B2ervenyesitClick() {
   const std::string value = Edit2.Text();
-  const timecode::Check check = Edit4.Text() == "Time" ? timecode::ValidateTimeCode(value)
-                                                       : timecode::ValidateFrameNumber(value);
+  const timecode::Check check = Edit4.Text() == timecode::kTimeBaseTime
+                                    ? timecode::ValidateTimeCode(value)
+                                    : timecode::ValidateFrameNumber(value);
   if (!shell::ShowCheck(program_, check))
     return;
   editor::TFelirat& editor = *program_.Felirat;

@@ -11,6 +11,7 @@
 #include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "translation/forditas.h"
 
 namespace files {
@@ -39,7 +40,8 @@ ShownPath RealNameWithoutExtension(const fs::path& file) {
 }  // namespace
 
 std::string SubtitleFilter(std::string_view time_base) {
-  return time_base == "Time" ? "Feliratok (*.srt)|*.srt" : "Feliratok (*.sub)|*.sub";
+  return time_base == timecode::kTimeBaseTime ? "Feliratok (*.srt)|*.srt"
+                                              : "Feliratok (*.sub)|*.sub";
 }
 
 std::string WithoutExtension(std::string_view name) {
@@ -145,7 +147,7 @@ std::string TFileneve::CallerExtension() const {
     time_base = program_.Ertek2cd->Edit4.Text();
   else
     time_base = program_.Felirat->beosztas.Text();
-  return time_base == "Time" ? ".srt" : ".sub";
+  return time_base == timecode::kTimeBaseTime ? ".srt" : ".sub";
 }
 
 void TFileneve::BokClick() {

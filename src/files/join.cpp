@@ -16,6 +16,7 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -24,9 +25,9 @@ std::string JoinTimeBase(std::string_view first_path, std::string_view second_pa
   if (first != LowerCaseExtension(second_path))
     return "";
   if (first == ".srt")
-    return "Time";
+    return std::string(timecode::kTimeBaseTime);
   if (first == ".sub")
-    return "Frame";
+    return std::string(timecode::kTimeBaseFrame);
   return "";
 }
 
@@ -97,8 +98,8 @@ void RunJoin(shell::Program& program) {
       break;
   }
 
-  editor.beosztas.SetItemIndex(
-      editor.beosztas.IndexOf(first_kind == kFrameKind ? "Frame" : "Time"));
+  editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(
+      first_kind == kFrameKind ? timecode::kTimeBaseFrame : timecode::kTimeBaseTime));
   state.FileChosen = true;
   state.TextSlot = "1";
   state.InternalUpdate = true;

@@ -11,6 +11,7 @@
 #include "platform/desktop/atomic_writer.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace files {
@@ -91,7 +92,7 @@ std::vector<ExportRow> ExportRowsOfTable(const dataset::RowTable& table, std::st
                     std::string(table.Cell(row, field::kBefejezes)),
                     std::string(table.Cell(row, field::kSzoveg))});
   }
-  if (time_base == "Frame")
+  if (time_base == timecode::kTimeBaseFrame)
     return FrameRowsToTimeRows(rows, RateOf(frame_rate));
   return rows;
 }

@@ -12,6 +12,7 @@
 #include "files/subtitle_kind.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -97,7 +98,7 @@ void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modifi
     } else {
       f.EditorOneTextLayout();
     }
-    const bool time_based = program.state.CurrentTimeBase == "Time";
+    const bool time_based = program.state.CurrentTimeBase == timecode::kTimeBaseTime;
     Enable(MenuItems{&f.BAtfedes, &f.agressziv, &f.Szinezes38, &f.Szinezes3}, time_based);
     Enable(Controls{&f.Cbtobb, &f.CB3sor, &f.SEbetu, &f.BTobbCheck, &f.B12, &f.B22, &f.B21},
            time_based);
@@ -165,7 +166,8 @@ SubtitleRead KindOfSecondText(const std::filesystem::path& file) {
 std::string OpenWindowFilter(bool opening_second_text, std::string_view time_base) {
   if (!opening_second_text)
     return "Feliratok (*.srt,*.sub)|*.srt;*.sub";
-  return time_base == "Time" ? "Feliratok (*.srt)|*.srt" : "Feliratok (*.sub)|*.sub";
+  return time_base == timecode::kTimeBaseTime ? "Feliratok (*.srt)|*.srt"
+                                              : "Feliratok (*.sub)|*.sub";
 }
 
 bool GridNeedsScrollBar(std::string_view screen_layout, int row_count) {
@@ -180,9 +182,9 @@ bool GridNeedsScrollBar(std::string_view screen_layout, int row_count) {
 
 bool FitsAsSecondText(std::string_view kind, std::string_view time_base) {
   if (kind == "1")
-    return time_base == "Frame";
+    return time_base == timecode::kTimeBaseFrame;
   if (kind == "2" || kind == "3")
-    return time_base == "Time";
+    return time_base == timecode::kTimeBaseTime;
   return false;
 }
 

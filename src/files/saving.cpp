@@ -10,6 +10,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -91,11 +92,11 @@ bool AskFileName(shell::Program& program) {
 }
 
 std::string_view WantedExtension(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == "Time" ? ".srt" : ".sub";
+  return editor.beosztas.Text() == timecode::kTimeBaseTime ? ".srt" : ".sub";
 }
 
 bool WriteMainText(shell::Program& program) {
-  if (program.Felirat->beosztas.Text() == "Time")
+  if (program.Felirat->beosztas.Text() == timecode::kTimeBaseTime)
     return WriteSubRipFile(program, "1");
   return WriteMicroDvdFile(program, "1");
 }
@@ -207,7 +208,7 @@ bool SaveSecondSubtitle(shell::Program& program) {
     return false;
   }
   bool written = false;
-  if (editor.beosztas.Text() == "Time") {
+  if (editor.beosztas.Text() == timecode::kTimeBaseTime) {
     const int row = editor.cds.RecNo();
     written = WriteSubRipFile(program, "2");
     editor.cds.SetRecNo(row);

@@ -10,6 +10,7 @@
 #include "platform/text/text.h"
 #include "shell/program.h"
 #include "shell/state.h"
+#include "timecode/time_base.h"
 
 namespace film {
 
@@ -104,7 +105,7 @@ bool FilmPlayer::FilmPlaying() const {
 }
 
 bool FilmPlayer::TimeBase() const {
-  return editor_ != nullptr && editor_->beosztas.Text() == "Time";
+  return editor_ != nullptr && editor_->beosztas.Text() == timecode::kTimeBaseTime;
 }
 
 timecode::FrameRate FilmPlayer::Rate() const {
