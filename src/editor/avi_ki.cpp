@@ -82,7 +82,7 @@ void TAviKi::FormActivate() {
   filelistbox2.Update();
   e11.SetText("");
   // Only the full build opens films here.
-  if (program_.state.AviPurpose == "megnyitas" && program_.FilmPlayer()) {
+  if (program_.state.AviPurpose == shell::avi_purpose::kMegnyitas && program_.FilmPlayer()) {
     BopenFilm.SetVisible(true);
     BopenFilm.SetEnabled(false);
     Bmegnyitas.SetVisible(false);

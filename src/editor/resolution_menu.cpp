@@ -77,7 +77,7 @@ void TFelirat::Felbonts3Click() {
 
 void TFelirat::SwitchLayout(Layout target) {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "felbontas";
+  state.DialogReply = shell::dialog_reply::kFelbontas;
 
   // 800x600 is always allowed: the program does not start on a narrower screen.
   const ui::Screen& screen = App().GetScreen();
@@ -88,7 +88,7 @@ void TFelirat::SwitchLayout(Layout target) {
     return;
   }
   shell::AskYesNo(program_, kCaption, QuestionFor(target));
-  if (state.DialogReply != "igen")
+  if (state.DialogReply != shell::dialog_reply::kIgen)
     return;
 
   const bool film_player = program_.FilmPlayer();

@@ -124,13 +124,13 @@ void TFelirat::BtorlesClick() {
   // A film timer may move the cursor while the question is open: the row to delete is the one
   // the command was started on.
   const int row = cds.RecNo();
-  state.DialogReply = "torol";
+  state.DialogReply = shell::dialog_reply::kTorol;
   if (CBdelete.Checked()) {
-    state.DialogReply = "igen";
+    state.DialogReply = shell::dialog_reply::kIgen;
   } else {
     shell::AskYesNo(program_, "Törlés!", "Tényleg törölni akarja a sort?");
   }
-  if (state.DialogReply == "igen") {
+  if (state.DialogReply == shell::dialog_reply::kIgen) {
     if (cds.IsEmpty()) {
       if (Masikfelirat.Enabled())
         Masikfelirat.SetEnabled(false);
@@ -235,7 +235,7 @@ void TFelirat::BbeszurasClick() {
   }
   const std::string& layout = program_.state.ScreenLayout;
   const int rows = cds.RecordCount();
-  if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+  if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))
     racs.ShowVerticalScrollBar(false);
   szoveg.SetFocus();
 }

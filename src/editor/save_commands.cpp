@@ -15,7 +15,7 @@ void TFelirat::Mentes1Click() {
   cds.SetRecNo(row);
   const std::string& layout = program_.state.ScreenLayout;
   const int rows = cds.RecordCount();
-  if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+  if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))
     racs.ShowVerticalScrollBar(false);
   racs.SetFocus();
 }

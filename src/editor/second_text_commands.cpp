@@ -158,9 +158,9 @@ void TFelirat::InsertSecondTextCell(bool report) {
 
 void TFelirat::TorlesPMBClick() {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "torol";
+  state.DialogReply = shell::dialog_reply::kTorol;
   shell::AskYesNo(program_, "Törlés!", "Tényleg törölni akarja a sort?");
-  if (state.DialogReply == "igen")
+  if (state.DialogReply == shell::dialog_reply::kIgen)
     RemoveSecondTextCell();
 }
 

@@ -166,7 +166,7 @@ void TFelirat::BvegrehajtClick() {
   }
 
   const int picked = cds.RecNo();
-  state.DialogReply = "semmit";
+  state.DialogReply = shell::dialog_reply::kSemmit;
   const std::string& name1 = targets->name1;
   const std::string& name2 = targets->name2;
   const std::filesystem::path& path1 = targets->path1;
@@ -180,7 +180,7 @@ void TFelirat::BvegrehajtClick() {
   else if (exists1 || exists2)
     shell::AskYesNo(program_, "Létező file!", "Már létezik a file: " + (exists1 ? name1 : name2),
                     "Felülírjam?");
-  if (state.DialogReply == "nem")
+  if (state.DialogReply == shell::dialog_reply::kNem)
     return;
 
   // Part 2's offset, from the values shown when "Végrehajtás" was pressed.

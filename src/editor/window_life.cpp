@@ -126,9 +126,9 @@ void TFelirat::FormActivate() {
   if (program_.ReszletesK->Visible())
     program_.ReszletesK->Close();
 
-  if (state.OpenMode == "uj") {
+  if (state.OpenMode == shell::open_mode::kUj) {
     StartNewSubtitle();
-  } else if (state.OpenMode == "2cd1cd") {
+  } else if (state.OpenMode == shell::open_mode::k2cd1cd) {
     GB1.Hide();
     state.InternalUpdate = true;
     GB12.Show();
@@ -141,7 +141,7 @@ void TFelirat::FormActivate() {
     RB12.SetChecked(false);
   }
 
-  if (Efilenev.Text().empty() && state.OpenMode == "megnyitas")
+  if (Efilenev.Text().empty() && state.OpenMode == shell::open_mode::kMegnyitas)
     beosztas.SetEnabled(false);
 
   if (!state.StartFile.empty() && IsStartSubtitle(state.StartFile)) {
@@ -152,7 +152,7 @@ void TFelirat::FormActivate() {
     Efilenev.SetText(state.CurrentFileName);
     program_.Kereses->e1.SetText(state.CurrentFileName);
     cds.CreateDataSet();
-    state.TextSlot = "1";
+    state.TextSlot = shell::text_slot::kMain;
     files::AfterFileChosen(program_, true);
     files::OpenSubtitleFile(program_);
     // The colouring comes on by itself after a time-based file (its boxes are enabled then).
@@ -161,12 +161,13 @@ void TFelirat::FormActivate() {
     state.StartFile.clear();
   }
 
-  if (state.StartState == "be" && state.OpenMode == "megnyitas") {
+  if (state.StartState == shell::start_state::kBe &&
+      state.OpenMode == shell::open_mode::kMegnyitas) {
     if (cds.Active())
       cds.EmptyDataSet();
-    state.OpenPurpose = "Felirat";
-    state.OpenMode = "mas";
-    state.TextSlot = "1";
+    state.OpenPurpose = shell::open_purpose::kFelirat;
+    state.OpenMode = shell::open_mode::kMas;
+    state.TextSlot = shell::text_slot::kMain;
     EditorOneTextLayout();
     program_.Kereses->OpeningSecondText = false;
     program_.Kereses->ShowModal();
@@ -186,7 +187,7 @@ void TFelirat::StartNewSubtitle() {
                                                               &befejezes, &szoveg, &kulonbseg}) {
     box->SetText("");
   }
-  state.OpenMode = "mas";
+  state.OpenMode = shell::open_mode::kMas;
 
   // The rows are in the time base chosen for the new subtitle from now on, whatever an
   // earlier subtitle left behind.
@@ -234,7 +235,7 @@ void TFelirat::AskSaveAndClose() {
 
 bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "mentes2";
+  state.DialogReply = shell::dialog_reply::kMentes2;
   state.ExitSaveInProgress = false;
   const bool silenced = why == Discard::kLeaving && Cbki.Checked();
   if (!silenced && Bmentes.Enabled()) {
@@ -242,7 +243,7 @@ bool TFelirat::AskSaveBeforeDiscard(Discard why) {
     // answers "nemlepki", so the rows are never dropped unsaved.
     shell::AskYesNo(program_, "A felirat mentése!", "A felirat módosítva lett!", "Elmenti?");
   }
-  return state.DialogReply != "nemlepki";
+  return state.DialogReply != shell::dialog_reply::kNemlepki;
 }
 
 void TFelirat::BvisszaClick() {
@@ -250,7 +251,7 @@ void TFelirat::BvisszaClick() {
   program_.film->BackToMainMenu();
   program_.FoForm->Show();
   state.InternalUpdate = true;
-  state.StartState = "be2";
+  state.StartState = shell::start_state::kBe2;
   Close();
 }
 

@@ -44,7 +44,7 @@ void TCd2cd1::WireHandlers() {
 }
 
 void TCd2cd1::FormActivate() {
-  if (program_.state.OpenMode == "2cd1cd")
+  if (program_.state.OpenMode == shell::open_mode::k2cd1cd)
     return;
   first_offered_.clear();
   second_offered_.clear();
@@ -97,12 +97,12 @@ void TCd2cd1::BervenyesitClick() {
     return;
   }
   Hide();
-  program_.state.OpenMode = "22";
+  program_.state.OpenMode = shell::open_mode::k22;
   program_.Ertek2cd->ShowModal();
 }
 
 void TCd2cd1::Button2Click() {
-  program_.state.OpenMode = "2cd1cd";
+  program_.state.OpenMode = shell::open_mode::k2cd1cd;
   Close();
   program_.Felirat->Show();
 }

@@ -71,7 +71,7 @@ void TErtek2cd::E2cdfilenevClick() {
 }
 
 void TErtek2cd::BtallozClick() {
-  program_.state.FileDialogCaller = "dupla";
+  program_.state.FileDialogCaller = shell::file_dialog_caller::kDupla;
   program_.Fileneve->ShowModal();
 }
 
@@ -85,7 +85,7 @@ void TErtek2cd::B2ervenyesitClick() {
   editor::TFelirat& editor = *program_.Felirat;
   editor.Bvegre21.SetEnabled(true);
   Close();
-  program_.state.OpenMode = "2cd1cd";
+  program_.state.OpenMode = shell::open_mode::k2cd1cd;
   // The chooser's modal showing ends here with its choices kept.
   program_.Cd2cd1->Show();
   program_.Cd2cd1->Close();

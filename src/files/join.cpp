@@ -101,7 +101,7 @@ void RunJoin(shell::Program& program) {
   editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(
       first_kind == kFrameKind ? timecode::kTimeBaseFrame : timecode::kTimeBaseTime));
   state.FileChosen = true;
-  state.TextSlot = "1";
+  state.TextSlot = shell::text_slot::kMain;
   state.InternalUpdate = true;
   bool saved = false;
   {

@@ -156,12 +156,12 @@ ExportOutcome TMentesMaskent::ExportSelectedEntry() {
   if (Lista.ItemIndex() < 0)
     return ExportOutcome::kNothingSelected;
   shell::SharedState& state = program_.state;
-  state.FileDialogCaller = "MentesMaskent";
+  state.FileDialogCaller = shell::file_dialog_caller::kMentesMaskent;
 
   const ExportFormat* format = FindExportFormat(Lista.SelectedCaption());
   if (format == nullptr || format->handling == ExportHandling::kNotProgrammed) {
     shell::Inform(program_, kNotProgrammedCaption, kNotProgrammedMessage);
-    state.DialogReply = "nem";
+    state.DialogReply = shell::dialog_reply::kNem;
     return ExportOutcome::kNotProgrammed;
   }
 
@@ -169,7 +169,7 @@ ExportOutcome TMentesMaskent::ExportSelectedEntry() {
   {
     DocumentKept document(program_);
     program_.Fileneve->ShowModal();
-    if (state.DialogReply == "nem" || state.FileDialogPending)
+    if (state.DialogReply == shell::dialog_reply::kNem || state.FileDialogPending)
       return ExportOutcome::kNoName;
     outcome = format->handling == ExportHandling::kNativeSaver ? SaveThroughNativeSaver()
                                                                : WriteWithLayout(*format);
@@ -205,7 +205,7 @@ ExportOutcome TMentesMaskent::SaveThroughNativeSaver() {
     saved = SaveMainSubtitle(program_, "nem", true);
     const std::string& layout = program_.state.ScreenLayout;
     const int rows = editor.cds.RecordCount();
-    if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+    if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))
       editor.racs.ShowVerticalScrollBar(false);
     editor.racs.SetFocus();
   }

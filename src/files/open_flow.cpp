@@ -104,8 +104,8 @@ void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modifi
            time_based);
   }
   Enable(Controls{&f.Bbeszuras, &f.cburessor}, true);
-  program.state.StartState = "felvitt";
-  program.state.OpenMode = "megnyitas";
+  program.state.StartState = shell::start_state::kFelvitt;
+  program.state.OpenMode = shell::open_mode::kMegnyitas;
   f.BMMN.SetEnabled(true);
   f.racs.SetFocus();
 }
@@ -171,11 +171,11 @@ std::string OpenWindowFilter(bool opening_second_text, std::string_view time_bas
 }
 
 bool GridNeedsScrollBar(std::string_view screen_layout, int row_count) {
-  if (screen_layout == "1280x1024")
+  if (screen_layout == shell::kLayout1280)
     return row_count > 37;
-  if (screen_layout == "1024x768")
+  if (screen_layout == shell::kLayout1024)
     return row_count > 15;
-  if (screen_layout == "800x600")
+  if (screen_layout == shell::kLayout800)
     return row_count > 10;
   return false;
 }
@@ -234,7 +234,7 @@ void OpenSubtitleFile(shell::Program& program) {
   if (!state.FileChosen)
     return;
   editor::TFelirat& f = *program.Felirat;
-  const bool second_text = state.TextSlot == "2";
+  const bool second_text = state.TextSlot == shell::text_slot::kSecond;
   program.Kereses->megnyitas.SetEnabled(false);
   program.film->SubtitleOpening();
   state.ReadErrorDetail.clear();

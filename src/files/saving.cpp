@@ -86,7 +86,7 @@ void ShowSaved(shell::Program& program) {
 
 // Shows the file-name window for the editor; true when a name was accepted.
 bool AskFileName(shell::Program& program) {
-  program.state.FileDialogCaller = "Felirat";
+  program.state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
   program.Fileneve->ShowModal();
   return !program.state.FileDialogPending;
 }
@@ -157,9 +157,9 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
   shell::SharedState& state = program.state;
   const bool was_modified = editor.Bmentes.Enabled();
   state.FileDialogPending = false;
-  state.FileDialogCaller = "Felirat";
+  state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
   // Assigned from a string: "= \"1\"" trips GCC 12's false -Wrestrict at -O3.
-  state.TextSlot = std::string("1");
+  state.TextSlot = std::string(shell::text_slot::kMain);
   EmptyRowPanel(editor);
 
   if (ask_name == "igen")
@@ -199,8 +199,8 @@ bool SaveSecondSubtitle(shell::Program& program) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
   state.FileDialogPending = false;
-  state.FileDialogCaller = "Felirat";
-  state.TextSlot = std::string("2");
+  state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
+  state.TextSlot = std::string(shell::text_slot::kSecond);
   EmptyRowPanel(editor);
 
   if (!AskFileName(program)) {

@@ -117,7 +117,7 @@ void FilmPlayer::OpenFilmWindow() {
   if (!f.wmp1.Visible())
     ShowFilmView();
   f.Fshow.SetChecked(true);
-  program_.state.AviPurpose = "megnyitas";
+  program_.state.AviPurpose = shell::avi_purpose::kMegnyitas;
   avi.SetCaption("Film megnyitása");
   avi.ShowModal();
 }

@@ -44,9 +44,9 @@ class PlayerParts final : public FilmParts {
 // The font of the text drawn over the full-screen picture: Arial, by the layout the editor
 // was created in.
 int FullScreenFontPoints(std::string_view screen_layout) {
-  if (screen_layout == "1280x1024")
+  if (screen_layout == shell::kLayout1280)
     return 35;
-  if (screen_layout == "1024x768")
+  if (screen_layout == shell::kLayout1024)
     return 25;
   return 15;
 }

@@ -15,7 +15,7 @@ void RunExitSave(Program& program) {
     if (program.SaveMainSubtitleOnExit)
       saved = program.SaveMainSubtitleOnExit();
   }
-  program.state.DialogReply = saved ? "mentes3" : "nemlepki";
+  program.state.DialogReply = saved ? dialog_reply::kMentes3 : dialog_reply::kNemlepki;
 }
 
 }  // namespace
@@ -59,18 +59,19 @@ bool ShowCheck(Program& program, const timecode::Check& check) {
 }
 
 std::string DialogAnswer(std::string_view mode, BoxButton button) {
-  if (mode == "semmit" || mode == "felulir" || mode == "felbontas" || mode == "torol" ||
-      mode == "hozzarendeles") {
-    return button == BoxButton::kIgen ? "igen" : "nem";
+  if (mode == dialog_reply::kSemmit || mode == dialog_reply::kFelulir ||
+      mode == dialog_reply::kFelbontas || mode == dialog_reply::kTorol ||
+      mode == dialog_reply::kHozzarendeles) {
+    return std::string(button == BoxButton::kIgen ? dialog_reply::kIgen : dialog_reply::kNem);
   }
-  if (mode == "mentes2") {
+  if (mode == dialog_reply::kMentes2) {
     switch (button) {
       case BoxButton::kIgen:
-        return "mentes3";
+        return std::string(dialog_reply::kMentes3);
       case BoxButton::kNem:
-        return "mentes2";
+        return std::string(dialog_reply::kMentes2);
       case BoxButton::kMegsem:
-        return "nemlepki";
+        return std::string(dialog_reply::kNemlepki);
     }
   }
   return std::string(mode);

@@ -62,7 +62,7 @@ void TUjFelirat::StartEditor(std::string_view time_base) {
 }
 
 void TUjFelirat::Button3Click() {
-  program_.state.StartState = "be2";
+  program_.state.StartState = start_state::kBe2;
   Close();
   program_.FoForm->Show();
 }
@@ -73,8 +73,8 @@ void TUjFelirat::FormKeyPress(char& ch) {
 }
 
 void TUjFelirat::FormClose(ui::CloseAction& /*action*/) {
-  if (program_.state.StartState != "be2")
-    program_.state.StartState = "ki";
+  if (program_.state.StartState != start_state::kBe2)
+    program_.state.StartState = start_state::kKi;
 }
 
 void DisableEditorRowControls(Program& program) {

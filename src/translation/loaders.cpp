@@ -314,9 +314,9 @@ bool TForditas::ConfirmSaveOfSide(Side side) {
   if (!(side == Side::kSource ? SourcePartial : TranslationPartial))
     return true;
   shell::SharedState& state = program_.state;
-  state.DialogReply = "semmit";
+  state.DialogReply = shell::dialog_reply::kSemmit;
   shell::AskYesNo(program_, "Mentés", "A felirat csak a hibás sorig töltődött be!", "Elmenti?");
-  return state.DialogReply == "igen";
+  return state.DialogReply == shell::dialog_reply::kIgen;
 }
 
 void TForditas::LoadSourceWithTranslation() {
