@@ -9,9 +9,9 @@ namespace editor {
 void TFelirat::Mentes1Click() {
   const int row = cds.RecNo();
   if (!Efilenev.Text().empty())
-    files::SaveMainSubtitle(program_, "nem", false);
+    files::SaveMainSubtitle(program_, files::MainSave::kQuiet);
   else
-    files::SaveMainSubtitle(program_, "igen", true);
+    files::SaveMainSubtitle(program_, files::MainSave::kAskName);
   cds.SetRecNo(row);
   const std::string& layout = program_.state.ScreenLayout;
   const int rows = cds.RecordCount();
@@ -23,7 +23,7 @@ void TFelirat::Mentes1Click() {
 void TFelirat::BmentesClick() {
   kulonbseg.SetText("");
   Esorszam.SetText("");
-  files::SaveMainSubtitle(program_, "igen", true);
+  files::SaveMainSubtitle(program_, files::MainSave::kAskName);
 }
 
 void TFelirat::MentesMFClick() {
@@ -41,7 +41,8 @@ void TFelirat::WireOpenAndSaveCommands() {
   MentesMF.OnClick = [this] { MentesMFClick(); };
   OnClose = [this](ui::CloseAction& action) { FormClose(action); };
   program_.SaveMainSubtitleOnExit = [this] {
-    return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? "igen" : "nem", true);
+    return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? files::MainSave::kAskName
+                                                                     : files::MainSave::kConfirmed);
   };
 }
 

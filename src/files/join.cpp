@@ -108,7 +108,7 @@ void RunJoin(shell::Program& program) {
     editor::ControlsOffScope detached(editor.cds);
     if (ReadBothParts(program, first, second)) {
       state.CurrentFilePath = JoinedFile(program);
-      saved = SaveMainSubtitle(program, "nem", true);
+      saved = SaveMainSubtitle(program, MainSave::kConfirmed);
     } else {
       // Half a join is not saved: the target file stays as it was.
       shell::ShowError(program, "Hiba", "A file-t nem tudtam beolvasni!", state.ReadErrorDetail);

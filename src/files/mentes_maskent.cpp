@@ -202,7 +202,7 @@ ExportOutcome TMentesMaskent::SaveThroughNativeSaver() {
   bool saved = false;
   {
     TableWalk walk(program_.state, editor.cds);
-    saved = SaveMainSubtitle(program_, "nem", true);
+    saved = SaveMainSubtitle(program_, MainSave::kConfirmed);
     const std::string& layout = program_.state.ScreenLayout;
     const int rows = editor.cds.RecordCount();
     if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))

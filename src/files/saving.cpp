@@ -58,7 +58,7 @@ struct SlotTarget {
 };
 
 SlotTarget TargetOf(const shell::SharedState& state, std::string_view slot) {
-  if (slot == "1")
+  if (slot == shell::text_slot::kMain)
     return {state.CurrentFilePath, state.CurrentFileName, dataset::subtitle_field::kSzoveg};
   return {state.SecondFilePath, state.SecondFileName, dataset::subtitle_field::kSzoveg2};
 }
@@ -75,7 +75,7 @@ bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& t
     return true;
   shell::ShowError(program, "Írásvédett file!", "Írásvédett a következő file: " + target.name,
                    "A kért mentés nem sikerült!");
-  if (slot == "1")
+  if (slot == shell::text_slot::kMain)
     SetSaveCommandsEnabled(*program.Felirat, true);
   return false;
 }
@@ -97,8 +97,8 @@ std::string_view WantedExtension(const editor::TFelirat& editor) {
 
 bool WriteMainText(shell::Program& program) {
   if (program.Felirat->beosztas.Text() == timecode::kTimeBaseTime)
-    return WriteSubRipFile(program, "1");
-  return WriteMicroDvdFile(program, "1");
+    return WriteSubRipFile(program, shell::text_slot::kMain);
+  return WriteMicroDvdFile(program, shell::text_slot::kMain);
 }
 
 void EmptyRowPanel(editor::TFelirat& editor) {
@@ -152,7 +152,7 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
   return true;
 }
 
-bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool show_message) {
+bool SaveMainSubtitle(shell::Program& program, const MainSave& how) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
   const bool was_modified = editor.Bmentes.Enabled();
@@ -162,7 +162,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
   state.TextSlot = std::string(shell::text_slot::kMain);
   EmptyRowPanel(editor);
 
-  if (ask_name == "igen")
+  if (how.ask_name)
     AskFileName(program);
 
   bool written = false;
@@ -181,7 +181,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
     if (written && !state.FileDialogPending) {
       editor.Mentes1.SetEnabled(false);
       editor.Bertek.SetEnabled(false);
-      if (show_message)
+      if (how.show_message)
         ShowSaved(program);
     }
   }
@@ -210,10 +210,10 @@ bool SaveSecondSubtitle(shell::Program& program) {
   bool written = false;
   if (editor.beosztas.Text() == timecode::kTimeBaseTime) {
     const int row = editor.cds.RecNo();
-    written = WriteSubRipFile(program, "2");
+    written = WriteSubRipFile(program, shell::text_slot::kSecond);
     editor.cds.SetRecNo(row);
   } else {
-    written = WriteMicroDvdFile(program, "2");
+    written = WriteMicroDvdFile(program, shell::text_slot::kSecond);
   }
   if (written) {
     editor.Bertek.SetEnabled(false);
