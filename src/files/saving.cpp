@@ -81,7 +81,7 @@ bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& t
 }
 
 void ShowSaved(shell::Program& program) {
-  shell::Inform(program, "Mentés", "A file-t elmentettem!", {}, shell::BoxRole::kSaveConfirmation);
+  shell::Inform(program, "Mentés", "A file-t elmentettem!", "", shell::BoxRole::kSaveConfirmation);
 }
 
 // Shows the file-name window for the editor; true when a name was accepted.
