@@ -14,6 +14,7 @@
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
 #include "shell/state.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace {
@@ -38,7 +39,7 @@ struct Subtitle {
   Subtitle() : program(driver.App(), shell::ProgramOptions{}) {
     driver.SetFailureHandler([](const std::string&) {});
     editor().cds.CreateDataSet();
-    editor().beosztas.SetItemIndex(editor().beosztas.IndexOf("Time"));
+    editor().beosztas.SetItemIndex(editor().beosztas.IndexOf(timecode::kTimeBaseTime));
   }
   editor::TFelirat& editor() { return *program.Felirat; }
 
@@ -53,7 +54,7 @@ struct Subtitle {
       f.AppendRow();
       f.cds.SetValue(field::kKezdes, timecode::MsToTimeCode(int64_t{i} * 3000));
       f.cds.SetValue(field::kBefejezes, timecode::MsToTimeCode(int64_t{i} * 3000 + 2500));
-      f.SetRowText1(make(i), false, false, true);
+      f.SetRowText1(make(i), editor::RowWrite::kInEditState);
     }
     f.cds.First();
     f.cds.EnableControls();

@@ -34,7 +34,7 @@ void RunRule(editor::TFelirat& editor, shell::Program& program, const FrameChoic
 }
 
 void ShowDone(shell::Program& program) {
-  shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Kész!", "", true, false, false);
+  shell::Inform(program, "Eredmény", "Kész!");
 }
 
 // The empty-row walk: an empty row goes with its entry and its follower is looked at next.
@@ -80,11 +80,10 @@ void RunDialogueDashes(editor::TFelirat& editor, shell::Program& program, std::u
                .own_report =
                    [&](CorrectionRows&) {
                      if (totals.dashes > 0 || totals.moves > 0) {
-                       shell::ShowBox(program, "Eredmény", shell::kIconInfo,
-                                      "Ennyit találtam: " + text::IntToStr(totals.dashes) + "+" +
-                                          text::IntToStr(totals.moves),
-                                      "További információt a \"Lista\" gomb alatt találsz!", true,
-                                      false, false);
+                       shell::Inform(program, "Eredmény",
+                                     "Ennyit találtam: " + text::IntToStr(totals.dashes) + "+" +
+                                         text::IntToStr(totals.moves),
+                                     "További információt a \"Lista\" gomb alatt találsz!");
                      } else {
                        ShowStandardReport(program, 0);
                      }
@@ -127,11 +126,10 @@ void RunEmptyRowDeletion(editor::TFelirat& editor, shell::Program& program) {
       editor, program,
       FrameRun{
           .choices = choices, .turn = DeleteEmptyRows, .own_report = [&](CorrectionRows& rows) {
-            shell::ShowBox(program, "Eredmény", shell::kIconInfo,
-                           rows.findings > 0
-                               ? "Ennyi üres sort töröltem: " + text::IntToStr(rows.findings)
-                               : std::string("Nem volt üres sor!"),
-                           "", true, false, false);
+            shell::Inform(program, "Eredmény",
+                          rows.findings > 0
+                              ? "Ennyi üres sort töröltem: " + text::IntToStr(rows.findings)
+                              : std::string("Nem volt üres sor!"));
           }});
 }
 

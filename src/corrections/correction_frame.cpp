@@ -41,7 +41,7 @@ std::string CorrectionRows::End() const {
 }
 
 void CorrectionRows::StoreText(std::string_view text, const RowTextStore& store) {
-  editor_.SetRowText1(text, store.edit_first, store.lower_internal_update, store.full_flag_update);
+  editor_.SetRowText1(text, store);
   MarkModified();
 }
 
@@ -169,12 +169,10 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
 
 void ShowStandardReport(shell::Program& program, int findings) {
   if (findings != 0) {
-    shell::ShowBox(program, "Eredmény", shell::kIconInfo,
-                   "Ennyit találtam: " + text::IntToStr(findings),
-                   "További információt a \"Lista\" gomb alatt találsz!", true, false, false);
+    shell::Inform(program, "Eredmény", "Ennyit találtam: " + text::IntToStr(findings),
+                  "További információt a \"Lista\" gomb alatt találsz!");
   } else {
-    shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Nem találtam módosítandó sort!", "",
-                   true, false, false);
+    shell::Inform(program, "Eredmény", "Nem találtam módosítandó sort!");
   }
 }
 

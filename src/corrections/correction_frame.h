@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "corrections/rules/change_list.h"
+#include "editor/row_write.h"
 
 namespace dataset {
 class RowTable;
@@ -78,16 +79,12 @@ inline constexpr FrameChoices kEmptyRowDeletionFrame{.restore = RowRestore::kLas
 inline constexpr FrameChoices kLineHalvingFrame{};
 inline constexpr FrameChoices kBlanksBeforeMarksFrame{.pass = PassShape::kRerun};
 
-// The combinations of the editor's SetRowText1 arguments that the corrections use.
-struct RowTextStore {
-  bool edit_first = true;              // the row is put into edit state first
-  bool lower_internal_update = false;  // the post then reloads the row panel
-  bool full_flag_update = true;        // UpdateRowFlags rather than the reader's flag rule
-};
+// How a correction stores a row text: the editor's own combinations.
+using RowTextStore = editor::RowWrite;
 // A correction rewrites the current row.
-inline constexpr RowTextStore kRewriteRow{};
+inline constexpr RowTextStore kRewriteRow = editor::RowWrite::kEdit;
 // A row already in edit or insert state (a split's parts).
-inline constexpr RowTextStore kRowInEditState{.edit_first = false};
+inline constexpr RowTextStore kRowInEditState = editor::RowWrite::kInEditState;
 
 // The editor's rows as a correction's turn sees them: the current row's text, its store
 // and deletion, the letter limit, the change list being written and the finding count.

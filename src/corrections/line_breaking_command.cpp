@@ -9,6 +9,7 @@
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace corrections {
 
@@ -60,8 +61,7 @@ void ReportAggressiveBreaking(shell::Program& program, CorrectionRows& rows,
         counters.unbreakable != 0
             ? "De volt " + text::IntToStr(counters.unbreakable) + " db nem törhető sor!"
             : std::string();
-    shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Nem találtam módosítandó sort!", second,
-                   true, false, false);
+    shell::Inform(program, "Eredmény", "Nem találtam módosítandó sort!", second);
     return;
   }
   std::string message =
@@ -101,7 +101,7 @@ void RunAggressiveBreaking(editor::TFelirat& editor, shell::Program& program, st
 void RunFourLineBreaking(editor::TFelirat& editor, shell::Program& program) {
   // The split re-times the rows as time codes: in the Frame base there is nothing it could
   // do soundly, so it does nothing.
-  if (editor.beosztas.Text() == "Frame")
+  if (editor.beosztas.Text() == timecode::kTimeBaseFrame)
     return;
   int split = 0;
   RunCorrectionFrame(

@@ -70,11 +70,10 @@ void RemoveSoundWords(CorrectionRows& rows, SoundWordRules rules, SoundWordCount
 void ReportSoundWords(shell::Program& program, const SoundWordCounts& counts) {
   constexpr std::string_view kMore = "További információt a \"Lista\" gomb alatt találsz!";
   if (counts.modified == 0) {
-    shell::ShowBox(program, "Eredmény", shell::kIconInfo, "Nem találtam módosítandó sort!",
-                   counts.critical > 0
-                       ? "Ennyi kritikus sort találtam: " + text::IntToStr(counts.critical)
-                       : std::string(),
-                   true, false, false);
+    shell::Inform(program, "Eredmény", "Nem találtam módosítandó sort!",
+                  counts.critical > 0
+                      ? "Ennyi kritikus sort találtam: " + text::IntToStr(counts.critical)
+                      : std::string());
     return;
   }
   std::string message = "Ennyit módosítottam: " + text::IntToStr(counts.modified) + "\r\n";

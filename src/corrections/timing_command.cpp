@@ -13,6 +13,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace corrections {
@@ -25,15 +26,15 @@ constexpr std::string_view kMore = "További információt a \"Lista\" gomb alat
 constexpr std::string_view kTimeBaseOnly = "Ez a művelet csak \"Time\" beosztásban használható!";
 
 bool InFrameBase(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == "Frame";
+  return editor.beosztas.Text() == timecode::kTimeBaseFrame;
 }
 
 void RefuseInFrameBase(shell::Program& program) {
-  shell::ShowBox(program, "Eredmény", shell::kIconError, kTimeBaseOnly, "", true, false, false);
+  shell::ShowError(program, "Eredmény", kTimeBaseOnly);
 }
 
 void Info(shell::Program& program, std::string_view line1, std::string_view line2 = "") {
-  shell::ShowBox(program, "Eredmény", shell::kIconInfo, line1, line2, true, false, false);
+  shell::Inform(program, "Eredmény", line1, line2);
 }
 
 std::vector<TimedRow> ReadTimes(dataset::RowTable& table) {

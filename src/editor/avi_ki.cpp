@@ -82,7 +82,7 @@ void TAviKi::FormActivate() {
   filelistbox2.Update();
   e11.SetText("");
   // Only the full build opens films here.
-  if (program_.state.AviPurpose == "megnyitas" && program_.FilmPlayer()) {
+  if (program_.state.AviPurpose == shell::avi_purpose::kMegnyitas && program_.FilmPlayer()) {
     BopenFilm.SetVisible(true);
     BopenFilm.SetEnabled(false);
     Bmegnyitas.SetVisible(false);
@@ -147,8 +147,8 @@ void TAviKi::BmegnyitasClick() {
     ApplyExtractedFps(FilmFpsText);
     FilmFpsText = program_.Felirat->cbFps.Text();
   } else {
-    shell::ShowBox(program_, "Sikertlen kísérlet!", shell::kIconError, "Hiba a file megnyitásakor!",
-                   "Valami nincs rendben a file-lal!", true, false, false);
+    shell::ShowError(program_, "Sikertlen kísérlet!", "Hiba a file megnyitásakor!",
+                     "Valami nincs rendben a file-lal!");
   }
   Bmegnyitas.SetEnabled(true);
 }
@@ -168,8 +168,8 @@ void TAviKi::ApplyExtractedFps(std::string_view rate_text) {
       Close();
       return;
     case ExtractedFps::Action::kUnusable:
-      shell::ShowBox(program_, "Sikertlen kísérlet!", shell::kIconError,
-                     "Ehhez a file-hoz nem tudok FPS-t rendelni!", "", true, false, false);
+      shell::ShowError(program_, "Sikertlen kísérlet!",
+                       "Ehhez a file-hoz nem tudok FPS-t rendelni!");
       return;
   }
 }

@@ -12,6 +12,7 @@
 
 #include "editor/felirat_form.h"
 #include "editor/message_hook.h"
+#include "editor/row_write.h"
 #include "editor/rules/style_tags.h"
 #include "film/film_parts.h"
 #include "timecode/timecode.h"
@@ -80,10 +81,10 @@ class TFelirat : public FeliratForm {
   // ---- Row panel: the current row in and out of the panel (editor/row_panel.cpp) -----------
   void LoadRowIntoEditor();
   // Writes the current row's main text (after the option `Max2`), brings its flags up to
-  // date (`UpdateRowFlags` when `useUpdateRowFlags`, else the reader's flag rule), lowers
-  // InternalUpdate when `clearInternal`, posts, and marks the subtitle modified. With
-  // `doEdit` the row is put into edit state first.
-  void SetRowText1(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
+  // date (`UpdateRowFlags` with `how.full_flag_update`, else the reader's flag rule), lowers
+  // InternalUpdate with `how.lower_internal_update`, posts, and marks the subtitle modified.
+  // With `how.edit_first` the row is put into edit state first.
+  void SetRowText1(std::string_view text, const RowWrite& how);
   // Whether SetRowText1 would store `text` whole: after the `Max2` rule it fits the main text's
   // field (220 characters). A command whose result does not fit is not carried out.
   bool FitsMainText(std::string_view text) const;
@@ -93,7 +94,7 @@ class TFelirat : public FeliratForm {
   // first line ("A formázással a sor hosszabb lenne 220 karakternél!"); the row is unchanged.
   void ShowRowWouldNotFit(std::string_view what);
   // As SetRowText1 for `Szoveg2`, without the `Max2` rule; leaves the save commands alone.
-  void SetRowText2(std::string_view text, bool doEdit, bool clearInternal, bool useUpdateRowFlags);
+  void SetRowText2(std::string_view text, const RowWrite& how);
   // Sets or clears `betu38` and `sor3` of the current row (in edit or insert state) from its
   // text, keeps the two counters and shows them; the text box keeps its caret.
   void UpdateRowFlags();

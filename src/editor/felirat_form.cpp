@@ -4,6 +4,7 @@
 
 #include "editor/rules/frame_rates.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 
@@ -163,7 +164,7 @@ void FeliratForm::SetUpTopAndLeft() {
   Fszazalek.SetVisible(false);
 
   Lbeosztas.SetCaption("Beosztás:");
-  beosztas.SetItems({"Frame", "Time"});
+  beosztas.SetItems({std::string(timecode::kTimeBaseFrame), std::string(timecode::kTimeBaseTime)});
   beosztas.SetItemIndex(0);
   beosztas.SetEnabled(false);
   LFps.SetCaption("FPS:");

@@ -10,6 +10,7 @@
 #include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -65,7 +66,7 @@ void TFpsValtas::Button1Click() {
   }
   TFelirat& editor = *program_.Felirat;
   dataset::RowTable& table = editor.cds;
-  const bool time_based = editor.beosztas.Text() == "Time";
+  const bool time_based = editor.beosztas.Text() == timecode::kTimeBaseTime;
   auto converted = [&](const std::string& stored) {
     return time_based ? ConvertedTimeValue(stored, *from, *to)
                       : ConvertedFrameValue(stored, *from, *to);
@@ -92,8 +93,7 @@ void TFpsValtas::Button1Click() {
   Hide();
   editor.Bmentes.SetEnabled(true);
   editor.Mentes1.SetEnabled(true);
-  shell::ShowBox(program_, "FPS módosítás", shell::kIconInfo, "Az átváltás megtörtént!", "", true,
-                 false, false);
+  shell::Inform(program_, "FPS módosítás", "Az átváltás megtörtént!");
 }
 
 void TFpsValtas::Button2Click() {

@@ -6,6 +6,7 @@
 #include "editor/table_scopes.h"
 #include "platform/text/text.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -14,7 +15,7 @@ namespace field = dataset::subtitle_field;
 
 ui::Color RowBrush(ui::Color painted, const RowColouring& options, const PaintedRow& row) {
   ui::Color brush = painted;
-  if (options.time_base == "Time" &&
+  if (options.time_base == timecode::kTimeBaseTime &&
       timecode::TimeCodeToMs(row.end) - timecode::TimeCodeToMs(row.start) < kShortRowMs) {
     brush = kShortRowColor;
   }

@@ -30,7 +30,7 @@ void TFelirat::RB12cd2Click() {
 
 void TFelirat::BfilekiClick() {
   Bvegre21.SetEnabled(false);
-  program_.state.OpenMode = "22";
+  program_.state.OpenMode = shell::open_mode::k22;
   Hide();
   program_.Cd2cd1->ShowModal();
 }

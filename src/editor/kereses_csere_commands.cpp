@@ -145,8 +145,7 @@ void TKeresesCsere::BkskeresesClick() {
         table.SetRecNo(start);
       controls_off.reset();
       Bcsere.SetEnabled(false);
-      shell::ShowBox(program_, "Információ", shell::kIconInfo, "Nincs (több) ilyen: ", search, true,
-                     false, false);
+      shell::Inform(program_, "Információ", "Nincs (több) ilyen: ", search);
     }
     RepaintGrid(editor);
   }
@@ -165,7 +164,7 @@ void TKeresesCsere::BcsereClick() {
     editor.ShowRowWouldNotFit("A cserével a sor hosszabb lenne 220 karakternél!");
     return;
   }
-  editor.SetRowText1(replaced, true, false, false);
+  editor.SetRowText1(replaced, RowWrite::kEditWithReaderFlags);
   editor.ShowFlagCounters();
 }
 
@@ -190,7 +189,7 @@ int TKeresesCsere::ReplaceAllInCurrentRow(std::string_view search, std::string_v
     list.AddLine("");
     list.AddLine("Melyik sorban volt: " + text::IntToStr(table.RecNo()));
     list.AddLine("Miből: " + row_text);
-    editor.SetRowText1(replaced, true, false, false);
+    editor.SetRowText1(replaced, RowWrite::kEditWithReaderFlags);
     const std::string stored = table.Value(field::kSzoveg);
     list.AddLine("Mire  : " + stored);
     ++replaced_count;
@@ -243,16 +242,15 @@ void TKeresesCsere::BosszesClick() {
     editor.ShowFlagCounters();
   }
   if (replaced_count == 0) {
-    shell::ShowBox(program_, "Eredmény", shell::kIconInfo,
-                   "Nem találtam semmit a megadott szó alapján!", "", true, false, false);
+    shell::Inform(program_, "Eredmény", "Nem találtam semmit a megadott szó alapján!");
     return;
   }
   Blistaa.SetEnabled(true);
   editor.Bmentes.SetEnabled(true);
   editor.Mentes1.SetEnabled(true);
-  shell::ShowBox(program_, "Eredmény", shell::kIconInfo,
-                 "Ennyit találtam és cseréltem le: " + text::IntToStr(replaced_count),
-                 "További információt a \"Lista\" gomb alatt találsz!", true, false, false);
+  shell::Inform(program_, "Eredmény",
+                "Ennyit találtam és cseréltem le: " + text::IntToStr(replaced_count),
+                "További információt a \"Lista\" gomb alatt találsz!");
 }
 
 void TKeresesCsere::BlistaaClick() {

@@ -12,7 +12,7 @@ void ShowOpenWindow(shell::Program& program, std::string_view slot, bool second_
   program.state.FileChosen = false;
   program.Felirat->Ekereses.SetText("");
   program.state.TextSlot = std::string(slot);
-  program.state.OpenPurpose = "Felirat";
+  program.state.OpenPurpose = shell::open_purpose::kFelirat;
   // Set either way: a main-text pick must never restore the path of an earlier second text.
   program.Kereses->OpeningSecondText = second_text;
   program.Kereses->Show();
@@ -30,11 +30,11 @@ void TFelirat::WireOpenCommands() {
 // "Tallózás" and "Felirat megnyitása" (Ctrl+O): the open window for the main text;
 // "Másik felirat beolvasása" (Ctrl+M): the open window for the second text; both modeless.
 void TFelirat::BtallozasClick() {
-  ShowOpenWindow(program_, "1", false);
+  ShowOpenWindow(program_, shell::text_slot::kMain, false);
 }
 
 void TFelirat::MasikfeliratClick() {
-  ShowOpenWindow(program_, "2", true);
+  ShowOpenWindow(program_, shell::text_slot::kSecond, true);
 }
 
 // The editor closes (every way, the close box too): its modeless open window closes with it,
@@ -43,15 +43,15 @@ void TFelirat::MasikfeliratClick() {
 void TFelirat::FormClose(ui::CloseAction&) {
   files::TKereses& open_window = *program_.Kereses;
   if (open_window.Visible() && !open_window.InModalSession()) {
-    program_.state.OpenWindowResult = "ki";
+    program_.state.OpenWindowResult = shell::open_window_result::kKi;
     open_window.Close();
   }
   // The clock stops for good; the film timer stops with it.
   Timer1.SetEnabled(false);
   program_.film->EditorClosed();
   // Every way out but "Vissza a főmenübe" ends the program.
-  if (program_.state.StartState != "be2")
-    program_.state.StartState = "ki";
+  if (program_.state.StartState != shell::start_state::kBe2)
+    program_.state.StartState = shell::start_state::kKi;
   cds.Close();
   ResetFlagCounters();
 }

@@ -78,19 +78,18 @@ void TFelirat::Felbonts3Click() {
 
 void TFelirat::SwitchLayout(Layout target) {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "felbontas";
+  state.DialogReply = shell::dialog_reply::kFelbontas;
 
   // 800x600 is always allowed: the program does not start on a narrower screen.
   const ui::Screen& screen = App().GetScreen();
   if (target != Layout::k800 && (screen.Width() < LayoutScreenWidth(target) ||
                                  screen.Height() < LayoutScreenHeight(target))) {
-    shell::ShowBox(program_, kCaption, shell::kIconInfo, "Túl kicsi a képernyő felbontása ahhoz,",
-                   "hogy átállítsam a program felbontását!", true, false, false);
+    shell::Inform(program_, kCaption, "Túl kicsi a képernyő felbontása ahhoz,",
+                  "hogy átállítsam a program felbontását!");
     return;
   }
-  shell::ShowBox(program_, kCaption, shell::kIconQuestion, QuestionFor(target), "", false, true,
-                 true);
-  if (state.DialogReply != "igen")
+  shell::AskYesNo(program_, kCaption, QuestionFor(target));
+  if (state.DialogReply != shell::dialog_reply::kIgen)
     return;
 
   const bool film_player = program_.FilmPlayer();

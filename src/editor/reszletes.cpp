@@ -11,6 +11,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 
@@ -119,8 +120,9 @@ void TReszletes::Emodositas2KeyPress(char& key) {
     Bmodok.SetFocus();
     return;
   }
-  key = Edit3.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, Emodositas2.SelStart())
-                               : timecode::DigitKeyFilter(key);
+  key = Edit3.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, Emodositas2.SelStart())
+            : timecode::DigitKeyFilter(key);
 }
 
 void TReszletes::cbKezdoClick() {
@@ -131,13 +133,12 @@ void TReszletes::BmodokClick() {
   TFelirat& editor = *program_.Felirat;
   dataset::RowTable& table = editor.cds;
   const std::string value = Emodositas2.Text();
-  const bool time_based = Edit3.Text() == "Time";
+  const bool time_based = Edit3.Text() == timecode::kTimeBaseTime;
   bool go = shell::ShowCheck(program_, time_based ? timecode::ValidateTimeCode(value)
                                                   : timecode::ValidateFrameNumber(value));
   if (IsZeroShift(value)) {
     go = false;
-    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, "0-val nem lenne értelme módosítani!",
-                   "", true, false, false);
+    shell::Inform(program_, "Felhívás", "0-val nem lenne értelme módosítani!");
     Emodositas2.SetFocus();
   }
   const bool upwards = Felfele.Checked();
@@ -146,7 +147,7 @@ void TReszletes::BmodokClick() {
       DetailedShiftRange(current, table.RecordCount(), upwards, RB4.Checked(), Edit2.Text());
   if (!range.refusal.empty()) {
     go = false;
-    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, range.refusal, "", true, false, false);
+    shell::Inform(program_, "Felhívás", range.refusal);
   }
   if (!go) {
     Emodositas2.SetFocus();

@@ -75,8 +75,7 @@ void TReszletesK::BkeresokClick() {
       if (start >= 1)
         table.SetRecNo(start);
       controls_off.reset();
-      shell::ShowBox(program_, "Információ", shell::kIconInfo, "Nincs (több) ilyen: ", search, true,
-                     false, false);
+      shell::Inform(program_, "Információ", "Nincs (több) ilyen: ", search);
     }
   }
   editor.LoadRowIntoEditor();

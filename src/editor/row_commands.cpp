@@ -67,7 +67,7 @@ void TFelirat::WireRowCommands() {
 }
 
 void TFelirat::ShowRowCommandInfo(std::string_view caption, std::string_view line) {
-  shell::ShowBox(program_, caption, shell::kIconInfo, line, "", true, false, false);
+  shell::Inform(program_, caption, line);
 }
 
 // ---- Deleting -------------------------------------------------------------------------------
@@ -101,14 +101,13 @@ void TFelirat::BtorlesClick() {
   // A film timer may move the cursor while the question is open: the row to delete is the one
   // the command was started on.
   const int row = cds.RecNo();
-  state.DialogReply = "torol";
+  state.DialogReply = shell::dialog_reply::kTorol;
   if (CBdelete.Checked()) {
-    state.DialogReply = "igen";
+    state.DialogReply = shell::dialog_reply::kIgen;
   } else {
-    shell::ShowBox(program_, "Törlés!", shell::kIconQuestion, "Tényleg törölni akarja a sort?", "",
-                   false, true, true);
+    shell::AskYesNo(program_, "Törlés!", "Tényleg törölni akarja a sort?");
   }
-  if (state.DialogReply == "igen") {
+  if (state.DialogReply == shell::dialog_reply::kIgen) {
     if (cds.IsEmpty()) {
       if (Masikfelirat.Enabled())
         Masikfelirat.SetEnabled(false);
@@ -217,7 +216,7 @@ void TFelirat::BbeszurasClick() {
   }
   const std::string& layout = program_.state.ScreenLayout;
   const int rows = cds.RecordCount();
-  if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+  if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))
     racs.ShowVerticalScrollBar(false);
   szoveg.SetFocus();
 }

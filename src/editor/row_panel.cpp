@@ -11,6 +11,7 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/checks.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -74,19 +75,18 @@ void TFelirat::LoadRowIntoEditor() {
   }
 }
 
-void TFelirat::SetRowText1(std::string_view text, bool doEdit, bool clearInternal,
-                           bool useUpdateRowFlags) {
-  if (doEdit)
+void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
+  if (how.edit_first)
     cds.Edit();
   if (Max2.Checked() && text.starts_with('|'))
     cds.SetValue(field::kSzoveg, DropLeadingBreaks(text));
   else
     cds.SetValue(field::kSzoveg, text);
-  if (useUpdateRowFlags)
+  if (how.full_flag_update)
     UpdateRowFlags();
   else
     files::UpdateRowFlagFields(program_);
-  if (clearInternal)
+  if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
   Bmentes.SetEnabled(true);
@@ -104,20 +104,18 @@ bool TFelirat::FitsSecondText(std::string_view text) const {
 }
 
 void TFelirat::ShowRowWouldNotFit(std::string_view what) {
-  shell::ShowBox(program_, "Figyelmeztetés", shell::kIconInfo, what, "A sor nem változott.", true,
-                 false, false);
+  shell::Inform(program_, "Figyelmeztetés", what, "A sor nem változott.");
 }
 
-void TFelirat::SetRowText2(std::string_view text, bool doEdit, bool clearInternal,
-                           bool useUpdateRowFlags) {
-  if (doEdit)
+void TFelirat::SetRowText2(std::string_view text, const RowWrite& how) {
+  if (how.edit_first)
     cds.Edit();
   cds.SetValue(field::kSzoveg2, text);
-  if (useUpdateRowFlags)
+  if (how.full_flag_update)
     UpdateRowFlags();
   else
     files::UpdateRowFlagFields(program_);
-  if (clearInternal)
+  if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
 }
@@ -193,7 +191,7 @@ void TFelirat::TrimMemo2() {
 // Fills the difference box `kulonbseg` (end minus start, on red when negative).
 void TFelirat::ShowTimeDifference() {
   const std::string& base = beosztas.Text();
-  if (base == "Frame") {
+  if (base == timecode::kTimeBaseFrame) {
     const bool row_numbers = text::TryStrToInt(cds.Value(field::kKezdes)).has_value() &&
                              text::TryStrToInt(cds.Value(field::kBefejezes)).has_value();
     const auto start = text::TryStrToInt(kezdes.Text());
@@ -205,7 +203,7 @@ void TFelirat::ShowTimeDifference() {
     const int64_t difference = int64_t{*end} - *start;
     kulonbseg.SetText(text::IntToStr(difference));
     kulonbseg.SetColor(difference < 0 ? ui::colors::kRed : ui::colors::kWhite);
-  } else if (base == "Time") {
+  } else if (base == timecode::kTimeBaseTime) {
     const int64_t difference = timecode::TimeCodeToMs(cds.Value(field::kBefejezes)) -
                                timecode::TimeCodeToMs(cds.Value(field::kKezdes));
     const std::string shown = timecode::MsToTimeCode(std::llabs(difference));
@@ -217,7 +215,7 @@ void TFelirat::ShowTimeDifference() {
 // Checks the start and end boxes and writes them into the current row (`Bertek`).
 void TFelirat::ApplyEditedTimes() {
   bool passed = false;
-  if (beosztas.Text() == "Time") {
+  if (beosztas.Text() == timecode::kTimeBaseTime) {
     passed = shell::ShowCheck(program_, timecode::ValidateTimeCode(kezdes.Text())) &&
              shell::ShowCheck(program_, timecode::ValidateTimeCode(befejezes.Text()));
   } else {
@@ -242,10 +240,10 @@ void TFelirat::ApplyEditedTimes() {
 // "Time" or "Frame": the boxes' maximum lengths and the shift box's start value.
 void TFelirat::SetTimeBaseLimits(std::string_view time_base) {
   int max_length = 0;
-  if (time_base == "Time") {
+  if (time_base == timecode::kTimeBaseTime) {
     Emodositas.SetText(timecode::kZeroTimeCode);
     max_length = 12;
-  } else if (time_base == "Frame") {
+  } else if (time_base == timecode::kTimeBaseFrame) {
     Emodositas.SetText("0");
     max_length = 6;
   } else {

@@ -6,6 +6,7 @@
 #include "editor/rules/row_text.h"
 #include "shell/program.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -49,7 +50,7 @@ void TFelirat::WireRowPanelKeys() {
 
 void TFelirat::szovegKeyUp(ui::Key& /*key*/, ui::ShiftState /*shift*/) {
   shell::InternalUpdateGuard guard(program_.state);
-  SetRowText1(MemoTextToRowText(szoveg.Text()), true, false, true);
+  SetRowText1(MemoTextToRowText(szoveg.Text()), RowWrite::kEdit);
   sordarab.SetCaption(LetterCountLabel(cds.Value(field::kSzoveg)));
 }
 
@@ -57,7 +58,7 @@ void TFelirat::kezdesKeyDown(ui::Key& key, ui::ShiftState shift) {
   if (IsArrow(key) && shift.Has(ui::ShiftState::kShift)) {
     key = 0;
   } else if (key == ui::keys::kDelete) {
-    if (beosztas.Text() == "Time" && BeforeSeparator(kezdes.SelStart()))
+    if (beosztas.Text() == timecode::kTimeBaseTime && BeforeSeparator(kezdes.SelStart()))
       key = 0;
     else
       Bertek.SetEnabled(true);
@@ -68,7 +69,7 @@ void TFelirat::befejezesKeyDown(ui::Key& key, ui::ShiftState shift) {
   if (IsArrow(key) && shift.Has(ui::ShiftState::kShift)) {
     key = 0;
   } else if (key == ui::keys::kDelete) {
-    if (beosztas.Text() == "Time" && BeforeSeparator(befejezes.SelStart()))
+    if (beosztas.Text() == timecode::kTimeBaseTime && BeforeSeparator(befejezes.SelStart()))
       key = 0;
     else
       Bertek.SetEnabled(true);
@@ -91,8 +92,9 @@ void TFelirat::kezdesKeyPress(char& key) {
     befejezes.SetFocus();
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, kezdes.SelStart())
-                                  : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, kezdes.SelStart())
+            : timecode::DigitKeyFilter(key);
   if (key == timecode::kEscape)
     kezdes.SetText(cds.Value(field::kKezdes));
   else
@@ -112,8 +114,9 @@ void TFelirat::befejezesKeyPress(char& key) {
     }
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, befejezes.SelStart())
-                                  : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, befejezes.SelStart())
+            : timecode::DigitKeyFilter(key);
 }
 
 }  // namespace editor

@@ -11,13 +11,13 @@ namespace editor {
 void TFelirat::Mentes1Click() {
   const int row = cds.RecNo();
   if (!Efilenev.Text().empty())
-    files::SaveMainSubtitle(program_, "nem", false);
+    files::SaveMainSubtitle(program_, files::MainSave::kQuiet);
   else
-    files::SaveMainSubtitle(program_, "igen", true);
+    files::SaveMainSubtitle(program_, files::MainSave::kAskName);
   cds.SetRecNo(row);
   const std::string& layout = program_.state.ScreenLayout;
   const int rows = cds.RecordCount();
-  if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+  if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))
     racs.ShowVerticalScrollBar(false);
   racs.SetFocus();
 }
@@ -25,7 +25,7 @@ void TFelirat::Mentes1Click() {
 void TFelirat::BmentesClick() {
   kulonbseg.SetText("");
   Esorszam.SetText("");
-  files::SaveMainSubtitle(program_, "igen", true);
+  files::SaveMainSubtitle(program_, files::MainSave::kAskName);
 }
 
 void TFelirat::MentesMFClick() {
@@ -39,7 +39,8 @@ void TFelirat::WireSaveCommands() {
   MentM1.OnClick = [this] { BmentesClick(); };
   MentesMF.OnClick = [this] { MentesMFClick(); };
   program_.SaveMainSubtitleOnExit = [this] {
-    return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? "igen" : "nem", true);
+    return files::SaveMainSubtitle(program_, Efilenev.Text().empty() ? files::MainSave::kAskName
+                                                                     : files::MainSave::kConfirmed);
   };
 }
 

@@ -61,9 +61,9 @@ void TFelirat::BkeresokClick() {
     return;
   const bool ignore_breaks = CBsortores.Checked();
   if (ignore_breaks && search.find('|') != std::string::npos) {
-    shell::ShowBox(program_, "Figyelmeztetés", shell::kIconInfo,
-                   "Ha be van kapcsolva a \"Sortörés figyelmen kívül hagyása\"",
-                   "akkor nem használhatja ezt a jelet: \"|\"", true, false, false);
+    shell::Inform(program_, "Figyelmeztetés",
+                  "Ha be van kapcsolva a \"Sortörés figyelmen kívül hagyása\"",
+                  "akkor nem használhatja ezt a jelet: \"|\"");
     return;
   }
   bool found = false;
@@ -84,8 +84,7 @@ void TFelirat::BkeresokClick() {
       if (start >= 1)
         cds.SetRecNo(start);
       controls_off.reset();
-      shell::ShowBox(program_, "Információ", shell::kIconInfo, "Nincs (több) ilyen: ", search, true,
-                     false, false);
+      shell::Inform(program_, "Információ", "Nincs (több) ilyen: ", search);
     }
   }
   LoadRowIntoEditor();

@@ -167,16 +167,14 @@ void TFelirat::InsertSecondTextCell(bool report) {
     LoadRowIntoEditor();
   }
   if (report)
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "Beszúrtam a sort!", "", true, false,
-                   false);
+    shell::Inform(program_, "Információ", "Beszúrtam a sort!");
 }
 
 void TFelirat::TorlesPMBClick() {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "torol";
-  shell::ShowBox(program_, "Törlés!", shell::kIconQuestion, "Tényleg törölni akarja a sort?", "",
-                 false, true, true);
-  if (state.DialogReply == "igen")
+  state.DialogReply = shell::dialog_reply::kTorol;
+  shell::AskYesNo(program_, "Törlés!", "Tényleg törölni akarja a sort?");
+  if (state.DialogReply == shell::dialog_reply::kIgen)
     RemoveSecondTextCell();
 }
 
@@ -234,8 +232,8 @@ void TFelirat::MergeSecondTextIntoAbove(bool dialogue) {
     return;
   const int row = cds.RecNo();
   if (row == 1) {
-    shell::ShowBox(program_, "Figyelmeztetés", shell::kIconInfo,
-                   "Csak a 2. sortól lehet ilyen műveletet végrehajtani!", "", true, false, false);
+    shell::Inform(program_, "Figyelmeztetés",
+                  "Csak a 2. sortól lehet ilyen műveletet végrehajtani!");
     return;
   }
   const std::string current = cds.Value(field::kSzoveg2);
@@ -262,7 +260,7 @@ void TFelirat::szoveg2KeyUp(ui::Key& /*key*/, ui::ShiftState /*shift*/) {
   if (!cds.Active() || cds.IsEmpty())
     return;
   shell::InternalUpdateGuard guard(program_.state);
-  SetRowText2(MemoTextToRowText(szoveg2.Text()), true, false, true);
+  SetRowText2(MemoTextToRowText(szoveg2.Text()), RowWrite::kEdit);
   sordarab2.SetCaption(LetterCountLabel(cds.Value(field::kSzoveg2)));
 }
 
@@ -340,7 +338,7 @@ void TFelirat::InsertDraggedRow(bool after) {
   cds.SetValue(field::kKezdes, start);
   cds.SetValue(field::kBefejezes, start);
   // Lowers InternalUpdate right before the post, so that the post shows the new row.
-  SetRowText1(DragText, false, true, true);
+  SetRowText1(DragText, RowWrite::kInEditStateAndReloadPanel);
 }
 
 void TFelirat::Beszrsasorel1Click() {

@@ -13,6 +13,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 namespace {
@@ -104,16 +105,15 @@ void TFelirat::OfferSplitRow() {
     E4kezdouj.SetText("");
     E4kezdo.SetText("");
     Bvegrehajt.SetEnabled(false);
-    shell::ShowBox(program_, "Információ", shell::kIconInfo,
-                   "Ezt a sort nem választhatja ki, mert nincs a sorban adat!", "", true, false,
-                   false);
+    shell::Inform(program_, "Információ",
+                  "Ezt a sort nem választhatja ki, mert nincs a sorban adat!");
     return;
   }
   Label13.SetEnabled(true);
   E4kezdouj.SetEnabled(true);
   E4kezdo.SetText(start);
   Bvegrehajt.SetEnabled(true);
-  E4kezdouj.SetText(beosztas.Text() == "Time" ? "00:00:00,000" : "0");
+  E4kezdouj.SetText(beosztas.Text() == timecode::kTimeBaseTime ? "00:00:00,000" : "0");
 }
 
 void TFelirat::DBEdit1Change() {
@@ -128,7 +128,8 @@ void TFelirat::E4kezdoujKeyPress(char& key) {
     key = 0;
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilter(key) : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime ? timecode::TimeKeyFilter(key)
+                                                   : timecode::DigitKeyFilter(key);
 }
 
 void TFelirat::BvegrehajtClick() {
@@ -136,14 +137,14 @@ void TFelirat::BvegrehajtClick() {
   CommandUpdateScope update(state);
   Bvegrehajt.SetEnabled(false);
   HiddenScope name_hidden(Efilenev);
-  const bool time_base = beosztas.Text() == "Time";
+  const bool time_base = beosztas.Text() == timecode::kTimeBaseTime;
 
   // Without a file name the parts would have neither a folder nor a name.
   const std::optional<files::SplitTargets> targets =
       files::SplitTargetsOf(state.CurrentFilePath, Efilenev.Text(), time_base);
   if (!targets) {
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "A feliratnak még nincs neve!",
-                   "Kérem előbb mentse el a feliratot!", true, false, false);
+    shell::Inform(program_, "Információ", "A feliratnak még nincs neve!",
+                  "Kérem előbb mentse el a feliratot!");
     return;
   }
 
@@ -166,13 +167,12 @@ void TFelirat::BvegrehajtClick() {
   if (!cds.Active() || cds.IsEmpty())
     return;
   if (cds.RecNo() == 1) {
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "Az első sort nem jelölheted ki!", "",
-                   true, false, false);
+    shell::Inform(program_, "Információ", "Az első sort nem jelölheted ki!");
     return;
   }
 
   const int picked = cds.RecNo();
-  state.DialogReply = "semmit";
+  state.DialogReply = shell::dialog_reply::kSemmit;
   const std::string& name1 = targets->name1;
   const std::string& name2 = targets->name2;
   const std::filesystem::path& path1 = targets->path1;
@@ -181,14 +181,12 @@ void TFelirat::BvegrehajtClick() {
   const bool exists1 = files::SplitTargetTaken(path1);
   const bool exists2 = files::SplitTargetTaken(path2);
   if (exists1 && exists2)
-    shell::ShowBox(program_, "Létező file-ok!", shell::kIconQuestion,
-                   "Már létezik a 2 file: " + name1 + ", " + name2, "Felülírjam őket?", false, true,
-                   true);
+    shell::AskYesNo(program_, "Létező file-ok!", "Már létezik a 2 file: " + name1 + ", " + name2,
+                    "Felülírjam őket?");
   else if (exists1 || exists2)
-    shell::ShowBox(program_, "Létező file!", shell::kIconQuestion,
-                   "Már létezik a file: " + (exists1 ? name1 : name2), "Felülírjam?", false, true,
-                   true);
-  if (state.DialogReply == "nem")
+    shell::AskYesNo(program_, "Létező file!", "Már létezik a file: " + (exists1 ? name1 : name2),
+                    "Felülírjam?");
+  if (state.DialogReply == shell::dialog_reply::kNem)
     return;
 
   // Part 2's offset, from the values shown when "Végrehajtás" was pressed.
@@ -234,13 +232,12 @@ void TFelirat::BvegrehajtClick() {
     E4kezdo.SetEnabled(false);
     E4kezdouj.SetEnabled(false);
     Bvegrehajt.SetEnabled(false);
-    shell::ShowBox(program_, "Sikeres szétválasztás!", shell::kIconInfo,
-                   "Sikeresen megtörtént a szétválasztás! A 2 file neve:", name1 + ", " + name2,
-                   true, false, false);
+    shell::Inform(program_, "Sikeres szétválasztás!",
+                  "Sikeresen megtörtént a szétválasztás! A 2 file neve:", name1 + ", " + name2);
   } else {
-    shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
-                   "Írásvédett a következő file: " + (written1 ? name2 : name1),
-                   "A kért szétválasztás nem sikerült!", true, false, false);
+    shell::ShowError(program_, "Írásvédett file!",
+                     "Írásvédett a következő file: " + (written1 ? name2 : name1),
+                     "A kért szétválasztás nem sikerült!");
   }
 }
 

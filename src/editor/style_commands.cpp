@@ -50,7 +50,7 @@ void TFelirat::RemoveTagPair(TagPair tags) {
   const std::string text = cds.Value(field::kSzoveg);
   if (!HoldsTagOf(text, tags))
     return;
-  SetRowText1(StripTagPair(text, tags), true, true, true);
+  SetRowText1(StripTagPair(text, tags), RowWrite::kEditAndReloadPanel);
 }
 
 // The grid popup's toggles on the whole row text; `closing` adds the closing tag too.
@@ -72,7 +72,7 @@ void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
       ShowRowWouldNotFit(kTagsDoNotFit);
       return;
     }
-    SetRowText1(text, true, true, true);
+    SetRowText1(text, RowWrite::kEditAndReloadPanel);
     item.SetChecked(true);
   }
   Bmentes.SetEnabled(true);
@@ -117,7 +117,7 @@ void TFelirat::KivagasClick() {
     return;
   CommandUpdateScope update(program_.state);
   program_.state.TextClipboard = cds.Value(field::kSzoveg);
-  SetRowText1("", true, true, true);
+  SetRowText1("", RowWrite::kEditAndReloadPanel);
   Beillesztes.SetEnabled(true);
   Bmentes.SetEnabled(true);
   Mentes1.SetEnabled(true);
@@ -138,7 +138,7 @@ void TFelirat::BeillesztesClick() {
     ShowRowWouldNotFit(kPasteDoesNotFit);
     return;
   }
-  SetRowText1(program_.state.TextClipboard, true, false, true);
+  SetRowText1(program_.state.TextClipboard, RowWrite::kEdit);
   Bmentes.SetEnabled(true);
   Mentes1.SetEnabled(true);
 }
@@ -158,7 +158,7 @@ void TFelirat::SzovegPopPopup() {
 // Stores `text` as the row's main text, a dangling closing italic tag at its end dropped.
 void TFelirat::StoreTextFixItalic(std::string_view text) {
   CommandUpdateScope update(program_.state);
-  SetRowText1(DropDanglingItalic(text), true, true, true);
+  SetRowText1(DropDanglingItalic(text), RowWrite::kEditAndReloadPanel);
 }
 
 // TextClipboard cut out of the row text / inserted at the text box's caret, then stored.
@@ -199,7 +199,7 @@ void TFelirat::WrapSelection(TagPair tags) {
     ShowRowWouldNotFit(kTagsDoNotFit);
     return;
   }
-  SetRowText1(*wrapped, true, true, true);
+  SetRowText1(*wrapped, RowWrite::kEditAndReloadPanel);
 }
 
 void TFelirat::SzPMClick() {

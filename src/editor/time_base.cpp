@@ -14,6 +14,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 
@@ -67,7 +68,8 @@ void TFelirat::CbPMKeyPress(char& key) {
 void TFelirat::beosztasChange() {
   shell::SharedState& state = program_.state;
   const std::string target = beosztas.Text();
-  if (target == state.CurrentTimeBase || (target != "Frame" && target != "Time"))
+  if (target == state.CurrentTimeBase ||
+      (target != timecode::kTimeBaseFrame && target != timecode::kTimeBaseTime))
     return;
   // The rate box offers only rates; should it ever hold none, nothing is converted and the
   // box goes back to the base the values are in.
@@ -85,7 +87,7 @@ void TFelirat::beosztasChange() {
   {
     ControlsOffScope controls_off(cds);
     CommandUpdateScope update(state);
-    if (target == "Frame")
+    if (target == timecode::kTimeBaseFrame)
       SwitchToFrames(*rate);
     else
       SwitchToTimes(*rate);
@@ -99,7 +101,7 @@ void TFelirat::beosztasChange() {
 }
 
 void TFelirat::SwitchToFrames(timecode::FrameRate rate) {
-  program_.state.CurrentTimeBase = "Frame";
+  program_.state.CurrentTimeBase = timecode::kTimeBaseFrame;
   B12.SetEnabled(false);
   B22.SetEnabled(false);
   B21.SetEnabled(false);
@@ -125,12 +127,12 @@ void TFelirat::SwitchToFrames(timecode::FrameRate rate) {
   Szinezes38.SetEnabled(false);
   Szinezes3.SetEnabled(false);
   cds.First();
-  SetTimeBaseLimits("Frame");
+  SetTimeBaseLimits(timecode::kTimeBaseFrame);
 }
 
 void TFelirat::SwitchToTimes(timecode::FrameRate rate) {
   shell::SharedState& state = program_.state;
-  state.CurrentTimeBase = "Time";
+  state.CurrentTimeBase = timecode::kTimeBaseTime;
   B12.SetEnabled(true);
   B22.SetEnabled(true);
   B21.SetEnabled(true);
@@ -160,7 +162,7 @@ void TFelirat::SwitchToTimes(timecode::FrameRate rate) {
   Szinezes38.SetEnabled(true);
   Szinezes3.SetEnabled(true);
   cds.First();
-  SetTimeBaseLimits("Time");
+  SetTimeBaseLimits(timecode::kTimeBaseTime);
 }
 
 // ---- The shift of all rows ------------------------------------------------------------------
@@ -172,11 +174,10 @@ void TFelirat::ShiftAllTimes() {
   if (IsZeroShift(value)) {
     Fszazalek.SetVisible(false);
     program_.Reszletes->szazalek.SetVisible(false);
-    shell::ShowBox(program_, "Felhívás", shell::kIconInfo, "0-val nem lenne értelme módosítani!",
-                   "", true, false, false);
+    shell::Inform(program_, "Felhívás", "0-val nem lenne értelme módosítani!");
     return;
   }
-  const bool time_based = beosztas.Text() == "Time";
+  const bool time_based = beosztas.Text() == timecode::kTimeBaseTime;
   const timecode::Check check =
       time_based ? timecode::ValidateTimeCode(value) : timecode::ValidateFrameNumber(value);
   if (!shell::ShowCheck(program_, check)) {
@@ -239,15 +240,17 @@ void TFelirat::EmodositasKeyPress(char& key) {
     racs.SetFocus();
     return;
   }
-  key = beosztas.Text() == "Time" ? timecode::TimeKeyFilterAtCaret(key, Emodositas.SelStart())
-                                  : timecode::DigitKeyFilter(key);
+  key = beosztas.Text() == timecode::kTimeBaseTime
+            ? timecode::TimeKeyFilterAtCaret(key, Emodositas.SelStart())
+            : timecode::DigitKeyFilter(key);
 }
 
 // ---- The two windows --------------------------------------------------------------------------
 
 void TFelirat::BreszletesClick() {
   Hide();
-  if (beosztas.Text() == "Time" && Emodositas.Text().size() != timecode::kZeroTimeCode.size())
+  if (beosztas.Text() == timecode::kTimeBaseTime &&
+      Emodositas.Text().size() != timecode::kZeroTimeCode.size())
     Emodositas.SetText(timecode::kZeroTimeCode);
   TReszletes& window = *program_.Reszletes;
   window.Emodositas2.SetText(Emodositas.Text());

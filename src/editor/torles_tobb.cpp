@@ -67,9 +67,8 @@ void TTorlesTobb::BtorlesClick() {
   const int rows = editor.cds.RecordCount();
   RowRange range;
   if (!ValidRowRange(SPelso.Text(), SPutso.Text(), rows, range)) {
-    shell::ShowBox(program_, "Sor törlése", shell::kIconError, "Hibás sorszám!",
-                   "1 <= Kezdő sor <= Utolsó törlendő sor <= " + text::IntToStr(rows), true, false,
-                   false);
+    shell::ShowError(program_, "Sor törlése", "Hibás sorszám!",
+                     "1 <= Kezdő sor <= Utolsó törlendő sor <= " + text::IntToStr(rows));
     SPelso.SetFocus();
     return;
   }
@@ -78,7 +77,7 @@ void TTorlesTobb::BtorlesClick() {
   // answered; the window leaves the screen before the report shows.
   Close();
   Hide();
-  shell::ShowBox(program_, "Sor törlése", shell::kIconInfo, "Kész!", "", true, false, false);
+  shell::Inform(program_, "Sor törlése", "Kész!");
 }
 
 void TTorlesTobb::Button1Click() {

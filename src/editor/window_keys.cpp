@@ -257,7 +257,7 @@ void TFelirat::BFPSClick() {
   TAviKi& avi = *program_.AviKi;
   if (!program_.state.CurrentDirectory.empty())
     avi.DirectoryListBox2.SetDirectory(program_.state.CurrentDirectory.Path());
-  program_.state.AviPurpose = "FPS";
+  program_.state.AviPurpose = shell::avi_purpose::kFps;
   avi.SetCaption("Fps érték kinyerése Avi file-ból");
   avi.ShowModal();
 }

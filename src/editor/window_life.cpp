@@ -17,6 +17,7 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace editor {
@@ -103,9 +104,8 @@ void TFelirat::FormCreate() {
   // The film module makes the player inside `wmp1` and hides it; the window of a program
   // that has no player has nothing to make.
   if (!program_.film->EditorCreated(*this)) {
-    shell::ShowBox(program_, "Hiány", shell::kIconError,
-                   "A program hibával leáll! Valószínűleg nincs",
-                   "fent a Windows Media Player 9-es verziója!", true, false, false);
+    shell::ShowError(program_, "Hiány", "A program hibával leáll! Valószínűleg nincs",
+                     "fent a Windows Media Player 9-es verziója!");
     return;
   }
   LayoutFor(LayoutOf(state.ScreenLayout), LayoutShow::kNem, false);
@@ -134,9 +134,9 @@ void TFelirat::FormActivate() {
   if (program_.ReszletesK->Visible())
     program_.ReszletesK->Close();
 
-  if (state.OpenMode == "uj") {
+  if (state.OpenMode == shell::open_mode::kUj) {
     StartNewSubtitle();
-  } else if (state.OpenMode == "2cd1cd") {
+  } else if (state.OpenMode == shell::open_mode::k2cd1cd) {
     GB1.Hide();
     state.InternalUpdate = true;
     GB12.Show();
@@ -149,7 +149,7 @@ void TFelirat::FormActivate() {
     RB12.SetChecked(false);
   }
 
-  if (Efilenev.Text().empty() && state.OpenMode == "megnyitas")
+  if (Efilenev.Text().empty() && state.OpenMode == shell::open_mode::kMegnyitas)
     beosztas.SetEnabled(false);
 
   if (!state.StartFile.empty() && IsStartSubtitle(state.StartFile)) {
@@ -160,7 +160,7 @@ void TFelirat::FormActivate() {
     Efilenev.SetText(state.CurrentFileName);
     program_.Kereses->e1.SetText(state.CurrentFileName);
     cds.CreateDataSet();
-    state.TextSlot = "1";
+    state.TextSlot = shell::text_slot::kMain;
     files::AfterFileChosen(program_, true);
     files::OpenSubtitleFile(program_);
     // The colouring comes on by itself after a time-based file (its boxes are enabled then).
@@ -169,12 +169,13 @@ void TFelirat::FormActivate() {
     state.StartFile.clear();
   }
 
-  if (state.StartState == "be" && state.OpenMode == "megnyitas") {
+  if (state.StartState == shell::start_state::kBe &&
+      state.OpenMode == shell::open_mode::kMegnyitas) {
     if (cds.Active())
       cds.EmptyDataSet();
-    state.OpenPurpose = "Felirat";
-    state.OpenMode = "mas";
-    state.TextSlot = "1";
+    state.OpenPurpose = shell::open_purpose::kFelirat;
+    state.OpenMode = shell::open_mode::kMas;
+    state.TextSlot = shell::text_slot::kMain;
     EditorOneTextLayout();
     program_.Kereses->OpeningSecondText = false;
     program_.Kereses->ShowModal();
@@ -195,12 +196,14 @@ void TFelirat::StartNewSubtitle() {
                                                               &befejezes, &szoveg, &kulonbseg}) {
     box->SetText("");
   }
-  state.OpenMode = "mas";
+  state.OpenMode = shell::open_mode::kMas;
 
   // The rows are in the time base chosen for the new subtitle from now on, whatever an
   // earlier subtitle left behind.
-  const std::string time_base = beosztas.Text() == "Time" ? "Time" : "Frame";
-  const bool time_based = time_base == "Time";
+  const std::string time_base(beosztas.Text() == timecode::kTimeBaseTime
+                                  ? timecode::kTimeBaseTime
+                                  : timecode::kTimeBaseFrame);
+  const bool time_based = time_base == timecode::kTimeBaseTime;
   state.CurrentTimeBase = time_base;
   SetTimeBaseLimits(time_base);
 
@@ -247,16 +250,15 @@ void TFelirat::AskSaveAndClose() {
 // save failed or got no name).
 bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "mentes2";
+  state.DialogReply = shell::dialog_reply::kMentes2;
   state.ExitSaveInProgress = false;
   const bool silenced = why == Discard::kLeaving && Cbki.Checked();
   if (!silenced && Bmentes.Enabled()) {
     // "Igen" saves through Program::SaveMainSubtitleOnExit; a save that failed or got no name
     // answers "nemlepki", so the rows are never dropped unsaved.
-    shell::ShowBox(program_, "A felirat mentése!", shell::kIconQuestion,
-                   "A felirat módosítva lett!", "Elmenti?", false, true, true);
+    shell::AskYesNo(program_, "A felirat mentése!", "A felirat módosítva lett!", "Elmenti?");
   }
-  return state.DialogReply != "nemlepki";
+  return state.DialogReply != shell::dialog_reply::kNemlepki;
 }
 
 // "Vissza a főmenübe": the start window again, no question.
@@ -265,7 +267,7 @@ void TFelirat::BvisszaClick() {
   program_.film->BackToMainMenu();
   program_.FoForm->Show();
   state.InternalUpdate = true;
-  state.StartState = "be2";
+  state.StartState = shell::start_state::kBe2;
   Close();
 }
 

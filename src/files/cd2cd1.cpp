@@ -44,7 +44,7 @@ void TCd2cd1::WireHandlers() {
 }
 
 void TCd2cd1::FormActivate() {
-  if (program_.state.OpenMode == "2cd1cd")
+  if (program_.state.OpenMode == shell::open_mode::k2cd1cd)
     return;
   first_offered_.clear();
   second_offered_.clear();
@@ -64,8 +64,7 @@ void TCd2cd1::filelistboxDblClick() {
   const ShownPath path(file);
   if (!FillSecondNext) {
     if (path == PathShownIn(Emasodikfile.Text(), second_offered_)) {
-      shell::ShowBox(program_, "Duplikáció", shell::kIconInfo,
-                     "Ezt a feliratot már betöltötte a második file-hoz!", "", true, false, false);
+      shell::Inform(program_, "Duplikáció", "Ezt a feliratot már betöltötte a második file-hoz!");
       return;
     }
     first_offered_ = path;
@@ -73,8 +72,7 @@ void TCd2cd1::filelistboxDblClick() {
     FillSecondNext = true;
   } else {
     if (path == PathShownIn(Eelsofile.Text(), first_offered_)) {
-      shell::ShowBox(program_, "Duplikáció", shell::kIconInfo,
-                     "Ezt a feliratot már betöltötte az első file-hoz!", "", true, false, false);
+      shell::Inform(program_, "Duplikáció", "Ezt a feliratot már betöltötte az első file-hoz!");
       return;
     }
     second_offered_ = path;
@@ -95,17 +93,16 @@ void TCd2cd1::BervenyesitClick() {
   JoinFirstPath = PathShownIn(Eelsofile.Text(), first_offered_);
   JoinSecondPath = PathShownIn(Emasodikfile.Text(), second_offered_);
   if (LowerCaseExtension(JoinFirstPath.Text()) != LowerCaseExtension(JoinSecondPath.Text())) {
-    shell::ShowBox(program_, "Hiba", shell::kIconError,
-                   "Csak azonos típusú file-t lehet kiválasztani!", "", true, false, false);
+    shell::ShowError(program_, "Hiba", "Csak azonos típusú file-t lehet kiválasztani!");
     return;
   }
   Hide();
-  program_.state.OpenMode = "22";
+  program_.state.OpenMode = shell::open_mode::k22;
   program_.Ertek2cd->ShowModal();
 }
 
 void TCd2cd1::Button2Click() {
-  program_.state.OpenMode = "2cd1cd";
+  program_.state.OpenMode = shell::open_mode::k2cd1cd;
   Close();
   program_.Felirat->Show();
 }

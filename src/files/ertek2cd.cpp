@@ -9,6 +9,7 @@
 #include "shell/program.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -53,7 +54,7 @@ void TErtek2cd::FormActivate() {
   JoinTarget.clear();
   E2cdfilenev.SetText("");
   B2ervenyesit.SetEnabled(false);
-  Edit2.SetText(Edit4.Text() == "Time" ? "00:00:00,000" : "0");
+  Edit2.SetText(Edit4.Text() == timecode::kTimeBaseTime ? "00:00:00,000" : "0");
 }
 
 void TErtek2cd::Edit2Change() {
@@ -61,8 +62,8 @@ void TErtek2cd::Edit2Change() {
 }
 
 void TErtek2cd::Edit2KeyPress(char& ch) {
-  const char passed =
-      Edit4.Text() == "Time" ? timecode::TimeKeyFilter(ch) : timecode::DigitKeyFilter(ch);
+  const char passed = Edit4.Text() == timecode::kTimeBaseTime ? timecode::TimeKeyFilter(ch)
+                                                              : timecode::DigitKeyFilter(ch);
   ch = passed == timecode::kEscape ? 0 : passed;
 }
 
@@ -71,20 +72,21 @@ void TErtek2cd::E2cdfilenevClick() {
 }
 
 void TErtek2cd::BtallozClick() {
-  program_.state.FileDialogCaller = "dupla";
+  program_.state.FileDialogCaller = shell::file_dialog_caller::kDupla;
   program_.Fileneve->ShowModal();
 }
 
 void TErtek2cd::B2ervenyesitClick() {
   const std::string value = Edit2.Text();
-  const timecode::Check check = Edit4.Text() == "Time" ? timecode::ValidateTimeCode(value)
-                                                       : timecode::ValidateFrameNumber(value);
+  const timecode::Check check = Edit4.Text() == timecode::kTimeBaseTime
+                                    ? timecode::ValidateTimeCode(value)
+                                    : timecode::ValidateFrameNumber(value);
   if (!shell::ShowCheck(program_, check))
     return;
   editor::TFelirat& editor = *program_.Felirat;
   editor.Bvegre21.SetEnabled(true);
   Close();
-  program_.state.OpenMode = "2cd1cd";
+  program_.state.OpenMode = shell::open_mode::k2cd1cd;
   // The chooser's modal showing ends here with its choices kept.
   program_.Cd2cd1->Show();
   program_.Cd2cd1->Close();

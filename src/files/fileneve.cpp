@@ -11,6 +11,7 @@
 #include "platform/desktop/file_probes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "translation/forditas.h"
 
 namespace files {
@@ -39,7 +40,8 @@ ShownPath RealNameWithoutExtension(const fs::path& file) {
 }  // namespace
 
 std::string SubtitleFilter(std::string_view time_base) {
-  return time_base == "Time" ? "Feliratok (*.srt)|*.srt" : "Feliratok (*.sub)|*.sub";
+  return time_base == timecode::kTimeBaseTime ? "Feliratok (*.srt)|*.srt"
+                                              : "Feliratok (*.sub)|*.sub";
 }
 
 std::string WithoutExtension(std::string_view name) {
@@ -111,13 +113,13 @@ void TFileneve::FormActivate() {
   dlb.SetDirectory(desktop::StartFolder(state.CurrentDirectory.Path(), desktop::HomeFolder()));
 
   const std::string& caller = state.FileDialogCaller;
-  if (caller == "Felirat") {
+  if (caller == shell::file_dialog_caller::kFelirat) {
     fcb.SetFilter(SubtitleFilter(program_.Felirat->beosztas.Text()));
-  } else if (caller == "Forditas") {
+  } else if (caller == shell::file_dialog_caller::kForditas) {
     fcb.SetFilter(SubtitleFilter(program_.Forditas->EFfm.Text()));
-  } else if (caller == "dupla") {
+  } else if (caller == shell::file_dialog_caller::kDupla) {
     fcb.SetFilter(SubtitleFilter(program_.Ertek2cd->Edit4.Text()));
-  } else if (caller == "MentesMaskent") {
+  } else if (caller == shell::file_dialog_caller::kMentesMaskent) {
     offered_name_ = RealNameWithoutExtension(state.CurrentFilePath.Path());
     e1.SetText(WithoutExtension(state.CurrentFileName));
     const ExportFormat* format = FindExportFormat(program_.MentesMaskent->Lista.SelectedCaption());
@@ -137,15 +139,15 @@ void TFileneve::FormPaint() {
 std::string TFileneve::CallerExtension() const {
   const std::string& caller = program_.state.FileDialogCaller;
   std::string time_base;
-  if (caller == "MentesMaskent")
+  if (caller == shell::file_dialog_caller::kMentesMaskent)
     return SaveExtension;
-  if (caller == "Forditas")
+  if (caller == shell::file_dialog_caller::kForditas)
     time_base = program_.Forditas->EFfm.Text();
-  else if (caller == "dupla")
+  else if (caller == shell::file_dialog_caller::kDupla)
     time_base = program_.Ertek2cd->Edit4.Text();
   else
     time_base = program_.Felirat->beosztas.Text();
-  return time_base == "Time" ? ".srt" : ".sub";
+  return time_base == timecode::kTimeBaseTime ? ".srt" : ".sub";
 }
 
 void TFileneve::BokClick() {
@@ -153,7 +155,7 @@ void TFileneve::BokClick() {
   const std::string name = e1.Text();
   if (!AcceptableFileName(name))
     return;
-  state.DialogReply = "felulir";
+  state.DialogReply = shell::dialog_reply::kFelulir;
   const std::string extension = CallerExtension();
   const std::string file_name = name + extension;
   fs::path real_name = PathShownIn(name, offered_name_).Path();
@@ -162,24 +164,24 @@ void TFileneve::BokClick() {
 
   // What is on disk decides, not the list (it may be stale or filtered).
   if (desktop::IsFolder(target)) {
-    shell::ShowBox(program_, "Létező file", shell::kIconError, "Már létezik ilyen nevű mappa!",
-                   "Adjon meg másik nevet!", true, false, false);
+    shell::ShowError(program_, "Létező file", "Már létezik ilyen nevű mappa!",
+                     "Adjon meg másik nevet!");
     return;
   }
   std::error_code error;
   if (fs::exists(fs::symlink_status(target, error))) {
-    shell::ShowBox(program_, "Létező file", shell::kIconQuestion, "Már létezik a file!",
-                   "Felülírjam?", false, true, true);
+    shell::AskYesNo(program_, "Létező file", "Már létezik a file!", "Felülírjam?");
   }
-  if (state.DialogReply != "igen" && state.DialogReply != "felulir")
+  if (state.DialogReply != shell::dialog_reply::kIgen &&
+      state.DialogReply != shell::dialog_reply::kFelulir)
     return;
 
   const ShownPath full_path(target);
   const std::string& caller = state.FileDialogCaller;
-  if (caller == "Felirat" && state.TextSlot != "1") {
+  if (caller == shell::file_dialog_caller::kFelirat && state.TextSlot != shell::text_slot::kMain) {
     state.SecondFilePath = full_path;
     state.SecondFileName = file_name;
-  } else if (caller == "dupla") {
+  } else if (caller == shell::file_dialog_caller::kDupla) {
     program_.Ertek2cd->JoinTarget = full_path;
     program_.Ertek2cd->E2cdfilenev.SetText(full_path.Text());
   } else {
@@ -192,7 +194,7 @@ void TFileneve::BokClick() {
 }
 
 void TFileneve::Button1Click() {
-  program_.state.DialogReply = "nem";
+  program_.state.DialogReply = shell::dialog_reply::kNem;
   Close();
 }
 

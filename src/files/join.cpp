@@ -16,6 +16,7 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/path_text.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -30,8 +31,7 @@ JoinRefusal JoinRefusalOf(std::string_view first_kind, std::string_view second_k
 namespace {
 
 void ShowStyleMessage(shell::Program& program) {
-  shell::ShowBox(program, "Stílushiba!", shell::kIconError,
-                 "A két file eltérő stílusú/Frame,Time/!", "", true, false, false);
+  shell::ShowError(program, "Stílushiba!", "A két file eltérő stílusú/Frame,Time/!");
 }
 
 // Reads both parts into the emptied table; false when a part could not be read at all.
@@ -87,21 +87,20 @@ void RunJoin(shell::Program& program) {
       break;
   }
 
-  editor.beosztas.SetItemIndex(
-      editor.beosztas.IndexOf(first_kind == kFrameKind ? "Frame" : "Time"));
+  editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(
+      first_kind == kFrameKind ? timecode::kTimeBaseFrame : timecode::kTimeBaseTime));
   state.FileChosen = true;
-  state.TextSlot = "1";
+  state.TextSlot = shell::text_slot::kMain;
   state.InternalUpdate = true;
   bool saved = false;
   {
     editor::ControlsOffScope detached(editor.cds);
     if (ReadBothParts(program, first, second)) {
       state.CurrentFilePath = JoinedFile(program);
-      saved = SaveMainSubtitle(program, "nem", true);
+      saved = SaveMainSubtitle(program, MainSave::kConfirmed);
     } else {
       // Half a join is not saved: the target file stays as it was.
-      shell::ShowBox(program, "Hiba", shell::kIconError, "A file-t nem tudtam beolvasni!",
-                     state.ReadErrorDetail, true, false, false);
+      shell::ShowError(program, "Hiba", "A file-t nem tudtam beolvasni!", state.ReadErrorDetail);
       state.CurrentFilePath = JoinedFile(program);
     }
     editor.cds.First();

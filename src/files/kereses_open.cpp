@@ -46,7 +46,7 @@ void TKereses::WireHandlers() {
 void TKereses::FormActivate() {
   shell::SharedState& state = program_.state;
   e1.SetText("");
-  state.OpenWindowResult = "ki";
+  state.OpenWindowResult = shell::open_window_result::kKi;
   filelistbox.Update();
   DirectoryListBox1.SetDirectory(
       desktop::StartFolder(state.CurrentDirectory.Path(), desktop::HomeFolder()));
@@ -78,7 +78,7 @@ void TKereses::filelistboxClick() {
 bool TKereses::RefuseDuplicate(std::string_view other_box, std::string_view message) {
   if (other_box != program_.state.CurrentFilePath.Text())
     return false;
-  shell::ShowBox(program_, "Duplikáció", shell::kIconInfo, message, "", true, false, false);
+  shell::Inform(program_, "Duplikáció", message);
   return true;
 }
 
@@ -88,7 +88,7 @@ void TKereses::megnyitasClick() {
   shell::SharedState& state = program_.state;
   // A main text replaces the editor's rows: a modified subtitle is offered for saving first,
   // to its own file, before the choice becomes the document path. "Mégsem" opens nothing.
-  if (state.OpenPurpose == "Felirat" && !OpeningSecondText &&
+  if (state.OpenPurpose == shell::open_purpose::kFelirat && !OpeningSecondText &&
       !program_.Felirat->AskSaveBeforeDiscard(editor::TFelirat::Discard::kReplacing)) {
     Close();
     return;
@@ -101,31 +101,31 @@ void TKereses::megnyitasClick() {
   state.CurrentFilePath = PendingFilePath;
 
   const std::string& purpose = state.OpenPurpose;
-  if (purpose == "Felirat") {
+  if (purpose == shell::open_purpose::kFelirat) {
     AfterFileChosen(program_, !OpeningSecondText);
     state.InternalUpdate = false;
-    state.OpenWindowResult = "megnyit";
+    state.OpenWindowResult = shell::open_window_result::kMegnyit;
     Close();
-  } else if (purpose == "Forditas1") {
+  } else if (purpose == shell::open_purpose::kForditas1) {
     if (RefuseDuplicate(program_.FordElott->Eff.Text(), kAlreadyTranslated))
       return;
     program_.FordElott->SourcePath = state.CurrentFilePath;
     program_.FordElott->Eef.SetText(state.CurrentFilePath.Text());
     Close();
-  } else if (purpose == "Forditas2") {
+  } else if (purpose == shell::open_purpose::kForditas2) {
     if (RefuseDuplicate(program_.FordElott->Eef.Text(), kAlreadyOriginalAz))
       return;
     program_.FordElott->TranslationPath = state.CurrentFilePath;
     program_.FordElott->Eff.SetText(state.CurrentFilePath.Text());
     Close();
-  } else if (purpose == "Eredeti") {
+  } else if (purpose == shell::open_purpose::kEredeti) {
     if (RefuseDuplicate(program_.Forditas->Eff.Text(), kAlreadyTranslated))
       return;
     state.BuildEmptyTranslation = false;
     if (LoadSourceSubtitle)
       LoadSourceSubtitle();
     Close();
-  } else if (purpose == "Forditott") {
+  } else if (purpose == shell::open_purpose::kForditott) {
     if (RefuseDuplicate(program_.Forditas->Efe.Text(), kAlreadyOriginalA))
       return;
     state.BuildEmptyTranslation = false;
@@ -146,18 +146,18 @@ void TKereses::DirectoryListBox1KeyPress(char& ch) {
 }
 
 void TKereses::Button1Click() {
-  program_.state.OpenWindowResult = "vissza";
+  program_.state.OpenWindowResult = shell::open_window_result::kVissza;
   Close();
 }
 
 void TKereses::FormClose(ui::CloseAction&) {
   shell::SharedState& state = program_.state;
-  const bool chosen = state.OpenWindowResult == "megnyit";
+  const bool chosen = state.OpenWindowResult == shell::open_window_result::kMegnyit;
   if (chosen)
     OpenSubtitleFile(program_);
   // A second text never becomes the document: saving keeps writing the main subtitle's file,
   // whether the second text was read, refused or failed.
-  if (chosen && OpeningSecondText && state.TextSlot == "2") {
+  if (chosen && OpeningSecondText && state.TextSlot == shell::text_slot::kSecond) {
     state.CurrentDirectory = SavedDirectory;
     state.CurrentFileName = SavedFileName;
     state.CurrentFilePath = SavedFilePath;

@@ -11,6 +11,7 @@
 #include "platform/desktop/atomic_writer.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace files {
@@ -91,7 +92,7 @@ std::vector<ExportRow> ExportRowsOfTable(const dataset::RowTable& table, std::st
                     std::string(table.Cell(row, field::kBefejezes)),
                     std::string(table.Cell(row, field::kSzoveg))});
   }
-  if (time_base == "Frame")
+  if (time_base == timecode::kTimeBaseFrame)
     return FrameRowsToTimeRows(rows, RateOf(frame_rate));
   return rows;
 }
@@ -155,13 +156,12 @@ ExportOutcome TMentesMaskent::ExportSelectedEntry() {
   if (Lista.ItemIndex() < 0)
     return ExportOutcome::kNothingSelected;
   shell::SharedState& state = program_.state;
-  state.FileDialogCaller = "MentesMaskent";
+  state.FileDialogCaller = shell::file_dialog_caller::kMentesMaskent;
 
   const ExportFormat* format = FindExportFormat(Lista.SelectedCaption());
   if (format == nullptr || format->handling == ExportHandling::kNotProgrammed) {
-    shell::ShowBox(program_, kNotProgrammedCaption, shell::kIconInfo, kNotProgrammedMessage, "",
-                   true, false, false);
-    state.DialogReply = "nem";
+    shell::Inform(program_, kNotProgrammedCaption, kNotProgrammedMessage);
+    state.DialogReply = shell::dialog_reply::kNem;
     return ExportOutcome::kNotProgrammed;
   }
 
@@ -169,7 +169,7 @@ ExportOutcome TMentesMaskent::ExportSelectedEntry() {
   {
     DocumentKept document(program_);
     program_.Fileneve->ShowModal();
-    if (state.DialogReply == "nem" || state.FileDialogPending)
+    if (state.DialogReply == shell::dialog_reply::kNem || state.FileDialogPending)
       return ExportOutcome::kNoName;
     outcome = format->handling == ExportHandling::kNativeSaver ? SaveThroughNativeSaver()
                                                                : WriteWithLayout(*format);
@@ -192,9 +192,8 @@ ExportOutcome TMentesMaskent::WriteWithLayout(const ExportFormat& format) {
   }
   if (desktop::WriteFileAtomic(path.Path(), bytes))
     return ExportOutcome::kWritten;
-  shell::ShowBox(program_, "Írásvédett file!", shell::kIconError,
-                 "Írásvédett a következő file: " + name, "A kért mentés nem sikerült!", true, false,
-                 false);
+  shell::ShowError(program_, "Írásvédett file!", "Írásvédett a következő file: " + name,
+                   "A kért mentés nem sikerült!");
   return ExportOutcome::kNotWritten;
 }
 
@@ -203,10 +202,10 @@ ExportOutcome TMentesMaskent::SaveThroughNativeSaver() {
   bool saved = false;
   {
     TableWalk walk(program_.state, editor.cds);
-    saved = SaveMainSubtitle(program_, "nem", true);
+    saved = SaveMainSubtitle(program_, MainSave::kConfirmed);
     const std::string& layout = program_.state.ScreenLayout;
     const int rows = editor.cds.RecordCount();
-    if ((layout == "1024x768" && rows < 15) || (layout == "800x600" && rows < 10))
+    if ((layout == shell::kLayout1024 && rows < 15) || (layout == shell::kLayout800 && rows < 10))
       editor.racs.ShowVerticalScrollBar(false);
     editor.racs.SetFocus();
   }

@@ -12,6 +12,7 @@
 #include "formats/document_path.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -97,14 +98,14 @@ void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modifi
     } else {
       f.EditorOneTextLayout();
     }
-    const bool time_based = program.state.CurrentTimeBase == "Time";
+    const bool time_based = program.state.CurrentTimeBase == timecode::kTimeBaseTime;
     Enable(MenuItems{&f.BAtfedes, &f.agressziv, &f.Szinezes38, &f.Szinezes3}, time_based);
     Enable(Controls{&f.Cbtobb, &f.CB3sor, &f.SEbetu, &f.BTobbCheck, &f.B12, &f.B22, &f.B21},
            time_based);
   }
   Enable(Controls{&f.Bbeszuras, &f.cburessor}, true);
-  program.state.StartState = "felvitt";
-  program.state.OpenMode = "megnyitas";
+  program.state.StartState = shell::start_state::kFelvitt;
+  program.state.OpenMode = shell::open_mode::kMegnyitas;
   f.BMMN.SetEnabled(true);
   f.racs.SetFocus();
 }
@@ -165,24 +166,25 @@ SubtitleRead KindOfSecondText(const std::filesystem::path& file) {
 std::string OpenWindowFilter(bool opening_second_text, std::string_view time_base) {
   if (!opening_second_text)
     return "Feliratok (*.srt,*.sub)|*.srt;*.sub";
-  return time_base == "Time" ? "Feliratok (*.srt)|*.srt" : "Feliratok (*.sub)|*.sub";
+  return time_base == timecode::kTimeBaseTime ? "Feliratok (*.srt)|*.srt"
+                                              : "Feliratok (*.sub)|*.sub";
 }
 
 bool GridNeedsScrollBar(std::string_view screen_layout, int row_count) {
-  if (screen_layout == "1280x1024")
+  if (screen_layout == shell::kLayout1280)
     return row_count > 37;
-  if (screen_layout == "1024x768")
+  if (screen_layout == shell::kLayout1024)
     return row_count > 15;
-  if (screen_layout == "800x600")
+  if (screen_layout == shell::kLayout800)
     return row_count > 10;
   return false;
 }
 
 bool FitsAsSecondText(std::string_view kind, std::string_view time_base) {
   if (kind == "1")
-    return time_base == "Frame";
+    return time_base == timecode::kTimeBaseFrame;
   if (kind == "2" || kind == "3")
-    return time_base == "Time";
+    return time_base == timecode::kTimeBaseTime;
   return false;
 }
 
@@ -232,7 +234,7 @@ void OpenSubtitleFile(shell::Program& program) {
   if (!state.FileChosen)
     return;
   editor::TFelirat& f = *program.Felirat;
-  const bool second_text = state.TextSlot == "2";
+  const bool second_text = state.TextSlot == shell::text_slot::kSecond;
   program.Kereses->megnyitas.SetEnabled(false);
   program.film->SubtitleOpening();
   state.ReadErrorDetail.clear();

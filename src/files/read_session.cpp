@@ -143,7 +143,7 @@ bool ParseMicroDvdLine(ReadSession& session, std::string_view line, std::int64_t
         session.table.Append();
         session.table.SetValue(field::kKezdes, WithOffset(frame.start, join_offset));
         session.table.SetValue(field::kBefejezes, WithOffset(frame.end, join_offset));
-        session.editor.SetRowText1(frame.text, false, false, false);
+        session.editor.SetRowText1(frame.text, editor::RowWrite::kInEditStateWithReaderFlags);
       }
       return false;
   }
@@ -211,7 +211,9 @@ void StoreText(ReadSession& session, SubRipContext& context, bool do_edit) {
   if (session.second_text) {
     session.StoreSecondText(context.text);
   } else {
-    session.editor.SetRowText1(context.text, do_edit, false, false);
+    session.editor.SetRowText1(context.text, do_edit
+                                                 ? editor::RowWrite::kEditWithReaderFlags
+                                                 : editor::RowWrite::kInEditStateWithReaderFlags);
     CheckReadRow(session);
   }
 }

@@ -157,7 +157,7 @@ void ReadSubRip(ReadSession& session, std::string_view kind, LineSource& source,
     if (session.second_text)
       session.StoreSecondText(context.text);
     else
-      session.editor.SetRowText1(context.text, true, false, false);
+      session.editor.SetRowText1(context.text, editor::RowWrite::kEditWithReaderFlags);
   }
   session.editor.MentM1.SetEnabled(true);
   session.editor.ShowFlagCounters();

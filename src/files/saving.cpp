@@ -10,6 +10,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -57,7 +58,7 @@ struct SlotTarget {
 };
 
 SlotTarget TargetOf(const shell::SharedState& state, std::string_view slot) {
-  if (slot == "1")
+  if (slot == shell::text_slot::kMain)
     return {state.CurrentFilePath, state.CurrentFileName, dataset::subtitle_field::kSzoveg};
   return {state.SecondFilePath, state.SecondFileName, dataset::subtitle_field::kSzoveg2};
 }
@@ -72,34 +73,32 @@ bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& t
              std::string_view bytes) {
   if (desktop::WriteFileAtomic(target.path.Path(), bytes))
     return true;
-  shell::ShowBox(program, "Írásvédett file!", shell::kIconError,
-                 "Írásvédett a következő file: " + target.name, "A kért mentés nem sikerült!", true,
-                 false, false);
-  if (slot == "1")
+  shell::ShowError(program, "Írásvédett file!", "Írásvédett a következő file: " + target.name,
+                   "A kért mentés nem sikerült!");
+  if (slot == shell::text_slot::kMain)
     SetSaveCommandsEnabled(*program.Felirat, true);
   return false;
 }
 
 void ShowSaved(shell::Program& program) {
-  shell::ShowBox(program, "Mentés", shell::kIconInfo, "A file-t elmentettem!", "", true, false,
-                 false, shell::BoxRole::kSaveConfirmation);
+  shell::Inform(program, "Mentés", "A file-t elmentettem!", "", shell::BoxRole::kSaveConfirmation);
 }
 
 // Shows the file-name window for the editor; true when a name was accepted.
 bool AskFileName(shell::Program& program) {
-  program.state.FileDialogCaller = "Felirat";
+  program.state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
   program.Fileneve->ShowModal();
   return !program.state.FileDialogPending;
 }
 
 std::string_view WantedExtension(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == "Time" ? ".srt" : ".sub";
+  return editor.beosztas.Text() == timecode::kTimeBaseTime ? ".srt" : ".sub";
 }
 
 bool WriteMainText(shell::Program& program) {
-  if (program.Felirat->beosztas.Text() == "Time")
-    return WriteSubRipFile(program, "1");
-  return WriteMicroDvdFile(program, "1");
+  if (program.Felirat->beosztas.Text() == timecode::kTimeBaseTime)
+    return WriteSubRipFile(program, shell::text_slot::kMain);
+  return WriteMicroDvdFile(program, shell::text_slot::kMain);
 }
 
 void EmptyRowPanel(editor::TFelirat& editor) {
@@ -148,23 +147,22 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
     list.AddLine(line);
   const std::string summary = SubRipSummaryLine(file);
   if (!summary.empty()) {
-    shell::ShowBox(program, kSummaryCaption, shell::kIconInfo, summary, kSummaryLine2, true, false,
-                   false);
+    shell::Inform(program, kSummaryCaption, summary, kSummaryLine2);
   }
   return true;
 }
 
-bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool show_message) {
+bool SaveMainSubtitle(shell::Program& program, const MainSave& how) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
   const bool was_modified = editor.Bmentes.Enabled();
   state.FileDialogPending = false;
-  state.FileDialogCaller = "Felirat";
+  state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
   // Assigned from a string: "= \"1\"" trips GCC 12's false -Wrestrict at -O3.
-  state.TextSlot = std::string("1");
+  state.TextSlot = std::string(shell::text_slot::kMain);
   EmptyRowPanel(editor);
 
-  if (ask_name == "igen")
+  if (how.ask_name)
     AskFileName(program);
 
   bool written = false;
@@ -174,9 +172,8 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
       written = WriteMainText(program);
     } else {
       state.FileDialogPending = true;
-      shell::ShowBox(program, "Eltérés!", shell::kIconInfo,
-                     "A file neve nem egyezik meg a típussal!", "Következmény: filenév bekérés",
-                     true, false, false);
+      shell::Inform(program, "Eltérés!", "A file neve nem egyezik meg a típussal!",
+                    "Következmény: filenév bekérés");
       if (AskFileName(program))
         written = WriteMainText(program);
     }
@@ -184,7 +181,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
     if (written && !state.FileDialogPending) {
       editor.Mentes1.SetEnabled(false);
       editor.Bertek.SetEnabled(false);
-      if (show_message)
+      if (how.show_message)
         ShowSaved(program);
     }
   }
@@ -202,8 +199,8 @@ bool SaveSecondSubtitle(shell::Program& program) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
   state.FileDialogPending = false;
-  state.FileDialogCaller = "Felirat";
-  state.TextSlot = std::string("2");
+  state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
+  state.TextSlot = std::string(shell::text_slot::kSecond);
   EmptyRowPanel(editor);
 
   if (!AskFileName(program)) {
@@ -211,12 +208,12 @@ bool SaveSecondSubtitle(shell::Program& program) {
     return false;
   }
   bool written = false;
-  if (editor.beosztas.Text() == "Time") {
+  if (editor.beosztas.Text() == timecode::kTimeBaseTime) {
     const int row = editor.cds.RecNo();
-    written = WriteSubRipFile(program, "2");
+    written = WriteSubRipFile(program, shell::text_slot::kSecond);
     editor.cds.SetRecNo(row);
   } else {
-    written = WriteMicroDvdFile(program, "2");
+    written = WriteMicroDvdFile(program, shell::text_slot::kSecond);
   }
   if (written) {
     editor.Bertek.SetEnabled(false);

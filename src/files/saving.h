@@ -29,12 +29,29 @@ bool WriteMicroDvdFile(shell::Program& program, std::string_view slot);
 // and a summary is shown when something was found.
 bool WriteSubRipFile(shell::Program& program, std::string_view slot);
 
-// Saves the main text in the format of the editor's time base. `ask_name` "igen" shows the
-// file-name window first; any other value writes to CurrentFilePath, unless its extension
-// does not fit the time base, when "Eltérés!" comes and a name is asked. `show_message` adds
-// "A file-t elmentettem!" after success (kept back during the save on exit). True when the
-// file was written; false when it failed or the file-name window was left without a name.
-bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool show_message);
+// How the main text is saved: the combinations the save commands use.
+struct MainSave {
+  // The file-name window first; else the file is CurrentFilePath.
+  bool ask_name = false;
+  // "A file-t elmentettem!" after success (kept back during the save on exit).
+  bool show_message = true;
+
+  // To CurrentFilePath without a confirmation ("Mentés" of a named subtitle).
+  static const MainSave kQuiet;
+  // To CurrentFilePath, with the confirmation.
+  static const MainSave kConfirmed;
+  // Under a name asked in the file-name window, with the confirmation.
+  static const MainSave kAskName;
+};
+inline constexpr MainSave MainSave::kQuiet{.show_message = false};
+inline constexpr MainSave MainSave::kConfirmed{};
+inline constexpr MainSave MainSave::kAskName{.ask_name = true};
+
+// Saves the main text in the format of the editor's time base, as `how` says. Without
+// `how.ask_name` a CurrentFilePath whose extension does not fit the time base brings
+// "Eltérés!" and a name is asked after all. True when the file was written; false when it
+// failed or the file-name window was left without a name.
+bool SaveMainSubtitle(shell::Program& program, const MainSave& how);
 
 // Saves the second text under a name asked in the file-name window. True when written.
 bool SaveSecondSubtitle(shell::Program& program);

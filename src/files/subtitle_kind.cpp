@@ -5,6 +5,7 @@
 #include "editor/felirat.h"
 #include "platform/text/text.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -125,9 +126,9 @@ std::string DetectSubtitleKind(shell::Program& program, std::string_view line) {
   std::string kind = ClassifySubtitleLine(line);
   std::string_view time_base;
   if (kind == kFrameKind)
-    time_base = "Frame";
+    time_base = timecode::kTimeBaseFrame;
   else if (kind == kSubRipKind || kind == kUnicodeSubRipKind)
-    time_base = "Time";
+    time_base = timecode::kTimeBaseTime;
   if (!time_base.empty()) {
     editor::TFelirat& editor = *program.Felirat;
     editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));

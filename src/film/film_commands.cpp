@@ -117,7 +117,7 @@ void FilmPlayer::OpenFilmWindow() {
   if (!f.wmp1.Visible())
     ShowFilmView();
   f.Fshow.SetChecked(true);
-  program_.state.AviPurpose = "megnyitas";
+  program_.state.AviPurpose = shell::avi_purpose::kMegnyitas;
   avi.SetCaption("Film megnyitása");
   avi.ShowModal();
 }
@@ -138,8 +138,7 @@ void FilmPlayer::OpenChosenFilm() {
 
   if (!path.empty() && player_->URL() == path) {
     avi.e11.SetText("");
-    shell::ShowBox(program_, "Film megnyitása", shell::kIconInfo, "Ez a film be van töltve",
-                   "Válasszon másikat!", true, false, false);
+    shell::Inform(program_, "Film megnyitása", "Ez a film be van töltve", "Válasszon másikat!");
     return;
   }
 
@@ -180,8 +179,8 @@ void FilmPlayer::OpenChosenFilm() {
     HideFilmOverlay();
     SetFilmMenus(false);
     f.Timer2.SetEnabled(false);
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "A filmet nem tudom lejátszani!",
-                   "Lehet, hogy nincs fent a hozzá való kodek!", true, false, false);
+    shell::Inform(program_, "Információ", "A filmet nem tudom lejátszani!",
+                  "Lehet, hogy nincs fent a hozzá való kodek!");
   }
 }
 
@@ -189,8 +188,7 @@ void FilmPlayer::ShowFilmInformation() {
   if (editor_ == nullptr || player_ == nullptr)
     return;
   if (facts_.duration_text.empty()) {
-    shell::ShowBox(program_, "Információ", shell::kIconInfo, "Még nem elérhető ez a lekérdezés!",
-                   "", true, false, false);
+    shell::Inform(program_, "Információ", "Még nem elérhető ez a lekérdezés!");
     return;
   }
   const std::string lines = "Név: " + files::TextOfPath(player_->URL()) + "\r\n" +
@@ -200,7 +198,7 @@ void FilmPlayer::ShowFilmInformation() {
                             "FPS: " + facts_.fps_text + "\r\n" +
                             "Teljes hossz: " + facts_.duration_text + "\r\n" +
                             "Teljes Frame: " + facts_.frame_count_text + "\r\n";
-  shell::ShowBox(program_, "Információ", shell::kIconInfo, lines, "", true, false, false);
+  shell::Inform(program_, "Információ", lines);
 }
 
 void FilmPlayer::CloseFilm() {

@@ -10,6 +10,7 @@
 #include "platform/text/text.h"
 #include "shell/program.h"
 #include "shell/state.h"
+#include "timecode/time_base.h"
 
 namespace film {
 
@@ -43,9 +44,9 @@ class PlayerParts final : public FilmParts {
 // The font of the text drawn over the full-screen picture: Arial, by the layout the editor
 // was created in.
 int FullScreenFontPoints(std::string_view screen_layout) {
-  if (screen_layout == "1280x1024")
+  if (screen_layout == shell::kLayout1280)
     return 35;
-  if (screen_layout == "1024x768")
+  if (screen_layout == shell::kLayout1024)
     return 25;
   return 15;
 }
@@ -104,7 +105,7 @@ bool FilmPlayer::FilmPlaying() const {
 }
 
 bool FilmPlayer::TimeBase() const {
-  return editor_ != nullptr && editor_->beosztas.Text() == "Time";
+  return editor_ != nullptr && editor_->beosztas.Text() == timecode::kTimeBaseTime;
 }
 
 timecode::FrameRate FilmPlayer::Rate() const {

@@ -1,6 +1,7 @@
 #include "formats/join_rules.h"
 
 #include "formats/document_path.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -9,9 +10,9 @@ std::string JoinTimeBase(std::string_view first_path, std::string_view second_pa
   if (first != LowerCaseExtension(second_path))
     return "";
   if (first == ".srt")
-    return "Time";
+    return std::string(timecode::kTimeBaseTime);
   if (first == ".sub")
-    return "Frame";
+    return std::string(timecode::kTimeBaseFrame);
   return "";
 }
 

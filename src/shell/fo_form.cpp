@@ -102,14 +102,14 @@ void TFoForm::FormCreate() {
   const ui::Screen& screen = App().GetScreen();
   state.ScreenLayout = ClassifyScreen(screen.Width(), screen.Height());
   state.StartFile = std::filesystem::path(JoinArguments(program_.options.arguments));
-  state.StartState = "be";
+  state.StartState = start_state::kBe;
 }
 
 void TFoForm::FormActivate() {
   SharedState& state = program_.state;
   if (state.ScreenLayout == kLayoutTooSmall) {
-    ShowBox(program_, "Probléma!", kIconError, "A képernyő felbontása túl kicsi!",
-            "Minimum felbontás:800x600", true, false, false);
+    ShowError(program_, "Probléma!", "A képernyő felbontása túl kicsi!",
+              "Minimum felbontás:800x600");
     Close();
     return;
   }
@@ -122,7 +122,7 @@ void TFoForm::FormActivate() {
     forditas.felbonts11.SetEnabled(menus->forditas800);
     forditas.felbonts22.SetEnabled(menus->forditas1024);
   }
-  if (state.StartState == "ki")
+  if (state.StartState == start_state::kKi)
     Close();
 }
 
@@ -131,9 +131,9 @@ void TFoForm::BMegnyitasClick() {
   editor::TFelirat& editor = *program_.Felirat;
 
   Hide();
-  state.OpenMode = "megnyitas";
-  if (state.StartState == "vissza" || state.StartState == "be2")
-    state.StartState = "be";
+  state.OpenMode = open_mode::kMegnyitas;
+  if (state.StartState == start_state::kVissza || state.StartState == start_state::kBe2)
+    state.StartState = start_state::kBe;
 
   ResetEditorForOpen(program_);
 
@@ -158,32 +158,32 @@ void TFoForm::BMegnyitasClick() {
           editor.Masikfelirat, editor.Esorszam);
 
   editor.ShowModal();
-  if (state.StartState == "ki")
+  if (state.StartState == start_state::kKi)
     Close();
 }
 
 void TFoForm::BitBtn2Click() {
   SharedState& state = program_.state;
   Hide();
-  state.OpenMode = "uj";
-  if (state.StartState == "be2")
-    state.StartState = "be";
+  state.OpenMode = open_mode::kUj;
+  if (state.StartState == start_state::kBe2)
+    state.StartState = start_state::kBe;
 
   program_.UjFelirat->ShowModal();
-  if (state.StartState == "ki") {
+  if (state.StartState == start_state::kKi) {
     Close();
-  } else if (state.StartState == "be2") {
-    state.StartState = "be";
+  } else if (state.StartState == start_state::kBe2) {
+    state.StartState = start_state::kBe;
   }
 }
 
 void TFoForm::BitBtn4Click() {
   SharedState& state = program_.state;
-  state.StartState = "For";
+  state.StartState = start_state::kFor;
   Hide();
   ResetTranslationWindow(program_);
   program_.Forditas->ShowModal();
-  if (state.StartState == "ki")
+  if (state.StartState == start_state::kKi)
     Close();
 }
 
@@ -197,20 +197,19 @@ void TFoForm::Button1Click() {
 
 void TFoForm::Button2Click() {
   SharedState& state = program_.state;
-  state.DialogReply = "hozzarendeles";
-  ShowBox(program_, "Hozzárendelés", kIconQuestion, "Tényleg hozzá szeretné rendelni a",
-          "Vemko progamot az srt kiterjesztéshez?", false, true, true);
-  if (state.DialogReply != "igen")
+  state.DialogReply = dialog_reply::kHozzarendeles;
+  AskYesNo(program_, "Hozzárendelés", "Tényleg hozzá szeretné rendelni a",
+           "Vemko progamot az srt kiterjesztéshez?");
+  if (state.DialogReply != dialog_reply::kIgen)
     return;
   const desktop::AssociationResult result = desktop::AssociateSubRipFiles(association);
   if (!result.ok) {
-    ShowBox(program_, "Kiterjesztés átállítása", kIconError, "Nem sikerült az asszociáció!",
-            AssociationFailureText(result), true, false, false);
+    ShowError(program_, "Kiterjesztés átállítása", "Nem sikerült az asszociáció!",
+              AssociationFailureText(result));
     return;
   }
-  ShowBox(program_, "Kiterjesztés átállítása", kIconInfo,
-          "Sikeresen végrehajtódott az asszociáció!", "Kérem indítsa újra a gépet!", true, false,
-          false);
+  Inform(program_, "Kiterjesztés átállítása", "Sikeresen végrehajtódott az asszociáció!",
+         "Kérem indítsa újra a gépet!");
 }
 
 void TFoForm::BitBtn1KeyPress(char& ch) {

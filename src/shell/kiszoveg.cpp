@@ -116,10 +116,10 @@ void TKiszoveg::BigenClick() {
   std::string& reply = program_.state.DialogReply;
   const std::string mode = reply;
   reply = DialogAnswer(mode, BoxButton::kIgen);
-  if (mode == "felulir")
+  if (mode == dialog_reply::kFelulir)
     program_.Fileneve->Close();
   // The save itself runs once this window has closed, so that its messages can be shown.
-  if (mode == "mentes2")
+  if (mode == dialog_reply::kMentes2)
     exit_save_requested_ = true;
 }
 

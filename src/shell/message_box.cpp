@@ -15,7 +15,7 @@ void RunExitSave(Program& program) {
     if (program.SaveMainSubtitleOnExit)
       saved = program.SaveMainSubtitleOnExit();
   }
-  program.state.DialogReply = saved ? "mentes3" : "nemlepki";
+  program.state.DialogReply = saved ? dialog_reply::kMentes3 : dialog_reply::kNemlepki;
 }
 
 }  // namespace
@@ -33,6 +33,21 @@ void ShowBox(Program& program, std::string_view caption, std::string_view icon,
     RunExitSave(program);
 }
 
+void Inform(Program& program, std::string_view caption, std::string_view line1,
+            std::string_view line2, BoxRole role) {
+  ShowBox(program, caption, kIconInfo, line1, line2, true, false, false, role);
+}
+
+void ShowError(Program& program, std::string_view caption, std::string_view line1,
+               std::string_view line2) {
+  ShowBox(program, caption, kIconError, line1, line2, true, false, false);
+}
+
+void AskYesNo(Program& program, std::string_view caption, std::string_view line1,
+              std::string_view line2) {
+  ShowBox(program, caption, kIconQuestion, line1, line2, false, true, true);
+}
+
 void ShowNotice(Program& program, const timecode::Notice& notice) {
   ShowBox(program, notice.caption, notice.icon, notice.line1, notice.line2, true, false, false);
 }
@@ -44,18 +59,19 @@ bool ShowCheck(Program& program, const timecode::Check& check) {
 }
 
 std::string DialogAnswer(std::string_view mode, BoxButton button) {
-  if (mode == "semmit" || mode == "felulir" || mode == "felbontas" || mode == "torol" ||
-      mode == "hozzarendeles") {
-    return button == BoxButton::kIgen ? "igen" : "nem";
+  if (mode == dialog_reply::kSemmit || mode == dialog_reply::kFelulir ||
+      mode == dialog_reply::kFelbontas || mode == dialog_reply::kTorol ||
+      mode == dialog_reply::kHozzarendeles) {
+    return std::string(button == BoxButton::kIgen ? dialog_reply::kIgen : dialog_reply::kNem);
   }
-  if (mode == "mentes2") {
+  if (mode == dialog_reply::kMentes2) {
     switch (button) {
       case BoxButton::kIgen:
-        return "mentes3";
+        return std::string(dialog_reply::kMentes3);
       case BoxButton::kNem:
-        return "mentes2";
+        return std::string(dialog_reply::kMentes2);
       case BoxButton::kMegsem:
-        return "nemlepki";
+        return std::string(dialog_reply::kNemlepki);
     }
   }
   return std::string(mode);

@@ -37,6 +37,19 @@ void ShowBox(Program& program, std::string_view caption, std::string_view icon,
              std::string_view line1, std::string_view line2, bool show_ok, bool show_yes,
              bool show_no, BoxRole role = BoxRole::kMessage);
 
+// The kinds of message the program shows, each a ShowBox of its own (ShowBox stays for the
+// rare other kinds):
+// a notice with the info icon and OK;
+void Inform(Program& program, std::string_view caption, std::string_view line1,
+            std::string_view line2 = {}, BoxRole role = BoxRole::kMessage);
+// an error with the error icon and OK;
+void ShowError(Program& program, std::string_view caption, std::string_view line1,
+               std::string_view line2 = {});
+// a question with the question icon and Igen, Nem and Mégsem: store the mode word in
+// DialogReply before asking and read the answer from it after (DialogAnswer).
+void AskYesNo(Program& program, std::string_view caption, std::string_view line1,
+              std::string_view line2 = {});
+
 // A check's or a notice's message with the OK button only.
 void ShowNotice(Program& program, const timecode::Notice& notice);
 // Shows the failed check's message; gives the check's verdict.

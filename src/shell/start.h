@@ -7,12 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace shell {
+#include "shell/state_words.h"
 
-inline constexpr std::string_view kLayout1280 = "1280x1024";
-inline constexpr std::string_view kLayout1024 = "1024x768";
-inline constexpr std::string_view kLayout800 = "800x600";
-inline constexpr std::string_view kLayoutTooSmall = "kicsi";
+namespace shell {
 
 // The layout word of a screen, first match wins: "1280x1024", "1024x768", "800x600", then
 // "kicsi" for a screen narrower than 800; a screen at least 800 wide but under 600 high gets

@@ -1,7 +1,8 @@
 // The shared state words and globals through which the windows hand control to each other.
 //
 // Every window reads and writes these through the one Program object; nothing here is
-// stored between runs. The state words are compared exactly (case-sensitive).
+// stored between runs. The state words are compared exactly (case-sensitive); their words
+// are the constants of shell/state_words.h.
 #pragma once
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "formats/document_path.h"
+#include "shell/state_words.h"
 
 namespace shell {
 

@@ -5,6 +5,7 @@
 #include "editor/felirat.h"
 #include "shell/fo_form.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace shell {
 
@@ -42,11 +43,11 @@ void TUjFelirat::FormCreate() {
 }
 
 void TUjFelirat::Button1Click() {
-  StartEditor("Time");
+  StartEditor(timecode::kTimeBaseTime);
 }
 
 void TUjFelirat::Button2Click() {
-  StartEditor("Frame");
+  StartEditor(timecode::kTimeBaseFrame);
 }
 
 void TUjFelirat::StartEditor(std::string_view time_base) {
@@ -55,13 +56,13 @@ void TUjFelirat::StartEditor(std::string_view time_base) {
   Close();
   editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
   editor.RB1.SetEnabled(true);
-  if (time_base == "Time")
+  if (time_base == timecode::kTimeBaseTime)
     DisableEditorRowControls(program_);
   editor.ShowModal();
 }
 
 void TUjFelirat::Button3Click() {
-  program_.state.StartState = "be2";
+  program_.state.StartState = start_state::kBe2;
   Close();
   program_.FoForm->Show();
 }
@@ -72,8 +73,8 @@ void TUjFelirat::FormKeyPress(char& ch) {
 }
 
 void TUjFelirat::FormClose(ui::CloseAction& /*action*/) {
-  if (program_.state.StartState != "be2")
-    program_.state.StartState = "ki";
+  if (program_.state.StartState != start_state::kBe2)
+    program_.state.StartState = start_state::kKi;
 }
 
 void DisableEditorRowControls(Program& program) {

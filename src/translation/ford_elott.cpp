@@ -68,12 +68,12 @@ void TFordElott::FormActivate() {
 }
 
 void TFordElott::K1Click() {
-  program_.state.OpenPurpose = "Forditas1";
+  program_.state.OpenPurpose = shell::open_purpose::kForditas1;
   program_.Kereses->ShowModal();
 }
 
 void TFordElott::K2Click() {
-  program_.state.OpenPurpose = "Forditas2";
+  program_.state.OpenPurpose = shell::open_purpose::kForditas2;
   program_.Kereses->ShowModal();
 }
 

@@ -43,7 +43,7 @@ void TForditas::WireHandlers() {
 void TForditas::FormCreate() {
   EEszazalek.SetProgress(0);
   EFszazalek.SetProgress(0);
-  if (program_.state.ScreenLayout == "800x600")
+  if (program_.state.ScreenLayout == shell::kLayout800)
     LayoutTranslation800(LayoutShow::kNem);
   else
     LayoutTranslation1024(LayoutShow::kNem);
@@ -65,12 +65,12 @@ void TForditas::FormActivate() {
 }
 
 void TForditas::BitBtn2Click() {
-  program_.state.OpenPurpose = "Eredeti";
+  program_.state.OpenPurpose = shell::open_purpose::kEredeti;
   program_.Kereses->ShowModal();
 }
 
 void TForditas::BitBtn4Click() {
-  program_.state.OpenPurpose = "Forditott";
+  program_.state.OpenPurpose = shell::open_purpose::kForditott;
   program_.Kereses->ShowModal();
 }
 
@@ -88,13 +88,12 @@ void TForditas::BitBtn3Click() {
 
 void TForditas::felbonts11Click() {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "felbontas";
-  shell::ShowBox(program_, kLayoutCaption, shell::kIconQuestion,
-                 "Biztos át akar térni a 800x600-as programbéli felbontásra?", "", false, true,
-                 true);
-  if (state.DialogReply != "igen")
+  state.DialogReply = shell::dialog_reply::kFelbontas;
+  shell::AskYesNo(program_, kLayoutCaption,
+                  "Biztos át akar térni a 800x600-as programbéli felbontásra?");
+  if (state.DialogReply != shell::dialog_reply::kIgen)
     return;
-  state.ScreenLayout = "800x600";
+  state.ScreenLayout = shell::kLayout800;
   felbonts11.SetEnabled(false);
   felbonts22.SetEnabled(true);
   LayoutTranslation800(LayoutShow::kIgen);
@@ -102,32 +101,30 @@ void TForditas::felbonts11Click() {
 
 void TForditas::felbonts22Click() {
   shell::SharedState& state = program_.state;
-  state.DialogReply = "felbontas";
+  state.DialogReply = shell::dialog_reply::kFelbontas;
   const ui::Screen& screen = App().GetScreen();
   if (screen.Width() <= 800 || screen.Height() <= 600) {
-    shell::ShowBox(program_, kLayoutCaption, shell::kIconInfo,
-                   "Túl kicsi a képernyő felbontása ahhoz,",
-                   "hogy átállítsam a program felbontását!", true, false, false);
+    shell::Inform(program_, kLayoutCaption, "Túl kicsi a képernyő felbontása ahhoz,",
+                  "hogy átállítsam a program felbontását!");
     return;
   }
-  shell::ShowBox(program_, kLayoutCaption, shell::kIconQuestion,
-                 "Biztos át akar térni a 1024x768-as programbéli felbontásra?", "", false, true,
-                 true);
-  if (state.DialogReply != "igen")
+  shell::AskYesNo(program_, kLayoutCaption,
+                  "Biztos át akar térni a 1024x768-as programbéli felbontásra?");
+  if (state.DialogReply != shell::dialog_reply::kIgen)
     return;
-  state.ScreenLayout = "1024x768";
+  state.ScreenLayout = shell::kLayout1024;
   felbonts11.SetEnabled(true);
   felbonts22.SetEnabled(false);
   LayoutTranslation1024(LayoutShow::kIgen);
 }
 
 void TForditas::BfKilepesClick() {
-  program_.state.StartState = "ki";
+  program_.state.StartState = shell::start_state::kKi;
   Close();
 }
 
 void TForditas::BfvisszaClick() {
-  program_.state.StartState = "vissza";
+  program_.state.StartState = shell::start_state::kVissza;
   Close();
 }
 
@@ -136,8 +133,8 @@ void TForditas::BfvisszaClick() {
 // the program on "ki" and stays on "vissza".
 void TForditas::FormClose(ui::CloseAction&) {
   shell::SharedState& state = program_.state;
-  if (state.StartState != "vissza")
-    state.StartState = "ki";
+  if (state.StartState != shell::start_state::kVissza)
+    state.StartState = shell::start_state::kKi;
   cdsE.Close();
   cdsF.Close();
   SourcePartial = false;

@@ -113,9 +113,8 @@ struct FileRead {
 };
 
 void ShowRefusal(shell::Program& program) {
-  shell::ShowBox(program, "Hiba", shell::kIconError,
-                 "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
-                 "Vagy a file értelmezhetetlen típust tartalmaz!", true, false, false);
+  shell::ShowError(program, "Hiba", "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
+                   "Vagy a file értelmezhetetlen típust tartalmaz!");
 }
 
 // The lines from `first` on, as the parsers take them.
@@ -305,8 +304,7 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     side.grid.SetFocus();
   if (read.parse.end == rows::ReadEnd::kStopped) {
     state.ReadErrorDetail = read.parse.detail;
-    shell::ShowBox(program, "Hiba", shell::kIconError, read.parse.message1, read.parse.message2,
-                   true, false, false);
+    shell::ShowError(program, "Hiba", read.parse.message1, read.parse.message2);
   }
 }
 
@@ -316,10 +314,9 @@ bool TForditas::ConfirmSaveOfSide(Side side) {
   if (!(side == Side::kSource ? SourcePartial : TranslationPartial))
     return true;
   shell::SharedState& state = program_.state;
-  state.DialogReply = "semmit";
-  shell::ShowBox(program_, "Mentés", shell::kIconQuestion,
-                 "A felirat csak a hibás sorig töltődött be!", "Elmenti?", false, true, true);
-  return state.DialogReply == "igen";
+  state.DialogReply = shell::dialog_reply::kSemmit;
+  shell::AskYesNo(program_, "Mentés", "A felirat csak a hibás sorig töltődött be!", "Elmenti?");
+  return state.DialogReply == shell::dialog_reply::kIgen;
 }
 
 void TForditas::LoadSourceWithTranslation() {

@@ -37,7 +37,7 @@ struct RowCommandRig : shell::testing::Rig {
         f.cds.SetValue(field::kKezdes, row.start);
         f.cds.SetValue(field::kBefejezes, row.end);
         f.cds.SetValue(field::kSzoveg2, row.text2);
-        f.SetRowText1(row.text, false, false, true);
+        f.SetRowText1(row.text, editor::RowWrite::kInEditState);
       }
       f.cds.First();
     }

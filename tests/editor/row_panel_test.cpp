@@ -81,7 +81,7 @@ struct PanelRig : shell::testing::Rig {
         f.cds.Append();
         f.cds.SetValue(field::kKezdes, row.start);
         f.cds.SetValue(field::kBefejezes, row.end);
-        f.SetRowText1(row.text, false, false, true);
+        f.SetRowText1(row.text, editor::RowWrite::kInEditState);
       }
       f.cds.First();
     }

@@ -119,7 +119,7 @@ TEST(RealNames, TheOpenWindowOpensAndTheSaveWritesTheFileClickedInAFolderOfAnyNa
     rig.editor().cds.SetValue(dataset::subtitle_field::kSzoveg, "Javított");
     rig.editor().cds.Post();
     rig.AnswerMessage(&shell::TKiszoveg::Bok);
-    EXPECT_TRUE(SaveMainSubtitle(rig.program, "nem", true));
+    EXPECT_TRUE(SaveMainSubtitle(rig.program, MainSave::kConfirmed));
     EXPECT_EQ(rig.driver.Verify(), "");
     EXPECT_NE(ReadBytes(temp.path() / name.folder / name.file).find("Javított"), std::string::npos);
     ExpectDecoysUntouched(temp, name);
@@ -145,7 +145,7 @@ TEST(RealNames, TheFileNameWindowAsksAboutAnExistingFileInAFolderOfAnyNameAndWri
     });
     rig.AnswerMessage(&shell::TKiszoveg::Bigen);
     rig.AnswerMessage(&shell::TKiszoveg::Bok);
-    EXPECT_TRUE(SaveMainSubtitle(rig.program, "igen", true));
+    EXPECT_TRUE(SaveMainSubtitle(rig.program, MainSave::kAskName));
     EXPECT_EQ(rig.driver.Verify(), "");
     EXPECT_EQ(rig.Messages(),
               (std::vector<std::string>{"message: Létező file | Már létezik a file! | Felülírjam?",
@@ -172,7 +172,7 @@ TEST(RealNames, AClickedFileOfAnyNameIsTheOneOverwritten) {
     });
     rig.AnswerMessage(&shell::TKiszoveg::Bigen);
     rig.AnswerMessage(&shell::TKiszoveg::Bok);
-    EXPECT_TRUE(SaveMainSubtitle(rig.program, "igen", true));
+    EXPECT_TRUE(SaveMainSubtitle(rig.program, MainSave::kAskName));
     EXPECT_EQ(rig.driver.Verify(), "");
     EXPECT_EQ(rig.state().CurrentFilePath.Path(), temp.path() / name.folder / name.file);
     EXPECT_EQ(rig.state().CurrentFileName, name.shown_file);
@@ -267,7 +267,7 @@ TEST(RealNames, AFileTheProgramSavedUnderAnAccentedNameOpensFromTheCommandLine) 
     rig.AddRows({{"00:00:01,000", "00:00:02,000", "Első"}});
     rig.AnswerName(temp.path(), "ékezető");
     rig.AnswerMessage(&shell::TKiszoveg::Bok);
-    EXPECT_TRUE(SaveMainSubtitle(rig.program, "igen", true));
+    EXPECT_TRUE(SaveMainSubtitle(rig.program, MainSave::kAskName));
     EXPECT_EQ(rig.driver.Verify(), "");
   }
   const fs::path saved = temp.path() / fs::path(u8"ékezető.srt");

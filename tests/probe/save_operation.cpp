@@ -139,7 +139,7 @@ bool RunSave(shell::Program& program, ui::headless::Driver& driver,
     AnswerFileName(driver, program, fs::absolute(parsed.out));
     editor.kulonbseg.SetText("");
     editor.Esorszam.SetText("");
-    saved = files::SaveMainSubtitle(program, "igen", true);
+    saved = files::SaveMainSubtitle(program, files::MainSave::kAskName);
   }
   results.push_back(Saved(saved, program.state.CurrentFilePath.Text()));
   if (parsed.second) {

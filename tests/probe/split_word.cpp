@@ -10,6 +10,7 @@
 #include "platform/text/text.h"
 #include "probe/probe.h"
 #include "shell/program.h"
+#include "timecode/time_base.h"
 
 namespace probe {
 
@@ -44,8 +45,9 @@ bool RunSplitWord(shell::Program& program, std::span<const std::string> argument
   if (f.Bvegrehajt.Enabled())
     f.BvegrehajtClick();
 
-  const std::optional<files::SplitTargets> targets = files::SplitTargetsOf(
-      program.state.CurrentFilePath, f.Efilenev.Text(), f.beosztas.Text() == "Time");
+  const std::optional<files::SplitTargets> targets =
+      files::SplitTargetsOf(program.state.CurrentFilePath, f.Efilenev.Text(),
+                            f.beosztas.Text() == timecode::kTimeBaseTime);
   if (!targets) {
     parts.push_back("parts: none (no file name)");
     return true;

@@ -48,7 +48,7 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
   translation::TFordElott& dialog = *program.FordElott;
 
   // "Fordítás" on the start window.
-  program.state.StartState = "For";
+  program.state.StartState = shell::start_state::kFor;
   shell::ResetTranslationWindow(program);
   window.Show();
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -234,6 +235,38 @@ TEST(MessageLogTest, ShownMessagesAreNoted) {
             (std::vector<std::string>{"message: Írásvédett file! | Írásvédett a következő file: "
                                       "a.srt | A kért mentés nem sikerült!",
                                       "message: Mentés | A file-t elmentettem! |"}));
+}
+
+// Each kind of message shows its icon and its buttons.
+TEST(MessageLogTest, TheKindsOfMessage) {
+  struct Case {
+    std::string name;
+    std::function<void(Program&)> show;
+    bool info, kerdes, hiba, shows_ok, shows_igen;
+  };
+  const std::vector<Case> cases = {
+      {"Inform", [](Program& p) { Inform(p, "c", "a", "b"); }, true, false, false, true, false},
+      {"ShowError", [](Program& p) { ShowError(p, "c", "a", "b"); }, false, false, true, true,
+       false},
+      {"AskYesNo", [](Program& p) { AskYesNo(p, "c", "a", "b"); }, false, true, false, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    TKiszoveg& box = *rig.program.Kiszoveg;
+    rig.driver.OnModal("Kiszoveg", [&] {
+      rig.driver.Click(box.Bok.Visible() ? static_cast<ui::Control&>(box.Bok) : box.Bmegsem);
+    });
+    c.show(rig.program);
+    EXPECT_EQ(box.InfoI.Visible(), c.info);
+    EXPECT_EQ(box.KerdesI.Visible(), c.kerdes);
+    EXPECT_EQ(box.HibaI.Visible(), c.hiba);
+    EXPECT_EQ(box.Bok.Visible(), c.shows_ok);
+    EXPECT_EQ(box.Bigen.Visible(), c.shows_igen);
+    EXPECT_EQ(box.Bnem.Visible(), c.shows_igen);
+    EXPECT_EQ(box.Bmegsem.Visible(), c.shows_igen);
+    EXPECT_EQ(rig.Lines("message: "), std::vector<std::string>{"message: c | a | b"});
+  }
 }
 
 TEST(MessageLogTest, ShowCheckShowsOnlyAFailure) {

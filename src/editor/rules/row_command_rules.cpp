@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/text/text.h"
+#include "timecode/time_base.h"
 
 namespace editor {
 
@@ -22,7 +23,7 @@ int64_t FrameValue(std::string_view text) {
 
 timecode::RowTimes NewRowTimesBefore(std::string_view time_base, std::string_view current_start) {
   const std::string start(current_start);
-  if (time_base != "Frame")
+  if (time_base != timecode::kTimeBaseFrame)
     return {start, start};
   const int64_t earlier = FrameValue(current_start) - kNewRowFrames;
   return {earlier > 0 ? text::IntToStr(earlier) : "0", start};
@@ -31,20 +32,20 @@ timecode::RowTimes NewRowTimesBefore(std::string_view time_base, std::string_vie
 timecode::RowTimes NewRowTimesAfter(std::string_view time_base, std::string_view current_end,
                                     bool at_last) {
   const std::string end(current_end);
-  if (time_base != "Frame" && time_base != "Time")
+  if (time_base != timecode::kTimeBaseFrame && time_base != timecode::kTimeBaseTime)
     return {};
   if (!at_last)
     return {end, end};
-  if (time_base == "Frame")
+  if (time_base == timecode::kTimeBaseFrame)
     return {end, end.empty() ? "" : text::IntToStr(FrameValue(end) + kNewRowFrames)};
   return {end, timecode::MsToTimeCode(timecode::TimeCodeToMs(end) + kNewRowMs)};
 }
 
 timecode::RowTimes FillEmptyTimes(std::string_view time_base, timecode::RowTimes times) {
   std::string_view zero;
-  if (time_base == "Frame")
+  if (time_base == timecode::kTimeBaseFrame)
     zero = "0";
-  else if (time_base == "Time")
+  else if (time_base == timecode::kTimeBaseTime)
     zero = timecode::kZeroTimeCode;
   else
     return times;

@@ -17,11 +17,13 @@
 #include <string_view>
 #include <vector>
 
+#include "timecode/time_base.h"
+
 namespace translation::rows {
 
 // The timing-mode words of a side's mode box.
-inline constexpr std::string_view kTimeMode = "Time";
-inline constexpr std::string_view kFrameMode = "Frame";
+inline constexpr std::string_view kTimeMode = timecode::kTimeBaseTime;
+inline constexpr std::string_view kFrameMode = timecode::kTimeBaseFrame;
 
 // Widths of the three fields; a longer value is cut when stored.
 inline constexpr std::size_t kTimeWidth = 12;
