@@ -69,7 +69,11 @@ bool TForditas::FEllenorzes(BusySide& busy, CheckReport report) {
 
 bool TForditas::CheckSide(Side side, BusySide& busy, CheckReport report) {
   const bool source = side == Side::kSource;
-  const std::vector<rows::Row> rows = RowsOfSide(source ? cdsE : cdsF);
+  dataset::RowTable& table = source ? cdsE : cdsF;
+  // A row still being edited or inserted is settled first (posted when written, else dropped),
+  // so that the rows checked and then written are the table's rows, none left out.
+  table.SetRecNo(table.RecNo());
+  const std::vector<rows::Row> rows = RowsOfSide(table);
   rows::SideCheck check =
       rows::CheckSideRows(rows, (source ? EEfm : EFfm).Text(), busy.GaugeSteps(rows.size()));
   if (!check.ok) {

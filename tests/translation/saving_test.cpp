@@ -188,6 +188,26 @@ TEST(TranslationSave, TheSourceIsWrittenBackToItsFileInTheFormatOfItsMode) {
   }
 }
 
+TEST(TranslationSave, ARowStillBeingInsertedIsSavedWithEveryOtherRow) {
+  Workspace w;
+  TForditas& f = w.window();
+  const std::filesystem::path file = w.Write("a.sub", kFrames);
+  w.Load(&TForditas::LoadSourceSubtitle, file);
+  f.cdsE.SetRecNo(2);
+  f.cdsE.Insert();
+  f.cdsE.SetValue(field::kKezdes, "260");
+  f.cdsE.SetValue(field::kBefejezes, "290");
+  f.cdsE.SetValue(field::kSzoveg, "New");
+  w.AnswerOk();
+
+  f.EsaveClick();
+
+  EXPECT_EQ(w.driver.Verify(), "");
+  EXPECT_EQ(ReadBytes(file), "{100}{250}Hello|World\r\n{260}{290}New\r\n{300}{400}\r\n");
+  EXPECT_EQ(f.cdsE.RecordCount(), 3);
+  w.ExpectIdle(2, 0);
+}
+
 TEST(TranslationSave, LoadSaveLoadGivesTheSameRowsOnBothSides) {
   const std::vector<std::pair<const char*, std::string>> files = {
       {"a.srt", std::string(kSubRip)},
