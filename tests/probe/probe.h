@@ -149,7 +149,8 @@ inline constexpr std::string_view kTranslateUsage =
     "        save-source PATH (EsaveClick; PATH in place of the source's file),\n"
     "        save-translation PATH|--cancel (FsaveClick; PATH in place of the\n"
     "          translation's file, or, when it has none, PATH's folder and name without\n"
-    "          its extension given in the file-name window; --cancel leaves it by Mégsem),\n"
+    "          its extension given in the file-name window; --cancel keeps the file, or\n"
+    "          leaves the file-name window by Mégsem),\n"
     "        save-both PATH PATH|--cancel (PmmClick; the two paths as above)";
 bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                   std::span<const std::string> arguments, Output& output, std::string& error);

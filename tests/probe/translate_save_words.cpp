@@ -24,16 +24,18 @@ void PutSourcePath(translation::TForditas& window, const fs::path& path) {
   window.Efe.SetText(window.SourcePath.Text());
 }
 
-// A translation with a file is saved back to it: PATH takes that place. One without asks for a
-// name: PATH's folder and its name without the extension (the window adds the one of the
-// translation's mode), or "Mégsem" for --cancel.
+// A translation with a file is saved back to it: PATH takes that place (--cancel keeps it). One
+// without asks for a name: PATH's folder and its name without the extension (the window adds
+// the one of the translation's mode), or "Mégsem" for --cancel.
 void PutTranslationPath(shell::Program& program, ui::headless::Driver& driver,
                         const std::string& argument) {
   translation::TForditas& window = *program.Forditas;
   const bool cancel = argument == "--cancel";
-  if (!window.Eff.Text().empty() && !cancel) {
-    window.TranslationPath = files::ShownPath(fs::path(argument));
-    window.Eff.SetText(window.TranslationPath.Text());
+  if (!window.Eff.Text().empty()) {
+    if (!cancel) {
+      window.TranslationPath = files::ShownPath(fs::path(argument));
+      window.Eff.SetText(window.TranslationPath.Text());
+    }
     return;
   }
   // The window shows only when the check passes and no question about a partial side (which
