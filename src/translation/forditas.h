@@ -6,11 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "formats/document_path.h"
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
+#include "translation/rows/side_parse.h"
+#include "translation/side_busy.h"
 
 namespace shell {
 class Program;
@@ -164,6 +168,27 @@ class TForditas : public ui::Form {
   files::ShownPath SourcePath;
   files::ShownPath TranslationPath;
 
+  // ---- Checks and saving (forditas_checks.cpp, forditas_saving.cpp) -------------------------
+  // A side's busy state while its rows are checked or written; its end returns the side's
+  // cursor to SavedRecNo.
+  BusySide BeginBusyE();
+  BusySide BeginBusyF();
+  // kShown: the check of the "E" button, which ends the busy state itself and reports a clean
+  // side; kQuiet: the check before a save, which leaves a clean side busy for the save.
+  enum class CheckReport { kQuiet, kShown };
+  // The row check of a side; a failing row's message is shown after `busy` has ended.
+  bool EEllenorzes(BusySide& busy, CheckReport report);
+  bool FEllenorzes(BusySide& busy, CheckReport report);
+  // The side written whole to CurrentFilePath as a frame-based or a SubRip file; a failed write
+  // ends `busy`, says so and leaves the file that was there as it was.
+  bool KimentFrameEF(Side side, BusySide& busy);
+  bool KimentTimeEF(Side side, BusySide& busy);
+  void BEellClick();
+  void BFellClick();
+  void EsaveClick();
+  void FsaveClick();
+  void PmmClick();
+
   // ---- Window shell (forditas_shell.cpp) ---------------------------------------------------
   void FormCreate();
   void FormActivate();
@@ -185,6 +210,14 @@ class TForditas : public ui::Form {
 
  private:
   void WireHandlers();
+  // Checks and saving (forditas_checks.cpp, forditas_saving.cpp).
+  void WireSaveHandlers();
+  bool CheckSide(Side side, BusySide& busy, CheckReport report);
+  using SideWriter = std::string (*)(std::span<const rows::Row>, const rows::Progress&);
+  bool WriteSide(Side side, BusySide& busy, SideWriter writer);
+  // Sets CurrentFilePath to where the side is saved; false when no name was given.
+  bool ChooseSaveTarget(Side side);
+  void SaveSide(Side side);
 
   shell::Program& program_;
   // 1 until the window is next entered from the start window: the entry reset runs on that

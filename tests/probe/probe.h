@@ -138,11 +138,26 @@ bool RunJoinParts(shell::Program& program, ui::headless::Driver& driver,
 // translate SOURCE [TRANSLATION|--empty]: the translation window's pair dialog and "Betöltés"
 // (tests/probe/translate_operation.cpp).
 inline constexpr std::string_view kTranslateUsage =
-    "translate SOURCE [TRANSLATION|--empty]\n"
+    "translate SOURCE [TRANSLATION|--empty [COMMAND...]]\n"
     "      \"Fordítás\", SOURCE and TRANSLATION chosen in \"Feliratok bekérése\" (or\n"
-    "      \"Üres felirat\" without one), then \"Betöltés\" (BFetovabbClick); prints\n"
-    "      E N: and F N: rows, the modes, the paths, the save controls and partial sides";
+    "      \"Üres felirat\" without one), then \"Betöltés\" (BFetovabbClick); then the\n"
+    "      COMMANDs; prints E N: and F N: rows, the modes, the paths, the save controls\n"
+    "      and partial sides\n"
+    "      COMMAND (each runs the handler named):\n"
+    // The check and save words (tests/probe/translate_save_words.cpp).
+    "        check-source check-translation (BEellClick BFellClick),\n"
+    "        save-source PATH (EsaveClick; PATH in place of the source's file),\n"
+    "        save-translation PATH|--cancel (FsaveClick; PATH in place of the\n"
+    "          translation's file, or, when it has none, PATH's folder and name without\n"
+    "          its extension given in the file-name window; --cancel keeps the file, or\n"
+    "          leaves the file-name window by Mégsem),\n"
+    "        save-both PATH PATH|--cancel (PmmClick; the two paths as above)";
 bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                   std::span<const std::string> arguments, Output& output, std::string& error);
+// The check and save words of `translate`: runs the word at `arguments[i]`, leaving `i` on its
+// last argument; `known` false for a word it does not know.
+bool RunTranslateSaveWord(shell::Program& program, ui::headless::Driver& driver,
+                          std::span<const std::string> arguments, std::size_t& i, bool& known,
+                          std::string& error);
 
 }  // namespace probe

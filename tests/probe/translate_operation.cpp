@@ -1,7 +1,7 @@
-// translate SOURCE [TRANSLATION|--empty]: the translation window entered from the start
-// window, SOURCE (and TRANSLATION, or an empty translation) chosen in the pair dialog as the
-// open window puts them there, then "Betöltés"; both tables, the save controls and the
-// windows shown.
+// translate SOURCE [TRANSLATION|--empty [COMMAND...]]: the translation window entered from
+// the start window, SOURCE (and TRANSLATION, or an empty translation) chosen in the pair dialog
+// as the open window puts them there, then "Betöltés", then the command words one after the
+// other; both tables, the save controls and the windows shown.
 #include <filesystem>
 #include <string>
 
@@ -39,7 +39,7 @@ std::string OnOff(bool on) {
 
 bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                   std::span<const std::string> arguments, Output& output, std::string& error) {
-  if (arguments.empty() || arguments.size() > 2) {
+  if (arguments.empty()) {
     error = "translate needs SOURCE and at most one TRANSLATION or --empty";
     return false;
   }
@@ -72,6 +72,16 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
   if (!pressed) {
     error = "\"Betöltés\" could not be pressed";
     return false;
+  }
+
+  for (std::size_t i = 2; i < arguments.size(); ++i) {
+    bool known = false;
+    if (!RunTranslateSaveWord(program, driver, arguments, i, known, error))
+      return false;
+    if (!known) {
+      error = "unknown command: " + arguments[i];
+      return false;
+    }
   }
 
   AppendTable(window.cdsE, "E", output);

@@ -1,0 +1,116 @@
+// Saving the two sides of the translation window: the source back to the file it was read
+// from, the translation to its own file or to a name asked for, each in the format of its
+// timing mode, always after the side's check, and whole or not at all.
+#include <span>
+#include <string>
+#include <vector>
+
+#include "files/fileneve.h"
+#include "platform/desktop/atomic_writer.h"
+#include "shell/message_box.h"
+#include "shell/program.h"
+#include "translation/forditas.h"
+#include "translation/rows/side_write.h"
+#include "translation/side_busy.h"
+
+namespace translation {
+
+namespace {
+
+void ShowBoxOk(shell::Program& program, std::string_view caption, std::string_view icon,
+               std::string_view line1, std::string_view line2) {
+  shell::ShowBox(program, caption, icon, line1, line2, true, false, false);
+}
+
+}  // namespace
+
+void TForditas::WireSaveHandlers() {
+  BEell.OnClick = [this] { BEellClick(); };
+  BFell.OnClick = [this] { BFellClick(); };
+  Esave.OnClick = [this] { EsaveClick(); };
+  Pem.OnClick = [this] { EsaveClick(); };
+  Fsave.OnClick = [this] { FsaveClick(); };
+  Pfm.OnClick = [this] { FsaveClick(); };
+  Pmm.OnClick = [this] { PmmClick(); };
+}
+
+bool TForditas::WriteSide(Side side, BusySide& busy, SideWriter writer) {
+  shell::SharedState& state = program_.state;
+  const std::vector<rows::Row> rows = RowsOfSide(side == Side::kSource ? cdsE : cdsF);
+  const std::string bytes = writer(rows, busy.GaugeSteps(rows.size()));
+  if (desktop::WriteFileAtomic(state.CurrentFilePath.Path(), bytes))
+    return true;
+  busy.End();
+  state.CurrentFileName = state.CurrentFilePath.NameText();
+  ShowBoxOk(program_, "Írásvédett file!", shell::kIconError,
+            "Írásvédett a következő file: " + state.CurrentFileName, "A kért mentés nem sikerült!");
+  return false;
+}
+
+bool TForditas::KimentFrameEF(Side side, BusySide& busy) {
+  return WriteSide(side, busy, &rows::FrameSideBytes);
+}
+
+bool TForditas::KimentTimeEF(Side side, BusySide& busy) {
+  return WriteSide(side, busy, &rows::SubRipSideBytes);
+}
+
+bool TForditas::ChooseSaveTarget(Side side) {
+  shell::SharedState& state = program_.state;
+  if (side == Side::kSource) {
+    state.CurrentFilePath = files::PathShownIn(Efe.Text(), SourcePath);
+    return true;
+  }
+  if (!Eff.Text().empty()) {
+    state.CurrentFilePath = files::PathShownIn(Eff.Text(), TranslationPath);
+    return true;
+  }
+  // No name given (the window closed any other way than by its OK) writes nothing.
+  state.FileDialogCaller = "Forditas";
+  state.FileDialogPending = true;
+  program_.Fileneve->ShowModal();
+  return !state.FileDialogPending;
+}
+
+void TForditas::SaveSide(Side side) {
+  const bool source = side == Side::kSource;
+  dataset::RowTable& table = source ? cdsE : cdsF;
+  bool written = false;
+  {
+    SavedRecNo = table.RecNo();
+    BusySide busy = source ? BeginBusyE() : BeginBusyF();
+    const bool valid =
+        source ? EEllenorzes(busy, CheckReport::kQuiet) : FEllenorzes(busy, CheckReport::kQuiet);
+    if (valid && ConfirmSaveOfSide(side) && ChooseSaveTarget(side)) {
+      const std::string mode = (source ? EEfm : EFfm).Text();
+      if (mode == rows::kTimeMode) {
+        written = KimentTimeEF(side, busy);
+      } else if (mode == rows::kFrameMode) {
+        written = KimentFrameEF(side, busy);
+      } else {
+        busy.End();
+        ShowBoxOk(program_, "Figyelmeztetés", shell::kIconError,
+                  "Ismeretlen típus! Nem mentettem el!", "");
+      }
+    }
+  }
+  if (written)
+    ShowBoxOk(program_, "Mentés", shell::kIconInfo, "A Feliratot elmentettem", "");
+  if (Visible())
+    (source ? Racsef : Racsff).SetFocus();
+}
+
+void TForditas::EsaveClick() {
+  SaveSide(Side::kSource);
+}
+
+void TForditas::FsaveClick() {
+  SaveSide(Side::kTranslation);
+}
+
+void TForditas::PmmClick() {
+  EsaveClick();
+  FsaveClick();
+}
+
+}  // namespace translation
