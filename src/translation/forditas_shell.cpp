@@ -38,6 +38,8 @@ void TForditas::WireHandlers() {
   Bfvissza.OnClick = [this] { BfvisszaClick(); };
   Visszafmenbe1.OnClick = [this] { BfvisszaClick(); };
   atlatszo2.OnClick = [this] { atlatszo2Click(); };
+  WireEditingHandlers();
+  WireCommandHandlers();
 }
 
 void TForditas::FormCreate() {
