@@ -119,8 +119,10 @@ void TForditas::RedirectTyping(Side side) {
     // A hidden editor is never focused nor filled.
     if (editor.Visible()) {
       editor.SetFocus();
-      editor.SetText(std::string(1, TypedKey));
-      editor.SetSelStart(1);
+      if (TypedKey != 0) {
+        editor.SetText(std::string(1, TypedKey));
+        editor.SetSelStart(1);
+      }
     }
   }
   program_.state.InternalUpdate = false;

@@ -37,6 +37,9 @@ TEST(TranslationRedirect, TheColumnAndTheSideModeDecideWhichEditorTakesATypedCha
       {2, '\t', "Time", std::nullopt},
       {2, '\b', "Time", std::nullopt},
       {4, '1', "Time", std::nullopt},
+      {0, '\0', "Time", 0},
+      {2, '\0', "Frame", 2},
+      {4, '\0', "Time", std::nullopt},
       {3, 'a', "Time", std::nullopt},
   };
   for (const Case& c : cases) {

@@ -24,12 +24,12 @@ bool IsFrameChar(char ch) {
 }
 
 std::optional<int> RedirectTarget(int column, char ch, std::string_view mode) {
-  if (static_cast<unsigned char>(ch) < 32)
+  if (ch != 0 && static_cast<unsigned char>(ch) < 32)
     return std::nullopt;
   switch (column) {
     case kStartColumn:
     case kEndColumn:
-      if (mode == kTimeMode ? IsTimeChar(ch) : IsFrameChar(ch))
+      if (ch == 0 || (mode == kTimeMode ? IsTimeChar(ch) : IsFrameChar(ch)))
         return column;
       return std::nullopt;
     case kTextColumn:

@@ -25,6 +25,7 @@ bool IsFrameChar(char ch);
 // what the side's mode allows (time characters in "Time", digits otherwise), the text takes
 // every printable character. nullopt when the character goes nowhere (also control characters,
 // which the grid keeps for itself, and any column other than 0, 1, 2).
+// With no character typed yet (0) the editor of the column is focused and keeps its content.
 std::optional<int> RedirectTarget(int column, char ch, std::string_view mode);
 
 // The character a start or end editor receives for a typed key: the time filter in "Time", the
