@@ -1,7 +1,7 @@
-// translate SOURCE [TRANSLATION|--empty]: the translation window entered from the start
-// window, SOURCE (and TRANSLATION, or an empty translation) chosen in the pair dialog as the
-// open window puts them there, then "Betöltés"; both tables, the save controls and the
-// windows shown.
+// translate SOURCE [TRANSLATION|--empty] [COMMAND...]: the translation window entered from the
+// start window, SOURCE (and TRANSLATION, or an empty translation) chosen in the pair dialog as
+// the open window puts them there, then "Betöltés"; the command words run
+// (tests/probe/translate_commands.cpp); both tables, the save controls and the windows shown.
 #include <filesystem>
 #include <string>
 
@@ -39,7 +39,7 @@ std::string OnOff(bool on) {
 
 bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                   std::span<const std::string> arguments, Output& output, std::string& error) {
-  if (arguments.empty() || arguments.size() > 2) {
+  if (arguments.empty()) {
     error = "translate needs SOURCE and at most one TRANSLATION or --empty";
     return false;
   }
@@ -74,6 +74,12 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
     return false;
   }
 
+  // The command words come after TRANSLATION or --empty.
+  const std::span<const std::string> commands =
+      arguments.size() > 2 ? arguments.subspan(2) : std::span<const std::string>();
+  if (!RunTranslateCommands(program, driver, commands, error))
+    return false;
+
   AppendTable(window.cdsE, "E", output);
   AppendTable(window.cdsF, "F", output);
   output.push_back("mode: E=" + window.EEfm.Text() + " F=" + window.EFfm.Text());
@@ -83,6 +89,8 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                    " Pfm=" + OnOff(window.Pfm.Enabled()) + " Pmm=" + OnOff(window.Pmm.Enabled()));
   output.push_back("partial: E=" + OnOff(window.SourcePartial) +
                    " F=" + OnOff(window.TranslationPartial));
+  if (!commands.empty())
+    AppendTranslateCursor(program, output);
   AppendShownWindows(driver, output);
   return true;
 }
