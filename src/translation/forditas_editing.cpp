@@ -158,6 +158,9 @@ void TForditas::GridKeyPress(Side side, char& key) {
     key = 0;
     return;
   }
+  // Tab and the other control characters stay with the grid and are not remembered.
+  if (static_cast<unsigned char>(key) < 32)
+    return;
   TypedKey = key;
   RedirectTyping(side);
 }

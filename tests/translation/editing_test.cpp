@@ -301,6 +301,15 @@ TEST(TranslationEditors, ACommandAfterACellClickFocusesTheClickedColumnsEditor) 
   EXPECT_EQ(Workspace::Texts(f.cdsE), (std::vector<std::string>{"s1", "<i>s2</i>"}));
   EXPECT_TRUE(f.Edit2.Focused());
   EXPECT_EQ(f.Edit2.Text(), "<i>s2</i>");
+  // A Tab in the grid counts for the column it was pressed in, never as a typed character.
+  ASSERT_TRUE(w.driver.Focus(f.Racsef));
+  f.Racsef.SetSelectedIndex(0);
+  w.driver.Press(ui::keys::kTab);
+  ASSERT_EQ(f.Racsef.SelectedIndex(), 1);
+  w.driver.ChooseMenuItem(f.DoltE);
+  EXPECT_EQ(Workspace::Texts(f.cdsE), (std::vector<std::string>{"s1", "s2"}));
+  EXPECT_TRUE(f.Edit0.Focused());
+  EXPECT_EQ(w.Editors(true), (std::vector<std::string>{"20", "25", "s2"}));
 }
 
 }  // namespace
