@@ -272,6 +272,8 @@ class TForditas : public ui::Form {
   void StoreFromTextEditor(Side side, char& key);
   void EditorKeyDown(Side side, int column, ui::Key& key);
   void CellClick(Side side, int column);
+  // Ctrl+Delete in a grid; true when it was that key.
+  bool GridDeleteKey(Side side, ui::Key& key, ui::ShiftState shift);
   void DataChange(Side side);
   void DeleteCurrentRow(Side side);
   void InsertEmptyRow(Side side, rows::InsertCommand command);

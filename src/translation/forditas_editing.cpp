@@ -173,15 +173,36 @@ void TForditas::RacsffKeyPress(char& key) {
   GridKeyPress(Side::kTranslation, key);
 }
 
+// Ctrl+Delete in either grid deletes the current row after a question: one row at most.
+bool TForditas::GridDeleteKey(Side side, ui::Key& key, ui::ShiftState shift) {
+  if (key != ui::keys::kDelete || shift.Modifiers() != ui::ShiftState::kCtrl)
+    return false;
+  key = 0;
+  dataset::RowTable& table = EditorsOf(*this, side).table;
+  if (table.IsEmpty())
+    return true;
+  shell::SharedState& state = program_.state;
+  state.DialogReply = "torol";
+  shell::ShowBox(program_, "Megerősítés", shell::kIconQuestion, "Törli a sort?", "", false, true,
+                 true);
+  if (state.DialogReply == "igen")
+    table.Delete();
+  return true;
+}
+
 // Escape in a grid drops a pending change of its row (a "|" not yet stored). Delete alone in the
 // translated grid deletes its row at once; the key is consumed either way, so no modified Delete
 // deletes a second row.
-void TForditas::RacsefKeyDown(ui::Key& key, ui::ShiftState) {
+void TForditas::RacsefKeyDown(ui::Key& key, ui::ShiftState shift) {
+  if (GridDeleteKey(Side::kSource, key, shift))
+    return;
   if (key == ui::keys::kEscape)
     cdsE.Cancel();
 }
 
 void TForditas::RacsffKeyDown(ui::Key& key, ui::ShiftState shift) {
+  if (GridDeleteKey(Side::kTranslation, key, shift))
+    return;
   if (key == ui::keys::kEscape) {
     cdsF.Cancel();
     return;

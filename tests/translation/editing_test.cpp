@@ -233,18 +233,21 @@ TEST(TranslationCoupling, TheTranslatedLastButtonEndsWithTheSourceDraggingTheTra
   EXPECT_EQ(f.cdsF.RecNo(), 1);
 }
 
-TEST(TranslationGridKeys, OnlyAnUnmodifiedDeleteInTheTranslatedGridDeletesOneRow) {
+TEST(TranslationGridKeys, DeleteAloneInTheTranslatedGridOrCtrlDeleteAfterAQuestionDeleteOneRow) {
   struct Case {
     const char* name;
     bool translated_grid;
     ui::ShiftState shift;
+    const char* answer;  // to the question, "" when none is asked
     int source_rows, translation_rows;
   };
   const std::vector<Case> cases = {
-      {"Delete, translated grid", true, {}, 3, 2},
-      {"Ctrl+Delete, translated grid", true, ui::ShiftState::kCtrl, 3, 3},
-      {"Shift+Delete, translated grid", true, ui::ShiftState::kShift, 3, 3},
-      {"Delete, source grid", false, {}, 3, 3},
+      {"Delete, translated grid", true, {}, "", 3, 2},
+      {"Ctrl+Delete, translated grid, Igen", true, ui::ShiftState::kCtrl, "Bigen", 3, 2},
+      {"Ctrl+Delete, translated grid, Nem", true, ui::ShiftState::kCtrl, "Bnem", 3, 3},
+      {"Ctrl+Delete, source grid, Igen", false, ui::ShiftState::kCtrl, "Bigen", 2, 3},
+      {"Shift+Delete, translated grid", true, ui::ShiftState::kShift, "", 3, 3},
+      {"Delete, source grid", false, {}, "", 3, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -253,10 +256,18 @@ TEST(TranslationGridKeys, OnlyAnUnmodifiedDeleteInTheTranslatedGridDeletesOneRow
     w.LoadTranslation(FrameRows("f", 3));
     translation::TForditas& f = w.f();
     ASSERT_TRUE(w.driver.Focus(c.translated_grid ? static_cast<ui::Control&>(f.Racsff) : f.Racsef));
+    const std::string answer = c.answer;
+    if (!answer.empty()) {
+      w.driver.OnModal("Kiszoveg", [&w, answer] {
+        w.driver.Click(answer == "Bigen" ? w.program.Kiszoveg->Bigen : w.program.Kiszoveg->Bnem);
+      });
+    }
     w.driver.Press(ui::keys::kDelete, c.shift);
     EXPECT_EQ(f.cdsE.RecordCount(), c.source_rows);
     EXPECT_EQ(f.cdsF.RecordCount(), c.translation_rows);
-    EXPECT_EQ(w.Lines("message: ").size(), 0u);
+    EXPECT_EQ(w.Lines("message: "),
+              answer.empty() ? std::vector<std::string>{}
+                             : std::vector<std::string>{"message: Megerősítés | Törli a sort? |"});
   }
   Workspace w;
   w.LoadSource(FrameRows("s", 1));
