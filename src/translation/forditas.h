@@ -15,6 +15,7 @@
 #include "platform/ui/ui.h"
 #include "translation/rows/side_parse.h"
 #include "translation/side_busy.h"
+#include "translation/rows/text_commands.h"
 
 namespace shell {
 class Program;
@@ -208,6 +209,81 @@ class TForditas : public ui::Form {
   void LayoutTranslation1024(LayoutShow show);
   void LayoutTranslation800(LayoutShow show);
 
+  // ---- Line editors and cursor coupling (forditas_editing.cpp) -----------------------------
+  // The three line editors of a side always show the side's current row.
+  void ShowRowInEditorsE();
+  void ShowRowInEditorsF();
+  // Hand TypedKey to the line editor of ActiveColumn.
+  void RedirectTypingE();
+  void RedirectTypingF();
+  void cdsEBeforeEdit();
+  void cdsFBeforeEdit();
+  void RacsefKeyPress(char& key);
+  void RacsffKeyPress(char& key);
+  void RacsefKeyDown(ui::Key& key, ui::ShiftState shift);
+  void RacsffKeyDown(ui::Key& key, ui::ShiftState shift);
+  void Edit0KeyPress(char& key);
+  void Edit1KeyPress(char& key);
+  void Edit2KeyPress(char& key);
+  void Edit4KeyPress(char& key);
+  void Edit5KeyPress(char& key);
+  void Edit6KeyPress(char& key);
+  void Edit0KeyDown(ui::Key& key, ui::ShiftState shift);
+  void Edit1KeyDown(ui::Key& key, ui::ShiftState shift);
+  void Edit2KeyDown(ui::Key& key, ui::ShiftState shift);
+  void Edit4KeyDown(ui::Key& key, ui::ShiftState shift);
+  void Edit5KeyDown(ui::Key& key, ui::ShiftState shift);
+  void Edit6KeyDown(ui::Key& key, ui::ShiftState shift);
+  void RacsefCellClick(int column);
+  void RacsffCellClick(int column);
+  void dsEDataChange(int field);
+  void dsFDataChange(int field);
+  void Button1Click();
+  void Button2Click();
+  void Button4Click();
+  void Button5Click();
+  void EfeMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void EfeKeyPress(char& key);
+  void EffMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void EffKeyPress(char& key);
+
+  // ---- Row and text commands (forditas_commands.cpp) ---------------------------------------
+  void EsorDelClick();
+  void FsorDelClick();
+  void Sortrlse1Click();
+  void EsorbeMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void FsorbeMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  void EpmuClick();
+  void EpmeClick();
+  void FpmuClick();
+  void FpmeClick();
+  void eleEClick();
+  void MogeEClick();
+  void EleFClick();
+  void MogeFClick();
+  void DoltEClick();
+  void VastagitottEClick();
+  void AlahuzottEClick();
+  void DoltFClick();
+  void VastagitottFClick();
+  void AlahuzottFClick();
+  void MindenEClick();
+  void MindenFClick();
+  void KivagasEClick();
+  void MasolasEClick();
+  void BeillesztesEClick();
+  void KivagasFClick();
+  void MasolasFClick();
+  void BeillesztesFClick();
+  void Button8Click();
+  void Button9Click();
+  void BkerEClick();
+  void BkerFClick();
+  void EkerEKeyPress(char& key);
+  void EkerFKeyPress(char& key);
+  void KefClick();
+  void kffClick();
+
  private:
   void WireHandlers();
   // Checks and saving (forditas_checks.cpp, forditas_saving.cpp).
@@ -218,6 +294,28 @@ class TForditas : public ui::Form {
   // Sets CurrentFilePath to where the side is saved; false when no name was given.
   bool ChooseSaveTarget(Side side);
   void SaveSide(Side side);
+
+  // ---- Line editors and row commands, told once for both sides (forditas_editing.cpp,
+  // forditas_commands.cpp) --------------------------------------------------------------------
+  void WireEditingHandlers();
+  void WireCommandHandlers();
+  void RedirectTyping(Side side);
+  void GridKeyPress(Side side, char& key);
+  void StoreFromTimeEditor(Side side, int column, char& key);
+  void StoreFromTextEditor(Side side, char& key);
+  void EditorKeyDown(Side side, int column, ui::Key& key);
+  void CellClick(Side side, int column);
+  // Ctrl+Delete in a grid; true when it was that key.
+  bool GridDeleteKey(Side side, ui::Key& key, ui::ShiftState shift);
+  void DataChange(Side side);
+  void DeleteCurrentRow(Side side);
+  void InsertEmptyRow(Side side, rows::InsertCommand command);
+  void ToggleStyle(Side side, ui::MenuItem& item, rows::TagPair tags);
+  void RemoveAllStyles(Side side);
+  void CutRowText(Side side);
+  void PasteRowText(Side side);
+  void AppendLineSeparator(Side side);
+  void SearchSide(Side side);
 
   shell::Program& program_;
   // 1 until the window is next entered from the start window: the entry reset runs on that

@@ -39,6 +39,8 @@ void TForditas::WireHandlers() {
   Visszafmenbe1.OnClick = [this] { BfvisszaClick(); };
   atlatszo2.OnClick = [this] { atlatszo2Click(); };
   WireSaveHandlers();
+  WireEditingHandlers();
+  WireCommandHandlers();
 }
 
 void TForditas::FormCreate() {

@@ -300,6 +300,12 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     for (ui::Edit* editor : partner.line_editors)
       editor->Show();
   }
+  // The loaded tables stand on their first rows: the line editors show them and the other side
+  // follows as after a move.
+  if (choices.source_side || choices.empty_translation)
+    f.dsEDataChange(dataset::kWholeRow);
+  if (!choices.source_side || choices.empty_translation)
+    f.dsFDataChange(dataset::kWholeRow);
   if (f.Visible())
     side.grid.SetFocus();
   if (read.parse.end == rows::ReadEnd::kStopped) {

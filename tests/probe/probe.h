@@ -138,12 +138,29 @@ bool RunJoinParts(shell::Program& program, ui::headless::Driver& driver,
 // translate SOURCE [TRANSLATION|--empty]: the translation window's pair dialog and "Betöltés"
 // (tests/probe/translate_operation.cpp).
 inline constexpr std::string_view kTranslateUsage =
-    "translate SOURCE [TRANSLATION|--empty [COMMAND...]]\n"
+    "translate SOURCE [TRANSLATION|--empty] [COMMAND...]\n"
     "      \"Fordítás\", SOURCE and TRANSLATION chosen in \"Feliratok bekérése\" (or\n"
-    "      \"Üres felirat\" without one), then \"Betöltés\" (BFetovabbClick); then the\n"
-    "      COMMANDs; prints E N: and F N: rows, the modes, the paths, the save controls\n"
-    "      and partial sides\n"
-    "      COMMAND (each runs the handler named):\n"
+    "      \"Üres felirat\" without one), then \"Betöltés\" (BFetovabbClick); prints\n"
+    "      E N: and F N: rows, the modes, the paths, the save controls and partial sides\n"
+    // The line editors and the row and text commands (tests/probe/translate_commands.cpp).
+    "      COMMAND (after TRANSLATION or --empty; SIDE is E or F; each runs the handler\n"
+    "        named, and after any of them the cursors, the editors and the clipboard print):\n"
+    "        type EDITOR TEXT (Edit0..Edit2, Edit4..Edit6 focused, its text selected, TEXT\n"
+    "          typed through Edit0KeyPress..Edit6KeyPress), enter EDITOR, escape EDITOR,\n"
+    "          up EDITOR, down EDITOR (Enter, Escape, Up, Down: Edit0KeyPress, Edit0KeyDown..),\n"
+    "        grid-type SIDE COLUMN TEXT (the grid's COLUMN 0-2 selected, TEXT typed:\n"
+    "          RacsefKeyPress RacsffKeyPress), delete-key SIDE, ctrl-delete-key SIDE\n"
+    "          (RacsefKeyDown RacsffKeyDown; the question answered \"Mégsem\"),\n"
+    "        goto SIDE N (the table's cursor), sync on|off (cb1),\n"
+    "        first SIDE, last SIDE (Button1Click Button2Click / Button4Click Button5Click),\n"
+    "        insert-after SIDE (EpmuClick FpmuClick), insert-above SIDE (EpmeClick\n"
+    "          FpmeClick), insert-before SIDE (eleEClick EleFClick), insert-behind SIDE\n"
+    "          (MogeEClick MogeFClick), delete SIDE (EsorDelClick FsorDelClick),\n"
+    "        italic bold underline plain SIDE (DoltEClick VastagitottEClick\n"
+    "          AlahuzottEClick MindenEClick and the F twins), cut copy paste SIDE\n"
+    "          (KivagasEClick MasolasEClick BeillesztesEClick and the F twins),\n"
+    "        bar SIDE (Button8Click Button9Click), search SIDE TEXT (TEXT in EkerE or\n"
+    "          EkerF, then BkerEClick BkerFClick),\n"
     // The check and save words (tests/probe/translate_save_words.cpp).
     "        check-source check-translation (BEellClick BFellClick),\n"
     "        save-source PATH (EsaveClick; PATH in place of the source's file),\n"
@@ -154,6 +171,12 @@ inline constexpr std::string_view kTranslateUsage =
     "        save-both PATH PATH|--cancel (PmmClick; the two paths as above)";
 bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                   std::span<const std::string> arguments, Output& output, std::string& error);
+// The command words of `translate` (tests/probe/translate_commands.cpp): false, with the reason
+// in `error`, for a word it does not know or one missing its arguments.
+bool RunTranslateCommands(shell::Program& program, ui::headless::Driver& driver,
+                          std::span<const std::string> words, std::string& error);
+// "cursor: E=N/COUNT F=N/COUNT", "editors: E=START\tEND\tTEXT F=..." and "clipboard: TEXT".
+void AppendTranslateCursor(const shell::Program& program, Output& output);
 // The check and save words of `translate`: runs the word at `arguments[i]`, leaving `i` on its
 // last argument; `known` false for a word it does not know.
 bool RunTranslateSaveWord(shell::Program& program, ui::headless::Driver& driver,

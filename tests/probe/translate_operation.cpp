@@ -1,7 +1,7 @@
-// translate SOURCE [TRANSLATION|--empty [COMMAND...]]: the translation window entered from
-// the start window, SOURCE (and TRANSLATION, or an empty translation) chosen in the pair dialog
-// as the open window puts them there, then "Betöltés", then the command words one after the
-// other; both tables, the save controls and the windows shown.
+// translate SOURCE [TRANSLATION|--empty] [COMMAND...]: the translation window entered from the
+// start window, SOURCE (and TRANSLATION, or an empty translation) chosen in the pair dialog as
+// the open window puts them there, then "Betöltés"; the command words run
+// (tests/probe/translate_commands.cpp); both tables, the save controls and the windows shown.
 #include <filesystem>
 #include <string>
 
@@ -74,15 +74,11 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
     return false;
   }
 
-  for (std::size_t i = 2; i < arguments.size(); ++i) {
-    bool known = false;
-    if (!RunTranslateSaveWord(program, driver, arguments, i, known, error))
-      return false;
-    if (!known) {
-      error = "unknown command: " + arguments[i];
-      return false;
-    }
-  }
+  // The command words come after TRANSLATION or --empty.
+  const std::span<const std::string> commands =
+      arguments.size() > 2 ? arguments.subspan(2) : std::span<const std::string>();
+  if (!RunTranslateCommands(program, driver, commands, error))
+    return false;
 
   AppendTable(window.cdsE, "E", output);
   AppendTable(window.cdsF, "F", output);
@@ -93,6 +89,8 @@ bool RunTranslate(shell::Program& program, ui::headless::Driver& driver,
                    " Pfm=" + OnOff(window.Pfm.Enabled()) + " Pmm=" + OnOff(window.Pmm.Enabled()));
   output.push_back("partial: E=" + OnOff(window.SourcePartial) +
                    " F=" + OnOff(window.TranslationPartial));
+  if (!commands.empty())
+    AppendTranslateCursor(program, output);
   AppendShownWindows(driver, output);
   return true;
 }
