@@ -604,6 +604,9 @@ class TFelirat : public ui::Form {
   // control so that it goes first.
   std::unique_ptr<film::FilmParts> film_parts;
 
+  // Bmentes and Mentes1 enabled: the subtitle counts as modified.
+  void MarkModified();
+
  private:
   // Binds the layout menus (editor/resolution_menu.cpp); the window is laid out by FormCreate.
   void WireLayouts();
@@ -617,8 +620,6 @@ class TFelirat : public ui::Form {
   void WireLaterCommands();
   // The new-subtitle branch of the activation.
   void StartNewSubtitle();
-  // Bmentes and Mentes1 enabled: the subtitle counts as modified.
-  void MarkModified();
   // Set by the text box's key-down for a key that edits, read by its key press.
   bool MemoEditPending = false;
   // Wheel delta of small turns not yet worth a whole arrow key.

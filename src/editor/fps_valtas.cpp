@@ -90,8 +90,7 @@ void TFpsValtas::Button1Click() {
   // answered; the window leaves the screen before the report shows.
   Close();
   Hide();
-  editor.Bmentes.SetEnabled(true);
-  editor.Mentes1.SetEnabled(true);
+  editor.MarkModified();
   shell::ShowBox(program_, "FPS módosítás", shell::kIconInfo, "Az átváltás megtörtént!", "", true,
                  false, false);
 }

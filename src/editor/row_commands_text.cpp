@@ -71,8 +71,7 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
     program_.film->RowsMerged(row - 1);
   cds.SetRecNo(row - 1);
   state.InternalUpdate = false;
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   racs.SetFocus();
 }
 
@@ -96,8 +95,7 @@ void TFelirat::mpmClick() {
     ShowRowCommandInfo(kInformation,
                        "Mivel ez a sor nem 2 soros ezért erre nem hajtható végre a művelet");
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   LoadRowIntoEditor();
   racs.SetFocus();
 }
@@ -115,8 +113,7 @@ void TFelirat::N6Click() {
       return;
     }
     StoreCommandText(result.text);
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
     LoadRowIntoEditor();
   }
 }
@@ -131,8 +128,7 @@ void TFelirat::Utolsktsz1Click() {
     CommandUpdateScope update(program_.state);
     StoreCommandText(result.text);
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   LoadRowIntoEditor();
 }
 

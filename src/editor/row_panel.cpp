@@ -93,8 +93,7 @@ void TFelirat::SetRowText1(std::string_view text, bool doEdit, bool clearInterna
   if (clearInternal)
     program_.state.InternalUpdate = false;
   cds.Post();
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 bool TFelirat::FitsMainText(std::string_view text) const {
@@ -229,8 +228,7 @@ void TFelirat::ApplyEditedTimes() {
     cds.SetValue(field::kBefejezes, befejezes.Text());
     program_.film->EditedEndStored(cds.RecNo());
     cds.Post();
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
     Bertek.SetEnabled(false);
   }
   ShowTimeDifference();

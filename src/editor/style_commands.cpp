@@ -53,8 +53,7 @@ void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
     SetRowText1(text, true, true, true);
     item.SetChecked(true);
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 void TFelirat::doltClick() {
@@ -84,8 +83,7 @@ void TFelirat::osszeselClick() {
   dolt.SetChecked(false);
   Vastagitott.SetChecked(false);
   Alahuzott.SetChecked(false);
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 // ---- Whole-text clipboard (grid popup) ---------------------------------------------------------
@@ -97,8 +95,7 @@ void TFelirat::KivagasClick() {
   program_.state.TextClipboard = cds.Value(field::kSzoveg);
   SetRowText1("", true, true, true);
   Beillesztes.SetEnabled(true);
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 void TFelirat::MasolasClick() {
@@ -117,8 +114,7 @@ void TFelirat::BeillesztesClick() {
     return;
   }
   SetRowText1(program_.state.TextClipboard, true, false, true);
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 // ---- The text box's selection (text box popup) ------------------------------------------------

@@ -83,8 +83,7 @@ void TFelirat::beosztasChange() {
       SwitchToFrames(*rate);
     else
       SwitchToTimes(*rate);
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
     Btorles.SetEnabled(true);
     update.Lower();
   }
@@ -197,8 +196,7 @@ void TFelirat::ShiftAllTimes() {
         cds.Post();
         gauge.RowDone();
       }
-      Bmentes.SetEnabled(true);
-      Mentes1.SetEnabled(true);
+      MarkModified();
       if (!cds.IsEmpty())
         cds.SetRecNo(remembered);
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/felirat.h"
+#include "editor/table_scopes.h"
 #include "files/document_path.h"
 #include "files/fileneve.h"
 #include "files/native_writers.h"
@@ -14,18 +15,6 @@
 namespace files {
 
 namespace {
-
-// Keeps the row table's attached controls from following the writer's walk.
-class ControlsDisabled {
- public:
-  explicit ControlsDisabled(dataset::RowTable& table) : table_(table) { table_.DisableControls(); }
-  ~ControlsDisabled() { table_.EnableControls(); }
-  ControlsDisabled(const ControlsDisabled&) = delete;
-  ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
- private:
-  dataset::RowTable& table_;
-};
 
 // The progress gauge, shown while a writer walks the rows and hidden however it ends.
 class GaugeShown {
@@ -62,9 +51,10 @@ SlotTarget TargetOf(const shell::SharedState& state, std::string_view slot) {
   return {state.SecondFilePath, state.SecondFileName, dataset::subtitle_field::kSzoveg2};
 }
 
-void SetSaveCommandsEnabled(editor::TFelirat& editor, bool enabled) {
-  editor.Bmentes.SetEnabled(enabled);
-  editor.Mentes1.SetEnabled(enabled);
+// Bmentes and Mentes1 disabled: the main text counts as saved (TFelirat::MarkModified undoes it).
+void MarkSaved(editor::TFelirat& editor) {
+  editor.Bmentes.SetEnabled(false);
+  editor.Mentes1.SetEnabled(false);
 }
 
 // Writes the bytes whole; a failure is reported, and the main text stays marked modified.
@@ -76,7 +66,7 @@ bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& t
                  "Írásvédett a következő file: " + target.name, "A kért mentés nem sikerült!", true,
                  false, false);
   if (slot == "1")
-    SetSaveCommandsEnabled(*program.Felirat, true);
+    program.Felirat->MarkModified();
   return false;
 }
 
@@ -115,7 +105,7 @@ bool WriteMicroDvdFile(shell::Program& program, std::string_view slot) {
   const SlotTarget target = TargetOf(program.state, slot);
   std::string bytes;
   {
-    ControlsDisabled controls(editor.cds);
+    editor::ControlsOffScope controls(editor.cds);
     GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
     shell::InternalUpdateGuard internal(program.state);
     editor.cds.First();
@@ -132,7 +122,7 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
                               .skip_empty_text = editor.UresNe.Checked()};
   SubRipFile file;
   {
-    ControlsDisabled controls(editor.cds);
+    editor::ControlsOffScope controls(editor.cds);
     GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
     shell::InternalUpdateGuard internal(program.state);
     editor.cds.First();
@@ -169,7 +159,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
 
   bool written = false;
   if (!state.FileDialogPending) {
-    SetSaveCommandsEnabled(editor, false);
+    MarkSaved(editor);
     if (LowerCaseExtension(state.CurrentFilePath.Text()) == WantedExtension(editor)) {
       written = WriteMainText(program);
     } else {
@@ -191,7 +181,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
 
   if (state.FileDialogPending) {
     if (was_modified && !editor.Bmentes.Enabled())
-      SetSaveCommandsEnabled(editor, true);
+      editor.MarkModified();
     editor.LoadRowIntoEditor();
     editor.Esorszam.Refresh();
   }

@@ -1,0 +1,37 @@
+// A window's controls checked against a table: each control is found by its name and is a
+// direct child of the window, of its kind, with its caption and its Enabled and Visible flags.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui/control.h"
+#include "platform/ui/form.h"
+
+namespace test_support {
+
+struct ExpectedControl {
+  std::string_view name;
+  ui::ControlKind kind;
+  std::string_view caption;
+  bool enabled;
+  bool visible;
+};
+
+inline void ExpectControls(const ui::Form& form, const std::vector<ExpectedControl>& table) {
+  for (const ExpectedControl& want : table) {
+    SCOPED_TRACE(form.Name() + "." + std::string(want.name));
+    const ui::Control* control = form.FindControl(want.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Kind(), want.kind);
+    EXPECT_EQ(control->Caption(), want.caption);
+    EXPECT_EQ(control->Parent(), &form);
+    EXPECT_EQ(control->Enabled(), want.enabled);
+    EXPECT_EQ(control->Visible(), want.visible);
+  }
+}
+
+}  // namespace test_support
