@@ -1,5 +1,6 @@
-// A window's controls checked against a table: each control is found by its name and is a
-// direct child of the window, of its kind, with its caption and its Enabled and Visible flags.
+// A window's controls checked against a table: each control is found by its name, sits in
+// the window itself or in the control named as its parent, and has its kind, its caption and
+// its Enabled and Visible flags.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,19 +20,30 @@ struct ExpectedControl {
   std::string_view caption;
   bool enabled;
   bool visible;
+  // The name of the control it sits in; empty: the window itself.
+  std::string_view parent = {};
 };
 
-inline void ExpectControls(const ui::Form& form, const std::vector<ExpectedControl>& table) {
-  for (const ExpectedControl& want : table) {
-    SCOPED_TRACE(form.Name() + "." + std::string(want.name));
-    const ui::Control* control = form.FindControl(want.name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->Kind(), want.kind);
-    EXPECT_EQ(control->Caption(), want.caption);
+inline void ExpectControl(const ui::Form& form, const ExpectedControl& want) {
+  SCOPED_TRACE(form.Name() + "." + std::string(want.name));
+  const ui::Control* control = form.FindControl(want.name);
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->Kind(), want.kind);
+  EXPECT_EQ(control->Caption(), want.caption);
+  ASSERT_NE(control->Parent(), nullptr);
+  if (want.parent.empty()) {
     EXPECT_EQ(control->Parent(), &form);
-    EXPECT_EQ(control->Enabled(), want.enabled);
-    EXPECT_EQ(control->Visible(), want.visible);
+  } else {
+    EXPECT_NE(control->Parent(), &form);
+    EXPECT_EQ(control->Parent()->Name(), want.parent);
   }
+  EXPECT_EQ(control->Enabled(), want.enabled);
+  EXPECT_EQ(control->Visible(), want.visible);
+}
+
+inline void ExpectControls(const ui::Form& form, const std::vector<ExpectedControl>& table) {
+  for (const ExpectedControl& want : table)
+    ExpectControl(form, want);
 }
 
 }  // namespace test_support
