@@ -604,8 +604,9 @@ class TFelirat : public ui::Form {
   // control so that it goes first.
   std::unique_ptr<film::FilmParts> film_parts;
 
-  // Bmentes and Mentes1 enabled: the subtitle counts as modified.
+  // Bmentes and Mentes1 enabled: the subtitle counts as modified; disabled: as saved.
   void MarkModified();
+  void MarkSaved();
 
  private:
   // Binds the layout menus (editor/resolution_menu.cpp); the window is laid out by FormCreate.

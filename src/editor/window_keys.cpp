@@ -80,6 +80,11 @@ void TFelirat::MarkModified() {
   Mentes1.SetEnabled(true);
 }
 
+void TFelirat::MarkSaved() {
+  Bmentes.SetEnabled(false);
+  Mentes1.SetEnabled(false);
+}
+
 void TFelirat::szovegKeyDown(ui::Key& key, ui::ShiftState shift) {
   MemoEditPending = false;
   const ui::ShiftState modifiers = shift.Modifiers();

@@ -201,8 +201,7 @@ void EnableEditingControls(shell::Program& program) {
   editor::TFelirat& f = *program.Felirat;
   Enable(Controls{&f.kezdes, &f.befejezes, &f.szoveg, &f.kulonbseg, &f.Emodositas, &f.Bmodok},
          true);
-  f.Bmentes.SetEnabled(false);
-  f.Mentes1.SetEnabled(false);
+  f.MarkSaved();
   Enable(Controls{&f.Breszletes, &f.BKreszletes, &f.Batvaltas, &f.BFPS}, true);
   f.RB1.SetChecked(true);
   Enable(Controls{&f.BTobbGomb, &f.Bvonal, &f.Blista, &f.Bov, &f.Bovm, &f.BOsszes, &f.L05, &f.Boh},

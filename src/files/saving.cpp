@@ -51,12 +51,6 @@ SlotTarget TargetOf(const shell::SharedState& state, std::string_view slot) {
   return {state.SecondFilePath, state.SecondFileName, dataset::subtitle_field::kSzoveg2};
 }
 
-// Bmentes and Mentes1 disabled: the main text counts as saved (TFelirat::MarkModified undoes it).
-void MarkSaved(editor::TFelirat& editor) {
-  editor.Bmentes.SetEnabled(false);
-  editor.Mentes1.SetEnabled(false);
-}
-
 // Writes the bytes whole; a failure is reported, and the main text stays marked modified.
 bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& target,
              std::string_view bytes) {
@@ -159,7 +153,7 @@ bool SaveMainSubtitle(shell::Program& program, std::string_view ask_name, bool s
 
   bool written = false;
   if (!state.FileDialogPending) {
-    MarkSaved(editor);
+    editor.MarkSaved();
     if (LowerCaseExtension(state.CurrentFilePath.Text()) == WantedExtension(editor)) {
       written = WriteMainText(program);
     } else {
