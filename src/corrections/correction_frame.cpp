@@ -53,8 +53,7 @@ void CorrectionRows::DeleteRow() {
 }
 
 void CorrectionRows::MarkModified() {
-  editor_.Bmentes.SetEnabled(true);
-  editor_.Mentes1.SetEnabled(true);
+  editor_.MarkModified();
 }
 
 int CorrectionRows::LetterLimit() const {

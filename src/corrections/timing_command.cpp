@@ -64,11 +64,6 @@ bool WriteTimes(dataset::RowTable& table, const std::vector<TimedRow>& rows) {
   return changed;
 }
 
-void MarkModified(editor::TFelirat& editor) {
-  editor.Bmentes.SetEnabled(true);
-  editor.Mentes1.SetEnabled(true);
-}
-
 void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfedes& window,
                         const OverlapOptions& options, const OverlapResult& result) {
   const std::string p = text::IntToStr(result.overlaps);
@@ -76,7 +71,7 @@ void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfe
   const std::string r = text::IntToStr(result.stretched);
   if (result.overlaps == 0 && result.errors == 0) {
     if (result.stretched > 0 && options.stretch) {
-      MarkModified(editor);
+      editor.MarkModified();
       window.Blista.SetEnabled(true);
       Info(program, "Ennyi 0,5 mp alatti időt javítottam: " + r);
     } else {
@@ -86,7 +81,7 @@ void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfe
     return;
   }
   if (result.changed)
-    MarkModified(editor);
+    editor.MarkModified();
   window.Blista.SetEnabled(true);
   window.Blista.SetFocus();
   if (options.check_only && !options.errors_only)
@@ -132,7 +127,7 @@ void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, T
     window.Stat.SetEnabled(true);
   // Every time written marks the subtitle modified, also under the full formatting.
   if (result.changed)
-    MarkModified(editor);
+    editor.MarkModified();
   if (show == 1)
     ReportOverlapCheck(editor, program, window, options, result);
 }
@@ -194,7 +189,7 @@ void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& pr
   }
   editor.Fszazalek.SetVisible(false);
   if (count > 0)
-    MarkModified(editor);
+    editor.MarkModified();
   if (show != 1)
     return;
   if (count > 0)

@@ -304,6 +304,10 @@ class TFelirat : public FeliratForm {
   // form's controls, after the message hook is unbound.
   std::unique_ptr<film::FilmParts> film_parts;
 
+  // Bmentes and Mentes1 enabled: the subtitle counts as modified; disabled: as saved.
+  void MarkModified();
+  void MarkSaved();
+
  private:
   // Each concern's bindings, in the file of its handlers.
   void WireWindow();         // window_life.cpp
@@ -333,7 +337,6 @@ class TFelirat : public FeliratForm {
   bool start_file_pending_ = false;         // FormCreate left the file for FinishCreation
   MessageHookBinding message_hook_{App()};  // bound to this window while it exists
   // window_keys.cpp
-  void MarkModified();
   bool MemoEditPending = false;  // set by the text box's key-down for a key that edits
   int wheel_rest_ = 0;           // wheel delta not yet worth a whole arrow key
   // resolution_menu.cpp

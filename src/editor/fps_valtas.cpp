@@ -91,8 +91,7 @@ void TFpsValtas::Button1Click() {
   // answered; the window leaves the screen before the report shows.
   Close();
   Hide();
-  editor.Bmentes.SetEnabled(true);
-  editor.Mentes1.SetEnabled(true);
+  editor.MarkModified();
   shell::Inform(program_, "FPS módosítás", "Az átváltás megtörtént!");
 }
 

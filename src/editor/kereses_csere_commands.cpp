@@ -7,6 +7,7 @@
 #include "editor/kereses_csere.h"
 #include "editor/rules/search_rules.h"
 #include "editor/table_scopes.h"
+#include "platform/base/scope.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
@@ -21,20 +22,12 @@ namespace {
 constexpr char kEnterKey = '\r';
 constexpr char kEscapeKey = '\x1b';
 
-// A control disabled for the lifetime of the scope, then put back as it was.
-class DisabledScope {
- public:
-  explicit DisabledScope(ui::Control& control) : control_(control), was_(control.Enabled()) {
-    control_.SetEnabled(false);
-  }
-  ~DisabledScope() { control_.SetEnabled(was_); }
-  DisabledScope(const DisabledScope&) = delete;
-  DisabledScope& operator=(const DisabledScope&) = delete;
-
- private:
-  ui::Control& control_;
-  bool was_;
-};
+// A control disabled for the lifetime of the returned scope, then put back as it was.
+auto DisabledForScope(ui::Control& control) {
+  const bool was = control.Enabled();
+  control.SetEnabled(false);
+  return base::ScopeExit([&control, was] { control.SetEnabled(was); });
+}
 
 // The grid hidden and shown again, so that it is painted anew.
 void RepaintGrid(TFelirat& editor) {
@@ -213,7 +206,7 @@ void TKeresesCsere::BosszesClick() {
   const bool case_sensitive = CBknb.Checked();
   TFelirat& editor = *program_.Felirat;
   dataset::RowTable& table = editor.cds;
-  DisabledScope editor_button_off(editor.BOsszes);
+  const auto editor_button_off = DisabledForScope(editor.BOsszes);
   int replaced_count = 0;
   {
     ui::HourglassCursor hourglass(program_.app);
@@ -246,8 +239,7 @@ void TKeresesCsere::BosszesClick() {
     return;
   }
   Blistaa.SetEnabled(true);
-  editor.Bmentes.SetEnabled(true);
-  editor.Mentes1.SetEnabled(true);
+  editor.MarkModified();
   shell::Inform(program_, "Eredmény",
                 "Ennyit találtam és cseréltem le: " + text::IntToStr(replaced_count),
                 "További információt a \"Lista\" gomb alatt találsz!");

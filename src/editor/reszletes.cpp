@@ -186,8 +186,7 @@ void TReszletes::BmodokClick() {
       program_.film->DetailedShiftApplied();
   }
   editor.LoadRowIntoEditor();
-  editor.Bmentes.SetEnabled(true);
-  editor.Mentes1.SetEnabled(true);
+  editor.MarkModified();
   editor.Show();
   editor.racs.SetFocus();
   Close();

@@ -6,6 +6,7 @@
 #include "editor/table_scopes.h"
 #include "editor/torles_tobb.h"
 #include "files/open_flow.h"
+#include "platform/base/scope.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 
@@ -23,19 +24,6 @@ void PopupAt(ui::PopupMenu& menu, ui::Control& button, int x, int y) {
   const ui::Point screen = button.ClientToScreen({x, y});
   menu.Popup(screen.x, screen.y);
 }
-
-// Raises a flag for the lifetime of the scope.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = previous_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
 
 }  // namespace
 
@@ -117,8 +105,7 @@ void TFelirat::BtorlesClick() {
       DeleteCurrentRowCounted();
       ShowFlagCounters();
       program_.film->RowDeleted();
-      Bmentes.SetEnabled(true);
-      Mentes1.SetEnabled(true);
+      MarkModified();
       state.InternalUpdate = false;
     }
   }
@@ -135,8 +122,7 @@ void TFelirat::DeleteRowRange(int first, int last) {
     program_.film->RowDeleted();
   }
   ShowFlagCounters();
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   DisableRowButtonsWhenEmpty();
 }
 
@@ -156,7 +142,7 @@ void TFelirat::TobbsortorleseClick() {
 // ---- Inserting ------------------------------------------------------------------------------
 
 void TFelirat::AppendRow() {
-  FlagScope appending(appending_row_);
+  base::ValueRestorer<bool> appending(appending_row_, true);
   cds.Append();
 }
 
@@ -204,15 +190,14 @@ void TFelirat::BbeszurasClick() {
   if (!Masikfelirat.Enabled())
     Masikfelirat.SetEnabled(true);
   program_.film->RowAppended(cds.RecordCount());
-  for (ui::Control* control : {&Belemoge, &Btorles, &Bmentes, &BTorlesTobb})
+  for (ui::Control* control : {&Belemoge, &Btorles, &BTorlesTobb})
     control->SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   if (cds.RecordCount() == 1) {
     files::EnableEditingControls(program_);
     // Enabling the editing controls is made for a subtitle just read; the row appended here is
     // a change, so the subtitle stays modified.
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
   }
   const std::string& layout = program_.state.ScreenLayout;
   const int rows = cds.RecordCount();
@@ -239,8 +224,7 @@ void TFelirat::pmsoreleClick() {
     cds.Post();
     program_.film->RowInsertedBefore();
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   szoveg.SetFocus();
 }
 
@@ -256,8 +240,7 @@ void TFelirat::pmsormogeClick() {
     cds.Post();
     program_.film->RowInsertedAfter();
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   szoveg.SetFocus();
 }
 
@@ -281,8 +264,7 @@ void TFelirat::sor5mogeRacsClick() {
     }
     program_.film->FiveRowsInserted();
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 void TFelirat::Beszur5sorClick() {

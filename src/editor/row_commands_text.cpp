@@ -80,8 +80,7 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
     program_.film->RowsMerged(row - 1);
   cds.SetRecNo(row - 1);
   state.InternalUpdate = false;
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   racs.SetFocus();
 }
 
@@ -107,8 +106,7 @@ void TFelirat::mpmClick() {
     ShowRowCommandInfo(kInformation,
                        "Mivel ez a sor nem 2 soros ezért erre nem hajtható végre a művelet");
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   LoadRowIntoEditor();
   racs.SetFocus();
 }
@@ -126,8 +124,7 @@ void TFelirat::N6Click() {
       return;
     }
     StoreCommandText(result.text);
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
     LoadRowIntoEditor();
   }
 }
@@ -142,8 +139,7 @@ void TFelirat::Utolsktsz1Click() {
     CommandUpdateScope update(program_.state);
     StoreCommandText(result.text);
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   LoadRowIntoEditor();
 }
 

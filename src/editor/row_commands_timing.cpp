@@ -38,8 +38,7 @@ void TFelirat::BvegelsoClick() {
   cds.SetValue(field::kKezdes, end);
   cds.Post();
   program_.film->NextRowStartSet(cds.RecNo());
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   racs.SetFocus();
 }
 
@@ -66,8 +65,7 @@ void TFelirat::DividePreviousRowTime(int part, int parts) {
     cds.Post();
     program_.film->RowStartDivided(cds.RecNo());
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
   racs.SetFocus();
 }
 

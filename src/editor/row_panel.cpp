@@ -89,8 +89,7 @@ void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
   if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 bool TFelirat::FitsMainText(std::string_view text) const {
@@ -230,8 +229,7 @@ void TFelirat::ApplyEditedTimes() {
     cds.SetValue(field::kBefejezes, befejezes.Text());
     program_.film->EditedEndStored(cds.RecNo());
     cds.Post();
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
     Bertek.SetEnabled(false);
   }
   ShowTimeDifference();

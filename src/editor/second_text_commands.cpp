@@ -9,6 +9,7 @@
 #include "editor/rules/second_text.h"
 #include "editor/table_scopes.h"
 #include "files/open_flow.h"
+#include "platform/base/scope.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -29,20 +30,12 @@ bool LeftButtonAlone(ui::ShiftState shift) {
   return shift == ui::ShiftState(ui::ShiftState::kLeft);
 }
 
-// The gauge `Fszazalek` shown for a long pass and hidden however the pass ends.
-class GaugeScope {
- public:
-  explicit GaugeScope(ui::Gauge& gauge) : gauge_(gauge) {
-    gauge_.SetProgress(0);
-    gauge_.SetVisible(true);
-  }
-  ~GaugeScope() { gauge_.SetVisible(false); }
-  GaugeScope(const GaugeScope&) = delete;
-  GaugeScope& operator=(const GaugeScope&) = delete;
-
- private:
-  ui::Gauge& gauge_;
-};
+// The gauge `Fszazalek` shown from 0 for a long pass and hidden however the pass ends.
+auto GaugeShownForScope(ui::Gauge& gauge) {
+  gauge.SetProgress(0);
+  gauge.SetVisible(true);
+  return base::ScopeExit([&gauge] { gauge.SetVisible(false); });
+}
 
 }  // namespace
 
@@ -118,7 +111,7 @@ void TFelirat::RemoveSecondTextCell() {
     ControlsOffScope controls_off(cds);
     const int step = (rows - row) / 100;
     cds.SetRecNo(end);
-    GaugeScope gauge(Fszazalek);
+    const auto gauge = GaugeShownForScope(Fszazalek);
     std::string carry = cds.Value(field::kSzoveg2);
     StoreSecondText("");
     while (cds.RecNo() > row) {
@@ -150,7 +143,7 @@ void TFelirat::InsertSecondTextCell(bool report) {
     std::string carry = cds.Value(field::kSzoveg2);
     StoreSecondText("");
     const int step = (rows - row) / 100;
-    GaugeScope gauge(Fszazalek);
+    const auto gauge = GaugeShownForScope(Fszazalek);
     for (int i = 0; i < rows - row; ++i) {
       cds.Next();
       std::string kept = cds.Value(field::kSzoveg2);

@@ -8,6 +8,7 @@
 #include "editor/table_scopes.h"
 #include "formats/native_writers.h"
 #include "formats/split.h"
+#include "platform/base/scope.h"
 #include "platform/desktop/atomic_writer.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -21,30 +22,6 @@ namespace {
 namespace field = dataset::subtitle_field;
 
 constexpr char kEnter = 13;
-
-// Shows the gauge for the lifetime of the scope and hides it on every way out.
-class GaugeShownScope {
- public:
-  explicit GaugeShownScope(ui::Gauge& gauge) : gauge_(gauge) { gauge_.Show(); }
-  ~GaugeShownScope() { gauge_.Hide(); }
-  GaugeShownScope(const GaugeShownScope&) = delete;
-  GaugeShownScope& operator=(const GaugeShownScope&) = delete;
-
- private:
-  ui::Gauge& gauge_;
-};
-
-// Hides the name box while the split runs.
-class HiddenScope {
- public:
-  explicit HiddenScope(ui::Control& control) : control_(control) { control_.Hide(); }
-  ~HiddenScope() { control_.Show(); }
-  HiddenScope(const HiddenScope&) = delete;
-  HiddenScope& operator=(const HiddenScope&) = delete;
-
- private:
-  ui::Control& control_;
-};
 
 }  // namespace
 
@@ -136,7 +113,9 @@ void TFelirat::BvegrehajtClick() {
   shell::SharedState& state = program_.state;
   CommandUpdateScope update(state);
   Bvegrehajt.SetEnabled(false);
-  HiddenScope name_hidden(Efilenev);
+  // The name box is hidden while the split runs.
+  Efilenev.Hide();
+  const base::ScopeExit name_shown([this] { Efilenev.Show(); });
   const bool time_base = beosztas.Text() == timecode::kTimeBaseTime;
 
   // Without a file name the parts would have neither a folder nor a name.
@@ -159,8 +138,7 @@ void TFelirat::BvegrehajtClick() {
     shell::ShowBox(program_, "Eltérés!", time_base ? shell::kIconInfo : shell::kIconQuestion,
                    "A file neve nem egyezik meg a típussal!", "Következmény: javítom az eltérést!",
                    true, false, false);
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
   }
   if (!value_ok)
     return;
@@ -205,7 +183,8 @@ void TFelirat::BvegrehajtClick() {
   desktop::WriteResult written2;
   {
     ControlsOffScope controls_off(cds);
-    GaugeShownScope gauge_shown(szazalek12);
+    szazalek12.Show();
+    const base::ScopeExit gauge_hidden([this] { szazalek12.Hide(); });
     const std::vector<files::NativeRow> rows = files::RowsOfTable(cds, field::kSzoveg);
     const files::SplitCounter gauge = [this, step](int count) {
       if (step > 0)

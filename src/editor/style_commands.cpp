@@ -75,8 +75,7 @@ void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
     SetRowText1(text, RowWrite::kEditAndReloadPanel);
     item.SetChecked(true);
   }
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 void TFelirat::doltClick() {
@@ -106,8 +105,7 @@ void TFelirat::osszeselClick() {
   dolt.SetChecked(false);
   Vastagitott.SetChecked(false);
   Alahuzott.SetChecked(false);
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 // ---- Whole-text clipboard (grid popup) ---------------------------------------------------------
@@ -119,8 +117,7 @@ void TFelirat::KivagasClick() {
   program_.state.TextClipboard = cds.Value(field::kSzoveg);
   SetRowText1("", RowWrite::kEditAndReloadPanel);
   Beillesztes.SetEnabled(true);
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 void TFelirat::MasolasClick() {
@@ -139,8 +136,7 @@ void TFelirat::BeillesztesClick() {
     return;
   }
   SetRowText1(program_.state.TextClipboard, RowWrite::kEdit);
-  Bmentes.SetEnabled(true);
-  Mentes1.SetEnabled(true);
+  MarkModified();
 }
 
 // ---- The text box's selection (text box popup) ------------------------------------------------

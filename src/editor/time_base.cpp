@@ -91,8 +91,7 @@ void TFelirat::beosztasChange() {
       SwitchToFrames(*rate);
     else
       SwitchToTimes(*rate);
-    Bmentes.SetEnabled(true);
-    Mentes1.SetEnabled(true);
+    MarkModified();
     Btorles.SetEnabled(true);
     update.Lower();
   }
@@ -206,8 +205,7 @@ void TFelirat::ShiftAllTimes() {
         cds.Post();
         gauge.RowDone();
       }
-      Bmentes.SetEnabled(true);
-      Mentes1.SetEnabled(true);
+      MarkModified();
       if (!cds.IsEmpty())
         cds.SetRecNo(remembered);
     }

@@ -116,6 +116,11 @@ void TFelirat::MarkModified() {
   Mentes1.SetEnabled(true);
 }
 
+void TFelirat::MarkSaved() {
+  Bmentes.SetEnabled(false);
+  Mentes1.SetEnabled(false);
+}
+
 // The text box's keys: rows by Ctrl+Up / Ctrl+Down, the internal clipboard by Ctrl+C,
 // the subtitle marked modified by editing keys.
 void TFelirat::szovegKeyDown(ui::Key& key, ui::ShiftState shift) {

@@ -11,6 +11,7 @@
 #include "files/kereses.h"
 #include "files/open_flow.h"
 #include "formats/document_path.h"
+#include "platform/ui/enable.h"
 #include "shell/fo_form.h"
 #include "shell/info.h"
 #include "shell/leiras.h"
@@ -29,15 +30,7 @@ namespace {
 constexpr int kMinAlpha = 70;
 constexpr int kMaxAlpha = 255;
 
-void Enable(std::initializer_list<ui::Control*> controls, bool on) {
-  for (ui::Control* control : controls)
-    control->SetEnabled(on);
-}
-
-void Enable(std::initializer_list<ui::MenuItem*> items, bool on) {
-  for (ui::MenuItem* item : items)
-    item->SetEnabled(on);
-}
+using ui::Enable;
 
 // A command-line path made whole, so that the open window and the file-name window start in
 // its folder. The command line is in the system's own bytes: it names the file as it is.

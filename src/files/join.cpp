@@ -108,8 +108,10 @@ void RunJoin(shell::Program& program) {
   editor.Fszazalek.SetVisible(false);
   EnableEditingControls(program);
   // Rows that are not in the file yet keep the save commands.
-  editor.Bmentes.SetEnabled(!saved);
-  editor.Mentes1.SetEnabled(!saved);
+  if (saved)
+    editor.MarkSaved();
+  else
+    editor.MarkModified();
   AfterFileChosen(program, true);
   state.CurrentFileName = state.CurrentFilePath.NameText();
   editor.Efilenev.SetText(state.CurrentFileName);

@@ -10,6 +10,7 @@
 #include "files/reader.h"
 #include "files/subtitle_kind.h"
 #include "formats/document_path.h"
+#include "platform/ui/enable.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "timecode/time_base.h"
@@ -21,20 +22,7 @@ namespace {
 using Controls = std::initializer_list<ui::Control*>;
 using MenuItems = std::initializer_list<ui::MenuItem*>;
 
-void Enable(Controls controls, bool on) {
-  for (ui::Control* control : controls)
-    control->SetEnabled(on);
-}
-
-void Enable(MenuItems items, bool on) {
-  for (ui::MenuItem* item : items)
-    item->SetEnabled(on);
-}
-
-void Enable(const std::vector<ui::MenuItem*>& items, bool on) {
-  for (ui::MenuItem* item : items)
-    item->SetEnabled(on);
-}
+using ui::Enable;
 
 std::vector<ui::MenuItem*> StyleItems(editor::TFelirat& f) {
   return {&f.dolt, &f.dolt2, &f.Vastagitott, &f.Alahuzott, &f.osszesel};
@@ -77,12 +65,10 @@ void EnableByTimeBase(shell::Program& program, bool second_text, bool was_modifi
   EnableEditingControls(program);
   // A second text leaves the main text's modified state as it was.
   if (second_text && was_modified) {
-    f.Bmentes.SetEnabled(true);
-    f.Mentes1.SetEnabled(true);
+    f.MarkModified();
   }
   if (program.Kereses->ReadErrorsListed) {
-    f.Bmentes.SetEnabled(true);
-    f.Mentes1.SetEnabled(true);
+    f.MarkModified();
   }
   if (f.cds.IsEmpty()) {
     Enable(Controls{&f.Btorles, &f.Belemoge, &f.BTorlesTobb}, false);
@@ -217,8 +203,7 @@ void EnableEditingControls(shell::Program& program) {
   editor::TFelirat& f = *program.Felirat;
   Enable(Controls{&f.kezdes, &f.befejezes, &f.szoveg, &f.kulonbseg, &f.Emodositas, &f.Bmodok},
          true);
-  f.Bmentes.SetEnabled(false);
-  f.Mentes1.SetEnabled(false);
+  f.MarkSaved();
   Enable(Controls{&f.Breszletes, &f.BKreszletes, &f.Batvaltas, &f.BFPS}, true);
   f.RB1.SetChecked(true);
   Enable(Controls{&f.BTobbGomb, &f.Bvonal, &f.Blista, &f.Bov, &f.Bovm, &f.BOsszes, &f.L05, &f.Boh},

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/felirat.h"
+#include "editor/table_scopes.h"
 #include "files/fileneve.h"
 #include "formats/document_path.h"
 #include "formats/native_writers.h"
@@ -15,18 +16,6 @@
 namespace files {
 
 namespace {
-
-// Keeps the row table's attached controls from following the writer's walk.
-class ControlsDisabled {
- public:
-  explicit ControlsDisabled(dataset::RowTable& table) : table_(table) { table_.DisableControls(); }
-  ~ControlsDisabled() { table_.EnableControls(); }
-  ControlsDisabled(const ControlsDisabled&) = delete;
-  ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
- private:
-  dataset::RowTable& table_;
-};
 
 // The progress gauge, shown while a writer walks the rows and hidden however it ends.
 class GaugeShown {
@@ -63,11 +52,6 @@ SlotTarget TargetOf(const shell::SharedState& state, std::string_view slot) {
   return {state.SecondFilePath, state.SecondFileName, dataset::subtitle_field::kSzoveg2};
 }
 
-void SetSaveCommandsEnabled(editor::TFelirat& editor, bool enabled) {
-  editor.Bmentes.SetEnabled(enabled);
-  editor.Mentes1.SetEnabled(enabled);
-}
-
 // Writes the bytes whole; a failure is reported, and the main text stays marked modified.
 bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& target,
              std::string_view bytes) {
@@ -76,7 +60,7 @@ bool PutFile(shell::Program& program, std::string_view slot, const SlotTarget& t
   shell::ShowError(program, "Írásvédett file!", "Írásvédett a következő file: " + target.name,
                    "A kért mentés nem sikerült!");
   if (slot == shell::text_slot::kMain)
-    SetSaveCommandsEnabled(*program.Felirat, true);
+    program.Felirat->MarkModified();
   return false;
 }
 
@@ -114,7 +98,7 @@ bool WriteMicroDvdFile(shell::Program& program, std::string_view slot) {
   const SlotTarget target = TargetOf(program.state, slot);
   std::string bytes;
   {
-    ControlsDisabled controls(editor.cds);
+    editor::ControlsOffScope controls(editor.cds);
     GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
     shell::InternalUpdateGuard internal(program.state);
     editor.cds.First();
@@ -131,7 +115,7 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
                               .skip_empty_text = editor.UresNe.Checked()};
   SubRipFile file;
   {
-    ControlsDisabled controls(editor.cds);
+    editor::ControlsOffScope controls(editor.cds);
     GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
     shell::InternalUpdateGuard internal(program.state);
     editor.cds.First();
@@ -167,7 +151,7 @@ bool SaveMainSubtitle(shell::Program& program, const MainSave& how) {
 
   bool written = false;
   if (!state.FileDialogPending) {
-    SetSaveCommandsEnabled(editor, false);
+    editor.MarkSaved();
     if (LowerCaseExtension(state.CurrentFilePath.Text()) == WantedExtension(editor)) {
       written = WriteMainText(program);
     } else {
@@ -188,7 +172,7 @@ bool SaveMainSubtitle(shell::Program& program, const MainSave& how) {
 
   if (state.FileDialogPending) {
     if (was_modified && !editor.Bmentes.Enabled())
-      SetSaveCommandsEnabled(editor, true);
+      editor.MarkModified();
     editor.LoadRowIntoEditor();
     editor.Esorszam.Refresh();
   }

@@ -40,9 +40,8 @@ std::string MegabytesText(std::int64_t bytes) {
 
 void FilmPlayer::EnableSaveCommands() {
   editor::TFelirat& f = *editor_;
-  f.Bmentes.SetEnabled(true);
+  f.MarkModified();
   f.BMMN.SetEnabled(true);
-  f.Mentes1.SetEnabled(true);
   f.MentM1.SetEnabled(true);
 }
 

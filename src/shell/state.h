@@ -12,6 +12,7 @@
 
 #include "formats/document_path.h"
 #include "shell/state_words.h"
+#include "platform/base/scope.h"
 
 namespace shell {
 
@@ -75,30 +76,20 @@ struct SharedState {
 // Raises InternalUpdate for the lifetime of the guard and puts back what it found.
 class InternalUpdateGuard {
  public:
-  explicit InternalUpdateGuard(SharedState& state)
-      : state_(state), previous_(state.InternalUpdate) {
-    state_.InternalUpdate = true;
-  }
-  ~InternalUpdateGuard() { state_.InternalUpdate = previous_; }
-  InternalUpdateGuard(const InternalUpdateGuard&) = delete;
-  InternalUpdateGuard& operator=(const InternalUpdateGuard&) = delete;
+  explicit InternalUpdateGuard(SharedState& state) : raised_(state.InternalUpdate, true) {}
 
  private:
-  SharedState& state_;
-  bool previous_;
+  base::ValueRestorer<bool> raised_;
 };
 
-// Raises ExitSaveInProgress for the save on exit and clears it when the save is over, however
-// it ends.
+// Raises ExitSaveInProgress for the save on exit and lowers it when the save is over, however
+// it ends (the exit question lowers it before it is asked, so the scope always finds it low).
 class ExitSaveScope {
  public:
-  explicit ExitSaveScope(SharedState& state) : state_(state) { state_.ExitSaveInProgress = true; }
-  ~ExitSaveScope() { state_.ExitSaveInProgress = false; }
-  ExitSaveScope(const ExitSaveScope&) = delete;
-  ExitSaveScope& operator=(const ExitSaveScope&) = delete;
+  explicit ExitSaveScope(SharedState& state) : raised_(state.ExitSaveInProgress, true) {}
 
  private:
-  SharedState& state_;
+  base::ValueRestorer<bool> raised_;
 };
 
 }  // namespace shell

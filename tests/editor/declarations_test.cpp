@@ -18,6 +18,7 @@
 #include "editor/torles_tobb.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
+#include "support/expect_controls.h"
 
 namespace {
 
@@ -152,17 +153,9 @@ const ControlCase kControls[] = {
 TEST(EditorWindows, ControlsHaveTheirKindCaptionParentAndState) {
   Editor ed;
   for (const ControlCase& c : kControls) {
-    SCOPED_TRACE(std::string(c.window) + "." + std::string(c.name));
-    ui::Form* form = WindowNamed(ed.drv.App(), c.window);
-    ASSERT_NE(form, nullptr);
-    ui::Control* control = form->FindControl(c.name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->Kind(), c.kind);
-    EXPECT_EQ(control->Caption(), c.caption);
-    ASSERT_NE(control->Parent(), nullptr);
-    EXPECT_EQ(control->Parent() == form ? std::string() : control->Parent()->Name(), c.parent);
-    EXPECT_EQ(control->Enabled(), c.enabled);
-    EXPECT_EQ(control->Visible(), c.visible);
+    const ui::Form* form = WindowNamed(ed.drv.App(), c.window);
+    ASSERT_NE(form, nullptr) << c.window;
+    test_support::ExpectControl(*form, {c.name, c.kind, c.caption, c.enabled, c.visible, c.parent});
   }
 }
 

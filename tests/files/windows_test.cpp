@@ -13,31 +13,13 @@
 #include "formats/export_formats.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
+#include "support/expect_controls.h"
 
 namespace {
 
 using ui::ControlKind;
 
-struct ExpectedControl {
-  std::string_view name;
-  ControlKind kind;
-  std::string_view caption;
-  bool enabled;
-  bool visible;
-};
-
-void ExpectControls(const ui::Form& form, const std::vector<ExpectedControl>& table) {
-  for (const ExpectedControl& want : table) {
-    SCOPED_TRACE(form.Name() + "." + std::string(want.name));
-    const ui::Control* control = form.FindControl(want.name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->Kind(), want.kind);
-    EXPECT_EQ(control->Caption(), want.caption);
-    EXPECT_EQ(control->Parent(), &form);
-    EXPECT_EQ(control->Enabled(), want.enabled);
-    EXPECT_EQ(control->Visible(), want.visible);
-  }
-}
+using test_support::ExpectControls;
 
 struct Windows {
   ui::headless::Driver drv;

@@ -7,6 +7,7 @@
 
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
+#include "support/expect_controls.h"
 #include "translation/ford_elott.h"
 #include "translation/forditas.h"
 
@@ -14,26 +15,7 @@ namespace {
 
 using ui::ControlKind;
 
-struct ExpectedControl {
-  std::string_view name;
-  ControlKind kind;
-  std::string_view caption;
-  bool enabled;
-  bool visible;
-};
-
-void ExpectControls(const ui::Form& form, const std::vector<ExpectedControl>& table) {
-  for (const ExpectedControl& want : table) {
-    SCOPED_TRACE(std::string(want.name));
-    const ui::Control* control = form.FindControl(want.name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->Kind(), want.kind);
-    EXPECT_EQ(control->Caption(), want.caption);
-    EXPECT_EQ(control->Parent(), &form);
-    EXPECT_EQ(control->Enabled(), want.enabled);
-    EXPECT_EQ(control->Visible(), want.visible);
-  }
-}
+using test_support::ExpectControls;
 
 const ui::MenuItem* FindItem(const std::vector<ui::MenuItem*>& items, std::string_view name) {
   for (const ui::MenuItem* item : items) {

@@ -1,0 +1,27 @@
+// Enabling or disabling a whole list of controls, or of menu items, in one call.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "platform/ui/control.h"
+#include "platform/ui/menus.h"
+
+namespace ui {
+
+inline void Enable(std::initializer_list<Control*> controls, bool on) {
+  for (Control* control : controls)
+    control->SetEnabled(on);
+}
+
+inline void Enable(std::initializer_list<MenuItem*> items, bool on) {
+  for (MenuItem* item : items)
+    item->SetEnabled(on);
+}
+
+inline void Enable(const std::vector<MenuItem*>& items, bool on) {
+  for (MenuItem* item : items)
+    item->SetEnabled(on);
+}
+
+}  // namespace ui
