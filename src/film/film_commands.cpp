@@ -24,16 +24,7 @@ constexpr std::string_view kZeroLabel = "00:00:00,000 / 00:00:00,000";
 
 // Megabytes with two decimals, cut: Trunc(bytes / 1024 / 1024 x 100) / 100, as text.
 std::string MegabytesText(std::int64_t bytes) {
-  const std::int64_t hundredths = bytes * 100 / (1024 * 1024);
-  std::string out = text::IntToStr(hundredths / 100);
-  const std::int64_t cents = hundredths % 100;
-  if (cents != 0) {
-    out += text::kDecimalSeparator;
-    out += static_cast<char>('0' + cents / 10);
-    if (cents % 10 != 0)
-      out += static_cast<char>('0' + cents % 10);
-  }
-  return out;
+  return text::HundredthsToStr(bytes * 100 / (1024 * 1024));
 }
 
 }  // namespace

@@ -48,18 +48,6 @@ std::optional<std::int64_t> Hundredths(std::string_view text) {
   return value;
 }
 
-std::string HundredthsText(std::int64_t hundredths) {
-  std::string out = text::IntToStr(hundredths / 100);
-  const std::int64_t cents = hundredths % 100;
-  if (cents == 0)
-    return out;
-  out += text::kDecimalSeparator;
-  out += static_cast<char>('0' + cents / 10);
-  if (cents % 10 != 0)
-    out += static_cast<char>('0' + cents % 10);
-  return out;
-}
-
 }  // namespace
 
 std::string FrameRateText(std::uint32_t rate, std::uint32_t scale) {
@@ -79,7 +67,7 @@ ExtractedFps ChooseExtractedFps(std::string_view rate_text) {
     const std::optional<std::int64_t> hundredths = Hundredths(rate_text);
     if (!hundredths || *hundredths == 0)
       return {Action::kIgnore, {}};
-    return {Action::kSelect, HundredthsText(*hundredths)};
+    return {Action::kSelect, text::HundredthsToStr(*hundredths)};
   }
   if (rate_text.size() < 2)
     return {Action::kUnusable, {}};
@@ -89,7 +77,7 @@ ExtractedFps ChooseExtractedFps(std::string_view rate_text) {
   const std::optional<std::int64_t> hundredths = Hundredths(kept);
   if (!hundredths || *hundredths == 0)
     return {Action::kUnusable, {}};
-  return {Action::kSelect, HundredthsText(*hundredths)};
+  return {Action::kSelect, text::HundredthsToStr(*hundredths)};
 }
 
 }  // namespace editor

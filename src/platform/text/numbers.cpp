@@ -54,6 +54,24 @@ std::string IntToStr(int64_t value) {
   return std::string(buf.data(), result.ptr);
 }
 
+std::string HundredthsToStr(int64_t hundredths) {
+  std::string out = hundredths < 0 ? "-" : "";
+  // The magnitude in 64 bits without negating the smallest value.
+  const uint64_t magnitude =
+      hundredths < 0 ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
+  std::array<char, 24> buf{};
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude / 100);
+  out.append(buf.data(), result.ptr);
+  const auto cents = static_cast<int>(magnitude % 100);
+  if (cents != 0) {
+    out += kDecimalSeparator;
+    out += static_cast<char>('0' + cents / 10);
+    if (cents % 10 != 0)
+      out += static_cast<char>('0' + cents % 10);
+  }
+  return out;
+}
+
 std::optional<int32_t> TryStrToInt(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && IsBlank(s[i]))

@@ -66,6 +66,9 @@ std::string FoldHungarianCapitals(std::string_view s);
 inline constexpr char kDecimalSeparator = ',';
 
 std::string IntToStr(int64_t value);
+// A count of hundredths as a number with at most two decimals, trailing zeros dropped:
+// 2397 gives "23,97", 2500 "25", 1250 "12,5", -5 "-0,05".
+std::string HundredthsToStr(int64_t hundredths);
 
 // StrToInt in the classic sense: leading blanks, an optional sign, decimal digits or
 // '$' / "0x" hexadecimal, within 32 bits, nothing trailing. nullopt when not a number.

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "editor/rules/style_tags.h"
+
 namespace translation::rows {
 
 // ---- Inserting an empty row -------------------------------------------------------------------
@@ -27,16 +29,13 @@ enum class InsertCommand {
 // on an empty table).
 std::optional<int> InsertedRowPosition(InsertCommand command, int rec_no, int row_count);
 
-// ---- Style tags
-// ----------------------------------------------------------------------------------
+// ---- Style tags ------------------------------------------------------------------------------
 
-struct TagPair {
-  std::string_view open;
-  std::string_view close;
-};
-inline constexpr TagPair kItalicTags{"<i>", "</i>"};
-inline constexpr TagPair kBoldTags{"<b>", "</b>"};
-inline constexpr TagPair kUnderlineTags{"<u>", "</u>"};
+// The editor's style tag pairs.
+using editor::kBoldTags;
+using editor::kItalicTags;
+using editor::kUnderlineTags;
+using editor::TagPair;
 
 // The text without the first opening tag and then the first closing tag left; nullopt when the
 // text holds no opening tag (the row is not touched, a closing tag in it stays).

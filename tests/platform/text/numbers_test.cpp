@@ -19,6 +19,21 @@ TEST(Numbers, IntToStr) {
   EXPECT_EQ(text::IntToStr(INT64_MIN), "-9223372036854775808");
 }
 
+TEST(Numbers, HundredthsToStr) {
+  const struct {
+    int64_t hundredths;
+    std::string_view text;
+  } cases[] = {{0, "0"},
+               {2397, "23,97"},
+               {2500, "25"},
+               {1250, "12,5"},
+               {5, "0,05"},
+               {-5, "-0,05"},
+               {INT64_MIN, "-92233720368547758,08"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(text::HundredthsToStr(c.hundredths), c.text) << c.hundredths;
+}
+
 TEST(Numbers, TryStrToInt) {
   struct Case {
     std::string_view s;
