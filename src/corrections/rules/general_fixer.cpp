@@ -531,18 +531,23 @@ int Pattern::FirstIn(std::string_view text) const {
   if (text.size() < length)
     return 0;
   // The anchor byte is looked for between its first and its last possible place; each place
-  // found is a candidate, in the order of the candidates' starts.
-  const char anchor = text_[anchor_];
+  // found is a candidate, in the order of the candidates' starts. Patterns are a few bytes
+  // long: a candidate is compared byte by byte.
+  const char* const pattern = text_.data();
+  const char anchor = pattern[anchor_];
   const char* const begin = text.data();
   const char* from = begin + anchor_;
-  const char* const last = begin + (text.size() - length) + anchor_;
-  while (from <= last) {
+  const char* const end = begin + (text.size() - length) + anchor_ + 1;
+  while (from < end) {
     const char* found =
-        std::char_traits<char>::find(from, static_cast<std::size_t>(last - from) + 1, anchor);
+        std::char_traits<char>::find(from, static_cast<std::size_t>(end - from), anchor);
     if (found == nullptr)
       return 0;
     const char* start = found - anchor_;
-    if (std::char_traits<char>::compare(start, text_.data(), length) == 0)
+    std::size_t same = 0;
+    while (same < length && start[same] == pattern[same])
+      ++same;
+    if (same == length)
       return static_cast<int>(start - begin) + 1;
     from = found + 1;
   }
