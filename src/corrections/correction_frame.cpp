@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "corrections/pass_row_write.h"
 #include "editor/felirat.h"
 #include "editor/pass_gauge.h"
 #include "editor/table_scopes.h"
@@ -41,7 +42,11 @@ std::string CorrectionRows::End() const {
 }
 
 void CorrectionRows::StoreText(std::string_view text, const RowTextStore& store) {
-  editor_.SetRowText1(text, store);
+  // The frame shows the flag counters once the pass is over.
+  if (store.edit_first && !store.lower_internal_update && store.full_flag_update)
+    StorePassRowText(editor_, program_.state, text);
+  else
+    editor_.SetRowText1(text, store);
   MarkModified();
 }
 

@@ -9,12 +9,11 @@ namespace corrections {
 
 namespace {
 
-constexpr char kNoBreakSpace = '\xA0';
-constexpr char kLeftDoubleQuote = '\x93';
-constexpr char kRightDoubleQuote = '\x94';
-constexpr char kLeftSingleQuote = '\x91';
-constexpr char kRightSingleQuote = '\x92';
-constexpr char kEllipsis = '\x85';
+constexpr Pattern kLeftDoubleQuote("\x93");
+constexpr Pattern kRightDoubleQuote("\x94");
+constexpr Pattern kLeftSingleQuote("\x91");
+constexpr Pattern kRightSingleQuote("\x92");
+constexpr Pattern kEllipsis("\x85");
 
 bool OneOf(char c, std::string_view set) {
   return c != '\0' && set.find(c) != std::string_view::npos;
@@ -32,12 +31,12 @@ const TextContents& ContentsOf(FixerTurn& t) {
   return t.contents;
 }
 
-// The first occurrence of `pattern` in the working text, 0 when absent; a pattern whose
-// characters the text does not hold is not searched for.
-int Find(FixerTurn& t, std::string_view pattern) {
+// The first occurrence of `pattern` in the working text, 0 when absent; a pattern with a byte
+// the text does not hold is not searched for.
+int Find(FixerTurn& t, const Pattern& pattern) {
   if (!ContentsOf(t).MayHold(pattern))
     return 0;
-  return Find(t.working, pattern);
+  return pattern.FirstIn(t.working.text);
 }
 
 // At the start, or after a blank or a line break.
@@ -47,7 +46,7 @@ bool StartsWord(const WorkingText& w, int pos) {
 
 // ---- 1, 2: blank before "?" ------------------------------------------------------------------
 
-void BlankBeforeQuestion(FixerTurn& t, std::string_view pattern) {
+void BlankBeforeQuestion(FixerTurn& t, const Pattern& pattern) {
   const int pos = Find(t, pattern);
   if (pos > 0 && (pos == 1 || CharAt(t.working, pos - 1) != '-'))
     LoggedDeleteChar(t.working, pos);
@@ -58,14 +57,14 @@ void Rule1BlankBeforeQuestion(FixerTurn& t) {
 }
 
 void Rule2NoBreakSpaceBeforeQuestion(FixerTurn& t) {
-  BlankBeforeQuestion(t, std::string_view("\xA0?", 2));
+  BlankBeforeQuestion(t, "\xA0?");
 }
 
 // ---- 3 to 6: "a" and "hogy" across the line break -------------------------------------------
 
 // Line 1 gets the word when line 2 is at least `margin` longer.
-bool WordUpToLineOne(FixerTurn& t, std::string_view pattern, std::string_view replacement,
-                     int margin, std::string_view refused_before) {
+bool WordUpToLineOne(FixerTurn& t, const Pattern& pattern, std::string_view replacement, int margin,
+                     std::string_view refused_before) {
   WorkingText& w = t.working;
   const int pos = Find(t, pattern);
   if (pos == 0)
@@ -74,21 +73,21 @@ bool WordUpToLineOne(FixerTurn& t, std::string_view pattern, std::string_view re
   if (!HasExactlyTwoLines(lengths) || OneOf(CharAt(w, pos - 1), refused_before))
     return false;
   return lengths[1] >= lengths[0] + margin &&
-         LoggedReplaceSpan(w, pos, text::Length(pattern), replacement);
+         LoggedReplaceSpan(w, pos, pattern.Length(), replacement);
 }
 
 // Line 2 gets the word when line 1 is at least `margin` longer.
-void WordDownToLineTwo(FixerTurn& t, std::string_view pattern, std::string_view replacement,
+void WordDownToLineTwo(FixerTurn& t, const Pattern& pattern, std::string_view replacement,
                        int margin) {
   WorkingText& w = t.working;
   const int pos = Find(t, pattern);
   if (pos == 0)
     return;
   const LineLengths lengths = MeasureLines(w.text);
-  if (!HasExactlyTwoLines(lengths) || OneOf(CharAt(w, pos + text::Length(pattern)), "#\""))
+  if (!HasExactlyTwoLines(lengths) || OneOf(CharAt(w, pos + pattern.Length()), "#\""))
     return;
   if (lengths[0] >= lengths[1] + margin)
-    LoggedReplaceSpan(w, pos, text::Length(pattern), replacement);
+    LoggedReplaceSpan(w, pos, pattern.Length(), replacement);
 }
 
 void Rule3ArticleUp(FixerTurn& t) {
@@ -111,14 +110,14 @@ void Rule6HogyDown(FixerTurn& t) {
 
 // ---- 7 to 10: punctuation ---------------------------------------------------------------------
 
-void DeleteFirstCharOf(FixerTurn& t, std::string_view pattern) {
+void DeleteFirstCharOf(FixerTurn& t, const Pattern& pattern) {
   if (const int pos = Find(t, pattern); pos > 0)
     LoggedDeleteChar(t.working, pos);
 }
 
 void Rule7BlankBeforeExclamation(FixerTurn& t) {
   DeleteFirstCharOf(t, " !");
-  DeleteFirstCharOf(t, std::string_view("\xA0!", 2));
+  DeleteFirstCharOf(t, "\xA0!");
 }
 
 void Rule8BlankBeforeDot(FixerTurn& t) {
@@ -136,12 +135,12 @@ void Rule9DoubledBreak(FixerTurn& t) {
 
 void Rule10DotAfterMark(FixerTurn& t) {
   WorkingText& w = t.working;
-  for (std::string_view pattern : {"!.", "?."}) {
+  for (const Pattern& pattern : {Pattern("!."), Pattern("?.")}) {
     const int pos = Find(t, pattern);
     if (pos > 0 && EndsText(w, pos, 2))
       LoggedDeleteChar(w, pos + 1);
   }
-  for (std::string_view pattern : {"!.|", "?.|"}) {
+  for (const Pattern& pattern : {Pattern("!.|"), Pattern("?.|")}) {
     if (const int pos = Find(t, pattern); pos > 0)
       LoggedDeleteChar(w, pos + 1);
   }
@@ -166,7 +165,7 @@ void Rule12ItalicTagCase(FixerTurn& t) {
 }
 
 struct Misspelling {
-  std::string_view pattern;
+  Pattern pattern;
   int offset;  // the character replaced is at Pos + offset
   char becomes;
 };
@@ -190,16 +189,17 @@ void Rule13Misspellings(FixerTurn& t) {
 
 void Rule14TitlesWithoutDot(FixerTurn& t) {
   WorkingText& w = t.working;
-  for (std::string_view title : {"Dr ", "dr ", "Mr ", "Ms ", "Mrs "}) {
+  for (const Pattern& title :
+       {Pattern("Dr "), Pattern("dr "), Pattern("Mr "), Pattern("Ms "), Pattern("Mrs ")}) {
     const int pos = Find(t, title);
     if (pos > 0 && StartsWord(w, pos))
-      LoggedReplaceCharAddBlank(w, pos + text::Length(title) - 1, '.');
+      LoggedReplaceCharAddBlank(w, pos + title.Length() - 1, '.');
   }
 }
 
 void Rule15LowerCaseTitles(FixerTurn& t) {
   WorkingText& w = t.working;
-  for (std::string_view title : {"mr.", "ms.", "mrs. "}) {
+  for (const Pattern& title : {Pattern("mr."), Pattern("ms."), Pattern("mrs. ")}) {
     const int pos = Find(t, title);
     if (pos > 0 && StartsWord(w, pos))
       LoggedReplaceChar(w, pos, 'M');
@@ -208,8 +208,8 @@ void Rule15LowerCaseTitles(FixerTurn& t) {
 
 // ---- 16: typographic marks --------------------------------------------------------------------
 
-void ReplaceFirstChar(FixerTurn& t, char from, char to) {
-  if (const int pos = Find(t, std::string_view(&from, 1)); pos > 0)
+void ReplaceFirstChar(FixerTurn& t, const Pattern& from, char to) {
+  if (const int pos = Find(t, from); pos > 0)
     LoggedReplaceChar(t.working, pos, to);
 }
 
@@ -276,11 +276,11 @@ void RemoveTagSpan(FixerTurn& t, TagSpan span, TidyAfterSpan tidy, std::string_v
 
 // The span from `start` to the end of the first `end_tag`, or to the end of the text. None
 // when the first end tag stands before the start tag.
-std::optional<TagSpan> SpanFrom(FixerTurn& t, int start, std::string_view end_tag) {
+std::optional<TagSpan> SpanFrom(FixerTurn& t, int start, const Pattern& end_tag) {
   const int end_pos = Find(t, end_tag);
   if (end_pos == 0)
     return TagSpan{start, text::Length(t.working.text)};
-  const int end = end_pos + text::Length(end_tag) - 1;
+  const int end = end_pos + end_tag.Length() - 1;
   if (end < start)
     return std::nullopt;
   return TagSpan{start, end};
@@ -309,7 +309,7 @@ void Rule18ScriptTags(FixerTurn& t) {
 // ---- 19 to 22 ---------------------------------------------------------------------------------
 
 void Rule19ArticleToNextLine(FixerTurn& t) {
-  for (std::string_view pattern : {". A|", ", a|"}) {
+  for (const Pattern& pattern : {Pattern(". A|"), Pattern(", a|")}) {
     if (const int pos = Find(t, pattern); pos > 0)
       MoveDashToNextLine(t.working, pos + 1);
   }
@@ -326,9 +326,9 @@ void Rule21DotsAfterDash(FixerTurn& t) {
 }
 
 void Rule22PositionCodes(FixerTurn& t) {
-  for (std::string_view code : {"{\\a6}", "{\\a8}", "{\\an8}"}) {
+  for (const Pattern& code : {Pattern("{\\a6}"), Pattern("{\\a8}"), Pattern("{\\an8}")}) {
     if (const int pos = Find(t, code); pos > 0)
-      LoggedDeleteSpanWithBlank(t.working, pos, text::Length(code));
+      LoggedDeleteSpanWithBlank(t.working, pos, code.Length());
   }
 }
 
@@ -351,7 +351,7 @@ void Rule23ItalicTags(FixerTurn& t) {
 }
 
 struct DotEdit {
-  std::string_view pattern;
+  Pattern pattern;
   bool must_end_text;
   int offset;  // the deletion starts at Pos + offset
   int count;
@@ -360,7 +360,7 @@ struct DotEdit {
 void DeleteDotsWithBlank(FixerTurn& t, std::span<const DotEdit> edits) {
   for (const DotEdit& e : edits) {
     const int pos = Find(t, e.pattern);
-    if (pos == 0 || (e.must_end_text && !EndsText(t.working, pos, text::Length(e.pattern))))
+    if (pos == 0 || (e.must_end_text && !EndsText(t.working, pos, e.pattern.Length())))
       continue;
     LoggedDeleteSpanWithBlank(t.working, pos + e.offset, e.count);
   }
@@ -400,12 +400,12 @@ void Rule26TooManyDots(FixerTurn& t) {
 
 void Rule27BlankBeforeDots(FixerTurn& t) {
   WorkingText& w = t.working;
-  for (std::string_view pattern : {" ...", " .."}) {
+  for (const Pattern& pattern : {Pattern(" ..."), Pattern(" ..")}) {
     const int pos = Find(t, pattern);
     if (pos > 0 && CharAt(w, pos - 1) != '-')
       LoggedDeleteSpanWithBlank(w, pos, 1);
   }
-  const int pos = Find(t, std::string_view(&kEllipsis, 1));
+  const int pos = Find(t, kEllipsis);
   if (pos > 0 && CharAt(w, pos - 1) != '-')
     LoggedReplaceSpan(w, pos, 1, "...");
 }
@@ -477,83 +477,81 @@ void Rule32DoubleDash(FixerTurn& t) {
 }
 
 constexpr std::array<FixerRuleEntry, 32> kRules{{
-    {"blank before ?", "?", Rule1BlankBeforeQuestion},
-    {"no-break space before ?", "?", Rule2NoBreakSpaceBeforeQuestion},
-    {"article up", "|", Rule3ArticleUp},
-    {"article down", "|", Rule4ArticleDown},
-    {"hogy up", "|", Rule5HogyUp},
-    {"hogy down", "|", Rule6HogyDown},
-    {"blank before !", "!", Rule7BlankBeforeExclamation},
-    {"blank before .", ".", Rule8BlankBeforeDot},
-    {"doubled line break", "|", Rule9DoubledBreak},
-    {"dot after ! or ?", "!?", Rule10DotAfterMark},
-    {"contractions", "'", Rule11Contractions},
-    {"italic tag case", "<", Rule12ItalicTagCase},
-    {"misspellings", "Úúí", Rule13Misspellings},
-    {"titles without dot", "DdM", Rule14TitlesWithoutDot},
-    {"lower-case titles", ".", Rule15LowerCaseTitles},
-    {"typographic marks", "\x93\x94\x91\x92/", Rule16TypographicMarks},
-    {"font tags", "<", Rule17FontTags},
-    {"script tags", "<", Rule18ScriptTags},
-    {"article to next line", "|", Rule19ArticleToNextLine},
-    {"dots after opening quote", "\"", Rule20DotsAfterOpeningQuote},
-    {"dots after dash", "-", Rule21DotsAfterDash},
-    {"position codes", "{", Rule22PositionCodes},
-    {"italic tags", "<", Rule23ItalicTags},
-    {"dots at line edge", "|", Rule24DotsAtLineEdge},
-    {"dots after comma", ",", Rule25DotsAfterComma},
-    {"too many dots", ".", Rule26TooManyDots},
-    {"blank before dots", ".\x85", Rule27BlankBeforeDots},
-    {"blank after dots", ".", Rule28BlankAfterDots},
-    {"lone pair of dots", ".", Rule29LonePairOfDots},
-    {"comma at line start", ",", Rule30CommaAtLineStart},
-    {"italic over line break", "<", Rule31ItalicOverBreak},
-    {"double dash", "-", Rule32DoubleDash},
+    {"blank before ?", SearchedByteBits("?"), Rule1BlankBeforeQuestion},
+    {"no-break space before ?", SearchedByteBits("?"), Rule2NoBreakSpaceBeforeQuestion},
+    {"article up", SearchedByteBits("|"), Rule3ArticleUp},
+    {"article down", SearchedByteBits("|"), Rule4ArticleDown},
+    {"hogy up", SearchedByteBits("|"), Rule5HogyUp},
+    {"hogy down", SearchedByteBits("|"), Rule6HogyDown},
+    {"blank before !", SearchedByteBits("!"), Rule7BlankBeforeExclamation},
+    {"blank before .", SearchedByteBits("."), Rule8BlankBeforeDot},
+    {"doubled line break", SearchedByteBits("|"), Rule9DoubledBreak},
+    {"dot after ! or ?", SearchedByteBits("!?"), Rule10DotAfterMark},
+    {"contractions", SearchedByteBits("'"), Rule11Contractions},
+    {"italic tag case", SearchedByteBits("<"), Rule12ItalicTagCase},
+    {"misspellings", SearchedByteBits("Úúí"), Rule13Misspellings},
+    {"titles without dot", SearchedByteBits("DdM"), Rule14TitlesWithoutDot},
+    {"lower-case titles", SearchedByteBits("."), Rule15LowerCaseTitles},
+    {"typographic marks", SearchedByteBits("\x93\x94\x91\x92/"), Rule16TypographicMarks},
+    {"font tags", SearchedByteBits("<"), Rule17FontTags},
+    {"script tags", SearchedByteBits("<"), Rule18ScriptTags},
+    {"article to next line", SearchedByteBits("|"), Rule19ArticleToNextLine},
+    {"dots after opening quote", SearchedByteBits("\""), Rule20DotsAfterOpeningQuote},
+    {"dots after dash", SearchedByteBits("-"), Rule21DotsAfterDash},
+    {"position codes", SearchedByteBits("{"), Rule22PositionCodes},
+    {"italic tags", SearchedByteBits("<"), Rule23ItalicTags},
+    {"dots at line edge", SearchedByteBits("|"), Rule24DotsAtLineEdge},
+    {"dots after comma", SearchedByteBits(","), Rule25DotsAfterComma},
+    {"too many dots", SearchedByteBits("."), Rule26TooManyDots},
+    {"blank before dots", SearchedByteBits(".\x85"), Rule27BlankBeforeDots},
+    {"blank after dots", SearchedByteBits("."), Rule28BlankAfterDots},
+    {"lone pair of dots", SearchedByteBits("."), Rule29LonePairOfDots},
+    {"comma at line start", SearchedByteBits(","), Rule30CommaAtLineStart},
+    {"italic over line break", SearchedByteBits("<"), Rule31ItalicOverBreak},
+    {"double dash", SearchedByteBits("-"), Rule32DoubleDash},
 }};
-
-std::size_t PairSlot(char a, char b) {
-  return ((static_cast<std::size_t>(static_cast<unsigned char>(a)) << 2) ^
-          static_cast<unsigned char>(b)) &
-         1023;
-}
-
-void SetBit(std::uint64_t* bits, std::size_t bit) {
-  bits[bit >> 6] |= std::uint64_t{1} << (bit & 63);
-}
-
-bool TestBit(const std::uint64_t* bits, std::size_t bit) {
-  return (bits[bit >> 6] & (std::uint64_t{1} << (bit & 63))) != 0;
-}
 
 }  // namespace
 
 void TextContents::Take(std::string_view text) {
-  characters_.fill(0);
-  pairs_.fill(0);
-  char previous = '\0';
-  for (const char c : text) {
-    SetBit(characters_.data(), static_cast<unsigned char>(c));
-    SetBit(pairs_.data(), PairSlot(previous, c));
-    previous = c;
-  }
+  static constexpr std::array<std::uint64_t, 256> kBits = [] {
+    std::array<std::uint64_t, 256> bits{};
+    for (std::size_t i = 0; i < kSearchedBytes.size(); ++i)
+      bits[static_cast<unsigned char>(kSearchedBytes[i])] |= std::uint64_t{1} << i;
+    return bits;
+  }();
+  std::uint64_t bits = 0;
+  for (const char c : text)
+    bits |= kBits[static_cast<unsigned char>(c)];
+  bits_ = bits;
 }
 
-bool TextContents::MayHold(std::string_view pattern) const {
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (!TestBit(characters_.data(), static_cast<unsigned char>(pattern[i])))
-      return false;
-    if (i > 0 && !TestBit(pairs_.data(), PairSlot(pattern[i - 1], pattern[i])))
-      return false;
+int Pattern::FirstIn(std::string_view text) const {
+  const std::size_t length = text_.size();
+  if (text.size() < length)
+    return 0;
+  // The anchor byte is looked for between its first and its last possible place; each place
+  // found is a candidate, in the order of the candidates' starts. Patterns are a few bytes
+  // long: a candidate is compared byte by byte.
+  const char* const pattern = text_.data();
+  const char anchor = pattern[anchor_];
+  const char* const begin = text.data();
+  const char* from = begin + anchor_;
+  const char* const end = begin + (text.size() - length) + anchor_ + 1;
+  while (from < end) {
+    const char* found =
+        std::char_traits<char>::find(from, static_cast<std::size_t>(end - from), anchor);
+    if (found == nullptr)
+      return 0;
+    const char* start = found - anchor_;
+    std::size_t same = 0;
+    while (same < length && start[same] == pattern[same])
+      ++same;
+    if (same == length)
+      return static_cast<int>(start - begin) + 1;
+    from = found + 1;
   }
-  return true;
-}
-
-bool TextContents::HoldsAnyOf(std::string_view characters) const {
-  for (const char c : characters) {
-    if (TestBit(characters_.data(), static_cast<unsigned char>(c)))
-      return true;
-  }
-  return false;
+  return 0;
 }
 
 std::span<const FixerRuleEntry> GeneralFixerRules() {

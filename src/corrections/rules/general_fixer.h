@@ -9,7 +9,7 @@
 // unchanged).
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -18,18 +18,87 @@
 
 namespace corrections {
 
-// Which characters and which pairs of neighbouring characters a text holds (the pairs by a
-// hash, so a pair may seem present that is not): a pattern the text cannot hold is not
+// The bytes the rules search for, one bit of a 64-bit set each; every other byte has no bit.
+inline constexpr std::string_view kSearchedBytes =
+    " ?\xA0|ahogy!.n'TS<I>/ÚtálúMidíNvóDrsm"
+    "\x93"
+    "\x94"
+    "\x91"
+    "\x92"
+    "fFOcpA,\"-{\\68}\x85";
+static_assert(kSearchedBytes.size() <= 64);
+
+// The bit of a searched byte; 0 for any other byte.
+consteval std::uint64_t SearchedByteBit(char c) {
+  for (std::size_t i = 0; i < kSearchedBytes.size(); ++i) {
+    if (kSearchedBytes[i] == c)
+      return std::uint64_t{1} << i;
+  }
+  return 0;
+}
+
+// The bits of every searched byte of `bytes`. A byte the list does not hold stops the build:
+// a pattern is only filtered right when all of its bytes have their bits.
+consteval std::uint64_t SearchedByteBits(std::string_view bytes) {
+  std::uint64_t bits = 0;
+  for (const char c : bytes) {
+    const std::uint64_t bit = SearchedByteBit(c);
+    if (bit == 0)
+      throw "a byte the rules search for is missing from kSearchedBytes";
+    bits |= bit;
+  }
+  return bits;
+}
+
+// A pattern a rule searches for, built at compile time: its bytes, the bits of its bytes, and
+// the byte the search looks for first (the one least likely to be in a text).
+class Pattern {
+ public:
+  template <std::size_t N>
+  consteval Pattern(const char (&literal)[N])  // NOLINT: a literal is a pattern
+      : text_(literal, N - 1), bits_(SearchedByteBits(text_)), anchor_(Anchor(text_)) {}
+
+  std::string_view Text() const { return text_; }
+  int Length() const { return static_cast<int>(text_.size()); }
+  std::uint64_t Bits() const { return bits_; }
+  // The first occurrence in `text` (1-based), 0 when absent.
+  int FirstIn(std::string_view text) const;
+
+ private:
+  static consteval int Rarity(char c) {
+    if (c == ' ')
+      return 0;
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+      return 1;
+    if (c == '.')
+      return 2;
+    return 3;
+  }
+  static consteval std::size_t Anchor(std::string_view text) {
+    std::size_t anchor = 0;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+      if (Rarity(text[i]) > Rarity(text[anchor]))
+        anchor = i;
+    }
+    return anchor;
+  }
+
+  std::string_view text_;
+  std::uint64_t bits_;
+  std::size_t anchor_;
+};
+
+// Which searched bytes a text holds: a pattern with a byte the text does not hold is not
 // searched for.
 class TextContents {
  public:
   void Take(std::string_view text);
-  bool MayHold(std::string_view pattern) const;
-  bool HoldsAnyOf(std::string_view characters) const;
+  bool MayHold(const Pattern& pattern) const { return (pattern.Bits() & ~bits_) == 0; }
+  // Some byte of `bits` (from SearchedByteBits) is in the text.
+  bool HoldsAnyOf(std::uint64_t bits) const { return (bits & bits_) != 0; }
 
  private:
-  std::array<std::uint64_t, 4> characters_{};
-  std::array<std::uint64_t, 16> pairs_{};
+  std::uint64_t bits_ = 0;
 };
 
 // One turn of the fixer on a row: the working text and what the rules tell each other.
@@ -46,8 +115,8 @@ using FixerRule = void (*)(FixerTurn& turn);
 
 struct FixerRuleEntry {
   std::string_view name;
-  // The rule can only act on a text holding one of these characters.
-  std::string_view needs;
+  // The rule can only act on a text holding one of these bytes (SearchedByteBits).
+  std::uint64_t needs;
   FixerRule rule;
 };
 

@@ -530,6 +530,53 @@ void RowTable::SetValue(int field, std::string_view value) {
   t.Notify(TableEvent::kDataChange, field);
 }
 
+void RowTable::WriteCurrentRow(std::initializer_list<FieldValue> values) {
+  Impl& t = *impl_;
+  for (const FieldValue& v : values)
+    t.CheckField(v.field);
+  const auto write_each_and_post = [this, values] {
+    for (const FieldValue& v : values)
+      SetValue(v.field, v.value);
+    Post();
+  };
+  if (t.disable_count == 0 || t.state != TableState::kBrowse || t.cur == 0) {
+    Edit();
+    write_each_and_post();
+    return;
+  }
+  t.Notify(TableEvent::kBeforeEdit);
+  if (t.state != TableState::kBrowse || t.cur == 0) {
+    // The handler moved the table on: the writes go as they would after such an Edit.
+    write_each_and_post();
+    return;
+  }
+  const std::size_t index = static_cast<std::size_t>(t.cur - 1);
+  constexpr std::size_t kMostFields = 16;
+  const std::size_t count = t.fields.size();
+  if (count > kMostFields) {
+    Edit();
+    write_each_and_post();
+    return;
+  }
+  std::string_view row[kMostFields];
+  const Row& stored = t.rows.At(index);
+  for (std::size_t i = 0; i < count; ++i)
+    row[i] = stored.Value(i);
+  for (const FieldValue& v : values) {
+    const FieldDef& def = t.fields[static_cast<std::size_t>(v.field)];
+    if (def.kind != FieldKind::kString)
+      continue;
+    std::string_view value = v.value;
+    if (def.width > 0 && value.size() > static_cast<std::size_t>(def.width))
+      value = value.substr(0, static_cast<std::size_t>(def.width));
+    row[static_cast<std::size_t>(v.field)] = value;
+  }
+  // The new row is packed before the old one goes: the views may point into it.
+  t.rows.Replace(index, Row::Pack(row, count));
+  t.bof = false;
+  t.eof = false;
+}
+
 std::string RowTable::DisplayText(int field) const {
   impl_->CheckField(field);
   return CellText(impl_->cur, field);

@@ -46,6 +46,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -91,6 +92,12 @@ enum class TableEvent { kDataChange, kUpdateData, kBeforeInsert, kBeforeEdit, kS
 
 // The field index of a data change that concerns the whole row.
 inline constexpr int kWholeRow = -1;
+
+// One field's new value, for WriteCurrentRow.
+struct FieldValue {
+  int field = 0;
+  std::string_view value;
+};
 
 struct TableNotification {
   TableEvent event = TableEvent::kDataChange;
@@ -185,6 +192,12 @@ class RowTable {
   std::string Value(int field) const;
   void SetValue(int field, std::string_view value);
   std::string DisplayText(int field) const;
+  // Edit, SetValue for each of `values` in order, then Post, in one store when a pass runs
+  // with controls disabled: on a browsed current row, before edit is raised and the row is
+  // stored at once, as the three calls would store it (the notifications they would send
+  // beyond before edit reach nobody while controls are disabled). In any other case it is
+  // the three calls themselves.
+  void WriteCurrentRow(std::initializer_list<FieldValue> values);
 
   // ---- Painting view: never moves the cursor, never notifies -------------------------
   // Rows as shown: the posted rows, with the pending inserted row at its position and the

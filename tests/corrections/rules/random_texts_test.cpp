@@ -10,6 +10,7 @@
 #include "corrections/random_text.h"
 #include "corrections/rules/general_fixer.h"
 #include "corrections/rules/line_breaking.h"
+#include "platform/text/text.h"
 
 namespace corrections {
 namespace {
@@ -82,6 +83,27 @@ TEST(RandomTexts, TheLineBreakingRoutinesStayInsideTheText) {
       EXPECT_LE(part.text.size(), static_cast<std::size_t>(kRowTextLimit)) << text;
     for (const RowView& part : SplitFourLineRow(row, 1, list).rows)
       EXPECT_LE(part.text.size(), static_cast<std::size_t>(kRowTextLimit)) << text;
+  }
+}
+
+// The fixer's search finds what the plain first-occurrence search finds, whichever byte of a
+// pattern it looks for first, and the byte set of a text never rules out a pattern it holds.
+TEST(RandomTexts, TheFixersSearchFindsTheFirstOccurrence) {
+  static constexpr Pattern kPatterns[] = {" ?",   "|hogy ", "...",  "- ...",   "</i>|<i>",
+                                          "\x85", "||",     "Mrs ", "{\\an8}", "?."};
+  constexpr std::string_view kBytes = ". |-?<i>/h\x85ogyMrs{\\an8}";
+  std::mt19937 random(31);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = corrections::testing::RandomText(random, kBytes);
+    TextContents contents;
+    contents.Take(text);
+    for (const Pattern& pattern : kPatterns) {
+      const int expected = text::Pos(pattern.Text(), text);
+      EXPECT_EQ(pattern.FirstIn(text), expected) << pattern.Text() << " in " << text;
+      if (expected > 0) {
+        EXPECT_TRUE(contents.MayHold(pattern)) << pattern.Text() << " in " << text;
+      }
+    }
   }
 }
 

@@ -762,5 +762,129 @@ TEST(RowTable, PassesThatInsertAndDeleteKeepTheOrder) {
   }
 }
 
+// WriteCurrentRow leaves a table as Edit, SetValue for each value and Post leave it, and is
+// heard the same, whatever state the table is in.
+struct RowWriteCase {
+  std::string name;
+  std::vector<std::string> rows;
+  int current;
+  std::function<void(RowTable&)> before;  // after the load, before the log starts
+  std::function<void(RowTable&)> on_before_edit;
+};
+
+std::vector<RowWriteCase> RowWriteCases() {
+  const auto disable = [](RowTable& t) { t.DisableControls(); };
+  return {
+      {"ControlsDisabledOnABrowsedRow", {"a", "b", "c"}, 2, disable, nullptr},
+      {"ControlsEnabled", {"a", "b"}, 2, nullptr, nullptr},
+      {"RightAfterFirst",
+       {"a", "b"},
+       2,
+       [](RowTable& t) {
+         t.First();
+         t.DisableControls();
+       },
+       nullptr},
+      {"RowInEditState",
+       {"a", "b"},
+       1,
+       [](RowTable& t) {
+         t.DisableControls();
+         t.Edit();
+         t.SetValue(subtitle_field::kKezdes, "1");
+       },
+       nullptr},
+      {"RowInInsertState",
+       {"a", "b"},
+       2,
+       [](RowTable& t) {
+         t.DisableControls();
+         t.Insert();
+       },
+       nullptr},
+      {"EmptyTable", {}, 0, disable, nullptr},
+      {"BeforeEditHandlerMovesTheCursor",
+       {"a", "b", "c"},
+       1,
+       disable,
+       [](RowTable& t) {
+         t.OnBeforeEdit = nullptr;
+         t.Last();
+       }},
+  };
+}
+
+struct TableTrace {
+  Log log;
+  std::string cells;
+  int rec_no = 0;
+  std::string state;
+  bool bof = false;
+  bool eof = false;
+};
+
+TableTrace WriteRow(const RowWriteCase& c, bool at_once) {
+  RowTable table(SubtitleRowFields());
+  Load(table, c.rows, c.current);
+  if (c.before)
+    c.before(table);
+  TableTrace trace;
+  ScopedSubscription control(table, [&](const TableNotification& n) {
+    trace.log.push_back("control " + std::to_string(static_cast<int>(n.event)) + " " +
+                        std::to_string(n.field));
+  });
+  NotificationLog form(table);
+  if (c.on_before_edit)
+    table.OnBeforeEdit = [&] { c.on_before_edit(table); };
+  const std::string long_text(230, 'y');
+  if (at_once) {
+    table.WriteCurrentRow(
+        {{kSzoveg, long_text}, {subtitle_field::kSorszam, "9"}, {subtitle_field::kBetu38, "t"}});
+  } else {
+    table.Edit();
+    table.SetValue(kSzoveg, long_text);
+    table.SetValue(subtitle_field::kSorszam, "9");
+    table.SetValue(subtitle_field::kBetu38, "t");
+    table.Post();
+  }
+  if (table.ControlsDisabled())
+    table.EnableControls();
+  for (const std::string& entry : form.Entries())
+    trace.log.push_back(entry);
+  for (int row = 1; row <= table.ShownRowCount(); ++row) {
+    for (int field = 0; field < table.FieldCount(); ++field)
+      trace.cells += table.CellText(row, field) + "|";
+    trace.cells += "\n";
+  }
+  trace.rec_no = table.RecNo();
+  trace.state = StateName(table.State());
+  trace.bof = table.Bof();
+  trace.eof = table.Eof();
+  return trace;
+}
+
+TEST(RowTable, WriteCurrentRowIsEditSetValueAndPost) {
+  for (const RowWriteCase& c : RowWriteCases()) {
+    SCOPED_TRACE(c.name);
+    const TableTrace expected = WriteRow(c, false);
+    const TableTrace written = WriteRow(c, true);
+    EXPECT_EQ(written.log, expected.log);
+    EXPECT_EQ(written.cells, expected.cells);
+    EXPECT_EQ(written.rec_no, expected.rec_no);
+    EXPECT_EQ(written.state, expected.state);
+    EXPECT_EQ(written.bof, expected.bof);
+    EXPECT_EQ(written.eof, expected.eof);
+  }
+}
+
+TEST(RowTable, WriteCurrentRowRefusesAnUnknownField) {
+  RowTable table(SubtitleRowFields());
+  Load(table, {"a"}, 1);
+  table.DisableControls();
+  EXPECT_THROW(table.WriteCurrentRow({{kSzoveg, "b"}, {99, "x"}}), std::out_of_range);
+  EXPECT_EQ(table.Cell(1, kSzoveg), "a");
+  EXPECT_EQ(table.State(), TableState::kBrowse);
+}
+
 }  // namespace
 }  // namespace dataset
