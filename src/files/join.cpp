@@ -11,7 +11,7 @@
 #include "files/read_into_editor.h"
 #include "files/reader.h"
 #include "files/saving.h"
-#include "files/subtitle_kind.h"
+#include "formats/subtitle_kind.h"
 #include "platform/desktop/line_reader.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

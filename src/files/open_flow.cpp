@@ -9,7 +9,7 @@
 #include "files/kereses.h"
 #include "files/read_into_editor.h"
 #include "files/reader.h"
-#include "files/subtitle_kind.h"
+#include "formats/subtitle_kind.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 

@@ -7,7 +7,7 @@
 #include "editor/felirat.h"
 #include "files/document_path.h"
 #include "files/read_into_editor.h"
-#include "files/subtitle_kind.h"
+#include "formats/subtitle_kind.h"
 #include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"

@@ -24,8 +24,9 @@ class PackedRow {
  public:
   PackedRow() = default;
 
-  // The row of `count` values.
-  static PackedRow Pack(const std::string* values, std::size_t count) {
+  // The row of `count` values (strings or string views).
+  template <typename Value>
+  static PackedRow Pack(const Value* values, std::size_t count) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < count; ++i) {
       size += LengthBytes(values[i].size()) + values[i].size();

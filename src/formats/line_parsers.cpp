@@ -1,4 +1,4 @@
-#include "files/line_parsers.h"
+#include "formats/line_parsers.h"
 
 #include <algorithm>
 #include <cstdint>

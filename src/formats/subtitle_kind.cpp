@@ -1,10 +1,8 @@
-#include "files/subtitle_kind.h"
+#include "formats/subtitle_kind.h"
 
 #include <algorithm>
 
-#include "editor/felirat.h"
 #include "platform/text/text.h"
-#include "shell/program.h"
 
 namespace files {
 
@@ -121,19 +119,12 @@ std::string ClassifySubtitleLine(std::string_view line) {
   return std::string(IsWholeNumber(decoded) ? kUnicodeSubRipKind : kSubViewerKind);
 }
 
-std::string DetectSubtitleKind(shell::Program& program, std::string_view line) {
-  std::string kind = ClassifySubtitleLine(line);
-  std::string_view time_base;
+std::string_view TimeBaseOfKind(std::string_view kind) {
   if (kind == kFrameKind)
-    time_base = "Frame";
-  else if (kind == kSubRipKind || kind == kUnicodeSubRipKind)
-    time_base = "Time";
-  if (!time_base.empty()) {
-    editor::TFelirat& editor = *program.Felirat;
-    editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
-    editor.SetTimeBaseLimits(time_base);
-  }
-  return kind;
+    return "Frame";
+  if (kind == kSubRipKind || kind == kUnicodeSubRipKind)
+    return "Time";
+  return {};
 }
 
 }  // namespace files
