@@ -15,6 +15,7 @@
 
 #include "editor/felirat.h"
 #include "files/read_into_editor.h"
+#include "formats/subtitle_parse.h"
 #include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/hibaki.h"
@@ -100,6 +101,26 @@ void ReadFile(benchmark::State& state, std::string (*make)(int), const char* nam
   // The whole process at its peak: the program, the file's text and the table.
   state.counters["peak_rss_MB"] = static_cast<double>(PeakRssKb()) / 1024.0;
   std::filesystem::remove(path);
+}
+
+// The parse alone: bytes in, rows out, no window and no table.
+void BM_ParseSubRip(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  const std::string bytes = SubRipFile(rows);
+  files::ReadInput input;
+  input.start_width = 12;
+  input.end_width = 12;
+  input.text_width = 220;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::string copy = bytes;
+    state.ResumeTiming();
+    const files::ReadResult read = files::ParseSubtitle(std::move(copy), input, {});
+    if (read.rows.size() != static_cast<std::size_t>(rows))
+      state.SkipWithError("rows missing");
+  }
+  state.counters["rows/s"] =
+      benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void BM_ReadSubRip(benchmark::State& state) {
@@ -200,6 +221,7 @@ void BM_MemoryTinyOverlappingRows(benchmark::State& state) {
   ReadMemory(state, TinyOverlappingRows, ".srt");
 }
 
+BENCHMARK(BM_ParseSubRip)->Arg(50000)->Arg(500000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadSubRip)->Arg(5000)->Arg(50000)->Arg(500000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFrameBased)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLongSubRipBlock)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);

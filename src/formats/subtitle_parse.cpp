@@ -1,5 +1,6 @@
 #include "formats/subtitle_parse.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -49,14 +50,8 @@ class LineSource {
 std::size_t CountLines(std::string_view bytes) {
   if (bytes.empty())
     return 0;
-  std::size_t count = 0;
-  const char* at = bytes.data();
-  const char* const end = at + bytes.size();
-  while (const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
-    ++count;
-    at = static_cast<const char*>(found) + 1;
-  }
-  return at == end ? count : count + 1;
+  const auto count = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+  return bytes.back() == '\n' ? count : count + 1;
 }
 
 // The gauge moves once per hundredth of the file's lines, and never for fewer than 100.
