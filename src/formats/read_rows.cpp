@@ -1,16 +1,39 @@
 #include "formats/read_rows.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace files {
+
+namespace {
+
+// Blocks stay below the size a large allocation is mapped afresh for.
+constexpr std::size_t kBlockBytes = std::size_t{64} << 10;
+
+char* CopyTo(char* at, const std::string& value) {
+  std::memcpy(at, value.data(), value.size());
+  return at + value.size();
+}
+
+}  // namespace
 
 ReadRow& ReadRows::Append() {
   if (open_) {
+    const std::size_t size = last_.start.size() + last_.end.size() + last_.text.size();
+    if (size > block_left_) {
+      const std::size_t block = std::max(size, kBlockBytes);
+      blocks_.push_back(std::make_unique_for_overwrite<char[]>(block));
+      block_next_ = blocks_.back().get();
+      block_left_ = block;
+    }
+    char* const at = block_next_;
     // Values are cut to field widths far below 4 GiB.
-    Closed closed{bytes_.size(), static_cast<std::uint32_t>(last_.start.size()),
+    Closed closed{at, static_cast<std::uint32_t>(last_.start.size()),
                   static_cast<std::uint32_t>(last_.end.size()),
                   static_cast<std::uint32_t>(last_.text.size()), last_.text_set};
-    bytes_ += last_.start;
-    bytes_ += last_.end;
-    bytes_ += last_.text;
+    CopyTo(CopyTo(CopyTo(at, last_.start), last_.end), last_.text);
+    block_next_ += size;
+    block_left_ -= size;
     closed_.push_back(closed);
     last_.start.clear();
     last_.end.clear();
@@ -25,11 +48,10 @@ ReadRowView ReadRows::operator[](std::size_t index) const {
   if (index == closed_.size())
     return {last_.start, last_.end, last_.text, last_.text_set};
   const Closed& row = closed_[index];
-  const std::string_view bytes(bytes_);
-  return {bytes.substr(row.offset, row.start_length),
-          bytes.substr(row.offset + row.start_length, row.end_length),
-          bytes.substr(row.offset + row.start_length + row.end_length, row.text_length),
-          row.text_set};
+  const char* const at = row.bytes;
+  return {std::string_view(at, row.start_length),
+          std::string_view(at + row.start_length, row.end_length),
+          std::string_view(at + row.start_length + row.end_length, row.text_length), row.text_set};
 }
 
 }  // namespace files

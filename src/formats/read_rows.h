@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,14 +29,12 @@ struct ReadRowView {
 };
 
 // The rows of a main text, in order. Only the last row changes while it is read; the rows before
-// it are kept packed one after another, so that the rows of a file cost about the file's size.
+// it are kept packed one after another in blocks of a fixed size, so that the rows of a file cost
+// about the file's size and a large file needs no single large block.
 class ReadRows {
  public:
   std::size_t size() const { return closed_.size() + (open_ ? 1 : 0); }
   bool empty() const { return size() == 0; }
-  // Room for rows of about `bytes` bytes, with no row yet.
-  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
-
   // A new last row, blank.
   ReadRow& Append();
   // The last row; there must be one.
@@ -46,14 +45,16 @@ class ReadRows {
 
  private:
   struct Closed {
-    std::size_t offset = 0;
+    const char* bytes = nullptr;
     std::uint32_t start_length = 0;
     std::uint32_t end_length = 0;
     std::uint32_t text_length = 0;
     bool text_set = false;
   };
 
-  std::string bytes_;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* block_next_ = nullptr;  // where the next row goes in the last block
+  std::size_t block_left_ = 0;  // room left there
   std::vector<Closed> closed_;
   ReadRow last_;
   bool open_ = false;

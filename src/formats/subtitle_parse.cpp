@@ -38,8 +38,6 @@ class LineSource {
       --length;
     return {begin, length};
   }
-  // Where the next line begins.
-  std::size_t Offset() const { return next_; }
 
  private:
   std::string_view bytes_;
@@ -202,8 +200,6 @@ ReadResult ParseSubtitle(std::string bytes, const ReadInput& input, const ReadPr
   if (utf16)
     kind_line = source.Next();
   ReadGauge gauge(progress, utf16 ? kind_lines - 1 + CountLines(decoded) : CountLines(bytes));
-  if (!input.second_text)
-    result.rows.Reserve(source.AtEnd() ? 0 : bytes.size() - source.Offset() + kind_line.size());
   if (utf8 && IsEditorKind(result.kind))
     AddUtf8Notice(session);
   if (result.kind == kFrameKind) {

@@ -423,10 +423,11 @@ void RowTable::AppendRows(std::size_t count, const RowFiller& fill) {
       }
     }
     t.rows.InsertAt(t.rows.Size(), Row::Pack(values.data(), field_count));
+    // Kept at every row, so that a batch cut short by a failed allocation leaves a sound table.
+    t.cur = t.Count();
+    t.bof = false;
+    t.eof = false;
   }
-  t.cur = t.Count();
-  t.bof = false;
-  t.eof = false;
   t.Notify(TableEvent::kDataChange);
 }
 
