@@ -154,8 +154,12 @@ void ApplyRead(shell::Program& program, const ReadInput& input, ReadResult& read
     StoreSecondTexts(program, read.second_texts);
   else
     AppendReadRows(program, read.rows);
-  for (const std::string& line : read.entries)
-    list.AddLine(line);
+  for (std::size_t at = 0; at < read.entries.size();) {
+    const std::size_t end = read.entries.find('\n', at);
+    list.AddLine(std::string_view(read.entries).substr(at, end - at));
+    at = end + 1;
+  }
+  std::string().swap(read.entries);
   if (kind == kFrameKind)
     state.CurrentTimeBase = "Frame";
   else if (main_kind || subviewer)
@@ -197,9 +201,9 @@ SubtitleRead ReadWhole(shell::Program& program, const std::filesystem::path& fil
     editor.Fszazalek.SetProgress(position);
   });
   ShowTimeBaseOfKind(editor, read.kind);
+  const bool listed = !read.entries.empty();
   ApplyRead(program, input, read, join_flag);
 
-  const bool listed = !read.entries.empty();
   program.Kereses->ReadErrorsListed = listed;
   if (listed) {
     list.SetCaption(shell::kReadProblemsCaption);

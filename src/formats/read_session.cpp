@@ -25,9 +25,11 @@ ReadSession::ReadSession(const ReadInput& input_in, ReadResult& result_in)
       second_row(input_in.second_text ? input_in.current_row : 0) {}
 
 void ReadSession::AddEntry(std::initializer_list<std::string_view> lines) {
-  result.entries.emplace_back();
-  for (std::string_view line : lines)
-    result.entries.emplace_back(line);
+  result.entries += '\n';
+  for (std::string_view line : lines) {
+    result.entries += line;
+    result.entries += '\n';
+  }
 }
 
 void ReadSession::StoreSecondText(std::string_view text) {
