@@ -58,21 +58,24 @@ void ShowTimeBaseOfKind(editor::TFelirat& editor, std::string_view kind) {
 
 // The main text's new rows after the last row, in one batch, with their flag fields and the
 // counters kept as the main-text rule keeps them row by row.
-void AppendReadRows(shell::Program& program, const ReadRows& rows) {
+void AppendReadRows(shell::Program& program, ReadRows& rows) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
   const int letter_limit = editor.LetterLimit();
-  std::size_t last_text = rows.size();
+  bool text_set = false;
   editor.cds.AppendRows(rows.size(), [&](std::size_t index, std::span<std::string_view> values) {
+    // The rows before this one are in the table: their bytes go, so that a large file's rows
+    // are not held twice.
+    rows.Release(index);
     const ReadRowView row = rows[index];
     values[field::kKezdes] = row.start;
     values[field::kBefejezes] = row.end;
     values[field::kSzoveg] = row.text;
     if (!row.text_set)
       return;
-    last_text = index;
-    const editor::RowFlags flags =
-        editor::MeasureRowFlags(editor::SplitLineLengths(row.text), letter_limit);
+    text_set = true;
+    state.LineLengths = editor::SplitLineLengths(row.text);
+    const editor::RowFlags flags = editor::MeasureRowFlags(state.LineLengths, letter_limit);
     if (flags.long_line) {
       values[field::kBetu38] = editor::FlagValue(true);
       ++state.LongLineRowCount;
@@ -82,8 +85,7 @@ void AppendReadRows(shell::Program& program, const ReadRows& rows) {
       ++state.ManyLineRowCount;
     }
   });
-  if (last_text < rows.size()) {
-    state.LineLengths = editor::SplitLineLengths(rows[last_text].text);
+  if (text_set) {
     editor.Bmentes.SetEnabled(true);
     editor.Mentes1.SetEnabled(true);
   }

@@ -27,10 +27,13 @@ ReadRow& ReadRows::Append() {
       block_left_ = block;
     }
     char* const at = block_next_;
-    // Values are cut to field widths far below 4 GiB.
-    Closed closed{at, static_cast<std::uint32_t>(last_.start.size()),
+    // Values are cut to field widths far below 4 GiB; a block holds at most that much.
+    Closed closed{static_cast<std::uint32_t>(blocks_.size() - 1),
+                  static_cast<std::uint32_t>(at - blocks_.back().get()),
+                  static_cast<std::uint32_t>(last_.start.size()),
                   static_cast<std::uint32_t>(last_.end.size()),
-                  static_cast<std::uint32_t>(last_.text.size()), last_.text_set};
+                  static_cast<std::uint32_t>(last_.text.size()),
+                  last_.text_set};
     CopyTo(CopyTo(CopyTo(at, last_.start), last_.end), last_.text);
     block_next_ += size;
     block_left_ -= size;
@@ -48,10 +51,17 @@ ReadRowView ReadRows::operator[](std::size_t index) const {
   if (index == closed_.size())
     return {last_.start, last_.end, last_.text, last_.text_set};
   const Closed& row = closed_[index];
-  const char* const at = row.bytes;
+  const char* const at = blocks_[row.block].get() + row.offset;
   return {std::string_view(at, row.start_length),
           std::string_view(at + row.start_length, row.end_length),
           std::string_view(at + row.start_length + row.end_length, row.text_length), row.text_set};
+}
+
+void ReadRows::Release(std::size_t index) {
+  // Rows fill the blocks in order: the blocks before that of row `index` hold earlier rows only.
+  const std::size_t keep = index < closed_.size() ? closed_[index].block : blocks_.size();
+  for (; released_ < keep; ++released_)
+    blocks_[released_].reset();
 }
 
 }  // namespace files

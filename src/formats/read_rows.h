@@ -40,12 +40,15 @@ class ReadRows {
   // The last row; there must be one.
   ReadRow& back() { return last_; }
   const ReadRow& back() const { return last_; }
-  // Row `index` (below size()); the views stay valid until the next Append.
+  // Row `index` (below size(), not released); the views stay valid until the next Append.
   ReadRowView operator[](std::size_t index) const;
+  // The rows before `index` are read no more: the blocks that hold only them are freed.
+  void Release(std::size_t index);
 
  private:
   struct Closed {
-    const char* bytes = nullptr;
+    std::uint32_t block = 0;  // its bytes: in blocks_[block] from `offset` on
+    std::uint32_t offset = 0;
     std::uint32_t start_length = 0;
     std::uint32_t end_length = 0;
     std::uint32_t text_length = 0;
@@ -53,6 +56,7 @@ class ReadRows {
   };
 
   std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t released_ = 0;    // the blocks before it are freed
   char* block_next_ = nullptr;  // where the next row goes in the last block
   std::size_t block_left_ = 0;  // room left there
   std::vector<Closed> closed_;
