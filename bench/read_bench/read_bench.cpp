@@ -3,6 +3,8 @@
 // (SubRip) or one over-long line (frame-based) every 500 rows; and one SubRip block whose text
 // runs over many lines, each followed by a blank line (every blank line ends a trim of the text
 // gathered so far, so the read must stay linear in the text's length).
+// BM_ParseSubRip times the parse alone (bytes in, rows out, no window and no table).
+// srt_compare.py times python3-srt's parse of the same SubRip file in the same run.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
