@@ -3,6 +3,8 @@
 // (SubRip) or one over-long line (frame-based) every 500 rows; and one SubRip block whose text
 // runs over many lines, each followed by a blank line (every blank line ends a trim of the text
 // gathered so far, so the read must stay linear in the text's length).
+// BM_ParseSubRip times the parse alone (bytes in, rows out, no window and no table).
+// srt_compare.py times python3-srt's parse of the same SubRip file in the same run.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -15,6 +17,7 @@
 
 #include "editor/felirat.h"
 #include "files/read_into_editor.h"
+#include "formats/subtitle_parse.h"
 #include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/hibaki.h"
@@ -84,7 +87,7 @@ void ReadFile(benchmark::State& state, std::string (*make)(int), const char* nam
   editor::TFelirat& editor = *program.Felirat;
   editor.Beolvas.SetChecked(true);  // the result list is filled, not shown
   editor.cds.CreateDataSet();
-  program.state.TextSlot = "1";
+  program.state.TextSlot = shell::text_slot::kMain;
   for (auto _ : state) {
     // The rows of the previous round are dropped outside the measured read.
     state.PauseTiming();
@@ -100,6 +103,26 @@ void ReadFile(benchmark::State& state, std::string (*make)(int), const char* nam
   // The whole process at its peak: the program, the file's text and the table.
   state.counters["peak_rss_MB"] = static_cast<double>(PeakRssKb()) / 1024.0;
   std::filesystem::remove(path);
+}
+
+// The parse alone: bytes in, rows out, no window and no table.
+void BM_ParseSubRip(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  const std::string bytes = SubRipFile(rows);
+  files::ReadInput input;
+  input.start_width = 12;
+  input.end_width = 12;
+  input.text_width = 220;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::string copy = bytes;
+    state.ResumeTiming();
+    const files::ReadResult read = files::ParseSubtitle(std::move(copy), input, {});
+    if (read.rows.size() != static_cast<std::size_t>(rows))
+      state.SkipWithError("rows missing");
+  }
+  state.counters["rows/s"] =
+      benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void BM_ReadSubRip(benchmark::State& state) {
@@ -165,7 +188,7 @@ void ReadMemory(benchmark::State& state, std::string (*make)(int), const char* n
   editor::TFelirat& editor = *program.Felirat;
   editor.Beolvas.SetChecked(true);
   editor.cds.CreateDataSet();
-  program.state.TextSlot = "1";
+  program.state.TextSlot = shell::text_slot::kMain;
   double added_mb = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -200,7 +223,8 @@ void BM_MemoryTinyOverlappingRows(benchmark::State& state) {
   ReadMemory(state, TinyOverlappingRows, ".srt");
 }
 
-BENCHMARK(BM_ReadSubRip)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseSubRip)->Arg(50000)->Arg(500000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSubRip)->Arg(5000)->Arg(50000)->Arg(500000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFrameBased)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLongSubRipBlock)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemoryTinyFrameRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,7 @@
 
 #include "editor/felirat.h"
 #include "editor/rules/row_text.h"
-#include "files/read_rows.h"
+#include "files/read_into_editor.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

@@ -1,28 +1,14 @@
 #include "files/read_into_editor.h"
 
 #include "editor/felirat.h"
+#include "editor/rules/row_text.h"
+#include "editor/table_scopes.h"
 #include "files/reader.h"
 #include "formats/document_path.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 
 namespace files {
-
-namespace {
-
-// Detaches the table's controls for its lifetime.
-class DetachedControls {
- public:
-  explicit DetachedControls(dataset::RowTable& table) : table_(table) { table_.DisableControls(); }
-  ~DetachedControls() { table_.EnableControls(); }
-  DetachedControls(const DetachedControls&) = delete;
-  DetachedControls& operator=(const DetachedControls&) = delete;
-
- private:
-  dataset::RowTable& table_;
-};
-
-}  // namespace
 
 std::string ReadIntoEditor(shell::Program& program) {
   return ReadIntoEditor(program, program.state.CurrentFilePath.Path());
@@ -42,8 +28,8 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
     table.CreateDataSet();
   SubtitleRead read;
   {
-    DetachedControls detached(table);
-    if (program.state.TextSlot == "2") {
+    editor::ControlsOffScope detached(table);
+    if (program.state.TextSlot == shell::text_slot::kSecond) {
       table.First();
     } else {
       table.EmptyDataSet();
@@ -55,7 +41,7 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
       // A part of a main text is no subtitle to edit: its rows go and give their memory back.
       // A second text leaves the main rows as they are.
       table.Cancel();
-      if (program.state.TextSlot != "2")
+      if (program.state.TextSlot != shell::text_slot::kSecond)
         table.EmptyDataSet();
     }
     table.First();
@@ -65,17 +51,36 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
   return read;
 }
 
+void UpdateRowFlagFields(shell::Program& program) {
+  namespace field = dataset::subtitle_field;
+  editor::TFelirat& editor = *program.Felirat;
+  dataset::RowTable& table = editor.cds;
+  shell::SharedState& state = program.state;
+  const int row = table.RecNo();
+  state.LineLengths = editor::SplitLineLengths(table.Cell(row, field::kSzoveg));
+  const editor::RowFlags flags = editor::MeasureRowFlags(state.LineLengths, editor.LetterLimit());
+  const bool was_long = table.Cell(row, field::kBetu38) == "t";
+  if (flags.long_line != was_long) {
+    table.SetValue(field::kBetu38, editor::FlagValue(flags.long_line));
+    state.LongLineRowCount += flags.long_line ? 1 : -1;
+  }
+  const bool was_many = table.Cell(row, field::kSor3) == "t";
+  if (flags.many_lines != was_many) {
+    table.SetValue(field::kSor3, editor::FlagValue(flags.many_lines));
+    state.ManyLineRowCount += flags.many_lines ? 1 : -1;
+  }
+}
+
 void ShowUnusableFileMessage(shell::Program& program) {
-  shell::ShowBox(program, "Hiba", shell::kIconError,
-                 "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
-                 "Vagy a file értelmezhetetlen típust tartalmaz!", true, false, false);
+  shell::ShowError(program, "Hiba", "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
+                   "Vagy a file értelmezhetetlen típust tartalmaz!");
 }
 
 void ShowOutOfMemoryMessage(shell::Program& program, const std::filesystem::path& file) {
-  shell::ShowBox(
-      program, "Hiba", shell::kIconError,
+  shell::ShowError(
+      program, "Hiba",
       "Nincs elég memória a következő file beolvasásához: " + TextOfPath(file.filename()),
-      "A file-t nem tudtam betölteni!", true, false, false);
+      "A file-t nem tudtam betölteni!");
 }
 
 void ShowUnreadableFileMessage(shell::Program& program, const std::filesystem::path& file,
@@ -93,9 +98,9 @@ void ShowUnreadableFileMessage(shell::Program& program, const std::filesystem::p
       reason = "A file nem olvasható!";
       break;
   }
-  shell::ShowBox(program, "Hiba", shell::kIconError,
-                 "Nem tudtam beolvasni a következő file-t: " + TextOfPath(file.filename()), reason,
-                 true, false, false);
+  shell::ShowError(program, "Hiba",
+                   "Nem tudtam beolvasni a következő file-t: " + TextOfPath(file.filename()),
+                   reason);
 }
 
 }  // namespace files

@@ -2,22 +2,25 @@
 
 #include <algorithm>
 #include <new>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "editor/felirat.h"
+#include "editor/rules/row_text.h"
 #include "files/ertek2cd.h"
 #include "files/kereses.h"
-#include "files/line_parsers.h"
-#include "files/read_rows.h"
-#include "files/read_session.h"
-#include "files/subtitle_kind.h"
 #include "formats/document_path.h"
+#include "formats/subtitle_kind.h"
+#include "formats/subtitle_parse.h"
 #include "platform/desktop/line_reader.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
-#include "timecode/timecode.h"
+#include "timecode/time_base.h"
 
 namespace files {
 
@@ -25,176 +28,98 @@ namespace field = dataset::subtitle_field;
 
 namespace {
 
-// The lines of a read, handed out one at a time; past the end a read gives "".
-class LineSource {
- public:
-  LineSource(const desktop::TextLines& lines, std::size_t next) : lines_(lines), next_(next) {}
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  std::string_view Next() { return AtEnd() ? std::string_view() : lines_[next_++]; }
+// What a read needs of the editor, as plain values.
+ReadInput InputOf(shell::Program& program, int join_flag) {
+  editor::TFelirat& editor = *program.Felirat;
+  const dataset::RowTable& table = editor.cds;
+  ReadInput input;
+  input.second_text = program.state.TextSlot == shell::text_slot::kSecond;
+  input.row_count = table.RecordCount();
+  input.current_row = table.RecNo();
+  if (input.current_row > 0)
+    input.current_end = table.Value(field::kBefejezes);
+  input.join = join_flag != 0;
+  if (input.join)
+    input.join_start = program.Ertek2cd->Edit2.Text();
+  input.drop_leading_breaks = editor.Max2.Checked();
+  input.start_width = static_cast<std::size_t>(table.Field(field::kKezdes).width);
+  input.end_width = static_cast<std::size_t>(table.Field(field::kBefejezes).width);
+  input.text_width = static_cast<std::size_t>(table.Field(field::kSzoveg).width);
+  return input;
+}
 
- private:
-  const desktop::TextLines& lines_;
-  std::size_t next_;
-};
+// The kind's time base in the editor's time-base box and the boxes' limits.
+void ShowTimeBaseOfKind(editor::TFelirat& editor, std::string_view kind) {
+  const std::string_view time_base = TimeBaseOfKind(kind);
+  if (time_base.empty())
+    return;
+  editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
+  editor.SetTimeBaseLimits(time_base);
+}
 
-// The gauge moves once per hundredth of the file's lines, and never for fewer than 100.
-class ReadGauge {
- public:
-  ReadGauge(ui::Gauge& gauge, std::size_t line_count)
-      : gauge_(gauge), step_(static_cast<std::int64_t>(line_count / 100)) {}
-
-  // One more line handled; `lines_per_count` lines stand behind each count.
-  void Count(std::int64_t lines_per_count = 1) {
-    ++counter_;
-    if (step_ >= 1)
-      gauge_.SetProgress(static_cast<int>(lines_per_count * counter_ / step_));
+// The main text's new rows after the last row, in one batch, with their flag fields and the
+// counters kept as the main-text rule keeps them row by row.
+void AppendReadRows(shell::Program& program, ReadRows& rows) {
+  editor::TFelirat& editor = *program.Felirat;
+  shell::SharedState& state = program.state;
+  const int letter_limit = editor.LetterLimit();
+  bool text_set = false;
+  editor.cds.AppendRows(rows.size(), [&](std::size_t index, std::span<std::string_view> values) {
+    // The rows before this one are in the table: their bytes go, so that a large file's rows
+    // are not held twice.
+    rows.Release(index);
+    const ReadRowView row = rows[index];
+    values[field::kKezdes] = row.start;
+    values[field::kBefejezes] = row.end;
+    values[field::kSzoveg] = row.text;
+    if (!row.text_set)
+      return;
+    text_set = true;
+    state.LineLengths = editor::SplitLineLengths(row.text);
+    const editor::RowFlags flags = editor::MeasureRowFlags(state.LineLengths, letter_limit);
+    if (flags.long_line) {
+      values[field::kBetu38] = editor::FlagValue(true);
+      ++state.LongLineRowCount;
+    }
+    if (flags.many_lines) {
+      values[field::kSor3] = editor::FlagValue(true);
+      ++state.ManyLineRowCount;
+    }
+  });
+  if (text_set) {
+    editor.Bmentes.SetEnabled(true);
+    editor.Mentes1.SetEnabled(true);
   }
+}
 
- private:
-  ui::Gauge& gauge_;
-  std::int64_t step_;
-  std::int64_t counter_ = 1;
-};
-
-constexpr std::string_view kUtf16Bom = "\xFF\xFE";
-
-void ShowStop(shell::Program& program, std::string_view line1, std::string_view line2) {
-  program.Felirat->Fszazalek.SetVisible(false);
-  shell::ShowBox(program, "Hiba", shell::kIconError, line1, line2, true, false, false);
+// The second texts from the current row on, as the rows already there.
+void StoreSecondTexts(shell::Program& program, const std::vector<std::string>& texts) {
+  dataset::RowTable& table = program.Felirat->cds;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0)
+      table.Next();
+    table.Edit();
+    table.SetValue(field::kSzoveg2, texts[i]);
+    table.Post();
+    ++program.state.SecondTextRowCount;
+  }
 }
 
 void ShowFrameStop(shell::Program& program) {
-  ShowStop(program, "Hiba a file-ban!", "Csak eddig tudtam betölteni a file-t!");
-}
-
-// The notices of a file that was not Windows-1250 text.
-void AddUtf16Notice(ReadSession& session) {
-  const std::string bangs(49, '!');
-  session.AddEntry({bangs, "Ez a felirat Unicode-os file-ból lett betöltve!!!",
-                    "Kérem mentse el a file-t!", bangs});
-}
-
-void AddUtf8Notice(ReadSession& session) {
-  const std::string bangs(49, '!');
-  session.AddEntry({bangs, "Ez a felirat UTF-8-as file-ból lett betöltve!!!",
-                    "Kérem mentse el a file-t!", "Mentéskor Windows-1250-es kódolású lesz!",
-                    bangs});
-}
-
-void ResetCounters(shell::SharedState& state) {
-  state.LongLineRowCount = 0;
-  state.ManyLineRowCount = 0;
-}
-
-void ReadFrameBased(ReadSession& session, std::string_view kind_line, LineSource& source,
-                    ReadGauge& gauge, int join_flag) {
-  shell::Program& program = session.program;
-  if (!session.second_text && join_flag == 0)
-    ResetCounters(program.state);
-  bool stop = false;
-  std::int64_t offset = 0;
-  if (join_flag != 0 && !session.second_text) {
-    const FrameJoinOffset join = ComputeFrameJoinOffset(
-        kind_line, timecode::ParseFrameNumber(program.Ertek2cd->Edit2.Text()).value_or(0));
-    stop = join.stop;
-    offset = join.offset;
-  }
-  if (!stop)
-    stop = ParseMicroDvdLine(session, kind_line, offset);
-  program.state.CurrentTimeBase = "Frame";
-  if (stop)
-    ShowFrameStop(program);
-  while (!stop && !source.AtEnd()) {
-    const std::string_view line = source.Next();
-    if (!line.empty())
-      stop = ParseMicroDvdLine(session, line, offset);
-    gauge.Count();
-    if (stop)
-      ShowFrameStop(program);
-  }
-  session.editor.MentM1.SetEnabled(true);
-  if (!session.second_text)
-    session.editor.ShowFlagCounters();
-}
-
-void ReadSubRip(ReadSession& session, std::string_view kind, LineSource& source, ReadGauge& gauge,
-                int join_flag) {
-  shell::Program& program = session.program;
-  dataset::RowTable& table = session.table;
-  SubRipContext context;
-  program.state.CurrentTimeBase = "Time";
-  session.prev_row_end_ms = 0;
-  session.prev_row_end_text.clear();
-  session.last_reported_row = 0;
-  if (!session.second_text && join_flag == 0)
-    ResetCounters(program.state);
-  if (kind == kUnicodeSubRipKind)
-    AddUtf16Notice(session);
-  bool join_pending = join_flag != 0 && !session.second_text;
-  while (!source.AtEnd()) {
-    std::string_view line = source.Next();
-    if (line == " ")
-      line = {};
-    if (session.second_text && (session.second_complete ||
-                                (table.RecNo() == table.RecordCount() && context.state == '4'))) {
-      break;
-    }
-    ProcessSubRipLine(session, line, context);
-    if (join_pending && context.state == '2') {
-      // The first row starts at the typed value; every later row moves with it.
-      join_pending = false;
-      const std::int64_t offset = timecode::TimeCodeToMs(table.Value(field::kKezdes)) -
-                                  timecode::TimeCodeToMs(program.Ertek2cd->Edit2.Text());
-      const timecode::RowTimes moved = timecode::ShiftRowTimes(
-          table.Value(field::kKezdes), table.Value(field::kBefejezes), offset);
-      SetRowTimes(program, moved.start, moved.end);
-      context.join_offset_ms = offset;
-      context.offset_ready = true;
-    }
-    gauge.Count();
-  }
-  if (context.pending) {
-    if (session.second_text)
-      session.StoreSecondText(context.text);
-    else
-      session.editor.SetRowText1(context.text, editor::RowWrite::kEditWithReaderFlags);
-  }
-  session.editor.MentM1.SetEnabled(true);
-  session.editor.ShowFlagCounters();
-}
-
-void ReadSubViewer(ReadSession& session, std::string_view kind_line, LineSource& source,
-                   ReadGauge& gauge) {
-  shell::Program& program = session.program;
-  editor::TFelirat& editor = session.editor;
-  editor.beosztas.SetItemIndex(editor.beosztas.IndexOf("Time"));
-  program.state.CurrentTimeBase = "Time";
-  std::string_view time_line = kind_line;
-  bool stop = false;
-  while (!stop && !source.AtEnd()) {
-    const std::string_view text_line = source.Next();
-    stop = ParseSubViewerEntry(session, time_line, text_line);
-    gauge.Count(3);
-    if (stop) {
-      ShowFrameStop(program);
-    } else {
-      source.Next();
-      time_line = source.Next();
-    }
-  }
-  editor.MentM1.SetEnabled(true);
+  program.Felirat->Fszazalek.SetVisible(false);
+  shell::ShowError(program, "Hiba", "Hiba a file-ban!", "Csak eddig tudtam betölteni a file-t!");
 }
 
 // A second text that came to an end before the last row leaves the rows after it without
 // one: old second texts there would be saved with the new ones.
-void ClearOldSecondTexts(ReadSession& session) {
-  dataset::RowTable& table = session.table;
-  const int first = session.last_second_row > 0 ? session.last_second_row + 1
-                                                : std::max(session.first_second_row, 1);
+void ClearOldSecondTexts(editor::TFelirat& editor, const ReadInput& input, std::size_t stored) {
+  dataset::RowTable& table = editor.cds;
+  const int first =
+      stored > 0 ? input.current_row + static_cast<int>(stored) : std::max(input.current_row, 1);
   const int rows = table.RecordCount();
   if (first > rows)
     return;
-  ui::Gauge& gauge = session.editor.Fszazalek;
+  ui::Gauge& gauge = editor.Fszazalek;
   gauge.SetProgress(0);
   const int to_clear = rows - first + 1;
   const int d = to_clear / 100;
@@ -211,18 +136,53 @@ void ClearOldSecondTexts(ReadSession& session) {
   }
 }
 
-// The lines after the kind line of a UTF-16LE file, decoded; the kind line is their first.
-desktop::TextLines DecodedLinesFrom(const desktop::TextLines& raw, std::string_view kind_line) {
-  const std::size_t offset = static_cast<std::size_t>(kind_line.data() - raw.bytes().data());
-  return desktop::TextLines(
-      DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
+// Puts a read into the editor: the rows, then the result list, the stop message, the
+// counters and the commands, in the order the editor has always shown them.
+void ApplyRead(shell::Program& program, const ReadInput& input, ReadResult& read, int join_flag) {
+  shell::SharedState& state = program.state;
+  editor::TFelirat& editor = *program.Felirat;
+  shell::THibaki& list = *program.Hibaki;
+  const std::string& kind = read.kind;
+  const bool main_kind = IsEditorKind(kind);
+  // A SubViewer-like second text is not read: the rows stay as they are.
+  const bool subviewer = kind == kSubViewerKind && !input.second_text;
+  if (main_kind && !input.second_text && join_flag == 0) {
+    state.LongLineRowCount = 0;
+    state.ManyLineRowCount = 0;
+  }
+  if (subviewer)
+    editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(timecode::kTimeBaseTime));
+  if (input.second_text)
+    StoreSecondTexts(program, read.second_texts);
+  else
+    AppendReadRows(program, read.rows);
+  for (std::size_t at = 0; at < read.entries.size();) {
+    const std::size_t end = read.entries.find('\n', at);
+    list.AddLine(std::string_view(read.entries).substr(at, end - at));
+    at = end + 1;
+  }
+  std::string().swap(read.entries);
+  if (kind == kFrameKind)
+    state.CurrentTimeBase = timecode::kTimeBaseFrame;
+  else if (main_kind || subviewer)
+    state.CurrentTimeBase = timecode::kTimeBaseTime;
+  if (read.stopped) {
+    if (!read.error.empty())
+      state.ReadErrorDetail = read.error;
+    ShowFrameStop(program);
+  }
+  if (main_kind || subviewer)
+    editor.MentM1.SetEnabled(true);
+  if (main_kind && (kind != kFrameKind || !input.second_text))
+    editor.ShowFlagCounters();
+  if (input.second_text && main_kind)
+    ClearOldSecondTexts(editor, input, read.second_texts.size());
 }
 
 SubtitleRead ReadWhole(shell::Program& program, const std::filesystem::path& file, int join_flag) {
   shell::SharedState& state = program.state;
   editor::TFelirat& editor = *program.Felirat;
   shell::THibaki& list = *program.Hibaki;
-  ReadSession session(program);
 
   state.SecondTextRowCount = 0;
   shell::InternalUpdateGuard internal(state);
@@ -231,7 +191,6 @@ SubtitleRead ReadWhole(shell::Program& program, const std::filesystem::path& fil
     list.ClearLines();
   editor.Fszazalek.SetProgress(0);
   editor.Fszazalek.SetVisible(true);
-  session.first_second_row = session.table.RecNo();
 
   desktop::FileBytes file_bytes = desktop::ReadFileBytes(file);
   if (!file_bytes.ok()) {
@@ -239,55 +198,22 @@ SubtitleRead ReadWhole(shell::Program& program, const std::filesystem::path& fil
     program.Kereses->ReadErrorsListed = false;
     return {"", file_bytes.error};
   }
-  const std::size_t bom = file_bytes.bytes.size() - StripUtf8Bom(file_bytes.bytes).size();
-  file_bytes.bytes.erase(0, bom);
-  // UTF-8 text is read as the Windows-1250 text it holds.
-  const bool utf8 = bom > 0 || IsUtf8Text(file_bytes.bytes);
-  if (utf8)
-    file_bytes.bytes = DecodeUtf8(file_bytes.bytes);
-  const desktop::TextLines raw(std::move(file_bytes.bytes));
+  const ReadInput input = InputOf(program, join_flag);
+  ReadResult read = ParseSubtitle(std::move(file_bytes.bytes), input, [&editor](int position) {
+    editor.Fszazalek.SetProgress(position);
+  });
+  ShowTimeBaseOfKind(editor, read.kind);
+  const bool listed = !read.entries.empty();
+  ApplyRead(program, input, read, join_flag);
 
-  std::string kind;
-  std::size_t next = 0;
-  std::string_view kind_line;
-  while (kind.empty() && next < raw.size()) {
-    kind_line = raw[next++];
-    kind = DetectSubtitleKind(program, kind_line);
-  }
-
-  if (!kind.empty()) {
-    // A UTF-16LE file is read as the text it holds, from its kind line on.
-    desktop::TextLines decoded;
-    const bool utf16 = IsUtf16LeLine(kind_line);
-    if (utf16) {
-      decoded = DecodedLinesFrom(raw, kind_line);
-      kind_line = decoded.empty() ? std::string_view() : decoded[0];
-    }
-    const desktop::TextLines& lines = utf16 ? decoded : raw;
-    LineSource source(lines, utf16 ? 1 : next);
-    ReadGauge gauge(editor.Fszazalek, utf16 ? next - 1 + lines.size() : raw.size());
-    if (utf8 && IsEditorKind(kind))
-      AddUtf8Notice(session);
-    if (kind == kFrameKind) {
-      ReadFrameBased(session, kind_line, source, gauge, join_flag);
-    } else if (kind == kSubRipKind || kind == kUnicodeSubRipKind) {
-      ReadSubRip(session, kind, source, gauge, join_flag);
-    } else if (!session.second_text) {
-      // A second text of this kind is not read: the rows stay as they are.
-      ReadSubViewer(session, kind_line, source, gauge);
-    }
-    if (session.second_text && IsEditorKind(kind))
-      ClearOldSecondTexts(session);
-  }
-
-  program.Kereses->ReadErrorsListed = session.listed;
-  if (session.listed) {
+  program.Kereses->ReadErrorsListed = listed;
+  if (listed) {
     list.SetCaption(shell::kReadProblemsCaption);
     list.SetLabelsVisible(true);
     if (!editor.Beolvas.Checked())
       list.ShowReport();
   }
-  return {kind, desktop::FileError::kNone};
+  return {read.kind, desktop::FileError::kNone};
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // Reading a subtitle file into the editor's row table.
 //
 // ReadSubtitleFile reads a file as the main text of new rows, or, with TextSlot "2", as the
-// second text of the rows already there. It classifies the file by the first line that shows
-// a kind (subtitle_kind.h), reads it with the parser of its kind, repairs what it can, lists
-// every problem in the result list (shown at the end unless the editor's option "Beolvasáskor
-// a hibák ne jelenjenek meg" is ticked) and steps the editor's gauge a hundred times per file.
+// second text of the rows already there. The bytes are parsed without a window
+// (formats/subtitle_parse.h), the gauge stepped a hundred times per file as they are; then the
+// result is put into the editor in one place: the new rows appended in one batch, the problems
+// in the result list (shown at the end unless the editor's option "Beolvasáskor a hibák ne
+// jelenjenek meg" is ticked), the stop message, the counters.
 //
 // The caller raises InternalUpdate and detaches the table's controls around it (see
 // read_into_editor.h for the sequence the open driver runs).

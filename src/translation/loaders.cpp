@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/table_scopes.h"
-#include "files/subtitle_kind.h"
+#include "formats/subtitle_kind.h"
 #include "platform/desktop/line_reader.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "files/line_parsers.h"
 #include "files/reader.h"
-#include "files/subtitle_kind.h"
+#include "formats/line_parsers.h"
+#include "formats/subtitle_kind.h"
 
 namespace files {
 namespace {

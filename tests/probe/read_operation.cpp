@@ -6,8 +6,8 @@
 
 #include "editor/felirat.h"
 #include "files/read_into_editor.h"
-#include "files/subtitle_kind.h"
 #include "formats/document_path.h"
+#include "formats/subtitle_kind.h"
 #include "platform/text/text.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"

@@ -396,6 +396,41 @@ bool RowTable::IsEmpty() const {
 void RowTable::Append() {
   impl_->StartInsert(true);
 }
+void RowTable::AppendRows(std::size_t count, const RowFiller& fill) {
+  Impl& t = *impl_;
+  if (t.state == TableState::kInactive || count == 0) {
+    return;
+  }
+  t.Settle();
+  if (t.state != TableState::kBrowse) {
+    return;
+  }
+  t.Notify(TableEvent::kBeforeInsert);
+  if (t.state != TableState::kBrowse) {  // the handler closed the table or started a row
+    return;
+  }
+  const std::size_t field_count = t.fields.size();
+  std::vector<std::string_view> values(field_count);
+  for (std::size_t i = 0; i < count; ++i) {
+    std::fill(values.begin(), values.end(), std::string_view());
+    fill(i, values);
+    for (std::size_t f = 0; f < field_count; ++f) {
+      const FieldDef& def = t.fields[f];
+      if (def.kind != FieldKind::kString) {
+        values[f] = {};
+      } else if (def.width > 0) {
+        values[f] = values[f].substr(0, static_cast<std::size_t>(def.width));
+      }
+    }
+    t.rows.InsertAt(t.rows.Size(), Row::Pack(values.data(), field_count));
+    // Kept at every row, so that a batch cut short by a failed allocation leaves a sound table.
+    t.cur = t.Count();
+    t.bof = false;
+    t.eof = false;
+  }
+  t.Notify(TableEvent::kDataChange);
+}
+
 void RowTable::Insert() {
   impl_->StartInsert(false);
 }

@@ -48,6 +48,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -162,6 +163,14 @@ class RowTable {
   // an empty table).
   void Append();
   void Insert();
+  // `count` rows after the last row in one step. `fill` gives the values of each new row in
+  // turn (row 0 first): FieldCount() views in field order, empty when it is called, each cut to
+  // its field's width when stored (a calculated field's value is ignored); they need to stay
+  // valid only until `fill` is called again. As Append, it settles a pending row first and
+  // raises before insert, once; afterwards the last new row is current in browse state, and
+  // one data change is sent. Nothing on a closed table or for no rows.
+  using RowFiller = std::function<void(std::size_t row, std::span<std::string_view> values)>;
+  void AppendRows(std::size_t count, const RowFiller& fill);
   // Browse with rows: edit state. Edit or insert state: nothing. Empty table: as Insert.
   void Edit();
   // Edit or insert state: raises update data, stores the row, browse on that row.

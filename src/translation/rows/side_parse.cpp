@@ -1,5 +1,6 @@
 #include "translation/rows/side_parse.h"
 
+#include "formats/line_parsers.h"
 #include "platform/text/text.h"
 
 namespace translation::rows {
@@ -38,20 +39,6 @@ bool IsSubViewerPairTime(std::string_view line) {
   auto at = [line](int pos) { return text::CharAt(line, pos); };
   return line.size() >= 21 && at(3) == ':' && at(6) == ':' && at(9) == '.' && at(12) == ',' &&
          at(15) == ':' && at(18) == ':' && at(21) == '.';
-}
-
-std::string ReplaceBrTags(std::string_view text) {
-  constexpr std::string_view kTag = "[br]";
-  std::string result;
-  std::size_t from = 0;
-  for (std::size_t found = text.find(kTag); found != std::string_view::npos;
-       found = text.find(kTag, from)) {
-    result.append(text.substr(from, found - from));
-    result += '|';
-    from = found + kTag.size();
-  }
-  result.append(text.substr(from));
-  return result;
 }
 
 std::string BadNumberDetail(std::string_view line) {
@@ -192,7 +179,7 @@ SideParse ParseSubViewer(std::span<const std::string_view> lines, const Progress
     }
     const std::string start = text::Copy(time, 1, 8) + "," + text::Copy(time, 10, 2) + "0";
     const std::string end = text::Copy(time, 13, 8) + "," + text::Copy(time, 22, 2) + "0";
-    parse.rows.push_back(MakeRow(start, end, text.empty() ? "" : ReplaceBrTags(text)));
+    parse.rows.push_back(MakeRow(start, end, text.empty() ? "" : files::ReplaceBrTags(text)));
     parse.rows.push_back(Row{});
     Tell(progress, ++counter);
     // A pair takes three lines: the time, the text and the blank line after it.

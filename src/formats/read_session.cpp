@@ -1,63 +1,86 @@
-#include "files/read_session.h"
+#include "formats/read_session.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "editor/felirat.h"
-#include "editor/rules/row_text.h"
-#include "files/line_parsers.h"
-#include "files/read_rows.h"
-#include "files/subtitle_kind.h"
+#include "formats/line_parsers.h"
+#include "formats/subtitle_kind.h"
 #include "platform/text/text.h"
-#include "shell/hibaki.h"
-#include "shell/program.h"
 #include "timecode/timecode.h"
 
 namespace files {
 
-namespace field = dataset::subtitle_field;
-
 namespace {
 
-// A value of the current row (with its pending changes), without a copy.
-std::string_view CurrentCell(const dataset::RowTable& table, int field_index) {
-  return table.Cell(table.RecNo(), field_index);
+std::string_view Cut(std::string_view value, std::size_t width) {
+  return width > 0 && value.size() > width ? value.substr(0, width) : value;
 }
 
 }  // namespace
 
-ReadSession::ReadSession(shell::Program& program_in)
-    : program(program_in),
-      editor(*program_in.Felirat),
-      table(program_in.Felirat->cds),
-      second_text(program_in.state.TextSlot == "2") {}
+ReadSession::ReadSession(const ReadInput& input_in, ReadResult& result_in)
+    : input(input_in),
+      result(result_in),
+      second_text(input_in.second_text),
+      second_row(input_in.second_text ? input_in.current_row : 0) {}
 
 void ReadSession::AddEntry(std::initializer_list<std::string_view> lines) {
-  shell::THibaki& list = *program.Hibaki;
-  list.AddLine("");
-  for (std::string_view line : lines)
-    list.AddLine(line);
-  listed = true;
+  result.entries += '\n';
+  for (std::string_view line : lines) {
+    result.entries += line;
+    result.entries += '\n';
+  }
 }
 
 void ReadSession::StoreSecondText(std::string_view text) {
-  if (second_complete || table.IsEmpty()) {
+  if (second_complete || input.row_count == 0) {
     second_complete = true;
     return;
   }
-  table.Edit();
-  table.SetValue(field::kSzoveg2, text);
-  table.Post();
-  ++program.state.SecondTextRowCount;
-  last_second_row = table.RecNo();
-  if (last_second_row >= table.RecordCount())
+  result.second_texts.emplace_back(text);
+  if (second_row >= input.row_count)
     second_complete = true;
   else
-    table.Next();
+    ++second_row;
+}
+
+int ReadSession::CurrentRow() const {
+  if (second_text)
+    return second_row;
+  return result.rows.empty() ? input.current_row
+                             : input.row_count + static_cast<int>(result.rows.size());
 }
 
 std::string ReadSession::RowNumberText() const {
-  return text::IntToStr(table.RecNo());
+  return text::IntToStr(CurrentRow());
+}
+
+std::string_view ReadSession::CurrentEnd() const {
+  if (!result.rows.empty())
+    return result.rows.back().end;
+  return input.current_row > 0 ? std::string_view(input.current_end) : std::string_view();
+}
+
+ReadRow& ReadSession::AppendRow() {
+  return result.rows.Append();
+}
+
+void ReadSession::SetStart(std::string_view value) {
+  result.rows.back().start.assign(Cut(value, input.start_width));
+}
+
+void ReadSession::SetEnd(std::string_view value) {
+  result.rows.back().end.assign(Cut(value, input.end_width));
+}
+
+void ReadSession::SetText(std::string_view value) {
+  if (input.drop_leading_breaks) {
+    for (int i = 0; i < 2 && value.starts_with('|'); ++i)
+      value.remove_prefix(1);
+  }
+  ReadRow& row = result.rows.back();
+  row.text.assign(Cut(value, input.text_width));
+  row.text_set = true;
 }
 
 // ---- Row checks ---------------------------------------------------------------------------
@@ -79,10 +102,10 @@ bool ValidateAndFixTimeCode(ReadSession& session, std::string& code) {
 }
 
 void CheckReadRow(ReadSession& session) {
-  dataset::RowTable& table = session.table;
-  const int row = table.RecNo();
-  const std::string start(CurrentCell(table, field::kKezdes));
-  const std::string end(CurrentCell(table, field::kBefejezes));
+  const int row = session.CurrentRow();
+  const ReadRow& current = session.result.rows.back();
+  const std::string& start = current.start;
+  const std::string& end = current.end;
   const std::int64_t start_ms = timecode::TimeCodeToMs(start);
   const std::int64_t end_ms = timecode::TimeCodeToMs(end);
   if (start_ms > end_ms && row != session.last_reported_row) {
@@ -98,7 +121,7 @@ void CheckReadRow(ReadSession& session) {
          "A/Az " + text::IntToStr(row) + ". sor Kezdő ideje:     " + start});
     session.last_reported_row = row;
   }
-  const std::string_view row_text = CurrentCell(table, field::kSzoveg);
+  const std::string_view row_text = current.text;
   if (row_text.starts_with('|')) {
     session.AddEntry({"Hiba oka: sorelválasztó probléma",
                       "Ebben a sorban fordult elő a hiba: " + text::IntToStr(row),
@@ -131,19 +154,18 @@ bool ParseMicroDvdLine(ReadSession& session, std::string_view line, std::int64_t
       return false;
     case FrameLineShape::kStartOnly:
       if (!session.second_text) {
-        session.table.Append();
-        session.table.SetValue(field::kKezdes, WithOffset(frame.start, join_offset));
-        session.table.Post();
+        session.AppendRow();
+        session.SetStart(WithOffset(frame.start, join_offset));
       }
       return false;
     case FrameLineShape::kStartAndEnd:
       if (session.second_text) {
         session.StoreSecondText(frame.text);
       } else {
-        session.table.Append();
-        session.table.SetValue(field::kKezdes, WithOffset(frame.start, join_offset));
-        session.table.SetValue(field::kBefejezes, WithOffset(frame.end, join_offset));
-        session.editor.SetRowText1(frame.text, editor::RowWrite::kInEditStateWithReaderFlags);
+        session.AppendRow();
+        session.SetStart(WithOffset(frame.start, join_offset));
+        session.SetEnd(WithOffset(frame.end, join_offset));
+        session.SetText(frame.text);
       }
       return false;
   }
@@ -167,17 +189,16 @@ FrameJoinOffset ComputeFrameJoinOffset(std::string_view line, std::int64_t typed
 namespace {
 
 void RememberRowEnd(ReadSession& session) {
-  if (session.table.RecNo() == 0)
+  if (session.CurrentRow() == 0)
     return;
-  session.prev_row_end_text = CurrentCell(session.table, field::kBefejezes);
+  session.prev_row_end_text = session.CurrentEnd();
   session.prev_row_end_ms = timecode::TimeCodeToMs(session.prev_row_end_text);
 }
 
 // A time line starts a new row of the main text, waiting for its text.
 void AcceptTimeLine(ReadSession& session, std::string_view line, SubRipContext& context) {
   RememberRowEnd(session);
-  dataset::RowTable& table = session.table;
-  table.Append();
+  session.AppendRow();
   TimeLineTimes times = ReadTimeLine(line);
   context.empty_after_time_line = false;
   context.pending = true;
@@ -191,8 +212,8 @@ void AcceptTimeLine(ReadSession& session, std::string_view line, SubRipContext& 
     times.start = std::move(moved.start);
     times.end = std::move(moved.end);
   }
-  table.SetValue(field::kKezdes, times.start);
-  table.SetValue(field::kBefejezes, times.end);
+  session.SetStart(times.start);
+  session.SetEnd(times.end);
 }
 
 // The gathered text under the blank rules; only what was added since the last trim is looked at.
@@ -207,13 +228,11 @@ void SetGatheredText(SubRipContext& context, std::string_view line) {
 }
 
 // The gathered text goes into the waiting row.
-void StoreText(ReadSession& session, SubRipContext& context, bool do_edit) {
+void StoreText(ReadSession& session, SubRipContext& context) {
   if (session.second_text) {
     session.StoreSecondText(context.text);
   } else {
-    session.editor.SetRowText1(context.text, do_edit
-                                                 ? editor::RowWrite::kEditWithReaderFlags
-                                                 : editor::RowWrite::kInEditStateWithReaderFlags);
+    session.SetText(context.text);
     CheckReadRow(session);
   }
 }
@@ -230,14 +249,13 @@ void HandleExpectedTimeLine(ReadSession& session, std::string_view line, SubRipC
     context.state = '2';
     return;
   }
-  dataset::RowTable& table = session.table;
-  std::string end = table.RecNo() > 0 ? table.Value(field::kBefejezes) : std::string();
+  std::string end(session.CurrentRow() > 0 ? session.CurrentEnd() : std::string_view());
   if (end.empty())
     end = timecode::kZeroTimeCode;
   RememberRowEnd(session);
-  table.Append();
-  table.SetValue(field::kKezdes, end);
-  table.SetValue(field::kBefejezes, end);
+  session.AppendRow();
+  session.SetStart(end);
+  session.SetEnd(end);
   session.AddEntry(
       {"Hiba oka: számformátumhiba",
        "Ebben a sorban fordult elő a hiba: " + session.RowNumberText(),
@@ -272,7 +290,7 @@ void HandleFurtherTextLine(ReadSession& session, std::string_view line, SubRipCo
   }
   // The blank line and the block number are missing: the time line starts the next row.
   TrimGatheredText(context);
-  StoreText(session, context, false);
+  StoreText(session, context);
   SetGatheredText(context, {});
   context.pending = false;
   context.empty_after_time_line = false;
@@ -286,7 +304,7 @@ void HandleFurtherTextLine(ReadSession& session, std::string_view line, SubRipCo
 void HandleLineAfterBlank(ReadSession& session, std::string_view line, SubRipContext& context) {
   if (IsWholeNumber(line)) {
     if (context.pending)
-      StoreText(session, context, true);
+      StoreText(session, context);
     context.pending = false;
     SetGatheredText(context, {});
     context.state = '1';
@@ -295,7 +313,7 @@ void HandleLineAfterBlank(ReadSession& session, std::string_view line, SubRipCon
   if (IsNarrowTimeLine(line)) {
     // The block number is missing.
     if (context.pending)
-      StoreText(session, context, false);
+      StoreText(session, context);
     SetGatheredText(context, {});
     context.empty_after_time_line = false;
     context.pending = false;
@@ -357,44 +375,18 @@ bool ParseSubViewerEntry(ReadSession& session, std::string_view time_line,
                          std::string_view text_line) {
   const std::optional<TimeLineTimes> times = ReadSubViewerTimes(time_line);
   if (!times) {
-    session.program.state.ReadErrorDetail = "Az idő intervalluma rosszul van megadva a sorban!";
+    session.result.error = "Az idő intervalluma rosszul van megadva a sorban!";
     return true;
   }
-  dataset::RowTable& table = session.table;
-  table.Append();
-  table.SetValue(field::kKezdes, times->start);
-  table.SetValue(field::kBefejezes, times->end);
-  if (!text_line.empty())
-    table.SetValue(field::kSzoveg, ReplaceBrTags(text_line));
-  table.Post();
+  session.AppendRow();
+  session.SetStart(times->start);
+  session.SetEnd(times->end);
+  if (!text_line.empty()) {
+    ReadRow& row = session.result.rows.back();
+    row.text.assign(ReplaceBrTags(text_line).substr(
+        0, session.input.text_width > 0 ? session.input.text_width : std::string::npos));
+  }
   return false;
-}
-
-// ---- Row helpers ----------------------------------------------------------------------------
-
-void UpdateRowFlagFields(shell::Program& program) {
-  editor::TFelirat& editor = *program.Felirat;
-  dataset::RowTable& table = editor.cds;
-  shell::SharedState& state = program.state;
-  state.LineLengths = editor::SplitLineLengths(CurrentCell(table, field::kSzoveg));
-  const editor::RowFlags flags = editor::MeasureRowFlags(state.LineLengths, editor.LetterLimit());
-  const bool was_long = CurrentCell(table, field::kBetu38) == "t";
-  if (flags.long_line != was_long) {
-    table.SetValue(field::kBetu38, editor::FlagValue(flags.long_line));
-    state.LongLineRowCount += flags.long_line ? 1 : -1;
-  }
-  const bool was_many = CurrentCell(table, field::kSor3) == "t";
-  if (flags.many_lines != was_many) {
-    table.SetValue(field::kSor3, editor::FlagValue(flags.many_lines));
-    state.ManyLineRowCount += flags.many_lines ? 1 : -1;
-  }
-}
-
-void SetRowTimes(shell::Program& program, std::string_view start, std::string_view end) {
-  dataset::RowTable& table = program.Felirat->cds;
-  table.Edit();
-  table.SetValue(field::kKezdes, start);
-  table.SetValue(field::kBefejezes, end);
 }
 
 }  // namespace files

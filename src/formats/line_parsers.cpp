@@ -1,4 +1,4 @@
-#include "files/line_parsers.h"
+#include "formats/line_parsers.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -160,8 +160,9 @@ void TrimSubtitleTextFrom(std::string& text, std::size_t trimmed) {
     --start;
   // Most texts need nothing: look at the blanks only.
   bool needed = false;
-  for (std::size_t blank = text.find(' ', start); blank != std::string::npos && !needed;
-       blank = text.find(' ', blank + 1)) {
+  for (std::size_t blank = start; blank < text.size() && !needed; ++blank) {
+    if (text[blank] != ' ')
+      continue;
     const char next = blank + 1 < text.size() ? text[blank + 1] : '\0';
     needed = next == ' ' || next == ',' || next == '|' || (blank > 0 && text[blank - 1] == '|');
   }

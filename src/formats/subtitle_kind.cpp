@@ -1,10 +1,8 @@
-#include "files/subtitle_kind.h"
+#include "formats/subtitle_kind.h"
 
 #include <algorithm>
 
-#include "editor/felirat.h"
 #include "platform/text/text.h"
-#include "shell/program.h"
 #include "timecode/time_base.h"
 
 namespace files {
@@ -122,19 +120,12 @@ std::string ClassifySubtitleLine(std::string_view line) {
   return std::string(IsWholeNumber(decoded) ? kUnicodeSubRipKind : kSubViewerKind);
 }
 
-std::string DetectSubtitleKind(shell::Program& program, std::string_view line) {
-  std::string kind = ClassifySubtitleLine(line);
-  std::string_view time_base;
+std::string_view TimeBaseOfKind(std::string_view kind) {
   if (kind == kFrameKind)
-    time_base = timecode::kTimeBaseFrame;
-  else if (kind == kSubRipKind || kind == kUnicodeSubRipKind)
-    time_base = timecode::kTimeBaseTime;
-  if (!time_base.empty()) {
-    editor::TFelirat& editor = *program.Felirat;
-    editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
-    editor.SetTimeBaseLimits(time_base);
-  }
-  return kind;
+    return timecode::kTimeBaseFrame;
+  if (kind == kSubRipKind || kind == kUnicodeSubRipKind)
+    return timecode::kTimeBaseTime;
+  return {};
 }
 
 }  // namespace files

@@ -8,10 +8,6 @@
 #include <string>
 #include <string_view>
 
-namespace shell {
-class Program;
-}
-
 namespace files {
 
 inline constexpr std::string_view kFrameKind = "1";
@@ -33,9 +29,8 @@ bool IsEditorKind(std::string_view kind);
 //     any other line with a NUL byte has none.
 std::string ClassifySubtitleLine(std::string_view line);
 
-// As ClassifySubtitleLine, and for a kind that fixes the time base it sets the editor's
-// time-base box ("Frame" for "1", "Time" for "2" and "3") and the boxes' limits.
-std::string DetectSubtitleKind(shell::Program& program, std::string_view line);
+// The time base a kind fixes: "Frame" for "1", "Time" for "2" and "3", "" for any other.
+std::string_view TimeBaseOfKind(std::string_view kind);
 
 // The SubViewer time form: ":" at positions 3, 6, 15 and 18, "." at 9 and 21, "," at 12,
 // in a line long enough for the whole form (23 characters).

@@ -10,43 +10,46 @@
 #include <string>
 #include <string_view>
 
-#include "platform/dataset/row_table.h"
-
-namespace shell {
-class Program;
-}
-namespace editor {
-class TFelirat;
-}
+#include "formats/read_rows.h"
 
 namespace files {
 
 struct ReadSession {
-  explicit ReadSession(shell::Program& program);
+  ReadSession(const ReadInput& input, ReadResult& result);
 
-  // Adds an entry to the result list: an empty line, then `lines`; raises `listed`.
+  // Adds an entry to the result list: an empty line, then `lines`.
   void AddEntry(std::initializer_list<std::string_view> lines);
   // The second text of the next row that has none from this file yet; nothing once every
   // row has received one (then `second_complete` is set).
   void StoreSecondText(std::string_view text);
+  // The table's current row as the read leaves it: the last new row of a main text, the row
+  // the next second text goes to (0 with none).
+  int CurrentRow() const;
   // The row number for an entry about the current row.
   std::string RowNumberText() const;
+  // `Befejezes` of the current row ("" with none).
+  std::string_view CurrentEnd() const;
 
-  shell::Program& program;
-  editor::TFelirat& editor;
-  dataset::RowTable& table;
-  const bool second_text;  // TextSlot "2"
+  // A new row of the main text after the last one; it becomes the current row.
+  ReadRow& AppendRow();
+  // The values of the current new row, cut to the widths of their fields.
+  void SetStart(std::string_view value);
+  void SetEnd(std::string_view value);
+  // The main-text rule: without up to two leading "|" when `drop_leading_breaks`.
+  void SetText(std::string_view value);
 
-  bool listed = false;  // an entry was added to the result list
+  const ReadInput& input;
+  ReadResult& result;
+  const bool second_text;
+
   // End of the row before the one being read, for the overlap check.
   std::int64_t prev_row_end_ms = 0;
   std::string prev_row_end_text;
   // The last row that got a timing entry (one per row).
   int last_reported_row = 0;
 
-  // Second text: where it starts, the last row it reached, and whether every row has one.
-  int first_second_row = 0;
-  int last_second_row = 0;
+  // Second text: the row the next one goes to, and whether every row has one.
+  int second_row = 0;
   bool second_complete = false;
 };
 
@@ -89,7 +92,7 @@ FrameJoinOffset ComputeFrameJoinOffset(std::string_view line, std::int64_t typed
 void ProcessSubRipLine(ReadSession& session, std::string_view line, SubRipContext& context);
 
 // A SubViewer-like entry: its time line and its text line. True when the time line is of
-// the wrong form (ReadErrorDetail then says so).
+// the wrong form (the result's error then says so).
 bool ParseSubViewerEntry(ReadSession& session, std::string_view time_line,
                          std::string_view text_line);
 
