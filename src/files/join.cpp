@@ -20,14 +20,6 @@
 
 namespace files {
 
-JoinRefusal JoinRefusalOf(std::string_view first_kind, std::string_view second_kind) {
-  if (first_kind != second_kind || first_kind == kUnicodeSubRipKind)
-    return JoinRefusal::kStyle;
-  if (first_kind != kFrameKind && first_kind != kSubRipKind)
-    return JoinRefusal::kUnusable;
-  return JoinRefusal::kNone;
-}
-
 namespace {
 
 void ShowStyleMessage(shell::Program& program) {

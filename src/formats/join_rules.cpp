@@ -1,6 +1,7 @@
 #include "formats/join_rules.h"
 
 #include "formats/document_path.h"
+#include "formats/subtitle_kind.h"
 #include "timecode/time_base.h"
 
 namespace files {
@@ -14,6 +15,14 @@ std::string JoinTimeBase(std::string_view first_path, std::string_view second_pa
   if (first == ".sub")
     return std::string(timecode::kTimeBaseFrame);
   return "";
+}
+
+JoinRefusal JoinRefusalOf(std::string_view first_kind, std::string_view second_kind) {
+  if (first_kind != second_kind || first_kind == kUnicodeSubRipKind)
+    return JoinRefusal::kStyle;
+  if (first_kind != kFrameKind && first_kind != kSubRipKind)
+    return JoinRefusal::kUnusable;
+  return JoinRefusal::kNone;
 }
 
 }  // namespace files
