@@ -10,8 +10,10 @@
 // Internal to platform/dataset.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,13 +31,15 @@ class PackedRow {
   static PackedRow Pack(const Value* values, std::size_t count) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < count; ++i) {
-      size += LengthBytes(values[i].size()) + values[i].size();
+      const std::size_t length = values[i].size();
+      size += (length < 0x80 ? 1 : LengthBytes(length)) + length;
     }
     PackedRow row;
     row.block_ = std::make_unique_for_overwrite<char[]>(size == 0 ? 1 : size);
     char* at = row.block_.get();
     for (std::size_t i = 0; i < count; ++i) {
-      for (std::size_t length = values[i].size();; length >>= 7) {
+      const std::size_t size_of_value = values[i].size();
+      for (std::size_t length = size_of_value;; length >>= 7) {
         const auto low = static_cast<unsigned char>(length & 0x7F);
         if (length < 0x80) {
           *at++ = static_cast<char>(low);
@@ -43,8 +47,11 @@ class PackedRow {
         }
         *at++ = static_cast<char>(low | 0x80);
       }
-      values[i].copy(at, values[i].size());
-      at += values[i].size();
+      // Most fields of a row are empty: no copy for them.
+      if (size_of_value > 0) {
+        std::memcpy(at, values[i].data(), size_of_value);
+        at += size_of_value;
+      }
     }
     return row;
   }
@@ -91,6 +98,14 @@ class RowStore {
   // 0-based; `index` must be below Size().
   const Row& At(std::size_t index) const { return slots_[Slot(index)]; }
 
+  // Room for `count` more rows at the end, so that appending them grows the store once.
+  void ReserveAtEnd(std::size_t count) {
+    MoveGapTo(Size());
+    if (GapLength() < count) {
+      Grow(count - GapLength());
+    }
+  }
+
   // Places `row` at `index` (0..Size()); later rows move up by one.
   void InsertAt(std::size_t index, Row row) {
     if (GapLength() == 0) {
@@ -130,10 +145,11 @@ class RowStore {
     }
   }
 
-  // Doubles the capacity; the new room becomes the gap at its old place.
-  void Grow() {
+  // Doubles the capacity, or adds at least `at_least`; the new room becomes the gap at its old
+  // place.
+  void Grow(std::size_t at_least = 0) {
     const std::size_t old_size = slots_.size();
-    const std::size_t added = old_size < 16 ? 16 : old_size;
+    const std::size_t added = std::max({old_size, std::size_t{16}, at_least});
     std::vector<Row> grown(old_size + added);
     for (std::size_t i = 0; i < gap_begin_; ++i) {
       grown[i] = std::move(slots_[i]);
