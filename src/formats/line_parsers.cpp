@@ -53,10 +53,11 @@ bool IsNarrowTimeLine(std::string_view line) {
 
 TimeLineTimes ReadTimeLine(std::string_view line) {
   // hh?mm?ss?mmm from `first` (1-based), the separators written as ":" ":" ",".
-  auto time_at = [line](int first) {
+  auto time_at = [line](std::size_t first) {
     std::string time(12, '\0');
-    for (int i = 0; i < 12; ++i)
-      time[static_cast<std::size_t>(i)] = At(line, first + i);
+    const std::size_t from = first - 1;
+    if (from < line.size())
+      line.copy(time.data(), 12, from);
     time[2] = ':';
     time[5] = ':';
     time[8] = ',';
