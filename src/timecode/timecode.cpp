@@ -1,6 +1,8 @@
 #include "timecode/timecode.h"
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "platform/text/text.h"
@@ -83,6 +85,10 @@ namespace {
 // `count` bytes from `at`, the first in the lowest bits.
 std::uint64_t BytesFrom(const char* at, int count) {
   std::uint64_t value = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&value, at, static_cast<std::size_t>(count));
+    return value;
+  }
   for (int i = 0; i < count; ++i) {
     value |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
   }
