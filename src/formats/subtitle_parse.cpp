@@ -72,18 +72,27 @@ class ReadGauge {
     ++counter_;
     if (step_ < 1 || !progress_)
       return;
+    // The position only grows: below `next_` it is still the one shown, and no division is
+    // needed for the line.
+    if (lines_per_count == next_for_ && counter_ < next_)
+      return;
     const int position = static_cast<int>(lines_per_count * counter_ / step_);
     if (position != shown_) {
       shown_ = position;
       progress_(position);
     }
+    // The first count at which lines_per_count * count / step_ passes the position shown.
+    next_for_ = lines_per_count;
+    next_ = ((std::int64_t{shown_} + 1) * step_ + lines_per_count - 1) / lines_per_count;
   }
 
  private:
   const ReadProgress& progress_;
   std::int64_t step_;
   std::int64_t counter_ = 1;
-  int shown_ = -1;  // no position is below 0
+  int shown_ = -1;             // no position is below 0
+  std::int64_t next_for_ = 0;  // `next_` holds for this many lines per count
+  std::int64_t next_ = 0;
 };
 
 // The notices of a file that was not Windows-1250 text.

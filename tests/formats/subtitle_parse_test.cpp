@@ -185,5 +185,25 @@ TEST(ParseSubtitle, MovesTheGaugeAHundredStepsOverTheLines) {
   EXPECT_EQ(positions.size(), 99u);
 }
 
+// Over more lines the gauge moves once per hundredth of them: the position after each line is
+// the lines counted so far over the hundredth, shown when it changes.
+TEST(ParseSubtitle, GaugePositionsOverLargerFiles) {
+  for (const int lines : {101, 250, 999, 1234}) {
+    std::string bytes;
+    for (int i = 0; i < lines; ++i)
+      bytes += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}a\n";
+    std::vector<int> positions;
+    ParseSubtitle(bytes, MainText(), [&](int p) { positions.push_back(p); });
+    // The first line shows the kind; each line after it is counted, the count starting at 2.
+    std::vector<int> expected;
+    const int step = lines / 100;
+    for (int count = 2; count <= lines; ++count) {
+      if (expected.empty() || count / step != expected.back())
+        expected.push_back(count / step);
+    }
+    EXPECT_EQ(positions, expected) << lines;
+  }
+}
+
 }  // namespace
 }  // namespace files
