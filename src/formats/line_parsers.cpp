@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/text/text.h"
 
@@ -40,6 +45,51 @@ bool DropFirstBlank(std::string& text, std::string_view pattern, std::size_t bla
   return true;
 }
 
+// Whether a blank from `start` on is one the trim drops: a blank, "," or "|" follows it, or a "|"
+// comes before it. Each pair of neighbours from the one before `start` is looked at (that one is
+// no blank); sixteen pairs at a time where the processor can.
+bool HasBlankToDrop(std::string_view text, std::size_t start) {
+  const char* const chars = text.data();
+  const std::size_t size = text.size();
+  std::size_t first = start > 0 ? start - 1 : 0;
+#if defined(__SSE2__)
+  // The sixteen pairs from `at`: 17 bytes are read.
+  const auto any_of_sixteen = [](const char* at) {
+    const __m128i blank = _mm_set1_epi8(' ');
+    const __m128i bar = _mm_set1_epi8('|');
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+    const __m128i next_blank = _mm_cmpeq_epi8(next, blank);
+    const __m128i next_mark = _mm_or_si128(
+        next_blank,
+        _mm_or_si128(_mm_cmpeq_epi8(next, _mm_set1_epi8(',')), _mm_cmpeq_epi8(next, bar)));
+    const __m128i found = _mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(here, blank), next_mark),
+                                       _mm_and_si128(_mm_cmpeq_epi8(here, bar), next_blank));
+    return _mm_movemask_epi8(found) != 0;
+  };
+  for (; first + 17 <= size; first += 16) {
+    if (any_of_sixteen(chars + first))
+      return true;
+  }
+  if (first + 1 >= size)
+    return false;
+  // The last pairs, from a copy padded with NULs: a pair with a NUL in it is never one.
+  char tail[32] = {};
+  std::memcpy(tail, chars + first, size - first);
+  return any_of_sixteen(tail);
+#else
+  for (std::size_t i = first; i + 1 < size; ++i) {
+    const char here = chars[i];
+    const char next = chars[i + 1];
+    if ((here == ' ' && (next == ' ' || next == ',' || next == '|')) ||
+        (here == '|' && next == ' ')) {
+      return true;
+    }
+  }
+  return false;
+#endif
+}
+
 }  // namespace
 
 bool IsWideTimeLine(std::string_view line) {
@@ -53,10 +103,11 @@ bool IsNarrowTimeLine(std::string_view line) {
 
 TimeLineTimes ReadTimeLine(std::string_view line) {
   // hh?mm?ss?mmm from `first` (1-based), the separators written as ":" ":" ",".
-  auto time_at = [line](int first) {
+  auto time_at = [line](std::size_t first) {
     std::string time(12, '\0');
-    for (int i = 0; i < 12; ++i)
-      time[static_cast<std::size_t>(i)] = At(line, first + i);
+    const std::size_t from = first - 1;
+    if (from < line.size())
+      line.copy(time.data(), 12, from);
     time[2] = ':';
     time[5] = ':';
     time[8] = ',';
@@ -158,15 +209,8 @@ void TrimSubtitleTextFrom(std::string& text, std::size_t trimmed) {
   std::size_t start = std::min(trimmed, text.size());
   while (start > 0 && text[start - 1] == ' ')
     --start;
-  // Most texts need nothing: look at the blanks only.
-  bool needed = false;
-  for (std::size_t blank = start; blank < text.size() && !needed; ++blank) {
-    if (text[blank] != ' ')
-      continue;
-    const char next = blank + 1 < text.size() ? text[blank + 1] : '\0';
-    needed = next == ' ' || next == ',' || next == '|' || (blank > 0 && text[blank - 1] == '|');
-  }
-  if (!needed)
+  // Most texts need nothing.
+  if (!HasBlankToDrop(text, start))
     return;
   std::string tail;
   tail.reserve(text.size() - start);

@@ -39,7 +39,7 @@ bool IsWholeNumber(std::string_view line) {
   // The common case, a block number, without the full parse.
   constexpr std::size_t kSureDigits = 9;
   if (!line.empty() && line.size() <= kSureDigits &&
-      line.find_first_not_of("0123456789") == std::string_view::npos) {
+      std::all_of(line.begin(), line.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
     return true;
   }
   return text::TryStrToInt(line).has_value();

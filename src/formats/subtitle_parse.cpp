@@ -1,9 +1,14 @@
 #include "formats/subtitle_parse.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "formats/line_parsers.h"
 #include "formats/read_session.h"
@@ -16,6 +21,23 @@ namespace {
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
+// The first LF of the `size` bytes at `begin`, or null. Lines are short: sixteen bytes are
+// looked at a time in place, the library's search is left for the last few.
+const char* FindLineEnd(const char* begin, std::size_t size) {
+  const char* at = begin;
+#if defined(__SSE2__)
+  const __m128i newline = _mm_set1_epi8('\n');
+  for (const char* const last = begin + size; last - at >= 16; at += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, newline));
+    if (found != 0)
+      return at + std::countr_zero(static_cast<unsigned>(found));
+  }
+#endif
+  return static_cast<const char*>(
+      std::memchr(at, '\n', size - static_cast<std::size_t>(at - begin)));
+}
+
 // The lines of a text, cut one at a time where they are asked for: a line ends at LF or CR LF,
 // a last line without a line end is a line, an empty text has none. Past the end a read gives "".
 class LineSource {
@@ -27,12 +49,12 @@ class LineSource {
       return {};
     const char* const begin = bytes_.data() + next_;
     const std::size_t left = bytes_.size() - next_;
-    const void* found = std::memchr(begin, '\n', left);
+    const char* const found = FindLineEnd(begin, left);
     if (found == nullptr) {
       next_ = bytes_.size();
       return {begin, left};
     }
-    std::size_t length = static_cast<std::size_t>(static_cast<const char*>(found) - begin);
+    std::size_t length = static_cast<std::size_t>(found - begin);
     next_ += length + 1;
     if (length > 0 && begin[length - 1] == '\r')
       --length;
@@ -48,7 +70,16 @@ class LineSource {
 std::size_t CountLines(std::string_view bytes) {
   if (bytes.empty())
     return 0;
-  const auto count = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+  // Counted in runs short enough for a byte counter, which the compiler keeps in wide registers.
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < bytes.size();) {
+    const std::size_t run = std::min<std::size_t>(bytes.size() - at, 255);
+    std::uint8_t in_run = 0;
+    for (std::size_t i = 0; i < run; ++i)
+      in_run = static_cast<std::uint8_t>(in_run + (bytes[at + i] == '\n' ? 1 : 0));
+    count += in_run;
+    at += run;
+  }
   return bytes.back() == '\n' ? count : count + 1;
 }
 
@@ -63,18 +94,27 @@ class ReadGauge {
     ++counter_;
     if (step_ < 1 || !progress_)
       return;
+    // The position only grows: below `next_` it is still the one shown, and no division is
+    // needed for the line.
+    if (lines_per_count == next_for_ && counter_ < next_)
+      return;
     const int position = static_cast<int>(lines_per_count * counter_ / step_);
     if (position != shown_) {
       shown_ = position;
       progress_(position);
     }
+    // The first count at which lines_per_count * count / step_ passes the position shown.
+    next_for_ = lines_per_count;
+    next_ = ((std::int64_t{shown_} + 1) * step_ + lines_per_count - 1) / lines_per_count;
   }
 
  private:
   const ReadProgress& progress_;
   std::int64_t step_;
   std::int64_t counter_ = 1;
-  int shown_ = -1;  // no position is below 0
+  int shown_ = -1;             // no position is below 0
+  std::int64_t next_for_ = 0;  // `next_` holds for this many lines per count
+  std::int64_t next_ = 0;
 };
 
 // The notices of a file that was not Windows-1250 text.

@@ -1,5 +1,8 @@
 #include "timecode/timecode.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "platform/text/text.h"
@@ -77,18 +80,46 @@ std::optional<FrameRate> ParseFrameRate(std::string_view text) {
   return rate;
 }
 
+namespace {
+
+// `count` bytes from `at`, the first in the lowest bits.
+std::uint64_t BytesFrom(const char* at, int count) {
+  std::uint64_t value = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&value, at, static_cast<std::size_t>(count));
+    return value;
+  }
+  for (int i = 0; i < count; ++i) {
+    value |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
+  }
+  return value;
+}
+
+// The twelve bytes at `c` hold "dd:dd:dd,ddd" with digits d. Each group of bytes is judged at
+// once: a digit is a byte whose high half is 3 and whose low half stays below 16 plus 6.
+bool HasTimeCodeShape(const char* c) {
+  constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0;
+  constexpr std::uint64_t kLow = 0x0F0F0F0F0F0F0F0F;
+  constexpr std::uint64_t kSix = 0x0606060606060606;
+  constexpr std::uint64_t kThree = 0x3030303030303030;
+  // "hh:mm:ss": digits in bytes 0, 1, 3, 4, 6 and 7, colons in bytes 2 and 5.
+  constexpr std::uint64_t kClockDigits = 0xFFFF00FFFF00FFFF;
+  const std::uint64_t clock = BytesFrom(c, 8);
+  // ",mmm": a comma in byte 0, digits in bytes 1 to 3.
+  constexpr std::uint64_t kMillisDigits = 0xFFFFFF00;
+  const std::uint64_t millis = BytesFrom(c + 8, 4);
+  const bool clock_digits = (clock & kHigh & kClockDigits) == (kThree & kClockDigits) &&
+                            (((clock & kLow) + kSix) & kHigh & kClockDigits) == 0;
+  const bool millis_digits = (millis & kHigh & kMillisDigits) == (kThree & kMillisDigits) &&
+                             (((millis & kLow) + kSix) & kHigh & kMillisDigits) == 0;
+  return clock_digits && millis_digits && (clock & ~kClockDigits) == 0x00003A00003A0000 &&
+         (millis & 0xFF) == ',';
+}
+
+}  // namespace
+
 bool IsTimeCodeShape(std::string_view text) {
-  if (text.size() != kTimeCodeLength) {
-    return false;
-  }
-  for (int i = 0; i < kTimeCodeLength; ++i) {
-    const char c = text[i];
-    const bool ok = (i == 2 || i == 5) ? c == ':' : i == 8 ? c == ',' : IsDigit(c);
-    if (!ok) {
-      return false;
-    }
-  }
-  return true;
+  return text.size() == kTimeCodeLength && HasTimeCodeShape(text.data());
 }
 
 int64_t TimeCodeToMs(std::string_view time_code) {

@@ -227,6 +227,33 @@ TEST(TrimSubtitleText, GrowingTextTrimmedFromWhereItStoppedEndsAsWholeText) {
   }
 }
 
+// Texts longer than a few bytes are looked at many bytes at a time: a pair of neighbours the
+// rules change is found wherever it stands, and single blanks between words change nothing.
+TEST(TrimSubtitleText, LongTextsWithOnePairAnywhere) {
+  const std::string words = "ab cd ef gh ij kl mn op qr st uv wx yz ab cd ef";
+  for (std::size_t length = 0; length <= words.size(); ++length) {
+    std::string plain = words.substr(0, length);
+    if (plain.ends_with(' '))
+      plain.pop_back();
+    const std::string kept = plain;
+    TrimSubtitleTextFully(plain);
+    EXPECT_EQ(plain, kept);
+    for (const std::string_view pair : {"  ", " ,", " |", "| "}) {
+      for (std::size_t at = 0; at <= kept.size(); ++at) {
+        std::string text = kept;
+        text.insert(at, pair);
+        std::string repeated = text;
+        while (TrimSubtitleText(repeated)) {
+        }
+        std::string fully = text;
+        TrimSubtitleTextFully(fully);
+        EXPECT_EQ(fully, repeated) << '"' << text << '"';
+        EXPECT_NE(fully, text) << '"' << text << '"';
+      }
+    }
+  }
+}
+
 TEST(ShortenForDisplay, NineCharactersAndDots) {
   EXPECT_EQ(ShortenForDisplay("Hello world!"), "Hello wor...");
   EXPECT_EQ(ShortenForDisplay("Hi"), "Hi...");

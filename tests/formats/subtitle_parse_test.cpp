@@ -185,5 +185,46 @@ TEST(ParseSubtitle, MovesTheGaugeAHundredStepsOverTheLines) {
   EXPECT_EQ(positions.size(), 99u);
 }
 
+// Lines of every length up to a few times the bytes looked at in one step, each ending in LF
+// or CR LF, and a last line without a line end: every row has its whole text.
+TEST(ParseSubtitle, LinesOfEveryLength) {
+  std::string bytes;
+  std::vector<std::string> texts;
+  for (int length = 0; length < 50; ++length) {
+    std::string text(static_cast<std::size_t>(length), 'a');
+    for (std::size_t i = 0; i < text.size(); ++i)
+      text[i] = static_cast<char>('a' + i % 26);
+    bytes += "{" + std::to_string(length * 10) + "}{" + std::to_string(length * 10 + 5) + "}" +
+             text + (length % 2 == 0 ? "\n" : "\r\n");
+    texts.push_back(text);
+  }
+  bytes += "{900}{905}last";
+  texts.push_back("last");
+  const ReadResult read = ParseSubtitle(bytes, MainText(), {});
+  ASSERT_EQ(read.rows.size(), texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    EXPECT_EQ(read.rows[i].text, texts[i]) << i;
+}
+
+// Over more lines the gauge moves once per hundredth of them: the position after each line is
+// the lines counted so far over the hundredth, shown when it changes.
+TEST(ParseSubtitle, GaugePositionsOverLargerFiles) {
+  for (const int lines : {101, 250, 999, 1234}) {
+    std::string bytes;
+    for (int i = 0; i < lines; ++i)
+      bytes += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}a\n";
+    std::vector<int> positions;
+    ParseSubtitle(bytes, MainText(), [&](int p) { positions.push_back(p); });
+    // The first line shows the kind; each line after it is counted, the count starting at 2.
+    std::vector<int> expected;
+    const int step = lines / 100;
+    for (int count = 2; count <= lines; ++count) {
+      if (expected.empty() || count / step != expected.back())
+        expected.push_back(count / step);
+    }
+    EXPECT_EQ(positions, expected) << lines;
+  }
+}
+
 }  // namespace
 }  // namespace files

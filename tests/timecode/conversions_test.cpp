@@ -34,6 +34,21 @@ TEST(TimeCodeToMs, ReadsEveryField) {
   }
 }
 
+// Every byte in every place of a time code: only a digit where a digit stands, and the very
+// separator where one stands, keeps the shape.
+TEST(IsTimeCodeShape, EveryByteInEveryPlace) {
+  const std::string code = "12:34:56,789";
+  for (std::size_t at = 0; at < code.size(); ++at) {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::string text = code;
+      text[at] = static_cast<char>(byte);
+      const bool separator = at == 2 || at == 5 || at == 8;
+      const bool expected = separator ? text[at] == code[at] : byte >= '0' && byte <= '9';
+      EXPECT_EQ(IsTimeCodeShape(text), expected) << at << ' ' << byte;
+    }
+  }
+}
+
 TEST(TimeCodeToMs, MalformedTextGivesZero) {
   const std::vector<std::string> texts = {
       "0",

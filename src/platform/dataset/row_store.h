@@ -6,12 +6,15 @@
 // A stored row is one block of memory: for each field in order, its value's length as a
 // variable-length number (7 bits a byte, so a length below 128 takes one byte) followed by the
 // value's bytes. A row therefore costs its bytes, a byte or two per field, the allocator's
-// header and the pointer in the gap buffer.
+// header and the pointer in the gap buffer. Rows appended in a batch are packed one after
+// another in large blocks that the store keeps until it is cleared, without a header each.
 // Internal to platform/dataset.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,19 +26,42 @@ namespace dataset {
 class PackedRow {
  public:
   PackedRow() = default;
+  PackedRow(PackedRow&& other) noexcept
+      : owned_(std::move(other.owned_)), block_(std::exchange(other.block_, nullptr)) {}
+  PackedRow& operator=(PackedRow&& other) noexcept {
+    owned_ = std::move(other.owned_);
+    block_ = std::exchange(other.block_, nullptr);
+    return *this;
+  }
 
-  // The row of `count` values (strings or string views).
+  // The row of `count` values (strings or string views), in a block of its own.
   template <typename Value>
   static PackedRow Pack(const Value* values, std::size_t count) {
+    const std::size_t size = PackedSize(values, count);
+    PackedRow row;
+    row.owned_ = std::make_unique_for_overwrite<char[]>(size == 0 ? 1 : size);
+    row.block_ = row.owned_.get();
+    PackInto(row.owned_.get(), values, count);
+    return row;
+  }
+
+  // The bytes the row of `count` values takes.
+  template <typename Value>
+  static std::size_t PackedSize(const Value* values, std::size_t count) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < count; ++i) {
-      size += LengthBytes(values[i].size()) + values[i].size();
+      const std::size_t length = values[i].size();
+      size += (length < 0x80 ? 1 : LengthBytes(length)) + length;
     }
-    PackedRow row;
-    row.block_ = std::make_unique_for_overwrite<char[]>(size == 0 ? 1 : size);
-    char* at = row.block_.get();
+    return size;
+  }
+
+  // Packs the values at `at`, which has room for PackedSize of them.
+  template <typename Value>
+  static void PackInto(char* at, const Value* values, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-      for (std::size_t length = values[i].size();; length >>= 7) {
+      const std::size_t size_of_value = values[i].size();
+      for (std::size_t length = size_of_value;; length >>= 7) {
         const auto low = static_cast<unsigned char>(length & 0x7F);
         if (length < 0x80) {
           *at++ = static_cast<char>(low);
@@ -43,15 +69,24 @@ class PackedRow {
         }
         *at++ = static_cast<char>(low | 0x80);
       }
-      values[i].copy(at, values[i].size());
-      at += values[i].size();
+      // Most fields of a row are empty: no copy for them.
+      if (size_of_value > 0) {
+        std::memcpy(at, values[i].data(), size_of_value);
+        at += size_of_value;
+      }
     }
+  }
+
+  // A row packed at `at` by PackInto, in memory that its store keeps.
+  static PackedRow InStore(const char* at) {
+    PackedRow row;
+    row.block_ = at;
     return row;
   }
 
   // The value of field `field`, which must be below the count the row was packed with.
   std::string_view Value(std::size_t field) const {
-    const char* at = block_.get();
+    const char* at = block_;
     for (;;) {
       std::size_t length = 0;
       for (int shift = 0;; shift += 7) {
@@ -79,7 +114,8 @@ class PackedRow {
     return bytes;
   }
 
-  std::unique_ptr<char[]> block_;
+  std::unique_ptr<char[]> owned_;  // the row's own block, if it has one
+  const char* block_ = nullptr;
 };
 
 using Row = PackedRow;
@@ -90,6 +126,30 @@ class RowStore {
 
   // 0-based; `index` must be below Size().
   const Row& At(std::size_t index) const { return slots_[Slot(index)]; }
+
+  // `bytes` of memory for a row packed in place (PackedRow::InStore). Rows appended in a batch
+  // share large blocks instead of a small one each; the blocks stay until Clear, also for rows
+  // erased or replaced in between.
+  char* Allot(std::size_t bytes) {
+    if (bytes > block_left_) {
+      const std::size_t size = std::max(bytes, kSharedBlockBytes);
+      blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+      block_next_ = blocks_.back().get();
+      block_left_ = size;
+    }
+    char* const at = block_next_;
+    block_next_ += bytes;
+    block_left_ -= bytes;
+    return at;
+  }
+
+  // Room for `count` more rows at the end, so that appending them grows the store once.
+  void ReserveAtEnd(std::size_t count) {
+    MoveGapTo(Size());
+    if (GapLength() < count) {
+      Grow(count - GapLength());
+    }
+  }
 
   // Places `row` at `index` (0..Size()); later rows move up by one.
   void InsertAt(std::size_t index, Row row) {
@@ -113,6 +173,9 @@ class RowStore {
     slots_.clear();
     gap_begin_ = 0;
     gap_end_ = 0;
+    blocks_.clear();
+    block_next_ = nullptr;
+    block_left_ = 0;
   }
 
  private:
@@ -130,10 +193,11 @@ class RowStore {
     }
   }
 
-  // Doubles the capacity; the new room becomes the gap at its old place.
-  void Grow() {
+  // Doubles the capacity, or adds at least `at_least`; the new room becomes the gap at its old
+  // place.
+  void Grow(std::size_t at_least = 0) {
     const std::size_t old_size = slots_.size();
-    const std::size_t added = old_size < 16 ? 16 : old_size;
+    const std::size_t added = std::max({old_size, std::size_t{16}, at_least});
     std::vector<Row> grown(old_size + added);
     for (std::size_t i = 0; i < gap_begin_; ++i) {
       grown[i] = std::move(slots_[i]);
@@ -145,9 +209,15 @@ class RowStore {
     slots_ = std::move(grown);
   }
 
+  // Below the size a large allocation is mapped afresh for.
+  static constexpr std::size_t kSharedBlockBytes = std::size_t{64} << 10;
+
   std::vector<Row> slots_;
   std::size_t gap_begin_ = 0;
   std::size_t gap_end_ = 0;
+  std::vector<std::unique_ptr<char[]>> blocks_;  // rows packed in place (Allot)
+  char* block_next_ = nullptr;
+  std::size_t block_left_ = 0;
 };
 
 }  // namespace dataset

@@ -410,19 +410,28 @@ void RowTable::AppendRows(std::size_t count, const RowFiller& fill) {
     return;
   }
   const std::size_t field_count = t.fields.size();
+  // The longest value each field keeps: none for a field that is not a string.
+  std::vector<std::size_t> longest(field_count);
+  for (std::size_t f = 0; f < field_count; ++f) {
+    const FieldDef& def = t.fields[f];
+    longest[f] = def.kind != FieldKind::kString ? 0
+                 : def.width > 0                ? static_cast<std::size_t>(def.width)
+                                                : std::string_view::npos;
+  }
+  t.rows.ReserveAtEnd(count);
   std::vector<std::string_view> values(field_count);
   for (std::size_t i = 0; i < count; ++i) {
     std::fill(values.begin(), values.end(), std::string_view());
     fill(i, values);
     for (std::size_t f = 0; f < field_count; ++f) {
-      const FieldDef& def = t.fields[f];
-      if (def.kind != FieldKind::kString) {
-        values[f] = {};
-      } else if (def.width > 0) {
-        values[f] = values[f].substr(0, static_cast<std::size_t>(def.width));
+      if (values[f].size() > longest[f]) {
+        values[f] = values[f].substr(0, longest[f]);
       }
     }
-    t.rows.InsertAt(t.rows.Size(), Row::Pack(values.data(), field_count));
+    // Packed in the store's shared blocks: no allocation of its own per row.
+    char* const at = t.rows.Allot(Row::PackedSize(values.data(), field_count));
+    Row::PackInto(at, values.data(), field_count);
+    t.rows.InsertAt(t.rows.Size(), Row::InStore(at));
     // Kept at every row, so that a batch cut short by a failed allocation leaves a sound table.
     t.cur = t.Count();
     t.bof = false;

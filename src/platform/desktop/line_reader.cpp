@@ -1,11 +1,13 @@
 #include "platform/desktop/line_reader.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <system_error>
@@ -16,6 +18,20 @@ namespace {
 
 std::string ErrnoText(int error) {
   return std::generic_category().message(error);
+}
+
+// A large file's text is held in large pages where the system gives them: a few page faults
+// instead of one for every 4 KiB when it is first written. Only a hint; nothing changes without.
+void AskForLargePages(char* begin, std::size_t size) {
+  constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+  if (size < 2 * kLargePage) {
+    return;
+  }
+  const auto first = (reinterpret_cast<std::uintptr_t>(begin) + kLargePage - 1) & ~(kLargePage - 1);
+  const auto last = (reinterpret_cast<std::uintptr_t>(begin) + size) & ~(kLargePage - 1);
+  if (last > first) {
+    ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+  }
 }
 
 FileError KindOfOpenError(int error) {
@@ -92,6 +108,8 @@ FileBytes ReadRegularFile(const std::filesystem::path& path, std::size_t max_byt
     return fail(FileError::kUnreadable, "the file is too large");
   }
   // The size is a hint only: files under /proc report 0, and a file may change while read.
+  result.bytes.reserve(std::min(size, max_bytes) + 1);
+  AskForLargePages(result.bytes.data(), result.bytes.capacity());
   result.bytes.resize(std::min(size, max_bytes) + 1);
   std::size_t filled = 0;
   for (;;) {
