@@ -11,8 +11,8 @@
 #include <string>
 
 #include "formats/document_path.h"
-#include "shell/state_words.h"
 #include "platform/base/scope.h"
+#include "shell/state_words.h"
 
 namespace shell {
 

@@ -14,8 +14,8 @@
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
 #include "translation/rows/side_parse.h"
-#include "translation/side_busy.h"
 #include "translation/rows/text_commands.h"
+#include "translation/side_busy.h"
 
 namespace shell {
 class Program;

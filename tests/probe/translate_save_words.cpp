@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "formats/document_path.h"
 #include "files/fileneve.h"
+#include "formats/document_path.h"
 #include "platform/ui/headless/driver.h"
 #include "probe/probe.h"
 #include "shell/program.h"
