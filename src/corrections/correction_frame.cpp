@@ -44,7 +44,7 @@ std::string CorrectionRows::End() const {
 void CorrectionRows::StoreText(std::string_view text, const RowTextStore& store) {
   // The frame shows the flag counters once the pass is over.
   if (store.edit_first && !store.lower_internal_update && store.full_flag_update)
-    StorePassRowText(editor_, program_.state, text);
+    StorePassRowText(editor_, text);
   else
     editor_.SetRowText1(text, store);
   MarkModified();

@@ -6,9 +6,6 @@
 namespace editor {
 class TFelirat;
 }
-namespace shell {
-struct SharedState;
-}
 
 namespace corrections {
 
@@ -17,6 +14,6 @@ namespace corrections {
 // while the table's controls are off, as they are in a correction pass. The flag counters are
 // kept but not shown: the frame shows them when the pass is over. With controls on, or no
 // browsed current row, it is SetRowText1 itself.
-void StorePassRowText(editor::TFelirat& editor, shell::SharedState& state, std::string_view text);
+void StorePassRowText(editor::TFelirat& editor, std::string_view text);
 
 }  // namespace corrections

@@ -85,6 +85,9 @@ class TFelirat : public FeliratForm {
   // InternalUpdate with `how.lower_internal_update`, posts, and marks the subtitle modified.
   // With `how.edit_first` the row is put into edit state first.
   void SetRowText1(std::string_view text, const RowWrite& how);
+  // `text` as SetRowText1 stores it before the field's width: without up to two leading
+  // line breaks when `Max2` is ticked.
+  std::string MainTextAfterMax2(std::string_view text) const;
   // Whether SetRowText1 would store `text` whole: after the `Max2` rule it fits the main text's
   // field (220 characters). A command whose result does not fit is not carried out.
   bool FitsMainText(std::string_view text) const;
@@ -98,6 +101,16 @@ class TFelirat : public FeliratForm {
   // Sets or clears `betu38` and `sor3` of the current row (in edit or insert state) from its
   // text, keeps the two counters and shows them; the text box keeps its caret.
   void UpdateRowFlags();
+  // A row's two flags measured on `stored` (the text as its field keeps it) into LineLengths,
+  // against the flags it holds (`was_long`, `was_many`): the flags it is to hold, and the two
+  // counters brought up to date for each that changes (not shown). No row is written.
+  struct FlagChange {
+    bool long_line = false;   // `betu38`
+    bool many_lines = false;  // `sor3`
+    bool long_line_changed = false;
+    bool many_lines_changed = false;
+  };
+  FlagChange CountRowFlagChange(std::string_view stored, bool was_long, bool was_many);
   void ShowFlagCounters();
   void SplitLineLengths(std::string_view text);
   void ShowTextInMemo1(std::string_view text);

@@ -78,10 +78,7 @@ void TFelirat::LoadRowIntoEditor() {
 void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
   if (how.edit_first)
     cds.Edit();
-  if (Max2.Checked() && text.starts_with('|'))
-    cds.SetValue(field::kSzoveg, DropLeadingBreaks(text));
-  else
-    cds.SetValue(field::kSzoveg, text);
+  cds.SetValue(field::kSzoveg, MainTextAfterMax2(text));
   if (how.full_flag_update)
     UpdateRowFlags();
   else
@@ -92,10 +89,12 @@ void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
   MarkModified();
 }
 
+std::string TFelirat::MainTextAfterMax2(std::string_view text) const {
+  return Max2.Checked() && text.starts_with('|') ? DropLeadingBreaks(text) : std::string(text);
+}
+
 bool TFelirat::FitsMainText(std::string_view text) const {
-  const std::string stored =
-      Max2.Checked() && text.starts_with('|') ? DropLeadingBreaks(text) : std::string(text);
-  return static_cast<int>(stored.size()) <= cds.Field(field::kSzoveg).width;
+  return static_cast<int>(MainTextAfterMax2(text).size()) <= cds.Field(field::kSzoveg).width;
 }
 
 bool TFelirat::FitsSecondText(std::string_view text) const {
@@ -120,26 +119,33 @@ void TFelirat::SetRowText2(std::string_view text, const RowWrite& how) {
 }
 
 void TFelirat::UpdateRowFlags() {
-  shell::SharedState& state = program_.state;
-  SplitLineLengths(cds.Value(field::kSzoveg));
-  const RowFlags flags = MeasureRowFlags(state.LineLengths, LetterLimit());
+  const FlagChange change = CountRowFlagChange(
+      cds.Value(field::kSzoveg), cds.Value(field::kBetu38) == "t", cds.Value(field::kSor3) == "t");
   // Writing a field must not move the user's caret in the text box.
   auto write_keeping_caret = [this](int index, bool on) {
     const int caret = szoveg.SelStart();
     cds.SetValue(index, FlagValue(on));
     szoveg.SetSelStart(caret);
   };
-  const bool was_long = cds.Value(field::kBetu38) == "t";
-  if (flags.long_line != was_long) {
-    write_keeping_caret(field::kBetu38, flags.long_line);
-    state.LongLineRowCount += flags.long_line ? 1 : -1;
-  }
-  const bool was_many = cds.Value(field::kSor3) == "t";
-  if (flags.many_lines != was_many) {
-    write_keeping_caret(field::kSor3, flags.many_lines);
-    state.ManyLineRowCount += flags.many_lines ? 1 : -1;
-  }
+  if (change.long_line_changed)
+    write_keeping_caret(field::kBetu38, change.long_line);
+  if (change.many_lines_changed)
+    write_keeping_caret(field::kSor3, change.many_lines);
   ShowFlagCounters();
+}
+
+TFelirat::FlagChange TFelirat::CountRowFlagChange(std::string_view stored, bool was_long,
+                                                  bool was_many) {
+  shell::SharedState& state = program_.state;
+  SplitLineLengths(stored);
+  const RowFlags flags = MeasureRowFlags(state.LineLengths, LetterLimit());
+  const FlagChange change{flags.long_line, flags.many_lines, flags.long_line != was_long,
+                          flags.many_lines != was_many};
+  if (change.long_line_changed)
+    state.LongLineRowCount += flags.long_line ? 1 : -1;
+  if (change.many_lines_changed)
+    state.ManyLineRowCount += flags.many_lines ? 1 : -1;
+  return change;
 }
 
 // "(" + counter + ")" into `Lbetu` and `Lsor`.

@@ -66,7 +66,7 @@ EditorState Write(const WriteCase& c, bool pass_write) {
   if (c.controls_off)
     rig.table().DisableControls();
   if (pass_write)
-    corrections::StorePassRowText(f, rig.program.state, c.text);
+    corrections::StorePassRowText(f, c.text);
   else
     f.SetRowText1(c.text, editor::RowWrite::kEdit);
   EditorState s;
