@@ -175,6 +175,12 @@ std::optional<TimeLineTimes> ReadSubViewerTimes(std::string_view line) {
                        text::Copy(line, 13, 8) + "," + text::Copy(line, 22, 2) + "0"};
 }
 
+std::string_view WithoutLeadingBreaks(std::string_view text) {
+  for (int i = 0; i < 2 && text.starts_with('|'); ++i)
+    text.remove_prefix(1);
+  return text;
+}
+
 std::string ReplaceBrTags(std::string_view text) {
   constexpr std::string_view kTag = "[br]";
   std::string result;

@@ -57,6 +57,9 @@ std::optional<TimeLineTimes> ReadSubViewerTimes(std::string_view line);
 // Every "[br]" becomes "|".
 std::string ReplaceBrTags(std::string_view text);
 
+// The option `Max2`'s rule: a row text without up to two leading line breaks ("|").
+std::string_view WithoutLeadingBreaks(std::string_view text);
+
 // ---- Row texts ---------------------------------------------------------------------------
 // One round of the blank rules: the first "  " loses a blank, the first " ," loses its blank,
 // the first " |" loses its blank, the first "| " loses its blank. True when anything changed.

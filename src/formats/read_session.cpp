@@ -74,10 +74,8 @@ void ReadSession::SetEnd(std::string_view value) {
 }
 
 void ReadSession::SetText(std::string_view value) {
-  if (input.drop_leading_breaks) {
-    for (int i = 0; i < 2 && value.starts_with('|'); ++i)
-      value.remove_prefix(1);
-  }
+  if (input.drop_leading_breaks)
+    value = WithoutLeadingBreaks(value);
   ReadRow& row = result.rows.back();
   row.text.assign(Cut(value, input.text_width));
   row.text_set = true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/line_parsers.h"
 #include "platform/text/text.h"
 
 namespace editor {
@@ -86,9 +87,7 @@ std::string RowTextToMemoText(std::string_view row_text) {
 }
 
 std::string DropLeadingBreaks(std::string_view row_text) {
-  for (int i = 0; i < 2 && !row_text.empty() && row_text.front() == '|'; ++i)
-    row_text.remove_prefix(1);
-  return std::string(row_text);
+  return std::string(files::WithoutLeadingBreaks(row_text));
 }
 
 RowFlags MeasureRowFlags(const LineLengthArray& lengths, int letter_limit) {
