@@ -101,6 +101,9 @@ class TFelirat : public FeliratForm {
   // Sets or clears `betu38` and `sor3` of the current row (in edit or insert state) from its
   // text, keeps the two counters and shows them; the text box keeps its caret.
   void UpdateRowFlags();
+  // The flag rule of reading: sets or clears `betu38` and `sor3` of the current row (in edit
+  // or insert state) from its stored `Szoveg`, keeping the two counters. Shows nothing.
+  void UpdateRowFlagFields();
   // A row's two flags measured on `stored` (the text as its field keeps it) into LineLengths,
   // against the flags it holds (`was_long`, `was_many`): the flags it is to hold, and the two
   // counters brought up to date for each that changes (not shown). No row is written.

@@ -6,7 +6,6 @@
 
 #include "editor/felirat.h"
 #include "editor/rules/row_text.h"
-#include "files/read_into_editor.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -82,7 +81,7 @@ void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
   if (how.full_flag_update)
     UpdateRowFlags();
   else
-    files::UpdateRowFlagFields(program_);
+    UpdateRowFlagFields();
   if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
@@ -112,7 +111,7 @@ void TFelirat::SetRowText2(std::string_view text, const RowWrite& how) {
   if (how.full_flag_update)
     UpdateRowFlags();
   else
-    files::UpdateRowFlagFields(program_);
+    UpdateRowFlagFields();
   if (how.lower_internal_update)
     program_.state.InternalUpdate = false;
   cds.Post();
@@ -132,6 +131,17 @@ void TFelirat::UpdateRowFlags() {
   if (change.many_lines_changed)
     write_keeping_caret(field::kSor3, change.many_lines);
   ShowFlagCounters();
+}
+
+void TFelirat::UpdateRowFlagFields() {
+  const int row = cds.RecNo();
+  const FlagChange change =
+      CountRowFlagChange(cds.Cell(row, field::kSzoveg), cds.Cell(row, field::kBetu38) == "t",
+                         cds.Cell(row, field::kSor3) == "t");
+  if (change.long_line_changed)
+    cds.SetValue(field::kBetu38, FlagValue(change.long_line));
+  if (change.many_lines_changed)
+    cds.SetValue(field::kSor3, FlagValue(change.many_lines));
 }
 
 TFelirat::FlagChange TFelirat::CountRowFlagChange(std::string_view stored, bool was_long,

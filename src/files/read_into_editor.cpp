@@ -1,7 +1,6 @@
 #include "files/read_into_editor.h"
 
 #include "editor/felirat.h"
-#include "editor/rules/row_text.h"
 #include "editor/table_scopes.h"
 #include "files/reader.h"
 #include "formats/document_path.h"
@@ -49,26 +48,6 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
   }
   editor.Fszazalek.SetVisible(false);
   return read;
-}
-
-void UpdateRowFlagFields(shell::Program& program) {
-  namespace field = dataset::subtitle_field;
-  editor::TFelirat& editor = *program.Felirat;
-  dataset::RowTable& table = editor.cds;
-  shell::SharedState& state = program.state;
-  const int row = table.RecNo();
-  state.LineLengths = editor::SplitLineLengths(table.Cell(row, field::kSzoveg));
-  const editor::RowFlags flags = editor::MeasureRowFlags(state.LineLengths, editor.LetterLimit());
-  const bool was_long = table.Cell(row, field::kBetu38) == "t";
-  if (flags.long_line != was_long) {
-    table.SetValue(field::kBetu38, editor::FlagValue(flags.long_line));
-    state.LongLineRowCount += flags.long_line ? 1 : -1;
-  }
-  const bool was_many = table.Cell(row, field::kSor3) == "t";
-  if (flags.many_lines != was_many) {
-    table.SetValue(field::kSor3, editor::FlagValue(flags.many_lines));
-    state.ManyLineRowCount += flags.many_lines ? 1 : -1;
-  }
 }
 
 void ShowUnusableFileMessage(shell::Program& program) {

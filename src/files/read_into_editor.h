@@ -23,11 +23,6 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
 std::string ReadIntoEditor(shell::Program& program);
 std::string ReadIntoEditor(shell::Program& program, const std::filesystem::path& file);
 
-// Sets or clears `betu38` and `sor3` of the editor's current row (in edit or insert state)
-// from its `Szoveg`, measured into LineLengths against the letter limit `SEbetu`, keeping
-// LongLineRowCount and ManyLineRowCount. Shows nothing.
-void UpdateRowFlagFields(shell::Program& program);
-
 // The message for a file of no usable kind ("" or "4").
 void ShowUnusableFileMessage(shell::Program& program);
 

@@ -86,10 +86,8 @@ void AppendReadRows(shell::Program& program, ReadRows& rows) {
       ++state.ManyLineRowCount;
     }
   });
-  if (text_set) {
-    editor.Bmentes.SetEnabled(true);
-    editor.Mentes1.SetEnabled(true);
-  }
+  if (text_set)
+    editor.MarkModified();
 }
 
 // The second texts from the current row on, as the rows already there.
