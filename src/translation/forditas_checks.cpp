@@ -89,8 +89,7 @@ bool TForditas::CheckSide(Side side, BusySide& busy, CheckReport report) {
         editor->Show();
     }
     if (check.ok) {
-      shell::ShowBox(program_, "Ellenőrzés", shell::kIconInfo, "Mindent rendben találtam!", "",
-                     true, false, false);
+      shell::Inform(program_, "Ellenőrzés", "Mindent rendben találtam!");
     }
   }
   return check.ok;

@@ -35,8 +35,7 @@ CommandSide CommandsOf(TForditas& f, TForditas::Side side) {
 
 // A command whose result would not fit the row's 220 characters changes nothing.
 void ShowWouldNotFit(shell::Program& program, std::string_view what) {
-  shell::ShowBox(program, "Figyelmeztetés", shell::kIconInfo, what, "A sor nem változott.", true,
-                 false, false);
+  shell::Inform(program, "Figyelmeztetés", what, "A sor nem változott.");
 }
 
 void StoreRowText(dataset::RowTable& table, std::string_view text) {
@@ -317,8 +316,7 @@ void TForditas::SearchSide(Side side) {
     table.SetRecNo(*found);
     return;
   }
-  shell::ShowBox(program_, "Információ", shell::kIconInfo, "Nincs (több) ilyen: ", needle, true,
-                 false, false);
+  shell::Inform(program_, "Információ", "Nincs (több) ilyen: ", needle);
 }
 
 void TForditas::BkerEClick() {

@@ -182,10 +182,9 @@ bool TForditas::GridDeleteKey(Side side, ui::Key& key, ui::ShiftState shift) {
   if (table.IsEmpty())
     return true;
   shell::SharedState& state = program_.state;
-  state.DialogReply = "torol";
-  shell::ShowBox(program_, "Megerősítés", shell::kIconQuestion, "Törli a sort?", "", false, true,
-                 true);
-  if (state.DialogReply == "igen")
+  state.DialogReply = shell::dialog_reply::kTorol;
+  shell::AskYesNo(program_, "Megerősítés", "Törli a sort?");
+  if (state.DialogReply == shell::dialog_reply::kIgen)
     table.Delete();
   return true;
 }

@@ -15,15 +15,6 @@
 
 namespace translation {
 
-namespace {
-
-void ShowBoxOk(shell::Program& program, std::string_view caption, std::string_view icon,
-               std::string_view line1, std::string_view line2) {
-  shell::ShowBox(program, caption, icon, line1, line2, true, false, false);
-}
-
-}  // namespace
-
 void TForditas::WireSaveHandlers() {
   BEell.OnClick = [this] { BEellClick(); };
   BFell.OnClick = [this] { BFellClick(); };
@@ -42,8 +33,9 @@ bool TForditas::WriteSide(Side side, BusySide& busy, SideWriter writer) {
     return true;
   busy.End();
   state.CurrentFileName = state.CurrentFilePath.NameText();
-  ShowBoxOk(program_, "Írásvédett file!", shell::kIconError,
-            "Írásvédett a következő file: " + state.CurrentFileName, "A kért mentés nem sikerült!");
+  shell::ShowError(program_, "Írásvédett file!",
+                   "Írásvédett a következő file: " + state.CurrentFileName,
+                   "A kért mentés nem sikerült!");
   return false;
 }
 
@@ -66,7 +58,7 @@ bool TForditas::ChooseSaveTarget(Side side) {
     return true;
   }
   // No name given (the window closed any other way than by its OK) writes nothing.
-  state.FileDialogCaller = "Forditas";
+  state.FileDialogCaller = shell::file_dialog_caller::kForditas;
   state.FileDialogPending = true;
   program_.Fileneve->ShowModal();
   return !state.FileDialogPending;
@@ -89,13 +81,12 @@ void TForditas::SaveSide(Side side) {
         written = KimentFrameEF(side, busy);
       } else {
         busy.End();
-        ShowBoxOk(program_, "Figyelmeztetés", shell::kIconError,
-                  "Ismeretlen típus! Nem mentettem el!", "");
+        shell::ShowError(program_, "Figyelmeztetés", "Ismeretlen típus! Nem mentettem el!");
       }
     }
   }
   if (written)
-    ShowBoxOk(program_, "Mentés", shell::kIconInfo, "A Feliratot elmentettem", "");
+    shell::Inform(program_, "Mentés", "A Feliratot elmentettem");
   if (Visible())
     (source ? Racsef : Racsff).SetFocus();
 }
