@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dataset/byte_blocks.h"
+
 namespace files {
 
 // A row of a main text, its values cut to the widths of the table's fields.
@@ -47,7 +49,7 @@ class ReadRows {
 
  private:
   struct Closed {
-    std::uint32_t block = 0;  // its bytes: in blocks_[block] from `offset` on
+    std::uint32_t block = 0;  // its bytes: in block `block` from `offset` on
     std::uint32_t offset = 0;
     std::uint32_t start_length = 0;
     std::uint32_t end_length = 0;
@@ -55,10 +57,7 @@ class ReadRows {
     bool text_set = false;
   };
 
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  std::size_t released_ = 0;    // the blocks before it are freed
-  char* block_next_ = nullptr;  // where the next row goes in the last block
-  std::size_t block_left_ = 0;  // room left there
+  dataset::ByteBlocks blocks_;
   std::vector<Closed> closed_;
   ReadRow last_;
   bool open_ = false;

@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dataset/byte_blocks.h"
+
 namespace dataset {
 
 class PackedRow {
@@ -130,18 +132,7 @@ class RowStore {
   // `bytes` of memory for a row packed in place (PackedRow::InStore). Rows appended in a batch
   // share large blocks instead of a small one each; the blocks stay until Clear, also for rows
   // erased or replaced in between.
-  char* Allot(std::size_t bytes) {
-    if (bytes > block_left_) {
-      const std::size_t size = std::max(bytes, kSharedBlockBytes);
-      blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-      block_next_ = blocks_.back().get();
-      block_left_ = size;
-    }
-    char* const at = block_next_;
-    block_next_ += bytes;
-    block_left_ -= bytes;
-    return at;
-  }
+  char* Allot(std::size_t bytes) { return blocks_.Allot(bytes); }
 
   // Room for `count` more rows at the end, so that appending them grows the store once.
   void ReserveAtEnd(std::size_t count) {
@@ -173,9 +164,7 @@ class RowStore {
     slots_.clear();
     gap_begin_ = 0;
     gap_end_ = 0;
-    blocks_.clear();
-    block_next_ = nullptr;
-    block_left_ = 0;
+    blocks_.Clear();
   }
 
  private:
@@ -209,15 +198,10 @@ class RowStore {
     slots_ = std::move(grown);
   }
 
-  // Below the size a large allocation is mapped afresh for.
-  static constexpr std::size_t kSharedBlockBytes = std::size_t{64} << 10;
-
   std::vector<Row> slots_;
   std::size_t gap_begin_ = 0;
   std::size_t gap_end_ = 0;
-  std::vector<std::unique_ptr<char[]>> blocks_;  // rows packed in place (Allot)
-  char* block_next_ = nullptr;
-  std::size_t block_left_ = 0;
+  ByteBlocks blocks_;  // rows packed in place (Allot)
 };
 
 }  // namespace dataset

@@ -1,0 +1,56 @@
+// Memory for many small byte runs that live about as long as each other: they are handed out
+// one after the other from large blocks instead of a small allocation each.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace dataset {
+
+class ByteBlocks {
+ public:
+  // `bytes` of memory after the last run handed out, in a new block when there is none yet or
+  // the last one has no room left (a run larger than a block gets a block of its own).
+  char* Allot(std::size_t bytes) {
+    if (bytes > left_ || blocks_.empty()) {
+      const std::size_t size = std::max(bytes, kBlockBytes);
+      blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+      next_ = blocks_.back().get();
+      left_ = size;
+    }
+    char* const at = next_;
+    next_ += bytes;
+    left_ -= bytes;
+    return at;
+  }
+
+  // How many blocks were made, and a block's first byte.
+  std::size_t BlockCount() const { return blocks_.size(); }
+  const char* Block(std::size_t index) const { return blocks_[index].get(); }
+
+  // Frees the blocks before `index`; their runs must not be read again.
+  void ReleaseBefore(std::size_t index) {
+    for (; released_ < std::min(index, blocks_.size()); ++released_)
+      blocks_[released_].reset();
+  }
+
+  void Clear() {
+    blocks_.clear();
+    released_ = 0;
+    next_ = nullptr;
+    left_ = 0;
+  }
+
+ private:
+  // Below the size a large allocation is mapped afresh for.
+  static constexpr std::size_t kBlockBytes = std::size_t{64} << 10;
+
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t released_ = 0;
+  char* next_ = nullptr;  // where the next run goes in the last block
+  std::size_t left_ = 0;  // room left there
+};
+
+}  // namespace dataset
