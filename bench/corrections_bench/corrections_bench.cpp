@@ -83,7 +83,7 @@ void GeneralFixerRules(benchmark::State& state) {
         current = std::move(working.text);
       }
     }
-    benchmark::DoNotOptimize(list.data());
+    benchmark::DoNotOptimize(list);
   }
   state.SetItemsProcessed(state.iterations() * rows);
 }

@@ -144,10 +144,7 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
     if (run.choices.empties_list) {
       list.LBhiba.SetItems(std::move(rows.List()));
     } else {
-      std::vector<std::string> lines = list.LBhiba.Items();
-      lines.insert(lines.end(), std::make_move_iterator(rows.List().begin()),
-                   std::make_move_iterator(rows.List().end()));
-      list.LBhiba.SetItems(std::move(lines));
+      list.LBhiba.AddItems(rows.List());
     }
     update.Lower();
     if (remembered >= 1) {

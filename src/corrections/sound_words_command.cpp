@@ -50,7 +50,7 @@ void RemoveSoundWords(CorrectionRows& rows, SoundWordRules rules, SoundWordCount
     }
     if (row.pending == kPendingStore) {
       LogRowChange(rows.List(), EntryKind::kChanged, index, old_text);
-      rows.List().push_back(std::string(kAfterLabel) + row.text);
+      rows.List().push_back(kAfterLabel, row.text);
       rows.StoreText(row.text);
       ++counts.modified;
     } else if (row.pending == kPendingDelete) {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/dataset/byte_blocks.h"
+#include "platform/base/byte_blocks.h"
 
 namespace files {
 
@@ -57,7 +57,7 @@ class ReadRows {
     bool text_set = false;
   };
 
-  dataset::ByteBlocks blocks_;
+  base::ByteBlocks blocks_;
   std::vector<Closed> closed_;
   ReadRow last_;
   bool open_ = false;

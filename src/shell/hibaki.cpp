@@ -54,8 +54,8 @@ void THibaki::SetLabelsVisible(bool visible) {
 
 void THibaki::ShowReport() {
   program_.app.Note("list: " + Caption());
-  for (const std::string& line : LBhiba.Items()) {
-    program_.app.Note(line.empty() ? std::string("|") : "| " + line);
+  for (const std::string_view line : LBhiba.Items()) {
+    program_.app.Note(line.empty() ? std::string("|") : std::string("| ").append(line));
   }
   FitToScreen();
   ShowModal();

@@ -24,7 +24,7 @@ struct CleanUpRig : RowCommandRig {
       driver.Click(*static_cast<ui::Control*>(driver.App().InnermostModal()->FindControl("Ok")));
     });
   }
-  const std::vector<std::string>& List() { return program.Hibaki->LBhiba.Items(); }
+  const text::LineList& List() { return program.Hibaki->LBhiba.Items(); }
 };
 
 Row At(int second, std::string text) {
@@ -128,7 +128,7 @@ TEST(CleanUpCommands, AccentRemovalLeavesTheListAndSaysDone) {
   CleanUpRig rig({At(1, "Ez a kávé"), At(2, "Mi ez ?")});
   rig.AnswerOk();
   rig.editor().karakterekelttispaceeltntetse1Click();
-  const std::vector<std::string> before = rig.List();
+  const text::LineList before = rig.List();
   rig.AnswerOk();
   rig.editor().kezgomb1Click();
   EXPECT_EQ(rig.Column(field::kSzoveg), (std::vector<std::string>{"Ez a kave", "Mi ez?"}));

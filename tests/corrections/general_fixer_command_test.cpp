@@ -18,7 +18,7 @@ namespace field = dataset::subtitle_field;
 
 struct FixerRig : RowCommandRig {
   explicit FixerRig(std::vector<Row> rows) : RowCommandRig("Time", std::move(rows)) {}
-  const std::vector<std::string>& List() { return program.Hibaki->LBhiba.Items(); }
+  const text::LineList& List() { return program.Hibaki->LBhiba.Items(); }
 };
 
 Row At(int second, std::string text) {

@@ -29,7 +29,7 @@ struct BreakRig : RowCommandRig {
       driver.Click(*static_cast<ui::Control*>(driver.App().InnermostModal()->FindControl("Ok")));
     });
   }
-  const std::vector<std::string>& List() { return program.Hibaki->LBhiba.Items(); }
+  const text::LineList& List() { return program.Hibaki->LBhiba.Items(); }
 };
 
 std::vector<Row> SameRows(int count, const std::string& text) {

@@ -22,7 +22,7 @@ struct TimingRig : RowCommandRig {
   explicit TimingRig(std::vector<Row> rows, std::string_view base = "Time")
       : RowCommandRig(base, std::move(rows)) {}
   corrections::TAtfedes& window() { return *program.Atfedes; }
-  const std::vector<std::string>& List() { return program.Hibaki->LBhiba.Items(); }
+  const text::LineList& List() { return program.Hibaki->LBhiba.Items(); }
 };
 
 const std::vector<Row> kOverlapping{{"00:00:01,000", "00:00:02,000", "Egy"},

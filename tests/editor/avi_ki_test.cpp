@@ -107,7 +107,7 @@ struct AviRig : shell::testing::Rig {
     desktop_test::WriteBytes(folder / name, bytes);
   }
   int IndexOfFile(std::string_view name) {
-    const std::vector<std::string>& items = window().filelistbox2.Items();
+    const text::LineList& items = window().filelistbox2.Items();
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (items[i] == name)
         return static_cast<int>(i);

@@ -45,7 +45,7 @@ struct JoinRig : EditorRig {
 
   // Double-clicks a file of the chooser's list.
   void Pick(std::string_view name) {
-    const std::vector<std::string>& items = chooser().filelistbox.Items();
+    const text::LineList& items = chooser().filelistbox.Items();
     const auto found = std::find(items.begin(), items.end(), name);
     ASSERT_NE(found, items.end()) << name;
     driver.DoubleClickItem(chooser().filelistbox, static_cast<int>(found - items.begin()));

@@ -61,7 +61,7 @@ TKereses& OpenWindow(EditorRig& rig) {
 // Clicks a listed file in the open window.
 void ClickFile(EditorRig& rig, std::string_view name) {
   TKereses& window = OpenWindow(rig);
-  const std::vector<std::string>& items = window.filelistbox.Items();
+  const text::LineList& items = window.filelistbox.Items();
   const auto it = std::find(items.begin(), items.end(), name);
   ASSERT_NE(it, items.end()) << name;
   rig.driver.ClickItem(window.filelistbox, static_cast<int>(it - items.begin()));

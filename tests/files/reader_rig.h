@@ -78,7 +78,7 @@ struct ReaderRig : shell::testing::Rig {
   }
 
   // The result list's lines as the reader left them.
-  const std::vector<std::string>& ListLines() const { return program.Hibaki->LBhiba.Items(); }
+  const text::LineList& ListLines() const { return program.Hibaki->LBhiba.Items(); }
   std::vector<std::string> Messages() const { return Lines("message: "); }
 
   desktop_test::TempFolder folder;

@@ -327,7 +327,7 @@ TEST(JoinRead, SecondPartKeepsCountersAndListAndMovesTimes) {
   const std::string long_line(40, 'x');
   rig.ExpectList();
   rig.Read("1\n00:00:01,000 --> 00:00:02,000\n " + long_line + "\n");
-  const std::vector<std::string> first_list = rig.ListLines();
+  const text::LineList first_list = rig.ListLines();
   ASSERT_FALSE(first_list.empty());
 
   rig.program.Ertek2cd->Edit2.SetText("00:10:00,000");

@@ -219,7 +219,7 @@ TEST(SaveCommands, TheSubRipChecksFillTheResultListAndSummarise) {
             std::vector<std::string>{"message: Eredmény | Ennyi átfedési hibát találtam: 1; Egyéb "
                                      "hiba: 1 | További információt a \"Lista\" gomb alatt "
                                      "találsz!"});
-  const std::vector<std::string>& lines = rig.program.Hibaki->LBhiba.Items();
+  const text::LineList& lines = rig.program.Hibaki->LBhiba.Items();
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[0], "");
   EXPECT_EQ(lines[3], "A 2. sor kezdő értéke kisebb, mint az 1. sor befejező értéke!");

@@ -104,7 +104,7 @@ TEST(UnsavedRows, OpeningAnotherSubtitleAsksFirst) {
 
     ASSERT_TRUE(rig.driver.Press('O', ui::ShiftState::kCtrl));
     ASSERT_TRUE(open_window.Visible());
-    const std::vector<std::string>& items = open_window.filelistbox.Items();
+    const text::LineList& items = open_window.filelistbox.Items();
     const auto item = std::find(items.begin(), items.end(), "masik.srt");
     ASSERT_NE(item, items.end());
     rig.driver.ClickItem(open_window.filelistbox, static_cast<int>(item - items.begin()));

@@ -104,7 +104,7 @@ struct FilmRig {
   }
 
   int IndexOfFile(std::string_view name) {
-    const std::vector<std::string>& items = program->AviKi->filelistbox2.Items();
+    const text::LineList& items = program->AviKi->filelistbox2.Items();
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (items[i] == name)
         return static_cast<int>(i);

@@ -39,7 +39,7 @@ void PickPart(shell::Program& program, ui::headless::Driver& driver, const fs::p
   chooser.DirectoryListBox1.SetDirectory(part.parent_path());
   const bool frames = text::LowerCase(files::TextOfPath(part.extension())) == ".sub";
   driver.Choose(chooser.FilterComboBox1, frames ? 1 : 0);
-  const std::vector<std::string>& items = chooser.filelistbox.Items();
+  const text::LineList& items = chooser.filelistbox.Items();
   const auto found = std::find(items.begin(), items.end(), files::TextOfPath(part.filename()));
   if (found == items.end()) {
     notes.push_back("not listed: " + files::TextOfPath(part));

@@ -11,11 +11,12 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "platform/text/line_list.h"
 
 namespace corrections {
 
-using ChangeList = std::vector<std::string>;
+using ChangeList = text::LineList;
 
 // What happened to the row an entry names.
 enum class EntryKind {
@@ -34,7 +35,7 @@ inline constexpr int kRowTextLimit = 220;
 // Starts an entry: an empty line, "Melyik sorban volt: " + row, then the kind's line.
 void LogRowChange(ChangeList& list, EntryKind kind, int row, std::string_view text);
 
-// "Melyik sorban volt: " + row.
-std::string RowLine(int row);
+// Adds the line "Melyik sorban volt: " + row.
+void AddRowLine(ChangeList& list, int row);
 
 }  // namespace corrections

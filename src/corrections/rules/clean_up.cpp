@@ -22,7 +22,7 @@ bool IsDigit(char c) {
 void WriteEntry(WorkingText& working, std::string_view before) {
   if (working.list != nullptr) {
     LogRowChange(*working.list, EntryKind::kChanged, working.row, before);
-    working.list->push_back(std::string(kAfterLabel) + working.text);
+    working.list->push_back(kAfterLabel, working.text);
   }
   working.changed = true;
 }

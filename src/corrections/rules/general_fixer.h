@@ -50,13 +50,12 @@ consteval std::uint64_t SearchedByteBits(std::string_view bytes) {
   return bits;
 }
 
-// A pattern a rule searches for, built at compile time: its bytes, the bits of its bytes, and
-// the byte the search looks for first (the one least likely to be in a text).
+// A pattern a rule searches for, built at compile time: its bytes and the bits of its bytes.
 class Pattern {
  public:
   template <std::size_t N>
   consteval Pattern(const char (&literal)[N])  // NOLINT: a literal is a pattern
-      : text_(literal, N - 1), bits_(SearchedByteBits(text_)), anchor_(Anchor(text_)) {}
+      : text_(literal, N - 1), bits_(SearchedByteBits(text_)) {}
 
   std::string_view Text() const { return text_; }
   int Length() const { return static_cast<int>(text_.size()); }
@@ -65,27 +64,8 @@ class Pattern {
   int FirstIn(std::string_view text) const;
 
  private:
-  static consteval int Rarity(char c) {
-    if (c == ' ')
-      return 0;
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
-      return 1;
-    if (c == '.')
-      return 2;
-    return 3;
-  }
-  static consteval std::size_t Anchor(std::string_view text) {
-    std::size_t anchor = 0;
-    for (std::size_t i = 1; i < text.size(); ++i) {
-      if (Rarity(text[i]) > Rarity(text[anchor]))
-        anchor = i;
-    }
-    return anchor;
-  }
-
   std::string_view text_;
   std::uint64_t bits_;
-  std::size_t anchor_;
 };
 
 // Which searched bytes a text holds: a pattern with a byte the text does not hold is not

@@ -103,13 +103,13 @@ std::string TimesLine(std::string_view start, std::string_view end) {
 }
 
 void LogSplitHead(ChangeList& list, std::string_view kind, int row_number, const RowView& row) {
-  list.emplace_back();
+  list.push_back("");
   list.push_back("Javítás jellege: " + std::string(kind) + " soros");
-  list.push_back(RowLine(row_number));
-  list.emplace_back("Miből:");
+  AddRowLine(list, row_number);
+  list.push_back("Miből:");
   list.push_back(TimesLine(row.start, row.end));
   list.push_back(row.text);
-  list.emplace_back("Mire:");
+  list.push_back("Mire:");
 }
 
 void LogPart(ChangeList& list, const RowView& part) {
@@ -120,13 +120,13 @@ void LogPart(ChangeList& list, const RowView& part) {
 // The seven-line entry of a row re-broken in place.
 void LogInPlace(ChangeList& list, std::string_view kind, int row_number, std::string_view orig,
                 std::string_view work) {
-  list.emplace_back();
+  list.push_back("");
   list.push_back("Javítás jellege: " + std::string(kind) + " soros");
-  list.push_back(RowLine(row_number));
-  list.emplace_back("Miből:");
-  list.emplace_back(orig);
-  list.emplace_back("Mire:");
-  list.emplace_back(work);
+  AddRowLine(list, row_number);
+  list.push_back("Miből:");
+  list.push_back(orig);
+  list.push_back("Mire:");
+  list.push_back(work);
 }
 
 // Rows too short in time to be split: listed, counted, left as they are.
@@ -136,10 +136,10 @@ bool RefusedAsTooShort(const RowView& row, int row_number, BreakCounters& counte
   if (span > kHalfSecondMs)
     return false;
   ++counters.unbreakable;
-  list.emplace_back();
-  list.push_back(RowLine(row_number));
-  list.emplace_back("A kezdési idő és a befejezési idő különbsége kisebb mint 0.5 mp!");
-  list.emplace_back("Emiatt nem tudtam szétszedni a sort!");
+  list.push_back("");
+  AddRowLine(list, row_number);
+  list.push_back("A kezdési idő és a befejezési idő különbsége kisebb mint 0.5 mp!");
+  list.push_back("Emiatt nem tudtam szétszedni a sort!");
   list.push_back(TimesLine(row.start, row.end));
   list.push_back(row.text);
   return true;
@@ -465,11 +465,11 @@ RowBreak BreakTwoLines(const RowView& row, int row_number, int limit, BreakCount
     RebreakAtBlankNearMiddle(work, limit, counters.two_line);
     const LineLengths lengths = MeasureLines(work);
     if (lengths[0] < limit && lengths[1] < limit) {
-      list.emplace_back();
-      list.emplace_back("Javítás jellege: 2 soros");
-      list.push_back(RowLine(row_number));
-      list.push_back("Miből: " + orig);
-      list.push_back(std::string(kAfterLabelWide) + work);
+      list.push_back("");
+      list.push_back("Javítás jellege: 2 soros");
+      AddRowLine(list, row_number);
+      list.push_back("Miből: ", orig);
+      list.push_back(kAfterLabelWide, work);
       return InPlace(row, std::move(work));
     }
   }

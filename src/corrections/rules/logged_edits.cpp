@@ -32,9 +32,7 @@ bool Logged(WorkingText& working, std::string_view label, Edit edit) {
   working.changed = true;
   ++working.findings;
   if (list != nullptr) {
-    std::string& after = list->emplace_back();
-    after.reserve(label.size() + working.text.size());
-    after.append(label).append(working.text);
+    list->push_back(label, working.text);
   }
   return true;
 }
@@ -144,7 +142,7 @@ bool ApplyLineBreakAt(WorkingText& working, std::string_view text, int pos) {
   std::string broken(text);
   ReplaceAt(broken, pos, '|');
   if (working.list != nullptr)
-    working.list->push_back(std::string(kAfterLabelWide) + broken);
+    working.list->push_back(kAfterLabelWide, broken);
   working.text = std::move(broken);
   working.changed = true;
   return true;

@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/dataset/byte_blocks.h"
+#include "platform/base/byte_blocks.h"
 
 namespace dataset {
 
@@ -201,7 +201,7 @@ class RowStore {
   std::vector<Row> slots_;
   std::size_t gap_begin_ = 0;
   std::size_t gap_end_ = 0;
-  ByteBlocks blocks_;  // rows packed in place (Allot)
+  base::ByteBlocks blocks_;  // rows packed in place (Allot)
 };
 
 }  // namespace dataset

@@ -315,7 +315,7 @@ fs::path FileListBox::FileName() const {
 }
 
 bool FileListBox::SelectFile(std::string_view name) {
-  const std::vector<std::string>& items = Items();
+  const text::LineList& items = Items();
   auto it = std::find(items.begin(), items.end(), name);
   if (it == items.end())
     return false;

@@ -7,8 +7,9 @@
 namespace ui {
 
 namespace {
-int SizeOf(const std::vector<std::string>& v) {
-  return static_cast<int>(v.size());
+template <typename List>
+int SizeOf(const List& list) {
+  return static_cast<int>(list.size());
 }
 }  // namespace
 
@@ -162,7 +163,7 @@ ListBox::ListBox(Control& parent, std::string name, Rect bounds)
   SetColor(colors::kWindow);
 }
 
-void ListBox::SetItems(std::vector<std::string> items) {
+void ListBox::SetItems(text::LineList items) {
   items_ = std::move(items);
   item_index_ = -1;
   top_index_ = 0;
@@ -170,12 +171,17 @@ void ListBox::SetItems(std::vector<std::string> items) {
 }
 
 void ListBox::AddItem(std::string_view item) {
-  items_.emplace_back(item);
+  items_.push_back(item);
+  Changed(Prop::kItems);
+}
+
+void ListBox::AddItems(const text::LineList& items) {
+  items_.append(items);
   Changed(Prop::kItems);
 }
 
 void ListBox::ClearItems() {
-  SetItems({});
+  SetItems(text::LineList());
 }
 
 void ListBox::SetItemIndex(int index) {

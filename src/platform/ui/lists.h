@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text/line_list.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -74,9 +75,12 @@ class ListBox : public Control {
   ControlKind Kind() const override { return ControlKind::kListBox; }
   bool Focusable() const override { return true; }
 
-  const std::vector<std::string>& Items() const { return items_; }
-  void SetItems(std::vector<std::string> items);  // the index goes to -1
+  // The lines are kept in one buffer: a list of hundreds of thousands of lines is cheap.
+  const text::LineList& Items() const { return items_; }
+  void SetItems(text::LineList items);  // the index goes to -1
   void AddItem(std::string_view item);
+  // Adds every line of `items` after the present ones, with one notification.
+  void AddItems(const text::LineList& items);
   void ClearItems();
   int Count() const { return static_cast<int>(items_.size()); }
   int ItemIndex() const { return item_index_; }
@@ -103,7 +107,7 @@ class ListBox : public Control {
   void ScrollIntoView();
 
  private:
-  std::vector<std::string> items_;
+  text::LineList items_;
   int item_index_ = -1;
   int top_index_ = 0;
 };

@@ -315,6 +315,35 @@ TEST(GeneralFixerRules, Rules30To32) {
   ExpectRule(32, dash);
 }
 
+// The search looks at sixteen places at a time: a pattern at every place of texts of every
+// length up to past three blocks is found there, the first of two is the one found, and a
+// pattern whose first two bytes stand in the text without its rest is not found.
+TEST(GeneralFixerSearch, FindsAPatternAtEveryPlaceOfEveryLength) {
+  static constexpr Pattern kPatterns[] = {"!", " ?", "...|", "</i>|<i>"};
+  for (const Pattern& pattern : kPatterns) {
+    const auto size = static_cast<std::size_t>(pattern.Length());
+    for (std::size_t length = 0; length <= 56; ++length) {
+      const std::string filler(length, 'x');
+      EXPECT_EQ(pattern.FirstIn(filler), 0) << length;
+      for (std::size_t at = 0; at + size <= length; ++at) {
+        std::string text = filler;
+        text.replace(at, size, pattern.Text());
+        EXPECT_EQ(pattern.FirstIn(text), static_cast<int>(at) + 1) << pattern.Text() << " " << at;
+        if (at + 2 * size <= length) {
+          std::string twice = text;
+          twice.replace(length - size, size, pattern.Text());
+          EXPECT_EQ(pattern.FirstIn(twice), static_cast<int>(at) + 1) << at;
+        }
+        if (size > 2) {
+          std::string cut = filler;
+          cut.replace(at, 2, pattern.Text().substr(0, 2));
+          EXPECT_EQ(pattern.FirstIn(cut), 0) << pattern.Text() << " " << at;
+        }
+      }
+    }
+  }
+}
+
 TEST(GeneralFixerTurns, ExamplesOverWholeRows) {
   const RuleCase cases[] = {
       {"Ez -- az", "Ez... az"},

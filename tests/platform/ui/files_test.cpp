@@ -113,7 +113,7 @@ TEST_F(FolderTest, FolderListOpensOnDoubleClickOrEnterAndTheFileListFollows) {
   int changes = 0;
   f.DirectoryListBox1.OnChange = [&] { ++changes; };
   f.Show();
-  const std::vector<std::string>& items = f.DirectoryListBox1.Items();
+  const text::LineList& items = f.DirectoryListBox1.Items();
   auto sub = std::find(items.begin(), items.end(), "sub");
   ASSERT_NE(sub, items.end());
   EXPECT_EQ(std::find(items.begin(), items.end(), ".hiddendir"), items.end());

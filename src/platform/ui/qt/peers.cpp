@@ -815,7 +815,7 @@ class ListBoxWidget : public QWidget {
     p.setFont(ToQFont(list_.GetFont()));
     const int h = list_.ItemHeight();
     const int right = bar_->isVisible() ? bar_->x() : width();
-    const std::vector<std::string>& items = list_.Items();
+    const text::LineList& items = list_.Items();
     for (int i = list_.TopIndex(), y = 0; i < static_cast<int>(items.size()) && y < height();
          ++i, y += h) {
       QRect row(0, y, right, h);

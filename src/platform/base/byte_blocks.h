@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace dataset {
+namespace base {
 
 class ByteBlocks {
  public:
@@ -24,6 +24,14 @@ class ByteBlocks {
     next_ += bytes;
     left_ -= bytes;
     return at;
+  }
+
+  // The runs handed out from `at` on are handed out again; `at` is in the last block.
+  void Rewind(char* at) {
+    if (!blocks_.empty() && at >= blocks_.back().get() && at <= next_) {
+      left_ += static_cast<std::size_t>(next_ - at);
+      next_ = at;
+    }
   }
 
   // How many blocks were made, and a block's first byte.
@@ -53,4 +61,4 @@ class ByteBlocks {
   std::size_t left_ = 0;  // room left there
 };
 
-}  // namespace dataset
+}  // namespace base
