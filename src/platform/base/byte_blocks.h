@@ -27,10 +27,14 @@ class ByteBlocks {
   }
 
   // The runs handed out from `at` on are handed out again; `at` is in the last block.
-  void Rewind(char* at) {
-    if (!blocks_.empty() && at >= blocks_.back().get() && at <= next_) {
-      left_ += static_cast<std::size_t>(next_ - at);
-      next_ = at;
+  void Rewind(const char* at) {
+    if (blocks_.empty())
+      return;
+    char* const first = blocks_.back().get();
+    if (at >= first && at <= next_) {
+      const auto back = static_cast<std::size_t>(next_ - at);
+      next_ -= back;
+      left_ += back;
     }
   }
 

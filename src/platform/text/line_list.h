@@ -7,9 +7,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,14 +83,25 @@ class LineList {
   LineList(std::initializer_list<std::string_view> lines);
   LineList(const std::vector<std::string>& lines);  // NOLINT: a list of lines is one
 
-  std::size_t size() const { return lines_.size(); }
-  bool empty() const { return lines_.empty(); }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
   LineList(const LineList& other);
   LineList& operator=(const LineList& other);
   LineList(LineList&&) noexcept = default;
   LineList& operator=(LineList&&) noexcept = default;
 
-  std::string_view operator[](std::size_t index) const { return lines_[index]; }
+  std::string_view operator[](std::size_t index) const {
+    const Place place = chunks_[index / kChunkLines][index % kChunkLines];
+    const char* at = blocks_.Block(place >> kOffsetBits) + (place & kOffsetMask);
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+      const auto byte = static_cast<unsigned char>(*at++);
+      length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+      if (byte < 0x80)
+        break;
+    }
+    return std::string_view(at, length);
+  }
   // Throws std::out_of_range for an index past the last line.
   std::string_view at(std::size_t index) const;
   std::string_view front() const { return (*this)[0]; }
@@ -99,30 +111,30 @@ class LineList {
 
   void push_back(std::string_view line) { push_back(line, {}); }
   // One line made of `label` and `rest`, written straight into the buffer.
-  void push_back(std::string_view label, std::string_view rest) {
-    const std::size_t length = label.size() + rest.size();
-    char* const at = length == 0 ? nullptr : blocks_.Allot(length);
-    if (!label.empty())
-      std::memcpy(at, label.data(), label.size());
-    if (!rest.empty())
-      std::memcpy(at + label.size(), rest.data(), rest.size());
-    lines_.emplace_back(at, length);
-  }
+  void push_back(std::string_view label, std::string_view rest);
   void pop_back() { resize(size() - 1); }
   // Keeps the first `lines` lines; a list is only ever shortened this way.
   void resize(std::size_t lines);
   void append(const LineList& other);
   void clear();
-  void reserve(std::size_t lines);
 
   std::vector<std::string> ToVector() const;
 
-  friend bool operator==(const LineList& a, const LineList& b) { return a.lines_ == b.lines_; }
+  friend bool operator==(const LineList& a, const LineList& b);
   friend bool operator==(const LineList& a, const std::vector<std::string>& b);
 
  private:
+  // Where a line is: its block and where in the block its length stands, the bytes after it.
+  // Lines are kept in chunks that never move, so that a growing list neither copies what it
+  // holds nor asks for ever larger memory.
+  using Place = std::uint32_t;
+  static constexpr int kOffsetBits = 16;  // a block of lines is 64 KiB
+  static constexpr Place kOffsetMask = (Place{1} << kOffsetBits) - 1;
+  static constexpr std::size_t kChunkLines = 4096;
+
   base::ByteBlocks blocks_;
-  std::vector<std::string_view> lines_;  // each into blocks_
+  std::vector<std::unique_ptr<Place[]>> chunks_;
+  std::size_t size_ = 0;
 };
 
 }  // namespace text
