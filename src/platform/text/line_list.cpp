@@ -1,8 +1,6 @@
 #include "platform/text/line_list.h"
 
 #include <algorithm>
-#include <cstring>
-#include <limits>
 #include <stdexcept>
 
 namespace text {
@@ -17,33 +15,25 @@ LineList::LineList(const std::vector<std::string>& lines) {
     push_back(line);
 }
 
-void LineList::push_back(std::string_view label, std::string_view rest) {
-  const std::size_t length = label.size() + rest.size();
-  std::size_t prefix = 1;
-  for (std::size_t left = length; left >= 0x80; left >>= 7)
-    ++prefix;
-  char* at = blocks_.Allot(prefix + length);
-  const std::size_t block = blocks_.BlockCount() - 1;
-  const auto offset = static_cast<std::size_t>(at - blocks_.Block(block));
-  if (block > (std::numeric_limits<Place>::max() >> kOffsetBits) || offset > kOffsetMask)
+std::size_t LineList::PrefixBytes(std::size_t length) {
+  std::size_t bytes = 1;
+  for (; length >= 0x80; length >>= 7)
+    ++bytes;
+  return bytes;
+}
+
+char* LineList::WritePrefix(char* at, std::size_t length) {
+  for (; length >= 0x80; length >>= 7)
+    *at++ = static_cast<char>((length & 0x7F) | 0x80);
+  *at++ = static_cast<char>(length);
+  return at;
+}
+
+void LineList::MakeRoom(std::size_t block, std::size_t offset) {
+  if (block > kMostBlocks || offset > kOffsetMask)
     throw std::length_error("LineList: too many lines");
   if (size_ == chunks_.size() * kChunkLines)
     chunks_.push_back(std::make_unique_for_overwrite<Place[]>(kChunkLines));
-  chunks_[size_ / kChunkLines][size_ % kChunkLines] =
-      static_cast<Place>(block << kOffsetBits | offset);
-  ++size_;
-  for (std::size_t left = length;; left >>= 7) {
-    const auto low = static_cast<unsigned char>(left & 0x7F);
-    if (left < 0x80) {
-      *at++ = static_cast<char>(low);
-      break;
-    }
-    *at++ = static_cast<char>(low | 0x80);
-  }
-  if (!label.empty())
-    std::memcpy(at, label.data(), label.size());
-  if (!rest.empty())
-    std::memcpy(at + label.size(), rest.data(), rest.size());
 }
 
 LineList::LineList(const LineList& other) {

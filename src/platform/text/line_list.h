@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -111,7 +113,13 @@ class LineList {
 
   void push_back(std::string_view line) { push_back(line, {}); }
   // One line made of `label` and `rest`, written straight into the buffer.
-  void push_back(std::string_view label, std::string_view rest);
+  void push_back(std::string_view label, std::string_view rest) {
+    char* const at = StartLine(label.size() + rest.size());
+    if (!label.empty())
+      std::memcpy(at, label.data(), label.size());
+    if (!rest.empty())
+      std::memcpy(at + label.size(), rest.data(), rest.size());
+  }
   void pop_back() { resize(size() - 1); }
   // Keeps the first `lines` lines; a list is only ever shortened this way.
   void resize(std::size_t lines);
@@ -131,6 +139,31 @@ class LineList {
   static constexpr int kOffsetBits = 16;  // a block of lines is 64 KiB
   static constexpr Place kOffsetMask = (Place{1} << kOffsetBits) - 1;
   static constexpr std::size_t kChunkLines = 4096;
+
+  // Room for a line of `length` bytes, its place noted and its length written: where its
+  // bytes go.
+  char* StartLine(std::size_t length) {
+    const std::size_t prefix = length < 0x80 ? 1 : PrefixBytes(length);
+    char* at = blocks_.Allot(prefix + length);
+    const std::size_t block = blocks_.BlockCount() - 1;
+    const auto offset = static_cast<std::size_t>(at - blocks_.Block(block));
+    if (block > kMostBlocks || offset > kOffsetMask || size_ == chunks_.size() * kChunkLines)
+      MakeRoom(block, offset);
+    chunks_[size_ / kChunkLines][size_ % kChunkLines] =
+        static_cast<Place>(block << kOffsetBits | offset);
+    ++size_;
+    if (prefix == 1) {
+      *at = static_cast<char>(length);
+      return at + 1;
+    }
+    return WritePrefix(at, length);
+  }
+  static std::size_t PrefixBytes(std::size_t length);
+  static char* WritePrefix(char* at, std::size_t length);
+  // A new chunk of places; refuses a place that does not fit in one.
+  void MakeRoom(std::size_t block, std::size_t offset);
+
+  static constexpr std::size_t kMostBlocks = std::numeric_limits<Place>::max() >> kOffsetBits;
 
   base::ByteBlocks blocks_;
   std::vector<std::unique_ptr<Place[]>> chunks_;
