@@ -22,7 +22,9 @@ ReadSession::ReadSession(const ReadInput& input_in, ReadResult& result_in)
     : input(input_in),
       result(result_in),
       second_text(input_in.second_text),
-      second_row(input_in.second_text ? input_in.current_row : 0) {}
+      second_row(input_in.second_text ? input_in.current_row : 0) {
+  result.rows = ReadRows(input.layout);
+}
 
 void ReadSession::AddEntry(std::initializer_list<std::string_view> lines) {
   result.entries += '\n';

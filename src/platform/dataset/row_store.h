@@ -22,8 +22,21 @@
 #include <vector>
 
 #include "platform/dataset/byte_blocks.h"
+#include "platform/dataset/row_table.h"
 
 namespace dataset {
+
+// The longest value each of `fields` keeps: none for a field that is not a string.
+inline std::vector<std::size_t> LongestValues(const std::vector<FieldDef>& fields) {
+  std::vector<std::size_t> longest(fields.size());
+  for (std::size_t f = 0; f < fields.size(); ++f) {
+    const FieldDef& def = fields[f];
+    longest[f] = def.kind != FieldKind::kString ? 0
+                 : def.width > 0                ? static_cast<std::size_t>(def.width)
+                                                : std::string_view::npos;
+  }
+  return longest;
+}
 
 class PackedRow {
  public:
@@ -134,6 +147,9 @@ class RowStore {
   // erased or replaced in between.
   char* Allot(std::size_t bytes) { return blocks_.Allot(bytes); }
 
+  // Keeps the blocks of rows packed elsewhere (PackedRows) until Clear, as its own.
+  void Adopt(ByteBlocks blocks) { adopted_.push_back(std::move(blocks)); }
+
   // Room for `count` more rows at the end, so that appending them grows the store once.
   void ReserveAtEnd(std::size_t count) {
     MoveGapTo(Size());
@@ -165,6 +181,7 @@ class RowStore {
     gap_begin_ = 0;
     gap_end_ = 0;
     blocks_.Clear();
+    adopted_.clear();
   }
 
  private:
@@ -202,6 +219,7 @@ class RowStore {
   std::size_t gap_begin_ = 0;
   std::size_t gap_end_ = 0;
   ByteBlocks blocks_;  // rows packed in place (Allot)
+  std::vector<ByteBlocks> adopted_;
 };
 
 }  // namespace dataset
