@@ -36,6 +36,8 @@ void ReadRows::Close() {
   last_.end.clear();
   last_.text.clear();
   last_.text_set = false;
+  last_.start_ms = 0;
+  last_.end_ms = 0;
   open_ = false;
 }
 

@@ -22,6 +22,9 @@ struct ReadRow {
   std::string text;
   // The text was stored by the main-text rule (leading breaks, the flag fields measured).
   bool text_set = false;
+  // TimeCodeToMs of `start` and `end`.
+  std::int64_t start_ms = 0;
+  std::int64_t end_ms = 0;
 };
 
 // The same, as views into the rows that hold it.

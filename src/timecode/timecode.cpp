@@ -122,18 +122,19 @@ bool IsTimeCodeShape(std::string_view text) {
   return text.size() == kTimeCodeLength && HasTimeCodeShape(text.data());
 }
 
-int64_t TimeCodeToMs(std::string_view time_code) {
-  if (!IsTimeCodeShape(time_code)) {
-    return 0;
+int64_t TimeCodeMs(std::string_view text) {
+  if (!IsTimeCodeShape(text)) {
+    return kNoTimeCode;
   }
-  auto field = [&](int index, int count) {
-    int64_t value = 0;
-    for (int i = index; i < index + count; ++i) {
-      value = value * 10 + DigitValue(time_code[i]);
-    }
-    return value;
-  };
-  return field(0, 2) * 3'600'000 + field(3, 2) * 60'000 + field(6, 2) * 1'000 + field(9, 3);
+  const char* const c = text.data();
+  const auto two = [c](int at) { return int64_t{DigitValue(c[at])} * 10 + DigitValue(c[at + 1]); };
+  return two(0) * 3'600'000 + two(3) * 60'000 + two(6) * 1'000 + int64_t{DigitValue(c[9])} * 100 +
+         two(10);
+}
+
+int64_t TimeCodeToMs(std::string_view time_code) {
+  const int64_t ms = TimeCodeMs(time_code);
+  return ms == kNoTimeCode ? 0 : ms;
 }
 
 double TimeCodeToSeconds(std::string_view time_code) {
