@@ -126,10 +126,18 @@ int64_t TimeCodeMs(std::string_view text) {
   if (!IsTimeCodeShape(text)) {
     return kNoTimeCode;
   }
+  // "hh:mm:ss" with each digit's value in its byte; then each byte holds ten times its value
+  // plus the next one's, which gives the hours, minutes and seconds in bytes 0, 3 and 6 (no
+  // byte runs past 255, so none spills into the next).
+  const std::uint64_t digits = BytesFrom(text.data(), 8) - 0x3030303030303030;
+  const std::uint64_t pairs = digits * 10 + (digits >> 8);
+  const auto byte = [pairs](int index) {
+    return static_cast<int64_t>((pairs >> (8 * index)) & 0xFF);
+  };
   const char* const c = text.data();
-  const auto two = [c](int at) { return int64_t{DigitValue(c[at])} * 10 + DigitValue(c[at + 1]); };
-  return two(0) * 3'600'000 + two(3) * 60'000 + two(6) * 1'000 + int64_t{DigitValue(c[9])} * 100 +
-         two(10);
+  const int64_t millis =
+      int64_t{DigitValue(c[9])} * 100 + DigitValue(c[10]) * 10 + DigitValue(c[11]);
+  return byte(0) * 3'600'000 + byte(3) * 60'000 + byte(6) * 1'000 + millis;
 }
 
 int64_t TimeCodeToMs(std::string_view time_code) {
