@@ -32,8 +32,7 @@ namespace {
 
 // The editor's rule for a row's flags, as a read measures them.
 ReadRowFlags MeasureFlagsOfText(std::string_view text, int letter_limit) {
-  const editor::RowFlags flags =
-      editor::MeasureRowFlags(editor::SplitLineLengths(text), letter_limit);
+  const editor::RowFlags flags = editor::MeasureRowFlags(text, letter_limit);
   return {flags.long_line, flags.many_lines};
 }
 

@@ -20,13 +20,16 @@ std::uint8_t AsLength(std::size_t length) {
 
 }  // namespace
 
-LineLengthArray SplitLineLengths(std::string_view row_text) {
-  // The lengths are gathered in one number, a byte each, and taken apart once at the end: the
-  // array is not written a byte at a time just before it is read whole.
+namespace {
+
+constexpr std::size_t kLines = std::tuple_size_v<LineLengthArray>;
+
+// The lengths SplitLineLengths gives, gathered in one number, a byte each from the lowest: the
+// lengths are not written a byte at a time just before they are read whole.
+std::uint64_t GatherLineLengths(std::string_view row_text) {
   std::uint64_t gathered = 0;
   std::size_t k = 0;  // line breaks met
   std::size_t line_start = 0;
-  constexpr std::size_t kLines = std::tuple_size_v<LineLengthArray>;
   const auto add_line = [&](std::size_t end) {
     gathered |= std::uint64_t{AsLength(end - line_start)} << (8 * k);
   };
@@ -35,12 +38,6 @@ LineLengthArray SplitLineLengths(std::string_view row_text) {
     add_line(at);
     line_start = at + 1;
     return ++k == kLines;
-  };
-  const auto lengths = [&gathered] {
-    LineLengthArray result;
-    for (std::size_t i = 0; i < kLines; ++i)
-      result[i] = static_cast<std::uint8_t>(gathered >> (8 * i));
-    return result;
   };
   const char* const chars = row_text.data();
   const std::size_t size = row_text.size();
@@ -53,17 +50,31 @@ LineLengthArray SplitLineLengths(std::string_view row_text) {
     for (auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, bar)));
          found != 0; found &= found - 1) {
       if (line_break(at + static_cast<std::size_t>(std::countr_zero(found))))
-        return lengths();
+        return gathered;
     }
   }
 #endif
   for (; at < size; ++at) {
     if (chars[at] == '|' && line_break(at))
-      return lengths();
+      return gathered;
   }
   if (size > 0)
     add_line(size);
-  return lengths();
+  return gathered;
+}
+
+std::uint8_t LengthOfLine(std::uint64_t gathered, std::size_t line) {
+  return static_cast<std::uint8_t>(gathered >> (8 * line));
+}
+
+}  // namespace
+
+LineLengthArray SplitLineLengths(std::string_view row_text) {
+  const std::uint64_t gathered = GatherLineLengths(row_text);
+  LineLengthArray lengths;
+  for (std::size_t i = 0; i < kLines; ++i)
+    lengths[i] = LengthOfLine(gathered, i);
+  return lengths;
 }
 
 std::vector<std::string> RowTextLines(std::string_view row_text) {
@@ -131,6 +142,18 @@ RowFlags MeasureRowFlags(const LineLengthArray& lengths, int letter_limit) {
     if (i >= 2 && lengths[i] > 0)
       flags.many_lines = true;
   }
+  return flags;
+}
+
+RowFlags MeasureRowFlags(std::string_view row_text, int letter_limit) {
+  const std::uint64_t gathered = GatherLineLengths(row_text);
+  RowFlags flags;
+  for (std::size_t i = 0; i < kLines; ++i) {
+    if (LengthOfLine(gathered, i) > letter_limit)
+      flags.long_line = true;
+  }
+  // Line 3, 4 or 5 not empty.
+  flags.many_lines = (gathered >> 16) != 0;
   return flags;
 }
 

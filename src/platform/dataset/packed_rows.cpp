@@ -1,5 +1,7 @@
 #include "platform/dataset/packed_rows.h"
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -8,17 +10,29 @@
 namespace dataset {
 
 PackedRows::PackedRows(std::vector<FieldDef> fields)
-    : fields_(std::move(fields)), longest_(LongestValues(fields_)), cut_(fields_.size()) {}
+    : fields_(std::move(fields)), longest_(LongestValues(fields_)), lengths_(fields_.size()) {}
 
 void PackedRows::Add(std::span<const std::string_view> values) {
-  if (values.size() != fields_.size())
+  const std::size_t count = longest_.size();
+  if (values.size() != count)
     throw std::invalid_argument("A packed row needs one value per field");
-  for (std::size_t f = 0; f < values.size(); ++f)
-    cut_[f] = values[f].size() > longest_[f] ? values[f].substr(0, longest_[f]) : values[f];
-  const std::size_t count = cut_.size();
-  char* const at = blocks_.Allot(Row::PackedSize(cut_.data(), count));
-  Row::PackInto(at, cut_.data(), count);
-  rows_.push_back(at);
+  std::size_t* const lengths = lengths_.data();
+  std::size_t size = 0;
+  for (std::size_t f = 0; f < count; ++f) {
+    lengths[f] = std::min(values[f].size(), longest_[f]);
+    size += Row::PackedSizeOf(lengths[f]);
+  }
+  char* const row = blocks_.Allot(size);
+  char* at = row;
+  for (std::size_t f = 0; f < count; ++f) {
+    at = Row::PutLength(at, lengths[f]);
+    // Most fields of a row are empty: no copy for them.
+    if (lengths[f] > 0) {
+      std::memcpy(at, values[f].data(), lengths[f]);
+      at += lengths[f];
+    }
+  }
+  rows_.push_back(row);
 }
 
 std::string_view PackedRows::Value(std::size_t row, std::size_t field) const {

@@ -33,7 +33,7 @@ class PackedRows {
 
   std::vector<FieldDef> fields_;
   std::vector<std::size_t> longest_;  // the longest value each field keeps
-  std::vector<std::string_view> cut_;
+  std::vector<std::size_t> lengths_;  // of the row being added, cut to their fields
   ByteBlocks blocks_;
   std::vector<const char*> rows_;  // each row's first byte, in `blocks_`
 };

@@ -65,10 +65,26 @@ class PackedRow {
   static std::size_t PackedSize(const Value* values, std::size_t count) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < count; ++i) {
-      const std::size_t length = values[i].size();
-      size += (length < 0x80 ? 1 : LengthBytes(length)) + length;
+      size += PackedSizeOf(values[i].size());
     }
     return size;
+  }
+
+  // The bytes a value of `length` bytes takes, its length included.
+  static std::size_t PackedSizeOf(std::size_t length) {
+    return (length < 0x80 ? 1 : LengthBytes(length)) + length;
+  }
+
+  // Writes a value's length at `at`; gives the byte after it.
+  static char* PutLength(char* at, std::size_t length) {
+    for (;; length >>= 7) {
+      const auto low = static_cast<unsigned char>(length & 0x7F);
+      if (length < 0x80) {
+        *at++ = static_cast<char>(low);
+        return at;
+      }
+      *at++ = static_cast<char>(low | 0x80);
+    }
   }
 
   // Packs the values at `at`, which has room for PackedSize of them.
@@ -76,14 +92,7 @@ class PackedRow {
   static void PackInto(char* at, const Value* values, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t size_of_value = values[i].size();
-      for (std::size_t length = size_of_value;; length >>= 7) {
-        const auto low = static_cast<unsigned char>(length & 0x7F);
-        if (length < 0x80) {
-          *at++ = static_cast<char>(low);
-          break;
-        }
-        *at++ = static_cast<char>(low | 0x80);
-      }
+      at = PutLength(at, size_of_value);
       // Most fields of a row are empty: no copy for them.
       if (size_of_value > 0) {
         std::memcpy(at, values[i].data(), size_of_value);
