@@ -102,29 +102,34 @@ bool IsNarrowTimeLine(std::string_view line) {
          IsNarrowSeparator(At(line, 26));
 }
 
-TimeLineTimes ReadTimeLine(std::string_view line) {
-  // hh?mm?ss?mmm from `from` (0-based), the separators written as ":" ":" ",". A separator is
-  // written only where another stands (most time lines have them already), so that the time is
-  // read back right away without waiting for single bytes written into it.
-  const auto time_at = [line](std::size_t from, std::string& time, std::int64_t& ms) {
-    if (from + 12 <= line.size()) {
-      time.assign(line.substr(from, 12));
-    } else {
-      time.assign(12, '\0');
-      if (from < line.size())
-        line.copy(time.data(), 12, from);
-    }
-    if (time[2] != ':')
+std::int64_t ReadTimeLineTime(std::string_view line, std::size_t from, std::string& time) {
+  // hh?mm?ss?mmm, the separators written as ":" ":" ",". The time is judged on the line's own
+  // bytes, and a separator written only where another stands (most time lines have them
+  // already): the time just written is not read back.
+  if (from + 12 <= line.size()) {
+    const std::string_view code = line.substr(from, 12);
+    time.assign(code);
+    if (code[2] != ':')
       time[2] = ':';
-    if (time[5] != ':')
+    if (code[5] != ':')
       time[5] = ':';
-    if (time[8] != ',')
+    if (code[8] != ',')
       time[8] = ',';
-    ms = timecode::TimeCodeMs(time);
-  };
+    return timecode::TimeCodeDigitsMs(code);
+  }
+  time.assign(12, '\0');
+  if (from < line.size())
+    line.copy(time.data(), 12, from);
+  time[2] = ':';
+  time[5] = ':';
+  time[8] = ',';
+  return timecode::TimeCodeMs(time);
+}
+
+TimeLineTimes ReadTimeLine(std::string_view line) {
   TimeLineTimes times;
-  time_at(0, times.start, times.start_ms);
-  time_at(17, times.end, times.end_ms);
+  times.start_ms = ReadTimeLineTime(line, 0, times.start);
+  times.end_ms = ReadTimeLineTime(line, 17, times.end);
   return times;
 }
 

@@ -86,16 +86,14 @@ void ReadSession::SetEnd(std::string_view value) {
   row.end_ms = timecode::TimeCodeToMs(row.end);
 }
 
-void ReadSession::SetStart(std::string_view time_code, std::int64_t ms) {
+void ReadSession::CutTimes(std::int64_t start_ms, std::int64_t end_ms) {
   ReadRow& row = result.rows.back();
-  row.start.assign(Cut(time_code, input.start_width));
-  row.start_ms = row.start.size() == time_code.size() ? ms : timecode::TimeCodeToMs(row.start);
-}
-
-void ReadSession::SetEnd(std::string_view time_code, std::int64_t ms) {
-  ReadRow& row = result.rows.back();
-  row.end.assign(Cut(time_code, input.end_width));
-  row.end_ms = row.end.size() == time_code.size() ? ms : timecode::TimeCodeToMs(row.end);
+  row.start_ms = start_ms;
+  row.end_ms = end_ms;
+  if (Cut(row.start, input.start_width).size() != row.start.size())
+    SetStart(std::string(row.start));
+  if (Cut(row.end, input.end_width).size() != row.end.size())
+    SetEnd(std::string(row.end));
 }
 
 void ReadSession::SetText(std::string_view value) {
@@ -216,10 +214,13 @@ void RememberRowEnd(ReadSession& session) {
   session.prev_row_end_ms = session.CurrentEndMs();
 }
 
-// A time code of a time line with its milliseconds, as ValidateAndFixTimeCode leaves it; the
-// common code, of the time-code shape with minutes and seconds below 60, without a call.
-std::int64_t CheckedTimeCode(ReadSession& session, std::string& code, std::int64_t ms) {
-  if (ms != timecode::kNoTimeCode && code[3] < '6' && code[6] < '6')
+// A time code read from a time line, from `written` on, with its milliseconds, as
+// ValidateAndFixTimeCode leaves it; the common code, of the time-code shape with minutes and
+// seconds below 60 (judged on the line's own bytes), without a call.
+std::int64_t CheckedTimeCode(ReadSession& session, std::string_view written, std::string& code,
+                             std::int64_t ms) {
+  // A code of the shape was read whole from the line.
+  if (ms != timecode::kNoTimeCode && written[3] < '6' && written[6] < '6')
     return ms;
   return ValidateAndFixTimeCode(session, code, ms);
 }
@@ -227,29 +228,31 @@ std::int64_t CheckedTimeCode(ReadSession& session, std::string& code, std::int64
 // A time line starts a new row of the main text, waiting for its text.
 void AcceptTimeLine(ReadSession& session, std::string_view line, SubRipContext& context) {
   RememberRowEnd(session);
-  session.AppendRow();
-  TimeLineTimes times = ReadTimeLine(line);
+  // The times are read straight into the new row.
+  ReadRow& row = session.AppendRow();
+  std::int64_t start_ms = ReadTimeLineTime(line, 0, row.start);
+  std::int64_t end_ms = ReadTimeLineTime(line, 17, row.end);
   context.empty_after_time_line = false;
   context.pending = true;
-  std::int64_t start_ms = CheckedTimeCode(session, times.start, times.start_ms);
+  start_ms = CheckedTimeCode(session, line, row.start, start_ms);
   if (start_ms == timecode::kNoTimeCode) {
-    times.start = timecode::kZeroTimeCode;
+    row.start = timecode::kZeroTimeCode;
     start_ms = 0;
   }
-  std::int64_t end_ms = CheckedTimeCode(session, times.end, times.end_ms);
+  end_ms = CheckedTimeCode(session, line.substr(std::min<std::size_t>(17, line.size())), row.end,
+                           end_ms);
   if (end_ms == timecode::kNoTimeCode) {
-    times.end = timecode::kZeroTimeCode;
+    row.end = timecode::kZeroTimeCode;
     end_ms = 0;
   }
   if (context.offset_ready && context.join_offset_ms != 0) {
     const timecode::RowTimes moved =
-        timecode::ShiftRowTimes(times.start, times.end, context.join_offset_ms);
+        timecode::ShiftRowTimes(row.start, row.end, context.join_offset_ms);
     session.SetStart(moved.start);
     session.SetEnd(moved.end);
     return;
   }
-  session.SetStart(times.start, start_ms);
-  session.SetEnd(times.end, end_ms);
+  session.CutTimes(start_ms, end_ms);
 }
 
 // The gathered text under the blank rules; only what was added since the last trim is looked at.

@@ -37,8 +37,9 @@ struct ReadSession {
   // read comes with its milliseconds.
   void SetStart(std::string_view value);
   void SetEnd(std::string_view value);
-  void SetStart(std::string_view time_code, std::int64_t ms);
-  void SetEnd(std::string_view time_code, std::int64_t ms);
+  // The start and end already written into the current new row, with their milliseconds, cut
+  // to the widths of their fields.
+  void CutTimes(std::int64_t start_ms, std::int64_t end_ms);
   // The main-text rule: without up to two leading "|" when `drop_leading_breaks`.
   void SetText(std::string_view value);
 

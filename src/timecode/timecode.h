@@ -47,6 +47,9 @@ bool IsTimeCodeShape(std::string_view text);
 // for a text of another shape. (A plain number: it is asked for on every row a file holds.)
 inline constexpr int64_t kNoTimeCode = -1;
 int64_t TimeCodeMs(std::string_view text);
+// TimeCodeMs of the time code that twelve bytes make once their separators are ":", ":" and
+// ","; kNoTimeCode for a text of another length or a digit's place that holds none.
+int64_t TimeCodeDigitsMs(std::string_view text);
 
 // Whole milliseconds of a time code; the fields are taken as written, so "00:99:00,000" is
 // 99 minutes. The empty text, "00:00:00,000" and a text of another shape give 0.

@@ -46,6 +46,12 @@ TEST(IsTimeCodeShape, EveryByteInEveryPlace) {
       const bool expected = separator ? text[at] == code[at] : byte >= '0' && byte <= '9';
       EXPECT_EQ(IsTimeCodeShape(text), expected) << at << ' ' << byte;
       EXPECT_EQ(TimeCodeMs(text) != kNoTimeCode, expected) << at << ' ' << byte;
+      // Any byte may stand for a separator when only the digits are judged.
+      const int64_t digits_ms = TimeCodeDigitsMs(text);
+      EXPECT_EQ(digits_ms != kNoTimeCode, separator || expected) << at << ' ' << byte;
+      if (separator) {
+        EXPECT_EQ(digits_ms, TimeCodeMs(code)) << at << ' ' << byte;
+      }
     }
   }
 }
@@ -62,6 +68,7 @@ TEST(TimeCodeMs, EveryDigitInEveryPlace) {
       std::string text = code;
       text[at] = static_cast<char>('0' + digit);
       EXPECT_EQ(TimeCodeMs(text), digit * place[at]) << text;
+      EXPECT_EQ(TimeCodeDigitsMs(text), digit * place[at]) << text;
     }
   }
   EXPECT_EQ(TimeCodeMs("99:99:99,999"), 99 * 3'600'000 + 99 * 60'000 + 99 * 1'000 + 999);
