@@ -9,6 +9,25 @@
 
 namespace dataset {
 
+namespace {
+
+// Copies `length` bytes; the short values most fields hold without a call.
+void CopyValue(char* to, const char* from, std::size_t length) {
+  if (length >= 8 && length <= 16) {
+    // The first eight bytes and the last eight, which overlap for fewer than sixteen.
+    char head[8];
+    char tail[8];
+    std::memcpy(head, from, 8);
+    std::memcpy(tail, from + length - 8, 8);
+    std::memcpy(to, head, 8);
+    std::memcpy(to + length - 8, tail, 8);
+    return;
+  }
+  std::memcpy(to, from, length);
+}
+
+}  // namespace
+
 PackedRows::PackedRows(std::vector<FieldDef> fields)
     : fields_(std::move(fields)), longest_(LongestValues(fields_)), lengths_(fields_.size()) {}
 
@@ -28,7 +47,7 @@ void PackedRows::Add(std::span<const std::string_view> values) {
     at = Row::PutLength(at, lengths[f]);
     // Most fields of a row are empty: no copy for them.
     if (lengths[f] > 0) {
-      std::memcpy(at, values[f].data(), lengths[f]);
+      CopyValue(at, values[f].data(), lengths[f]);
       at += lengths[f];
     }
   }
