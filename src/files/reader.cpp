@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>

@@ -1,11 +1,22 @@
 #include "formats/read_rows.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace files {
 
 ReadRows::ReadRows(ReadRowLayout layout)
-    : layout_(std::move(layout)), packed_(layout_.fields), values_(layout_.fields.size()) {}
+    : layout_(std::move(layout)), packed_(layout_.fields), values_(layout_.fields.size()) {
+  const std::size_t count = layout_.fields.size();
+  const auto within = [count](std::size_t field, bool may_be_none) {
+    return field < count || (may_be_none && field == ReadRowLayout::kNoField);
+  };
+  if (!within(layout_.start, false) || !within(layout_.end, false) ||
+      !within(layout_.text, false) || !within(layout_.long_line, true) ||
+      !within(layout_.many_lines, true)) {
+    throw std::invalid_argument("A read row's value has no field");
+  }
+}
 
 void ReadRows::Close() {
   values_[layout_.start] = last_.start;

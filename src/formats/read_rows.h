@@ -63,6 +63,7 @@ struct ReadRowLayout {
 // so that the rows of a file cost about the file's size, and the table takes them over whole.
 class ReadRows {
  public:
+  // Throws std::invalid_argument for a layout whose fields do not hold its values.
   explicit ReadRows(ReadRowLayout layout = {});
 
   std::size_t size() const { return packed_.size() + (open_ ? 1 : 0); }

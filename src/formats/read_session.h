@@ -33,8 +33,8 @@ struct ReadSession {
 
   // A new row of the main text after the last one; it becomes the current row.
   ReadRow& AppendRow();
-  // The values of the current new row, cut to the widths of their fields. A time code already
-  // read comes with its milliseconds.
+  // The values of the current new row, cut to the widths of their fields; the times with their
+  // milliseconds (TimeCodeToMs).
   void SetStart(std::string_view value);
   void SetEnd(std::string_view value);
   // The start and end already written into the current new row, with their milliseconds, cut

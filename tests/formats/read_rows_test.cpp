@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "platform/dataset/row_table.h"
@@ -97,6 +98,16 @@ TEST(ReadRows, PackTheTablesFieldsWithTheirFlags) {
     EXPECT_EQ(table.Cell(i + 1, dataset::subtitle_field::kBetu38), c.long_line) << i;
     EXPECT_EQ(table.Cell(i + 1, dataset::subtitle_field::kSor3), c.many_lines) << i;
   }
+}
+
+// A layout whose fields cannot hold a row's values is refused at once.
+TEST(ReadRows, RefuseALayoutWithoutTheirFields) {
+  ReadRowLayout text_past_the_fields;
+  text_past_the_fields.text = 3;
+  EXPECT_THROW(ReadRows{text_past_the_fields}, std::invalid_argument);
+  ReadRowLayout flag_past_the_fields;
+  flag_past_the_fields.many_lines = 3;
+  EXPECT_THROW(ReadRows{flag_past_the_fields}, std::invalid_argument);
 }
 
 }  // namespace
