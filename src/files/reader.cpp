@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <new>
-#include <span>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,6 +15,7 @@
 #include "formats/document_path.h"
 #include "formats/subtitle_kind.h"
 #include "formats/subtitle_parse.h"
+#include "platform/dataset/packed_rows.h"
 #include "platform/desktop/line_reader.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
@@ -27,6 +28,12 @@ namespace files {
 namespace field = dataset::subtitle_field;
 
 namespace {
+
+// The editor's rule for a row's flags, as a read measures them.
+ReadRowFlags MeasureFlagsOfText(std::string_view text, int letter_limit) {
+  const editor::RowFlags flags = editor::MeasureRowFlags(text, letter_limit);
+  return {flags.long_line, flags.many_lines};
+}
 
 // What a read needs of the editor, as plain values.
 ReadInput InputOf(shell::Program& program, int join_flag) {
@@ -45,6 +52,16 @@ ReadInput InputOf(shell::Program& program, int join_flag) {
   input.start_width = static_cast<std::size_t>(table.Field(field::kKezdes).width);
   input.end_width = static_cast<std::size_t>(table.Field(field::kBefejezes).width);
   input.text_width = static_cast<std::size_t>(table.Field(field::kSzoveg).width);
+  ReadRowLayout& layout = input.layout;
+  layout.fields = table.Fields();
+  layout.start = field::kKezdes;
+  layout.end = field::kBefejezes;
+  layout.text = field::kSzoveg;
+  layout.measure = MeasureFlagsOfText;
+  layout.letter_limit = editor.LetterLimit();
+  layout.flag_value = editor::FlagValue(true);
+  layout.long_line = field::kBetu38;
+  layout.many_lines = field::kSor3;
   return input;
 }
 
@@ -62,32 +79,18 @@ void ShowTimeBaseOfKind(editor::TFelirat& editor, std::string_view kind) {
 void AppendReadRows(shell::Program& program, ReadRows& rows) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
-  const int letter_limit = editor.LetterLimit();
-  bool text_set = false;
-  editor.cds.AppendRows(rows.size(), [&](std::size_t index, std::span<std::string_view> values) {
-    // The rows before this one are in the table: their bytes go, so that a large file's rows
-    // are not held twice.
-    rows.Release(index);
-    const ReadRowView row = rows[index];
-    values[field::kKezdes] = row.start;
-    values[field::kBefejezes] = row.end;
-    values[field::kSzoveg] = row.text;
-    if (!row.text_set)
-      return;
-    text_set = true;
-    state.LineLengths = editor::SplitLineLengths(row.text);
-    const editor::RowFlags flags = editor::MeasureRowFlags(state.LineLengths, letter_limit);
-    if (flags.long_line) {
-      values[field::kBetu38] = editor::FlagValue(true);
-      ++state.LongLineRowCount;
-    }
-    if (flags.many_lines) {
-      values[field::kSor3] = editor::FlagValue(true);
-      ++state.ManyLineRowCount;
-    }
-  });
-  if (text_set)
-    editor.MarkModified();
+  dataset::PackedRows packed = rows.TakePacked();
+  const std::optional<std::size_t> last_text_set = rows.LastTextSet();
+  // The lengths of the last row whose text was stored, as measuring it left them.
+  const editor::LineLengthArray line_lengths =
+      last_text_set ? editor::SplitLineLengths(packed.Value(*last_text_set, field::kSzoveg))
+                    : editor::LineLengthArray{};
+  if (!editor.cds.AppendPackedRows(std::move(packed)) || !last_text_set)
+    return;
+  state.LineLengths = line_lengths;
+  state.LongLineRowCount += static_cast<int>(rows.LongLineRows());
+  state.ManyLineRowCount += static_cast<int>(rows.ManyLineRows());
+  editor.MarkModified();
 }
 
 // The second texts from the current row on, as the rows already there.

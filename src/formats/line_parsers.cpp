@@ -10,6 +10,7 @@
 #endif
 
 #include "platform/text/text.h"
+#include "timecode/timecode.h"
 
 namespace files {
 
@@ -67,17 +68,18 @@ bool HasBlankToDrop(std::string_view text, std::size_t start) {
                                        _mm_and_si128(_mm_cmpeq_epi8(here, bar), next_blank));
     return _mm_movemask_epi8(found) != 0;
   };
+  const std::size_t from = first;
   for (; first + 17 <= size; first += 16) {
     if (any_of_sixteen(chars + first))
       return true;
   }
   if (first + 1 >= size)
     return false;
-  // The last pairs, from a copy padded with NULs: a pair with a NUL in it is never one.
-  char tail[32] = {};
-  std::memcpy(tail, chars + first, size - first);
-  return any_of_sixteen(tail);
-#else
+  // The last pairs: the sixteen that end with the text's last byte, when they lie within what
+  // is looked at (pairs looked at twice change nothing).
+  if (size >= from + 17)
+    return any_of_sixteen(chars + size - 17);
+#endif
   for (std::size_t i = first; i + 1 < size; ++i) {
     const char here = chars[i];
     const char next = chars[i + 1];
@@ -87,7 +89,6 @@ bool HasBlankToDrop(std::string_view text, std::size_t start) {
     }
   }
   return false;
-#endif
 }
 
 }  // namespace
@@ -101,19 +102,35 @@ bool IsNarrowTimeLine(std::string_view line) {
          IsNarrowSeparator(At(line, 26));
 }
 
+std::int64_t ReadTimeLineTime(std::string_view line, std::size_t from, std::string& time) {
+  // hh?mm?ss?mmm, the separators written as ":" ":" ",". The time is judged on the line's own
+  // bytes, and a separator written only where another stands (most time lines have them
+  // already): the time just written is not read back.
+  if (from + 12 <= line.size()) {
+    const std::string_view code = line.substr(from, 12);
+    time.assign(code);
+    if (code[2] != ':')
+      time[2] = ':';
+    if (code[5] != ':')
+      time[5] = ':';
+    if (code[8] != ',')
+      time[8] = ',';
+    return timecode::TimeCodeDigitsMs(code);
+  }
+  time.assign(12, '\0');
+  if (from < line.size())
+    line.copy(time.data(), 12, from);
+  time[2] = ':';
+  time[5] = ':';
+  time[8] = ',';
+  return timecode::TimeCodeMs(time);
+}
+
 TimeLineTimes ReadTimeLine(std::string_view line) {
-  // hh?mm?ss?mmm from `first` (1-based), the separators written as ":" ":" ",".
-  auto time_at = [line](std::size_t first) {
-    std::string time(12, '\0');
-    const std::size_t from = first - 1;
-    if (from < line.size())
-      line.copy(time.data(), 12, from);
-    time[2] = ':';
-    time[5] = ':';
-    time[8] = ',';
-    return time;
-  };
-  return {time_at(1), time_at(18)};
+  TimeLineTimes times;
+  times.start_ms = ReadTimeLineTime(line, 0, times.start);
+  times.end_ms = ReadTimeLineTime(line, 17, times.end);
+  return times;
 }
 
 bool IsFrameValue(std::string_view value) {
@@ -171,8 +188,12 @@ std::optional<TimeLineTimes> ReadSubViewerTimes(std::string_view line) {
       At(line, 12) != ',') {
     return std::nullopt;
   }
-  return TimeLineTimes{text::Copy(line, 1, 8) + "," + text::Copy(line, 10, 2) + "0",
-                       text::Copy(line, 13, 8) + "," + text::Copy(line, 22, 2) + "0"};
+  TimeLineTimes times;
+  times.start = text::Copy(line, 1, 8) + "," + text::Copy(line, 10, 2) + "0";
+  times.end = text::Copy(line, 13, 8) + "," + text::Copy(line, 22, 2) + "0";
+  times.start_ms = timecode::TimeCodeMs(times.start);
+  times.end_ms = timecode::TimeCodeMs(times.end);
+  return times;
 }
 
 std::string_view WithoutLeadingBreaks(std::string_view text) {

@@ -4,9 +4,12 @@
 // Positions in the comments count from 1, as the file formats are described.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "timecode/timecode.h"
 
 namespace files {
 
@@ -23,11 +26,16 @@ bool IsNarrowTimeLine(std::string_view line);
 struct TimeLineTimes {
   std::string start;
   std::string end;
+  // timecode::TimeCodeMs of each (timecode::kNoTimeCode for a time of another shape).
+  std::int64_t start_ms = timecode::kNoTimeCode;
+  std::int64_t end_ms = timecode::kNoTimeCode;
 };
 // The two times of a time line (of either form), written back with ":" and ",":
 // characters 1-2, 4-5, 7-8, 10-12 and 18-19, 21-22, 24-25, 27-29. The digits are not judged
 // (a position past the end of a line of another shape reads as a NUL byte).
 TimeLineTimes ReadTimeLine(std::string_view line);
+// One of them, from `from` (0-based: 0 or 17), into `time`; gives its milliseconds.
+std::int64_t ReadTimeLineTime(std::string_view line, std::size_t from, std::string& time);
 
 // ---- Frame-based lines ------------------------------------------------------------------
 // {start}{end}text. A "{" met while a frame value is collected is skipped ("{{10}{20}x" is

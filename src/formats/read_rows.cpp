@@ -1,54 +1,77 @@
 #include "formats/read_rows.h"
 
-#include <algorithm>
-#include <cstring>
+#include <stdexcept>
+#include <utility>
 
 namespace files {
 
-namespace {
-
-char* CopyTo(char* at, const std::string& value) {
-  std::memcpy(at, value.data(), value.size());
-  return at + value.size();
+ReadRows::ReadRows(ReadRowLayout layout)
+    : layout_(std::move(layout)), packed_(layout_.fields), values_(layout_.fields.size()) {
+  const std::size_t count = layout_.fields.size();
+  const auto within = [count](std::size_t field, bool may_be_none) {
+    return field < count || (may_be_none && field == ReadRowLayout::kNoField);
+  };
+  if (!within(layout_.start, false) || !within(layout_.end, false) ||
+      !within(layout_.text, false) || !within(layout_.long_line, true) ||
+      !within(layout_.many_lines, true)) {
+    throw std::invalid_argument("A read row's value has no field");
+  }
 }
 
-}  // namespace
+void ReadRows::Close() {
+  values_[layout_.start] = last_.start;
+  values_[layout_.end] = last_.end;
+  values_[layout_.text] = last_.text;
+  if (last_.text_set && layout_.measure != nullptr) {
+    const ReadRowFlags flags = layout_.measure(last_.text, layout_.letter_limit);
+    if (flags.long_line) {
+      ++long_line_rows_;
+      if (layout_.long_line != ReadRowLayout::kNoField)
+        values_[layout_.long_line] = layout_.flag_value;
+    }
+    if (flags.many_lines) {
+      ++many_line_rows_;
+      if (layout_.many_lines != ReadRowLayout::kNoField)
+        values_[layout_.many_lines] = layout_.flag_value;
+    }
+  }
+  packed_.Add(values_);
+  if (layout_.long_line != ReadRowLayout::kNoField)
+    values_[layout_.long_line] = {};
+  if (layout_.many_lines != ReadRowLayout::kNoField)
+    values_[layout_.many_lines] = {};
+  if (last_.text_set)
+    last_text_set_ = text_set_.size();
+  text_set_.push_back(last_.text_set);
+  last_.start.clear();
+  last_.end.clear();
+  last_.text.clear();
+  last_.text_set = false;
+  last_.start_ms = 0;
+  last_.end_ms = 0;
+  open_ = false;
+}
 
 ReadRow& ReadRows::Append() {
-  if (open_) {
-    const std::size_t size = last_.start.size() + last_.end.size() + last_.text.size();
-    char* const at = blocks_.Allot(size);
-    // Values are cut to field widths far below 4 GiB; a block holds at most that much.
-    Closed closed{static_cast<std::uint32_t>(blocks_.BlockCount() - 1),
-                  static_cast<std::uint32_t>(at - blocks_.Block(blocks_.BlockCount() - 1)),
-                  static_cast<std::uint32_t>(last_.start.size()),
-                  static_cast<std::uint32_t>(last_.end.size()),
-                  static_cast<std::uint32_t>(last_.text.size()),
-                  last_.text_set};
-    CopyTo(CopyTo(CopyTo(at, last_.start), last_.end), last_.text);
-    closed_.push_back(closed);
-    last_.start.clear();
-    last_.end.clear();
-    last_.text.clear();
-    last_.text_set = false;
-  }
+  if (open_)
+    Close();
   open_ = true;
   return last_;
 }
 
 ReadRowView ReadRows::operator[](std::size_t index) const {
-  if (index == closed_.size())
+  if (index == packed_.size())
     return {last_.start, last_.end, last_.text, last_.text_set};
-  const Closed& row = closed_[index];
-  const char* const at = blocks_.Block(row.block) + row.offset;
-  return {std::string_view(at, row.start_length),
-          std::string_view(at + row.start_length, row.end_length),
-          std::string_view(at + row.start_length + row.end_length, row.text_length), row.text_set};
+  return {packed_.Value(index, layout_.start), packed_.Value(index, layout_.end),
+          packed_.Value(index, layout_.text), text_set_[index]};
 }
 
-void ReadRows::Release(std::size_t index) {
-  // Rows fill the blocks in order: the blocks before that of row `index` hold earlier rows only.
-  blocks_.ReleaseBefore(index < closed_.size() ? closed_[index].block : blocks_.BlockCount());
+dataset::PackedRows ReadRows::TakePacked() {
+  if (open_)
+    Close();
+  dataset::PackedRows rows = std::exchange(packed_, dataset::PackedRows(layout_.fields));
+  text_set_.clear();
+  return rows;
 }
 
 }  // namespace files

@@ -5,11 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/base/byte_blocks.h"
+#include "platform/dataset/packed_rows.h"
+#include "platform/dataset/row_table.h"
 
 namespace files {
 
@@ -20,6 +22,9 @@ struct ReadRow {
   std::string text;
   // The text was stored by the main-text rule (leading breaks, the flag fields measured).
   bool text_set = false;
+  // TimeCodeToMs of `start` and `end`.
+  std::int64_t start_ms = 0;
+  std::int64_t end_ms = 0;
 };
 
 // The same, as views into the rows that hold it.
@@ -30,35 +35,66 @@ struct ReadRowView {
   bool text_set = false;
 };
 
+// The editor's two flags of a row, as its rule finds them in the row's text.
+struct ReadRowFlags {
+  bool long_line = false;
+  bool many_lines = false;
+};
+using MeasureReadRowFlags = ReadRowFlags (*)(std::string_view text, int letter_limit);
+
+// Where a row's values go in the rows of the table a read is for.
+struct ReadRowLayout {
+  static constexpr std::size_t kNoField = static_cast<std::size_t>(-1);
+  std::vector<dataset::FieldDef> fields = {{"Kezdes"}, {"Befejezes"}, {"Szoveg"}};
+  std::size_t start = 0;
+  std::size_t end = 1;
+  std::size_t text = 2;
+  // A row whose text was stored by the main-text rule has its flags measured by `measure`
+  // (none when null) and written as `flag_value` into these fields (kNoField: not written).
+  MeasureReadRowFlags measure = nullptr;
+  int letter_limit = 0;
+  std::string_view flag_value;
+  std::size_t long_line = kNoField;
+  std::size_t many_lines = kNoField;
+};
+
 // The rows of a main text, in order. Only the last row changes while it is read; the rows before
-// it are kept packed one after another in blocks of a fixed size, so that the rows of a file cost
-// about the file's size and a large file needs no single large block.
+// it are packed in the table's own row format (the layout's), one after another in large blocks,
+// so that the rows of a file cost about the file's size, and the table takes them over whole.
 class ReadRows {
  public:
-  std::size_t size() const { return closed_.size() + (open_ ? 1 : 0); }
+  // Throws std::invalid_argument for a layout whose fields do not hold its values.
+  explicit ReadRows(ReadRowLayout layout = {});
+
+  std::size_t size() const { return packed_.size() + (open_ ? 1 : 0); }
   bool empty() const { return size() == 0; }
   // A new last row, blank.
   ReadRow& Append();
   // The last row; there must be one.
   ReadRow& back() { return last_; }
   const ReadRow& back() const { return last_; }
-  // Row `index` (below size(), not released); the views stay valid until the next Append.
+  // Row `index` (below size()); the views stay valid until the next Append.
   ReadRowView operator[](std::size_t index) const;
-  // The rows before `index` are read no more: the blocks that hold only them are freed.
-  void Release(std::size_t index);
+
+  // Every row, packed for the layout's table; afterwards there are none. The rows' flags are
+  // then all measured.
+  dataset::PackedRows TakePacked();
+  // Of the rows packed so far: how many had each flag set, and the last one whose text was
+  // stored by the main-text rule.
+  std::size_t LongLineRows() const { return long_line_rows_; }
+  std::size_t ManyLineRows() const { return many_line_rows_; }
+  std::optional<std::size_t> LastTextSet() const { return last_text_set_; }
 
  private:
-  struct Closed {
-    std::uint32_t block = 0;  // its bytes: in block `block` from `offset` on
-    std::uint32_t offset = 0;
-    std::uint32_t start_length = 0;
-    std::uint32_t end_length = 0;
-    std::uint32_t text_length = 0;
-    bool text_set = false;
-  };
+  void Close();
 
-  base::ByteBlocks blocks_;
-  std::vector<Closed> closed_;
+  ReadRowLayout layout_;
+  dataset::PackedRows packed_;
+  std::vector<bool> text_set_;  // of each packed row
+  std::vector<std::string_view> values_;
+  std::size_t long_line_rows_ = 0;
+  std::size_t many_line_rows_ = 0;
+  std::optional<std::size_t> last_text_set_;
   ReadRow last_;
   bool open_ = false;
 };
@@ -78,6 +114,8 @@ struct ReadInput {
   std::size_t start_width = 0;
   std::size_t end_width = 0;
   std::size_t text_width = 0;
+  // The table's row format, which the rows are packed in.
+  ReadRowLayout layout;
 };
 
 struct ReadResult {

@@ -22,7 +22,10 @@ ReadSession::ReadSession(const ReadInput& input_in, ReadResult& result_in)
     : input(input_in),
       result(result_in),
       second_text(input_in.second_text),
-      second_row(input_in.second_text ? input_in.current_row : 0) {}
+      input_end_ms(timecode::TimeCodeToMs(input_in.current_end)),
+      second_row(input_in.second_text ? input_in.current_row : 0) {
+  result.rows = ReadRows(input.layout);
+}
 
 void ReadSession::AddEntry(std::initializer_list<std::string_view> lines) {
   result.entries += '\n';
@@ -61,16 +64,36 @@ std::string_view ReadSession::CurrentEnd() const {
   return input.current_row > 0 ? std::string_view(input.current_end) : std::string_view();
 }
 
+std::int64_t ReadSession::CurrentEndMs() const {
+  if (!result.rows.empty())
+    return result.rows.back().end_ms;
+  return input.current_row > 0 ? input_end_ms : 0;
+}
+
 ReadRow& ReadSession::AppendRow() {
   return result.rows.Append();
 }
 
 void ReadSession::SetStart(std::string_view value) {
-  result.rows.back().start.assign(Cut(value, input.start_width));
+  ReadRow& row = result.rows.back();
+  row.start.assign(Cut(value, input.start_width));
+  row.start_ms = timecode::TimeCodeToMs(row.start);
 }
 
 void ReadSession::SetEnd(std::string_view value) {
-  result.rows.back().end.assign(Cut(value, input.end_width));
+  ReadRow& row = result.rows.back();
+  row.end.assign(Cut(value, input.end_width));
+  row.end_ms = timecode::TimeCodeToMs(row.end);
+}
+
+void ReadSession::CutTimes(std::int64_t start_ms, std::int64_t end_ms) {
+  ReadRow& row = result.rows.back();
+  row.start_ms = start_ms;
+  row.end_ms = end_ms;
+  if (Cut(row.start, input.start_width).size() != row.start.size())
+    SetStart(std::string(row.start));
+  if (Cut(row.end, input.end_width).size() != row.end.size())
+    SetEnd(std::string(row.end));
 }
 
 void ReadSession::SetText(std::string_view value) {
@@ -83,20 +106,18 @@ void ReadSession::SetText(std::string_view value) {
 
 // ---- Row checks ---------------------------------------------------------------------------
 
-bool ValidateAndFixTimeCode(ReadSession& session, std::string& code) {
-  if (!timecode::IsTimeCodeShape(code))
-    return false;
+std::int64_t ValidateAndFixTimeCode(ReadSession& session, std::string& code, std::int64_t ms) {
   // Minutes and seconds below 60 keep the code as it is.
-  if (code[3] < '6' && code[6] < '6')
-    return true;
-  const std::string fixed = timecode::MsToTimeCode(timecode::TimeCodeToMs(code));
+  if (ms == timecode::kNoTimeCode || (code[3] < '6' && code[6] < '6'))
+    return ms;
+  const std::string fixed = timecode::MsToTimeCode(ms);
   if (fixed != code) {
     session.AddEntry({"Hiba oka: időeltérés",
                       "Ebben a sorban fordult elő a hiba: " + session.RowNumberText(),
                       "Beolvasott idő: " + code, "Javított idő:      " + fixed});
     code = fixed;
   }
-  return true;
+  return timecode::TimeCodeToMs(code);
 }
 
 void CheckReadRow(ReadSession& session) {
@@ -104,8 +125,8 @@ void CheckReadRow(ReadSession& session) {
   const ReadRow& current = session.result.rows.back();
   const std::string& start = current.start;
   const std::string& end = current.end;
-  const std::int64_t start_ms = timecode::TimeCodeToMs(start);
-  const std::int64_t end_ms = timecode::TimeCodeToMs(end);
+  const std::int64_t start_ms = current.start_ms;
+  const std::int64_t end_ms = current.end_ms;
   if (start_ms > end_ms && row != session.last_reported_row) {
     session.AddEntry({"Hiba oka: a kezdő idő nagyobb mint a befejező idő",
                       "Ebben a sorban fordult elő a hiba: " + text::IntToStr(row),
@@ -190,28 +211,48 @@ void RememberRowEnd(ReadSession& session) {
   if (session.CurrentRow() == 0)
     return;
   session.prev_row_end_text = session.CurrentEnd();
-  session.prev_row_end_ms = timecode::TimeCodeToMs(session.prev_row_end_text);
+  session.prev_row_end_ms = session.CurrentEndMs();
+}
+
+// A time code read from a time line, from `written` on, with its milliseconds, as
+// ValidateAndFixTimeCode leaves it; the common code, of the time-code shape with minutes and
+// seconds below 60 (judged on the line's own bytes), without a call.
+std::int64_t CheckedTimeCode(ReadSession& session, std::string_view written, std::string& code,
+                             std::int64_t ms) {
+  // A code of the shape was read whole from the line.
+  if (ms != timecode::kNoTimeCode && written[3] < '6' && written[6] < '6')
+    return ms;
+  return ValidateAndFixTimeCode(session, code, ms);
 }
 
 // A time line starts a new row of the main text, waiting for its text.
 void AcceptTimeLine(ReadSession& session, std::string_view line, SubRipContext& context) {
   RememberRowEnd(session);
-  session.AppendRow();
-  TimeLineTimes times = ReadTimeLine(line);
+  // The times are read straight into the new row.
+  ReadRow& row = session.AppendRow();
+  std::int64_t start_ms = ReadTimeLineTime(line, 0, row.start);
+  std::int64_t end_ms = ReadTimeLineTime(line, 17, row.end);
   context.empty_after_time_line = false;
   context.pending = true;
-  if (!ValidateAndFixTimeCode(session, times.start))
-    times.start = timecode::kZeroTimeCode;
-  if (!ValidateAndFixTimeCode(session, times.end))
-    times.end = timecode::kZeroTimeCode;
-  if (context.offset_ready && context.join_offset_ms != 0) {
-    timecode::RowTimes moved =
-        timecode::ShiftRowTimes(times.start, times.end, context.join_offset_ms);
-    times.start = std::move(moved.start);
-    times.end = std::move(moved.end);
+  start_ms = CheckedTimeCode(session, line, row.start, start_ms);
+  if (start_ms == timecode::kNoTimeCode) {
+    row.start = timecode::kZeroTimeCode;
+    start_ms = 0;
   }
-  session.SetStart(times.start);
-  session.SetEnd(times.end);
+  end_ms = CheckedTimeCode(session, line.substr(std::min<std::size_t>(17, line.size())), row.end,
+                           end_ms);
+  if (end_ms == timecode::kNoTimeCode) {
+    row.end = timecode::kZeroTimeCode;
+    end_ms = 0;
+  }
+  if (context.offset_ready && context.join_offset_ms != 0) {
+    const timecode::RowTimes moved =
+        timecode::ShiftRowTimes(row.start, row.end, context.join_offset_ms);
+    session.SetStart(moved.start);
+    session.SetEnd(moved.end);
+    return;
+  }
+  session.CutTimes(start_ms, end_ms);
 }
 
 // The gathered text under the blank rules; only what was added since the last trim is looked at.

@@ -27,20 +27,28 @@ struct ReadSession {
   int CurrentRow() const;
   // The row number for an entry about the current row.
   std::string RowNumberText() const;
-  // `Befejezes` of the current row ("" with none).
+  // `Befejezes` of the current row ("" with none), and its milliseconds (TimeCodeToMs).
   std::string_view CurrentEnd() const;
+  std::int64_t CurrentEndMs() const;
 
   // A new row of the main text after the last one; it becomes the current row.
   ReadRow& AppendRow();
-  // The values of the current new row, cut to the widths of their fields.
+  // The values of the current new row, cut to the widths of their fields; the times with their
+  // milliseconds (TimeCodeToMs).
   void SetStart(std::string_view value);
   void SetEnd(std::string_view value);
+  // The start and end already written into the current new row, with their milliseconds, cut
+  // to the widths of their fields.
+  void CutTimes(std::int64_t start_ms, std::int64_t end_ms);
   // The main-text rule: without up to two leading "|" when `drop_leading_breaks`.
   void SetText(std::string_view value);
 
   const ReadInput& input;
   ReadResult& result;
   const bool second_text;
+
+  // TimeCodeToMs of the input's `current_end`.
+  const std::int64_t input_end_ms;
 
   // End of the row before the one being read, for the overlap check.
   std::int64_t prev_row_end_ms = 0;
@@ -67,10 +75,12 @@ struct SubRipContext {
   bool offset_ready = false;
 };
 
-// A time code read from a time line: false when it lacks the time-code shape (the caller
-// then writes "00:00:00,000"). A code whose minutes or seconds run past 59 is carried over
-// ("00:00:75,000" becomes "00:01:15,000") with an "időeltérés" entry.
-bool ValidateAndFixTimeCode(ReadSession& session, std::string& code);
+// A time code read from a time line with its milliseconds (timecode::TimeCodeMs of it): gives
+// timecode::kNoTimeCode when it lacks the time-code shape (the caller then writes
+// "00:00:00,000"). A code whose minutes or seconds run past 59 is carried over ("00:00:75,000"
+// becomes "00:01:15,000") with an "időeltérés" entry; the milliseconds of the code as it is left
+// are given back.
+std::int64_t ValidateAndFixTimeCode(ReadSession& session, std::string& code, std::int64_t ms);
 
 // The timing and separator checks of the current row after its text was stored.
 void CheckReadRow(ReadSession& session);

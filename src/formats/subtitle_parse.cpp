@@ -172,8 +172,7 @@ void ReadSubRip(ReadSession& session, std::string_view kind, LineSource& source,
       // The first row starts at the typed value; every later row moves with it.
       join_pending = false;
       ReadRow& row = result.rows.back();
-      const std::int64_t offset =
-          timecode::TimeCodeToMs(row.start) - timecode::TimeCodeToMs(session.input.join_start);
+      const std::int64_t offset = row.start_ms - timecode::TimeCodeToMs(session.input.join_start);
       const timecode::RowTimes moved = timecode::ShiftRowTimes(row.start, row.end, offset);
       session.SetStart(moved.start);
       session.SetEnd(moved.end);

@@ -95,25 +95,48 @@ std::uint64_t BytesFrom(const char* at, int count) {
   return value;
 }
 
-// The twelve bytes at `c` hold "dd:dd:dd,ddd" with digits d. Each group of bytes is judged at
-// once: a digit is a byte whose high half is 3 and whose low half stays below 16 plus 6.
-bool HasTimeCodeShape(const char* c) {
+// "hh:mm:ss": digits in bytes 0, 1, 3, 4, 6 and 7, colons in bytes 2 and 5; ",mmm": a comma in
+// byte 0, digits in bytes 1 to 3.
+constexpr std::uint64_t kClockDigits = 0xFFFF00FFFF00FFFF;
+constexpr std::uint64_t kClockColons = 0x00003A00003A0000;
+constexpr std::uint64_t kMillisDigits = 0xFFFFFF00;
+
+// The bytes of `clock` and `millis` where a digit stands are digits. Each group of bytes is
+// judged at once: a digit is a byte whose high half is 3 and whose low half stays below 16
+// plus 6.
+bool HasTimeCodeDigits(std::uint64_t clock, std::uint64_t millis) {
   constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0;
   constexpr std::uint64_t kLow = 0x0F0F0F0F0F0F0F0F;
   constexpr std::uint64_t kSix = 0x0606060606060606;
   constexpr std::uint64_t kThree = 0x3030303030303030;
-  // "hh:mm:ss": digits in bytes 0, 1, 3, 4, 6 and 7, colons in bytes 2 and 5.
-  constexpr std::uint64_t kClockDigits = 0xFFFF00FFFF00FFFF;
-  const std::uint64_t clock = BytesFrom(c, 8);
-  // ",mmm": a comma in byte 0, digits in bytes 1 to 3.
-  constexpr std::uint64_t kMillisDigits = 0xFFFFFF00;
-  const std::uint64_t millis = BytesFrom(c + 8, 4);
   const bool clock_digits = (clock & kHigh & kClockDigits) == (kThree & kClockDigits) &&
                             (((clock & kLow) + kSix) & kHigh & kClockDigits) == 0;
   const bool millis_digits = (millis & kHigh & kMillisDigits) == (kThree & kMillisDigits) &&
                              (((millis & kLow) + kSix) & kHigh & kMillisDigits) == 0;
-  return clock_digits && millis_digits && (clock & ~kClockDigits) == 0x00003A00003A0000 &&
+  return clock_digits && millis_digits;
+}
+
+// The twelve bytes at `c` hold "dd:dd:dd,ddd" with digits d.
+bool HasTimeCodeShape(const char* c) {
+  const std::uint64_t clock = BytesFrom(c, 8);
+  const std::uint64_t millis = BytesFrom(c + 8, 4);
+  return HasTimeCodeDigits(clock, millis) && (clock & ~kClockDigits) == kClockColons &&
          (millis & 0xFF) == ',';
+}
+
+// The milliseconds of the digits of a time code (its separators whatever they are).
+int64_t MsOfTimeCodeDigits(std::uint64_t clock, const char* c) {
+  // "hh:mm:ss" with each digit's value in its byte; then each byte holds ten times its value
+  // plus the next one's, which gives the hours, minutes and seconds in bytes 0, 3 and 6 (no
+  // byte runs past 255, so none spills into the next).
+  const std::uint64_t digits = ((clock & kClockDigits) | kClockColons) - 0x3030303030303030;
+  const std::uint64_t pairs = digits * 10 + (digits >> 8);
+  const auto byte = [pairs](int index) {
+    return static_cast<int64_t>((pairs >> (8 * index)) & 0xFF);
+  };
+  const int64_t millis =
+      int64_t{DigitValue(c[9])} * 100 + DigitValue(c[10]) * 10 + DigitValue(c[11]);
+  return byte(0) * 3'600'000 + byte(3) * 60'000 + byte(6) * 1'000 + millis;
 }
 
 }  // namespace
@@ -122,18 +145,27 @@ bool IsTimeCodeShape(std::string_view text) {
   return text.size() == kTimeCodeLength && HasTimeCodeShape(text.data());
 }
 
-int64_t TimeCodeToMs(std::string_view time_code) {
-  if (!IsTimeCodeShape(time_code)) {
-    return 0;
+int64_t TimeCodeMs(std::string_view text) {
+  if (!IsTimeCodeShape(text)) {
+    return kNoTimeCode;
   }
-  auto field = [&](int index, int count) {
-    int64_t value = 0;
-    for (int i = index; i < index + count; ++i) {
-      value = value * 10 + DigitValue(time_code[i]);
-    }
-    return value;
-  };
-  return field(0, 2) * 3'600'000 + field(3, 2) * 60'000 + field(6, 2) * 1'000 + field(9, 3);
+  return MsOfTimeCodeDigits(BytesFrom(text.data(), 8), text.data());
+}
+
+int64_t TimeCodeDigitsMs(std::string_view text) {
+  if (text.size() != kTimeCodeLength) {
+    return kNoTimeCode;
+  }
+  const std::uint64_t clock = BytesFrom(text.data(), 8);
+  if (!HasTimeCodeDigits(clock, BytesFrom(text.data() + 8, 4))) {
+    return kNoTimeCode;
+  }
+  return MsOfTimeCodeDigits(clock, text.data());
+}
+
+int64_t TimeCodeToMs(std::string_view time_code) {
+  const int64_t ms = TimeCodeMs(time_code);
+  return ms == kNoTimeCode ? 0 : ms;
 }
 
 double TimeCodeToSeconds(std::string_view time_code) {

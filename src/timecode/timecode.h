@@ -43,6 +43,14 @@ std::optional<FrameRate> ParseFrameRate(std::string_view text);
 // True when the text has the shape of a time code (any two digits in every field).
 bool IsTimeCodeShape(std::string_view text);
 
+// Whole milliseconds of a text of the time-code shape, as TimeCodeToMs reads them; kNoTimeCode
+// for a text of another shape. (A plain number: it is asked for on every row a file holds.)
+inline constexpr int64_t kNoTimeCode = -1;
+int64_t TimeCodeMs(std::string_view text);
+// TimeCodeMs of the time code that twelve bytes make once their separators are ":", ":" and
+// ","; kNoTimeCode for a text of another length or a digit's place that holds none.
+int64_t TimeCodeDigitsMs(std::string_view text);
+
 // Whole milliseconds of a time code; the fields are taken as written, so "00:99:00,000" is
 // 99 minutes. The empty text, "00:00:00,000" and a text of another shape give 0.
 int64_t TimeCodeToMs(std::string_view time_code);

@@ -2,6 +2,7 @@
 // written back, the flags and their counters.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,55 @@ TEST(RowText, LabelLengthsAndFlags) {
     EXPECT_EQ(flags.long_line, c.long_line) << c.text;
     EXPECT_EQ(flags.many_lines, c.many_lines) << c.text;
   }
+}
+
+// Texts longer than a few characters are looked at many characters at a time: line breaks are
+// found wherever they stand, and a sixth line is never measured.
+TEST(RowText, LineLengthsWithBreaksAnywhere) {
+  const auto lengths_of = [](const std::string& text) {
+    LineLengthArray lengths{};
+    std::size_t line = 0;
+    std::size_t length = 0;
+    for (const char ch : text) {
+      if (ch != '|') {
+        ++length;
+        continue;
+      }
+      if (line < lengths.size())
+        lengths[line] = static_cast<std::uint8_t>(std::min<std::size_t>(length, 255));
+      ++line;
+      length = 0;
+    }
+    if (line < lengths.size())
+      lengths[line] = static_cast<std::uint8_t>(std::min<std::size_t>(length, 255));
+    return lengths;
+  };
+  // The flags measured from the text are those of its lengths.
+  const auto expect_lengths = [&lengths_of](const std::string& text) {
+    EXPECT_EQ(SplitLineLengths(text), lengths_of(text)) << text;
+    for (const int limit : {0, 1, 3, 37, 254, 255}) {
+      const RowFlags flags = MeasureRowFlags(text, limit);
+      const RowFlags of_lengths = MeasureRowFlags(lengths_of(text), limit);
+      EXPECT_EQ(flags.long_line, of_lengths.long_line) << text << ' ' << limit;
+      EXPECT_EQ(flags.many_lines, of_lengths.many_lines) << text << ' ' << limit;
+    }
+  };
+  for (std::size_t size = 0; size <= 40; ++size) {
+    for (std::size_t first = 0; first <= size; ++first) {
+      for (std::size_t second = first; second <= size; ++second) {
+        std::string text(size, 'a');
+        text.insert(second, "|");
+        text.insert(first, "|");
+        expect_lengths(text);
+        text.insert(text.size() / 2, "|||");
+        expect_lengths(text);
+      }
+    }
+  }
+  expect_lengths(std::string(300, 'a'));
+  expect_lengths(std::string(300, 'a') + "|");
+  expect_lengths("a||" + std::string(300, 'a'));
+  EXPECT_EQ(SplitLineLengths(std::string(300, 'a')), (LineLengthArray{255, 0, 0, 0, 0}));
 }
 
 TEST(RowText, BoxTextAndLeadingBreaks) {

@@ -8,6 +8,7 @@
 #include "files/reader.h"
 #include "formats/line_parsers.h"
 #include "formats/subtitle_kind.h"
+#include "timecode/timecode.h"
 
 namespace files {
 namespace {
@@ -127,6 +128,28 @@ TEST(TimeLine, Shapes) {
   const TimeLineTimes times = ReadTimeLine("00:00:01.500 --> 00:00:02:250");
   EXPECT_EQ(times.start, "00:00:01,500");
   EXPECT_EQ(times.end, "00:00:02,250");
+  EXPECT_EQ(times.start_ms, 1'500);
+  EXPECT_EQ(times.end_ms, 2'250);
+}
+
+// Every byte in every place of a time line, and lines cut short anywhere: the milliseconds
+// read with the times are those of the times as written back.
+TEST(TimeLine, MillisecondsAgreeWithTheTimesWrittenBack) {
+  const std::string line = "12:34:56,789 --> 01:23:45.678";
+  const auto expect_agreement = [](std::string_view text) {
+    const TimeLineTimes times = ReadTimeLine(text);
+    EXPECT_EQ(times.start_ms, timecode::TimeCodeMs(times.start)) << text;
+    EXPECT_EQ(times.end_ms, timecode::TimeCodeMs(times.end)) << text;
+  };
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::string text = line;
+      text[at] = static_cast<char>(byte);
+      expect_agreement(text);
+    }
+  }
+  for (std::size_t length = 0; length <= line.size(); ++length)
+    expect_agreement(std::string_view(line).substr(0, length));
 }
 
 TEST(FrameLine, Parses) {

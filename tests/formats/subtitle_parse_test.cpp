@@ -190,7 +190,7 @@ TEST(ParseSubtitle, MovesTheGaugeAHundredStepsOverTheLines) {
 TEST(ParseSubtitle, LinesOfEveryLength) {
   std::string bytes;
   std::vector<std::string> texts;
-  for (int length = 0; length < 50; ++length) {
+  for (int length = 0; length < 150; ++length) {
     std::string text(static_cast<std::size_t>(length), 'a');
     for (std::size_t i = 0; i < text.size(); ++i)
       text[i] = static_cast<char>('a' + i % 26);

@@ -45,8 +45,33 @@ TEST(IsTimeCodeShape, EveryByteInEveryPlace) {
       const bool separator = at == 2 || at == 5 || at == 8;
       const bool expected = separator ? text[at] == code[at] : byte >= '0' && byte <= '9';
       EXPECT_EQ(IsTimeCodeShape(text), expected) << at << ' ' << byte;
+      EXPECT_EQ(TimeCodeMs(text) != kNoTimeCode, expected) << at << ' ' << byte;
+      // Any byte may stand for a separator when only the digits are judged.
+      const int64_t digits_ms = TimeCodeDigitsMs(text);
+      EXPECT_EQ(digits_ms != kNoTimeCode, separator || expected) << at << ' ' << byte;
+      if (separator) {
+        EXPECT_EQ(digits_ms, TimeCodeMs(code)) << at << ' ' << byte;
+      }
     }
   }
+}
+
+// Every digit in every place of a time code reads as the value of its place.
+TEST(TimeCodeMs, EveryDigitInEveryPlace) {
+  const std::string code = "00:00:00,000";
+  const int64_t place[] = {36'000'000, 3'600'000, 0, 600'000, 60'000, 0,
+                           10'000,     1'000,     0, 100,     10,     1};
+  for (std::size_t at = 0; at < code.size(); ++at) {
+    if (place[at] == 0)
+      continue;
+    for (int digit = 0; digit <= 9; ++digit) {
+      std::string text = code;
+      text[at] = static_cast<char>('0' + digit);
+      EXPECT_EQ(TimeCodeMs(text), digit * place[at]) << text;
+      EXPECT_EQ(TimeCodeDigitsMs(text), digit * place[at]) << text;
+    }
+  }
+  EXPECT_EQ(TimeCodeMs("99:99:99,999"), 99 * 3'600'000 + 99 * 60'000 + 99 * 1'000 + 999);
 }
 
 TEST(TimeCodeToMs, MalformedTextGivesZero) {

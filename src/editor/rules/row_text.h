@@ -42,6 +42,8 @@ struct RowFlags {
   bool many_lines = false;  // `sor3`: line 3, 4 or 5 is not empty
 };
 RowFlags MeasureRowFlags(const LineLengthArray& lengths, int letter_limit);
+// The same as MeasureRowFlags(SplitLineLengths(row_text), letter_limit).
+RowFlags MeasureRowFlags(std::string_view row_text, int letter_limit);
 
 // The flag field's value for a flag.
 inline std::string_view FlagValue(bool on) {

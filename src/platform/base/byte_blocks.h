@@ -5,12 +5,33 @@
 #include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace base {
 
 class ByteBlocks {
  public:
+  ByteBlocks() = default;
+  // A moved-from instance is empty: it hands out nothing of the blocks it gave away.
+  ByteBlocks(ByteBlocks&& other) noexcept
+      : blocks_(std::move(other.blocks_)),
+        released_(std::exchange(other.released_, 0)),
+        next_(std::exchange(other.next_, nullptr)),
+        left_(std::exchange(other.left_, 0)) {
+    other.blocks_.clear();
+  }
+  ByteBlocks& operator=(ByteBlocks&& other) noexcept {
+    if (this != &other) {
+      blocks_ = std::move(other.blocks_);
+      other.blocks_.clear();
+      released_ = std::exchange(other.released_, 0);
+      next_ = std::exchange(other.next_, nullptr);
+      left_ = std::exchange(other.left_, 0);
+    }
+    return *this;
+  }
+
   // `bytes` of memory after the last run handed out, in a new block when there is none yet or
   // the last one has no room left (a run larger than a block gets a block of its own).
   char* Allot(std::size_t bytes) {

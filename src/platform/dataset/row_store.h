@@ -22,8 +22,21 @@
 #include <vector>
 
 #include "platform/base/byte_blocks.h"
+#include "platform/dataset/row_table.h"
 
 namespace dataset {
+
+// The longest value each of `fields` keeps: none for a field that is not a string.
+inline std::vector<std::size_t> LongestValues(const std::vector<FieldDef>& fields) {
+  std::vector<std::size_t> longest(fields.size());
+  for (std::size_t f = 0; f < fields.size(); ++f) {
+    const FieldDef& def = fields[f];
+    longest[f] = def.kind != FieldKind::kString ? 0
+                 : def.width > 0                ? static_cast<std::size_t>(def.width)
+                                                : std::string_view::npos;
+  }
+  return longest;
+}
 
 class PackedRow {
  public:
@@ -52,10 +65,26 @@ class PackedRow {
   static std::size_t PackedSize(const Value* values, std::size_t count) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < count; ++i) {
-      const std::size_t length = values[i].size();
-      size += (length < 0x80 ? 1 : LengthBytes(length)) + length;
+      size += PackedSizeOf(values[i].size());
     }
     return size;
+  }
+
+  // The bytes a value of `length` bytes takes, its length included.
+  static std::size_t PackedSizeOf(std::size_t length) {
+    return (length < 0x80 ? 1 : LengthBytes(length)) + length;
+  }
+
+  // Writes a value's length at `at`; gives the byte after it.
+  static char* PutLength(char* at, std::size_t length) {
+    for (;; length >>= 7) {
+      const auto low = static_cast<unsigned char>(length & 0x7F);
+      if (length < 0x80) {
+        *at++ = static_cast<char>(low);
+        return at;
+      }
+      *at++ = static_cast<char>(low | 0x80);
+    }
   }
 
   // Packs the values at `at`, which has room for PackedSize of them.
@@ -63,14 +92,7 @@ class PackedRow {
   static void PackInto(char* at, const Value* values, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t size_of_value = values[i].size();
-      for (std::size_t length = size_of_value;; length >>= 7) {
-        const auto low = static_cast<unsigned char>(length & 0x7F);
-        if (length < 0x80) {
-          *at++ = static_cast<char>(low);
-          break;
-        }
-        *at++ = static_cast<char>(low | 0x80);
-      }
+      at = PutLength(at, size_of_value);
       // Most fields of a row are empty: no copy for them.
       if (size_of_value > 0) {
         std::memcpy(at, values[i].data(), size_of_value);
@@ -134,6 +156,9 @@ class RowStore {
   // erased or replaced in between.
   char* Allot(std::size_t bytes) { return blocks_.Allot(bytes); }
 
+  // Keeps the blocks of rows packed elsewhere (PackedRows) until Clear, as its own.
+  void Adopt(base::ByteBlocks blocks) { adopted_.push_back(std::move(blocks)); }
+
   // Room for `count` more rows at the end, so that appending them grows the store once.
   void ReserveAtEnd(std::size_t count) {
     MoveGapTo(Size());
@@ -165,6 +190,7 @@ class RowStore {
     gap_begin_ = 0;
     gap_end_ = 0;
     blocks_.Clear();
+    adopted_.clear();
   }
 
  private:
@@ -202,6 +228,7 @@ class RowStore {
   std::size_t gap_begin_ = 0;
   std::size_t gap_end_ = 0;
   base::ByteBlocks blocks_;  // rows packed in place (Allot)
+  std::vector<base::ByteBlocks> adopted_;
 };
 
 }  // namespace dataset

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/dataset/packed_rows.h"
 #include "platform/dataset/row_store.h"
 #include "platform/text/text.h"
 
@@ -254,6 +255,21 @@ struct RowTable::Impl {
     Notify(TableEvent::kDataChange);
   }
 
+  // Before `count` rows are appended in one step: settles a pending row and raises before
+  // insert; false when nothing is to be appended (closed table, no rows, or a handler left
+  // no browsed table).
+  bool StartBatch(std::size_t count) {
+    if (state == TableState::kInactive || count == 0) {
+      return false;
+    }
+    Settle();
+    if (state != TableState::kBrowse) {
+      return false;
+    }
+    Notify(TableEvent::kBeforeInsert);
+    return state == TableState::kBrowse;  // the handler may close the table or start a row
+  }
+
   // Settles a pending row; false when there is no browsed row to move from.
   bool PrepareMove() {
     if (state == TableState::kInactive) {
@@ -328,6 +344,10 @@ int RowTable::FieldCount() const {
   return static_cast<int>(impl_->fields.size());
 }
 
+const std::vector<FieldDef>& RowTable::Fields() const {
+  return impl_->fields;
+}
+
 const FieldDef& RowTable::Field(int index) const {
   impl_->CheckField(index);
   return impl_->fields[static_cast<std::size_t>(index)];
@@ -398,26 +418,11 @@ void RowTable::Append() {
 }
 void RowTable::AppendRows(std::size_t count, const RowFiller& fill) {
   Impl& t = *impl_;
-  if (t.state == TableState::kInactive || count == 0) {
-    return;
-  }
-  t.Settle();
-  if (t.state != TableState::kBrowse) {
-    return;
-  }
-  t.Notify(TableEvent::kBeforeInsert);
-  if (t.state != TableState::kBrowse) {  // the handler closed the table or started a row
+  if (!t.StartBatch(count)) {
     return;
   }
   const std::size_t field_count = t.fields.size();
-  // The longest value each field keeps: none for a field that is not a string.
-  std::vector<std::size_t> longest(field_count);
-  for (std::size_t f = 0; f < field_count; ++f) {
-    const FieldDef& def = t.fields[f];
-    longest[f] = def.kind != FieldKind::kString ? 0
-                 : def.width > 0                ? static_cast<std::size_t>(def.width)
-                                                : std::string_view::npos;
-  }
+  const std::vector<std::size_t> longest = LongestValues(t.fields);
   t.rows.ReserveAtEnd(count);
   std::vector<std::string_view> values(field_count);
   for (std::size_t i = 0; i < count; ++i) {
@@ -438,6 +443,27 @@ void RowTable::AppendRows(std::size_t count, const RowFiller& fill) {
     t.eof = false;
   }
   t.Notify(TableEvent::kDataChange);
+}
+
+bool RowTable::AppendPackedRows(PackedRows rows) {
+  Impl& t = *impl_;
+  if (rows.fields_ != t.fields) {
+    throw std::invalid_argument("Rows packed for other fields");
+  }
+  if (!t.StartBatch(rows.size())) {
+    return false;
+  }
+  // What can fail to allocate comes first: the table keeps its rows if it does.
+  t.rows.ReserveAtEnd(rows.size());
+  t.rows.Adopt(std::move(rows.blocks_));
+  for (const char* at : rows.rows_) {
+    t.rows.InsertAt(t.rows.Size(), Row::InStore(at));
+  }
+  t.cur = t.Count();
+  t.bof = false;
+  t.eof = false;
+  t.Notify(TableEvent::kDataChange);
+  return true;
 }
 
 void RowTable::Insert() {

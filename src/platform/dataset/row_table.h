@@ -64,6 +64,7 @@ struct FieldDef {
   std::string name;
   int width = 0;
   FieldKind kind = FieldKind::kString;
+  friend bool operator==(const FieldDef&, const FieldDef&) = default;
 };
 
 // The editor's table `cds`: Sorszam (calculated row number), Kezdes 12, Befejezes 12,
@@ -108,6 +109,7 @@ struct TableNotification {
 using SubscriptionId = std::uint64_t;
 
 class RowTable;
+class PackedRows;
 
 // A field of a table, as FieldByName gives it; it always works on the table's current row.
 class FieldRef {
@@ -137,6 +139,7 @@ class RowTable {
 
   // ---- Fields ------------------------------------------------------------------------
   int FieldCount() const;
+  const std::vector<FieldDef>& Fields() const;
   // Throws std::out_of_range for an index outside 0..FieldCount()-1.
   const FieldDef& Field(int index) const;
   // Index of the field whose name matches ignoring ASCII letter case; -1 when absent.
@@ -171,6 +174,11 @@ class RowTable {
   // one data change is sent. Nothing on a closed table or for no rows.
   using RowFiller = std::function<void(std::size_t row, std::span<std::string_view> values)>;
   void AppendRows(std::size_t count, const RowFiller& fill);
+  // The same for rows packed away from the table (packed_rows.h), which it takes over whole.
+  // True when the rows were appended (false on a closed table, for no rows, or when a handler
+  // of before insert left no browsed table). Throws std::invalid_argument for rows packed for
+  // other fields.
+  bool AppendPackedRows(PackedRows rows);
   // Browse with rows: edit state. Edit or insert state: nothing. Empty table: as Insert.
   void Edit();
   // Edit or insert state: raises update data, stores the row, browse on that row.

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/base/byte_blocks.h"
@@ -89,8 +90,22 @@ class LineList {
   bool empty() const { return size_ == 0; }
   LineList(const LineList& other);
   LineList& operator=(const LineList& other);
-  LineList(LineList&&) noexcept = default;
-  LineList& operator=(LineList&&) noexcept = default;
+  // A list moved from is empty.
+  LineList(LineList&& other) noexcept
+      : blocks_(std::move(other.blocks_)),
+        chunks_(std::move(other.chunks_)),
+        size_(std::exchange(other.size_, 0)) {
+    other.chunks_.clear();
+  }
+  LineList& operator=(LineList&& other) noexcept {
+    if (this != &other) {
+      blocks_ = std::move(other.blocks_);
+      chunks_ = std::move(other.chunks_);
+      other.chunks_.clear();
+      size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
+  }
 
   std::string_view operator[](std::size_t index) const {
     const Place place = chunks_[index / kChunkLines][index % kChunkLines];

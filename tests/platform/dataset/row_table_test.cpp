@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dataset/packed_rows.h"
+
 namespace dataset {
 namespace {
 
@@ -114,6 +116,18 @@ void AppendTexts(RowTable& table, const std::vector<std::string>& texts) {
     values[subtitle_field::kSorszam] = "9";
     values[kSzoveg] = texts[row];
   });
+}
+
+// The same as rows packed away from the table, the row-number field given a value as well.
+void AppendPackedTexts(RowTable& table, const std::vector<std::string>& texts) {
+  PackedRows rows(SubtitleRowFields());
+  for (const std::string& text : texts) {
+    std::vector<std::string_view> values(SubtitleRowFields().size());
+    values[subtitle_field::kSorszam] = "9";
+    values[kSzoveg] = text;
+    rows.Add(values);
+  }
+  EXPECT_EQ(table.AppendPackedRows(std::move(rows)), !texts.empty() && table.Active());
 }
 
 std::vector<SequenceCase> SequenceCases() {
@@ -548,7 +562,65 @@ std::vector<SequenceCase> SequenceCases() {
        3,
        "browse",
        {"before-insert@1:a", "change@3"}},
+      {"AppendPackedRowsAfterTheLastRowCutToWidth",
+       {"a", "b"},
+       1,
+       [](RowTable& t, NotificationLog&) {
+         AppendPackedTexts(t, {"x", k230});
+       },
+       "a,b,x," + k230.substr(0, 220),
+       4,
+       4,
+       "browse",
+       {"before-insert@1:a", "change@4"}},
+      {"AppendPackedRowsPostsAPendingRowFirst",
+       {"a"},
+       1,
+       [](RowTable& t, NotificationLog&) {
+         t.Edit();
+         t.SetValue(kSzoveg, "e");
+         AppendPackedTexts(t, {"x"});
+       },
+       "e,x",
+       2,
+       2,
+       "browse",
+       {"before-edit@1", "change:Szoveg@1", "update:e", "change@1", "before-insert@1:e",
+        "change@2"}},
+      {"AppendPackedRowsOfNoRowsDoNothing",
+       {"a"},
+       1,
+       [](RowTable& t, NotificationLog&) { AppendPackedTexts(t, {}); },
+       "a",
+       1,
+       1,
+       "browse",
+       {}},
+      {"AppendPackedRowsWithControlsDisabledNotifyOnceEnabled",
+       {},
+       0,
+       [](RowTable& t, NotificationLog&) {
+         t.DisableControls();
+         AppendPackedTexts(t, {"x", "y"});
+         t.EnableControls();
+       },
+       "x,y",
+       2,
+       2,
+       "browse",
+       {"before-insert@0:", "change@2"}},
   };
+}
+
+// Rows packed for other fields are refused and leave the table as it was.
+TEST(RowTable, RefusesRowsPackedForOtherFields) {
+  RowTable table(SubtitleRowFields());
+  table.CreateDataSet();
+  PackedRows rows(TranslationRowFields());
+  const std::string_view values[] = {"a", "b", "c"};
+  rows.Add(values);
+  EXPECT_THROW(table.AppendPackedRows(std::move(rows)), std::invalid_argument);
+  EXPECT_EQ(table.RecordCount(), 0);
 }
 
 TEST(RowTableSequences, GiveRowsRecNoStateAndNotifications) {

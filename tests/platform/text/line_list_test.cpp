@@ -64,6 +64,15 @@ TEST(LineList, CopiesOwnTheirLines) {
   EXPECT_EQ(copy, (std::vector<std::string>{"egy", "kettő", "egy", "kettő"}));
   LineList moved = std::move(copy);
   EXPECT_EQ(moved.size(), 4u);
+  // What was moved from is empty and takes lines of its own again.
+  EXPECT_TRUE(copy.empty());  // NOLINT: a moved-from list is empty
+  copy.push_back("új");
+  assigned = std::move(moved);
+  EXPECT_TRUE(moved.empty());  // NOLINT: as above
+  moved.push_back("még");
+  EXPECT_EQ(copy, (std::vector<std::string>{"új"}));
+  EXPECT_EQ(moved, (std::vector<std::string>{"még"}));
+  EXPECT_EQ(assigned, (std::vector<std::string>{"egy", "kettő", "egy", "kettő"}));
 }
 
 }  // namespace
