@@ -157,12 +157,7 @@ void ApplyRead(shell::Program& program, const ReadInput& input, ReadResult& read
     StoreSecondTexts(program, read.second_texts);
   else
     AppendReadRows(program, read.rows);
-  for (std::size_t at = 0; at < read.entries.size();) {
-    const std::size_t end = read.entries.find('\n', at);
-    list.AddLine(std::string_view(read.entries).substr(at, end - at));
-    at = end + 1;
-  }
-  std::string().swap(read.entries);
+  list.AddLines(std::move(read.entries));
   if (kind == kFrameKind)
     state.CurrentTimeBase = timecode::kTimeBaseFrame;
   else if (main_kind || subviewer)

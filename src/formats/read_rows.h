@@ -12,6 +12,7 @@
 
 #include "platform/dataset/packed_rows.h"
 #include "platform/dataset/row_table.h"
+#include "platform/text/line_list.h"
 
 namespace files {
 
@@ -123,9 +124,9 @@ struct ReadResult {
   ReadRows rows;     // the main text's new rows
   // Second texts for the rows from the current row on, one each.
   std::vector<std::string> second_texts;
-  // The result-list lines, each followed by "\n" (no line holds one); every entry begins with
-  // an empty line. One text, so that a long list costs its bytes and no more.
-  std::string entries;
+  // The result-list lines; every entry begins with an empty line. Packed, so that a long list
+  // costs its bytes and little more, and the result list takes them over whole.
+  text::LineList entries;
   bool stopped = false;  // a line could not be read: the rows before it are all there is
   std::string error;     // why, when the read itself says (ReadErrorDetail)
 };

@@ -28,11 +28,9 @@ ReadSession::ReadSession(const ReadInput& input_in, ReadResult& result_in)
 }
 
 void ReadSession::AddEntry(std::initializer_list<std::string_view> lines) {
-  result.entries += '\n';
-  for (std::string_view line : lines) {
-    result.entries += line;
-    result.entries += '\n';
-  }
+  result.entries.push_back("");
+  for (std::string_view line : lines)
+    result.entries.push_back(line);
 }
 
 void ReadSession::StoreSecondText(std::string_view text) {

@@ -47,6 +47,15 @@ void THibaki::AddLine(std::string_view line) {
   LBhiba.AddItem(line);
 }
 
+void THibaki::AddLines(text::LineList lines) {
+  if (lines.empty())
+    return;
+  if (LBhiba.Items().empty())
+    LBhiba.SetItems(std::move(lines));
+  else
+    LBhiba.AddItems(lines);
+}
+
 void THibaki::SetLabelsVisible(bool visible) {
   Label1.SetVisible(visible);
   Label2.SetVisible(visible);

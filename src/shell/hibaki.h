@@ -30,6 +30,8 @@ class THibaki : public ui::Form {
   void StartReport(std::string_view caption, bool labels_visible);
   void ClearLines();
   void AddLine(std::string_view line);
+  // Every line of `lines` after the present ones; into an empty list they move whole.
+  void AddLines(text::LineList lines);
   void SetLabelsVisible(bool visible);
   // Shows the window modally, within the screen's height.
   void ShowReport();

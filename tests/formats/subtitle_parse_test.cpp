@@ -163,10 +163,7 @@ TEST(ParseSubtitle, GivesRowsTextsEntriesAndTheStop) {
     EXPECT_EQ(read.kind, c.kind);
     EXPECT_EQ(RowsOf(read), c.rows);
     EXPECT_EQ(read.second_texts, c.second_texts);
-    std::string entries;
-    for (const std::string& line : c.entries)
-      entries += line + "\n";
-    EXPECT_EQ(read.entries, entries);
+    EXPECT_EQ(read.entries, c.entries);
     EXPECT_EQ(read.stopped, c.stopped);
     EXPECT_EQ(read.error, c.error);
     EXPECT_TRUE(positions.empty());  // files of fewer than 100 lines move no gauge
