@@ -17,9 +17,9 @@ void StorePassRowText(editor::TFelirat& editor, std::string_view text) {
     editor.SetRowText1(text, editor::RowWrite::kEdit);
     return;
   }
-  std::string stored = editor.MainTextAfterMax2(text);
   // The flags are measured on what the field keeps.
-  stored.resize(std::min(stored.size(), static_cast<std::size_t>(cds.Field(field::kSzoveg).width)));
+  const std::string_view stored = editor.MainTextAfterMax2(text).substr(
+      0, static_cast<std::size_t>(std::max(0, cds.Field(field::kSzoveg).width)));
   const int row = cds.RecNo();
   std::string_view long_line = cds.Cell(row, field::kBetu38);
   std::string_view many_lines = cds.Cell(row, field::kSor3);

@@ -87,7 +87,8 @@ class TFelirat : public FeliratForm {
   void SetRowText1(std::string_view text, const RowWrite& how);
   // `text` as SetRowText1 stores it before the field's width: without up to two leading
   // line breaks when `Max2` is ticked.
-  std::string MainTextAfterMax2(std::string_view text) const;
+  // A view into `text`.
+  std::string_view MainTextAfterMax2(std::string_view text) const;
   // Whether SetRowText1 would store `text` whole: after the `Max2` rule it fits the main text's
   // field (220 characters). A command whose result does not fit is not carried out.
   bool FitsMainText(std::string_view text) const;

@@ -6,6 +6,7 @@
 
 #include "editor/felirat.h"
 #include "editor/rules/row_text.h"
+#include "formats/line_parsers.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -88,8 +89,8 @@ void TFelirat::SetRowText1(std::string_view text, const RowWrite& how) {
   MarkModified();
 }
 
-std::string TFelirat::MainTextAfterMax2(std::string_view text) const {
-  return Max2.Checked() && text.starts_with('|') ? DropLeadingBreaks(text) : std::string(text);
+std::string_view TFelirat::MainTextAfterMax2(std::string_view text) const {
+  return Max2.Checked() && text.starts_with('|') ? files::WithoutLeadingBreaks(text) : text;
 }
 
 bool TFelirat::FitsMainText(std::string_view text) const {
