@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/base/length_prefix.h"
 #include "platform/dataset/row_store.h"
 
 namespace dataset {
@@ -44,7 +45,7 @@ void PackedRows::Add(std::span<const std::string_view> values) {
   char* const row = blocks_.Allot(size);
   char* at = row;
   for (std::size_t f = 0; f < count; ++f) {
-    at = Row::PutLength(at, lengths[f]);
+    at = base::PutLengthPrefix(at, lengths[f]);
     // Most fields of a row are empty: no copy for them.
     if (lengths[f] > 0) {
       CopyValue(at, values[f].data(), lengths[f]);

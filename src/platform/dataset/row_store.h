@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/base/byte_blocks.h"
+#include "platform/base/length_prefix.h"
 #include "platform/dataset/row_table.h"
 
 namespace dataset {
@@ -72,19 +73,7 @@ class PackedRow {
 
   // The bytes a value of `length` bytes takes, its length included.
   static std::size_t PackedSizeOf(std::size_t length) {
-    return (length < 0x80 ? 1 : LengthBytes(length)) + length;
-  }
-
-  // Writes a value's length at `at`; gives the byte after it.
-  static char* PutLength(char* at, std::size_t length) {
-    for (;; length >>= 7) {
-      const auto low = static_cast<unsigned char>(length & 0x7F);
-      if (length < 0x80) {
-        *at++ = static_cast<char>(low);
-        return at;
-      }
-      *at++ = static_cast<char>(low | 0x80);
-    }
+    return base::LengthPrefixBytes(length) + length;
   }
 
   // Packs the values at `at`, which has room for PackedSize of them.
@@ -92,7 +81,7 @@ class PackedRow {
   static void PackInto(char* at, const Value* values, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t size_of_value = values[i].size();
-      at = PutLength(at, size_of_value);
+      at = base::PutLengthPrefix(at, size_of_value);
       // Most fields of a row are empty: no copy for them.
       if (size_of_value > 0) {
         std::memcpy(at, values[i].data(), size_of_value);
@@ -112,14 +101,7 @@ class PackedRow {
   std::string_view Value(std::size_t field) const {
     const char* at = block_;
     for (;;) {
-      std::size_t length = 0;
-      for (int shift = 0;; shift += 7) {
-        const auto byte = static_cast<unsigned char>(*at++);
-        length |= static_cast<std::size_t>(byte & 0x7F) << shift;
-        if (byte < 0x80) {
-          break;
-        }
-      }
+      const std::size_t length = base::TakeLengthPrefix(at);
       if (field == 0) {
         return std::string_view(at, length);
       }
@@ -129,15 +111,6 @@ class PackedRow {
   }
 
  private:
-  static std::size_t LengthBytes(std::size_t length) {
-    std::size_t bytes = 1;
-    while (length >= 0x80) {
-      length >>= 7;
-      ++bytes;
-    }
-    return bytes;
-  }
-
   std::unique_ptr<char[]> owned_;  // the row's own block, if it has one
   const char* block_ = nullptr;
 };

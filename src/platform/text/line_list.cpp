@@ -15,20 +15,6 @@ LineList::LineList(const std::vector<std::string>& lines) {
     push_back(line);
 }
 
-std::size_t LineList::PrefixBytes(std::size_t length) {
-  std::size_t bytes = 1;
-  for (; length >= 0x80; length >>= 7)
-    ++bytes;
-  return bytes;
-}
-
-char* LineList::WritePrefix(char* at, std::size_t length) {
-  for (; length >= 0x80; length >>= 7)
-    *at++ = static_cast<char>((length & 0x7F) | 0x80);
-  *at++ = static_cast<char>(length);
-  return at;
-}
-
 void LineList::MakeRoom(std::size_t block, std::size_t offset) {
   if (block > kMostBlocks || offset > kOffsetMask)
     throw std::length_error("LineList: too many lines");
@@ -74,10 +60,6 @@ void LineList::clear() {
   blocks_.Clear();
   chunks_.clear();
   size_ = 0;
-}
-
-std::vector<std::string> LineList::ToVector() const {
-  return std::vector<std::string>(begin(), end());
 }
 
 bool operator==(const LineList& a, const LineList& b) {

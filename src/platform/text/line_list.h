@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/base/byte_blocks.h"
+#include "platform/base/length_prefix.h"
 
 namespace text {
 
@@ -110,18 +111,11 @@ class LineList {
   std::string_view operator[](std::size_t index) const {
     const Place place = chunks_[index / kChunkLines][index % kChunkLines];
     const char* at = blocks_.Block(place >> kOffsetBits) + (place & kOffsetMask);
-    std::size_t length = 0;
-    for (int shift = 0;; shift += 7) {
-      const auto byte = static_cast<unsigned char>(*at++);
-      length |= static_cast<std::size_t>(byte & 0x7F) << shift;
-      if (byte < 0x80)
-        break;
-    }
+    const std::size_t length = base::TakeLengthPrefix(at);
     return std::string_view(at, length);
   }
   // Throws std::out_of_range for an index past the last line.
   std::string_view at(std::size_t index) const;
-  std::string_view front() const { return (*this)[0]; }
   std::string_view back() const { return (*this)[size() - 1]; }
   const_iterator begin() const { return {this, 0}; }
   const_iterator end() const { return {this, size()}; }
@@ -141,8 +135,6 @@ class LineList {
   void append(const LineList& other);
   void clear();
 
-  std::vector<std::string> ToVector() const;
-
   friend bool operator==(const LineList& a, const LineList& b);
   friend bool operator==(const LineList& a, const std::vector<std::string>& b);
 
@@ -158,7 +150,7 @@ class LineList {
   // Room for a line of `length` bytes, its place noted and its length written: where its
   // bytes go.
   char* StartLine(std::size_t length) {
-    const std::size_t prefix = length < 0x80 ? 1 : PrefixBytes(length);
+    const std::size_t prefix = base::LengthPrefixBytes(length);
     char* at = blocks_.Allot(prefix + length);
     const std::size_t block = blocks_.BlockCount() - 1;
     const auto offset = static_cast<std::size_t>(at - blocks_.Block(block));
@@ -167,14 +159,8 @@ class LineList {
     chunks_[size_ / kChunkLines][size_ % kChunkLines] =
         static_cast<Place>(block << kOffsetBits | offset);
     ++size_;
-    if (prefix == 1) {
-      *at = static_cast<char>(length);
-      return at + 1;
-    }
-    return WritePrefix(at, length);
+    return base::PutLengthPrefix(at, length);
   }
-  static std::size_t PrefixBytes(std::size_t length);
-  static char* WritePrefix(char* at, std::size_t length);
   // A new chunk of places; refuses a place that does not fit in one.
   void MakeRoom(std::size_t block, std::size_t offset);
 
