@@ -16,7 +16,6 @@ class ByteBlocks {
   // A moved-from instance is empty: it hands out nothing of the blocks it gave away.
   ByteBlocks(ByteBlocks&& other) noexcept
       : blocks_(std::move(other.blocks_)),
-        released_(std::exchange(other.released_, 0)),
         next_(std::exchange(other.next_, nullptr)),
         left_(std::exchange(other.left_, 0)) {
     other.blocks_.clear();
@@ -25,7 +24,6 @@ class ByteBlocks {
     if (this != &other) {
       blocks_ = std::move(other.blocks_);
       other.blocks_.clear();
-      released_ = std::exchange(other.released_, 0);
       next_ = std::exchange(other.next_, nullptr);
       left_ = std::exchange(other.left_, 0);
     }
@@ -63,15 +61,8 @@ class ByteBlocks {
   std::size_t BlockCount() const { return blocks_.size(); }
   const char* Block(std::size_t index) const { return blocks_[index].get(); }
 
-  // Frees the blocks before `index`; their runs must not be read again.
-  void ReleaseBefore(std::size_t index) {
-    for (; released_ < std::min(index, blocks_.size()); ++released_)
-      blocks_[released_].reset();
-  }
-
   void Clear() {
     blocks_.clear();
-    released_ = 0;
     next_ = nullptr;
     left_ = 0;
   }
@@ -81,7 +72,6 @@ class ByteBlocks {
   static constexpr std::size_t kBlockBytes = std::size_t{64} << 10;
 
   std::vector<std::unique_ptr<char[]>> blocks_;
-  std::size_t released_ = 0;
   char* next_ = nullptr;  // where the next run goes in the last block
   std::size_t left_ = 0;  // room left there
 };

@@ -6,8 +6,9 @@
 // A stored row is one block of memory: for each field in order, its value's length as a
 // variable-length number (7 bits a byte, so a length below 128 takes one byte) followed by the
 // value's bytes. A row therefore costs its bytes, a byte or two per field, the allocator's
-// header and the pointer in the gap buffer. Rows appended in a batch are packed one after
-// another in large blocks that the store keeps until it is cleared, without a header each.
+// header and the pointer in the gap buffer. Rows appended in a batch (PackedRows) are packed
+// one after another in large blocks that the store keeps until it is cleared, without a
+// header each.
 // Internal to platform/dataset.
 #pragma once
 
@@ -124,12 +125,9 @@ class RowStore {
   // 0-based; `index` must be below Size().
   const Row& At(std::size_t index) const { return slots_[Slot(index)]; }
 
-  // `bytes` of memory for a row packed in place (PackedRow::InStore). Rows appended in a batch
-  // share large blocks instead of a small one each; the blocks stay until Clear, also for rows
-  // erased or replaced in between.
-  char* Allot(std::size_t bytes) { return blocks_.Allot(bytes); }
-
-  // Keeps the blocks of rows packed elsewhere (PackedRows) until Clear, as its own.
+  // Keeps the blocks of rows packed elsewhere (PackedRows) until Clear, as its own: the rows
+  // in them share large blocks instead of a small one each, also while some of them are
+  // erased or replaced.
   void Adopt(base::ByteBlocks blocks) { adopted_.push_back(std::move(blocks)); }
 
   // Room for `count` more rows at the end, so that appending them grows the store once.
@@ -162,7 +160,6 @@ class RowStore {
     slots_.clear();
     gap_begin_ = 0;
     gap_end_ = 0;
-    blocks_.Clear();
     adopted_.clear();
   }
 
@@ -200,7 +197,6 @@ class RowStore {
   std::vector<Row> slots_;
   std::size_t gap_begin_ = 0;
   std::size_t gap_end_ = 0;
-  base::ByteBlocks blocks_;  // rows packed in place (Allot)
   std::vector<base::ByteBlocks> adopted_;
 };
 

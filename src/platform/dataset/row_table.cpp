@@ -416,35 +416,6 @@ bool RowTable::IsEmpty() const {
 void RowTable::Append() {
   impl_->StartInsert(true);
 }
-void RowTable::AppendRows(std::size_t count, const RowFiller& fill) {
-  Impl& t = *impl_;
-  if (!t.StartBatch(count)) {
-    return;
-  }
-  const std::size_t field_count = t.fields.size();
-  const std::vector<std::size_t> longest = LongestValues(t.fields);
-  t.rows.ReserveAtEnd(count);
-  std::vector<std::string_view> values(field_count);
-  for (std::size_t i = 0; i < count; ++i) {
-    std::fill(values.begin(), values.end(), std::string_view());
-    fill(i, values);
-    for (std::size_t f = 0; f < field_count; ++f) {
-      if (values[f].size() > longest[f]) {
-        values[f] = values[f].substr(0, longest[f]);
-      }
-    }
-    // Packed in the store's shared blocks: no allocation of its own per row.
-    char* const at = t.rows.Allot(Row::PackedSize(values.data(), field_count));
-    Row::PackInto(at, values.data(), field_count);
-    t.rows.InsertAt(t.rows.Size(), Row::InStore(at));
-    // Kept at every row, so that a batch cut short by a failed allocation leaves a sound table.
-    t.cur = t.Count();
-    t.bof = false;
-    t.eof = false;
-  }
-  t.Notify(TableEvent::kDataChange);
-}
-
 bool RowTable::AppendPackedRows(PackedRows rows) {
   Impl& t = *impl_;
   if (rows.fields_ != t.fields) {

@@ -48,7 +48,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -166,18 +165,12 @@ class RowTable {
   // an empty table).
   void Append();
   void Insert();
-  // `count` rows after the last row in one step. `fill` gives the values of each new row in
-  // turn (row 0 first): FieldCount() views in field order, empty when it is called, each cut to
-  // its field's width when stored (a calculated field's value is ignored); they need to stay
-  // valid only until `fill` is called again. As Append, it settles a pending row first and
-  // raises before insert, once; afterwards the last new row is current in browse state, and
-  // one data change is sent. Nothing on a closed table or for no rows.
-  using RowFiller = std::function<void(std::size_t row, std::span<std::string_view> values)>;
-  void AppendRows(std::size_t count, const RowFiller& fill);
-  // The same for rows packed away from the table (packed_rows.h), which it takes over whole.
-  // True when the rows were appended (false on a closed table, for no rows, or when a handler
-  // of before insert left no browsed table). Throws std::invalid_argument for rows packed for
-  // other fields.
+  // Rows packed away from the table (packed_rows.h), after the last row in one step; the
+  // table takes them over whole. As Append, it settles a pending row first and raises before
+  // insert, once; afterwards the last new row is current in browse state, and one data change
+  // is sent. True when the rows were appended (false on a closed table, for no rows, or when a
+  // handler of before insert left no browsed table). Throws std::invalid_argument for rows
+  // packed for other fields.
   bool AppendPackedRows(PackedRows rows);
   // Browse with rows: edit state. Edit or insert state: nothing. Empty table: as Insert.
   void Edit();

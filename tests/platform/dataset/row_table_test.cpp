@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -108,17 +107,8 @@ struct SequenceCase {
 
 const std::string k230(230, 'x');
 
-// Appends rows with these texts and nothing else in one batch; the row-number field is given
-// a value, which must be ignored.
-void AppendTexts(RowTable& table, const std::vector<std::string>& texts) {
-  table.AppendRows(texts.size(), [&texts](std::size_t row, std::span<std::string_view> values) {
-    EXPECT_EQ(values[kSzoveg], "");
-    values[subtitle_field::kSorszam] = "9";
-    values[kSzoveg] = texts[row];
-  });
-}
-
-// The same as rows packed away from the table, the row-number field given a value as well.
+// Appends rows with these texts and nothing else, packed away from the table, in one batch;
+// the row-number field is given a value, which must be ignored.
 void AppendPackedTexts(RowTable& table, const std::vector<std::string>& texts) {
   PackedRows rows(SubtitleRowFields());
   for (const std::string& text : texts) {
@@ -506,62 +496,15 @@ std::vector<SequenceCase> SequenceCases() {
        2,
        "browse",
        {"change@1", "change@2", "change@2"}},
-      {"AppendRowsAfterTheLastRowCutToWidth",
-       {"a", "b"},
-       1,
-       [](RowTable& t, NotificationLog&) {
-         AppendTexts(t, {"x", k230});
-       },
-       "a,b,x," + k230.substr(0, 220),
-       4,
-       4,
-       "browse",
-       {"before-insert@1:a", "change@4"}},
-      {"AppendRowsIntoAnEmptyTable",
+      {"AppendPackedRowsIntoAnEmptyTable",
        {},
        0,
-       [](RowTable& t, NotificationLog&) { AppendTexts(t, {"x"}); },
+       [](RowTable& t, NotificationLog&) { AppendPackedTexts(t, {"x"}); },
        "x",
        1,
        1,
        "browse",
        {"before-insert@0:", "change@1"}},
-      {"AppendRowsPostsAPendingRowFirst",
-       {"a"},
-       1,
-       [](RowTable& t, NotificationLog&) {
-         t.Edit();
-         t.SetValue(kSzoveg, "e");
-         AppendTexts(t, {"x"});
-       },
-       "e,x",
-       2,
-       2,
-       "browse",
-       {"before-edit@1", "change:Szoveg@1", "update:e", "change@1", "before-insert@1:e",
-        "change@2"}},
-      {"AppendRowsOfNoRowsDoNothing",
-       {"a"},
-       1,
-       [](RowTable& t, NotificationLog&) { AppendTexts(t, {}); },
-       "a",
-       1,
-       1,
-       "browse",
-       {}},
-      {"AppendRowsWithControlsDisabledNotifyOnceEnabled",
-       {"a"},
-       1,
-       [](RowTable& t, NotificationLog&) {
-         t.DisableControls();
-         AppendTexts(t, {"x", "y"});
-         t.EnableControls();
-       },
-       "a,x,y",
-       3,
-       3,
-       "browse",
-       {"before-insert@1:a", "change@3"}},
       {"AppendPackedRowsAfterTheLastRowCutToWidth",
        {"a", "b"},
        1,
