@@ -112,7 +112,7 @@ void ChangeListToResultList(benchmark::State& state) {
       const std::string text = FixerText(row);
       for (int edit = 0; edit < 4; ++edit) {
         corrections::LogRowChange(list, corrections::EntryKind::kChanged, row, text);
-        list.push_back(std::string(corrections::kAfterLabel) + text);
+        list.push_back(corrections::kAfterLabel, text);
       }
     }
     subtitle.program.Hibaki->LBhiba.SetItems(std::move(list));
