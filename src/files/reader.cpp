@@ -52,6 +52,7 @@ ReadInput InputOf(shell::Program& program, int join_flag) {
   input.start_width = static_cast<std::size_t>(table.Field(field::kKezdes).width);
   input.end_width = static_cast<std::size_t>(table.Field(field::kBefejezes).width);
   input.text_width = static_cast<std::size_t>(table.Field(field::kSzoveg).width);
+  input.second_width = static_cast<std::size_t>(table.Field(field::kSzoveg2).width);
   ReadRowLayout& layout = input.layout;
   layout.fields = table.Fields();
   layout.start = field::kKezdes;

@@ -111,10 +111,11 @@ struct ReadInput {
   bool join = false;                 // the second part of a join: its rows start at `join_start`
   std::string join_start;            // the join window's start value (a time code or a frame)
   bool drop_leading_breaks = false;  // `Max2`: a main text loses up to two leading "|"
-  // Widths of `Kezdes`, `Befejezes` and `Szoveg` (0: unlimited).
+  // Widths of `Kezdes`, `Befejezes`, `Szoveg` and `Szoveg2` (0: unlimited).
   std::size_t start_width = 0;
   std::size_t end_width = 0;
   std::size_t text_width = 0;
+  std::size_t second_width = 0;
   // The table's row format, which the rows are packed in.
   ReadRowLayout layout;
 };

@@ -38,7 +38,10 @@ void ReadSession::StoreSecondText(std::string_view text) {
     second_complete = true;
     return;
   }
-  result.second_texts.emplace_back(text);
+  const std::string_view kept = Cut(text, input.second_width);
+  result.second_texts.emplace_back(kept);
+  if (kept.size() != text.size())
+    AddCutTextEntry(text.substr(kept.size()), input.second_width);
   if (second_row >= input.row_count)
     second_complete = true;
   else
@@ -98,8 +101,17 @@ void ReadSession::SetText(std::string_view value) {
   if (input.drop_leading_breaks)
     value = WithoutLeadingBreaks(value);
   ReadRow& row = result.rows.back();
-  row.text.assign(Cut(value, input.text_width));
+  const std::string_view kept = Cut(value, input.text_width);
+  row.text.assign(kept);
   row.text_set = true;
+  if (kept.size() != value.size())
+    AddCutTextEntry(value.substr(kept.size()), input.text_width);
+}
+
+void ReadSession::AddCutTextEntry(std::string_view cut_off, std::size_t width) {
+  AddEntry({"Hiba oka: a szöveg hosszabb mint " + text::IntToStr(static_cast<std::int64_t>(width)) +
+                " karakter->levágva a vége",
+            "Ebben a sorban fordult elő a hiba: " + RowNumberText(), "A levágott rész:", cut_off});
 }
 
 // ---- Row checks ---------------------------------------------------------------------------

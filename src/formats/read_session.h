@@ -20,7 +20,8 @@ struct ReadSession {
   // Adds an entry to the result list: an empty line, then `lines`.
   void AddEntry(std::initializer_list<std::string_view> lines);
   // The second text of the next row that has none from this file yet; nothing once every
-  // row has received one (then `second_complete` is set).
+  // row has received one (then `second_complete` is set). A text longer than its field is cut
+  // as a main text is.
   void StoreSecondText(std::string_view text);
   // The table's current row as the read leaves it: the last new row of a main text, the row
   // the next second text goes to (0 with none).
@@ -40,8 +41,11 @@ struct ReadSession {
   // The start and end already written into the current new row, with their milliseconds, cut
   // to the widths of their fields.
   void CutTimes(std::int64_t start_ms, std::int64_t end_ms);
-  // The main-text rule: without up to two leading "|" when `drop_leading_breaks`.
+  // The main-text rule: without up to two leading "|" when `drop_leading_breaks`. A text longer
+  // than its field keeps the field's width, and the row gets an entry showing what was cut off.
   void SetText(std::string_view value);
+  // The entry of the current row whose text, longer than its field's `width`, lost `cut_off`.
+  void AddCutTextEntry(std::string_view cut_off, std::size_t width);
 
   const ReadInput& input;
   ReadResult& result;

@@ -38,6 +38,9 @@ struct Files {
                "00:00:04,000\r\nY\r\n");
     WriteBytes(folder / "second.sub", "{1}{2}X\r\n{3}{4}Y\r\n");
     WriteBytes(folder / "repaired.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n A\r\n");
+    WriteBytes(folder / "long.srt",
+               "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + std::string(230, 'L') + "\r\n");
+    WriteBytes(folder / "long.sub", "{1}{2}" + std::string(230, 'L') + "\r\n");
     WriteBytes(folder / "subviewer.sub", "00:00:01.00,00:00:02.00\r\nA\r\n");
     WriteBytes(folder / "empty.srt", "");
     // Files whose names do not say what they hold.
@@ -249,6 +252,24 @@ TEST(OpenFlow, SetsTheEditorUpByWhatWasRead) {
       {"SubRip", "", "time.srt", false, {"A/", "B/"}, "Time", true, false, true},
       {"SubRip in UTF-16", "", "unicode.srt", false, {"A/"}, "Time", true, true, true},
       {"SubRip that needed repairs", "", "repaired.srt", false, {"A/"}, "Time", true, true, true},
+      {"SubRip with a text past its field",
+       "",
+       "long.srt",
+       false,
+       {std::string(220, 'L') + "/"},
+       "Time",
+       true,
+       true,
+       true},
+      {"frame-based with a text past its field",
+       "",
+       "long.sub",
+       false,
+       {std::string(220, 'L') + "/"},
+       "Frame",
+       true,
+       true,
+       false},
       {"SubViewer-like after a repaired file",
        "repaired.srt",
        "subviewer.sub",

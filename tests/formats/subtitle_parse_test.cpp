@@ -60,7 +60,12 @@ std::vector<Case> Cases() {
   frame_join.join_start = "100";
   ReadInput drop = MainText();
   drop.drop_leading_breaks = true;
-  const std::string long_text(230, 'x');
+  const std::string long_text = std::string(200, 'x') + std::string(30, 'y');
+  // Two lines with a style tag round the second, 224 characters in all: the closing tag goes.
+  const std::string two_lines = std::string(106, 'a') + "|<i>" + std::string(110, 'b') + "</i>";
+  const std::string two_lines_kept = two_lines.substr(0, 220);
+  ReadInput second_cut = second;
+  second_cut.second_width = 220;
   return {
       {"SubRipRows",
        "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\n\r\n2\r\n00:00:03,000 --> "
@@ -95,13 +100,48 @@ std::vector<Case> Cases() {
         "A sor: |a"},
        false,
        ""},
-      {"TextCutToItsWidth",
+      {"TextCutToItsWidthAndListed",
        "{1}{2}" + long_text + "\n",
        MainText(),
        "1",
        {"1 2 " + long_text.substr(0, 220) + "*"},
        {},
+       {"", "Hiba oka: a szöveg hosszabb mint 220 karakter->levágva a vége",
+        "Ebben a sorban fordult elő a hiba: 1", "A levágott rész:", long_text.substr(220)},
+       false,
+       ""},
+      {"SubRipTextCutToItsWidthAndListedOnItsRow",
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\n\r\n2\r\n00:00:03,000 --> "
+       "00:00:04,000\r\n" +
+           two_lines + "\r\n\r\n3\r\n00:00:05,000 --> 00:00:06,000\r\n" + long_text + "\r\n",
+       MainText(),
+       "2",
+       {"00:00:01,000 00:00:02,000 a*", "00:00:03,000 00:00:04,000 " + two_lines_kept + "*",
+        "00:00:05,000 00:00:06,000 " + long_text.substr(0, 220) + "*"},
        {},
+       {"", "Hiba oka: a szöveg hosszabb mint 220 karakter->levágva a vége",
+        "Ebben a sorban fordult elő a hiba: 2", "A levágott rész:", "</i>", "",
+        "Hiba oka: a szöveg hosszabb mint 220 karakter->levágva a vége",
+        "Ebben a sorban fordult elő a hiba: 3", "A levágott rész:", long_text.substr(220)},
+       false,
+       ""},
+      {"TextOfExactlyItsWidthIsNotListed",
+       "{1}{2}" + long_text.substr(0, 220) + "\n",
+       MainText(),
+       "1",
+       {"1 2 " + long_text.substr(0, 220) + "*"},
+       {},
+       {},
+       false,
+       ""},
+      {"SecondTextCutToItsWidthAndListedOnItsRow",
+       "{1}{2}a\n{3}{4}" + long_text + "\n",
+       second_cut,
+       "1",
+       {},
+       {"a", long_text.substr(0, 220)},
+       {"", "Hiba oka: a szöveg hosszabb mint 220 karakter->levágva a vége",
+        "Ebben a sorban fordult elő a hiba: 2", "A levágott rész:", long_text.substr(220)},
        false,
        ""},
       {"RowsAfterTheTableRowsAreNumberedAfterThem",
