@@ -1,11 +1,12 @@
-// read FILE [--second FILE2] [--fps RATE] [--limit N]: FILE is read as "Megnyitás" reads it,
-// FILE2 as "Másik felirat beolvasása" does; then the table, the counters and the windows shown.
+// read FILE [--second FILE2] [--fps RATE] [--limit N]: FILE is opened as "Megnyitás" opens it,
+// FILE2 as "Másik felirat beolvasása" does, through the open window; then the table, the
+// counters and the windows shown, as the user sees them.
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "editor/felirat.h"
-#include "files/read_into_editor.h"
+#include "files/reader.h"
 #include "formats/document_path.h"
 #include "formats/subtitle_kind.h"
 #include "platform/text/text.h"
@@ -62,14 +63,11 @@ void ChooseFrameRate(ui::ComboBox& box, const std::string& rate) {
   box.SetItemIndex(box.IndexOf(rate));
 }
 
-// Reads one file into the editor as the open driver does for `slot`.
-std::string ReadAs(shell::Program& program, const std::filesystem::path& file,
-                   std::string_view slot) {
-  program.state.TextSlot = std::string(slot);
-  const std::string kind = files::ReadIntoEditor(program, file);
-  if (!files::IsEditorKind(kind))
-    files::ShowUnusableFileMessage(program);
-  return kind;
+// Picks `file` in the open window and opens it as the main text or the second text, as the
+// user does; the kind is the one the reader finds in the file.
+std::string ReadAs(shell::Program& program, const std::filesystem::path& file, bool second_text) {
+  OpenInEditor(program, std::filesystem::absolute(file), second_text);
+  return files::DetectFileKind(file);
 }
 
 }  // namespace
@@ -85,17 +83,12 @@ bool RunRead(shell::Program& program, ui::headless::Driver& driver,
   if (parsed.limit)
     editor.SEbetu.SetValue(*parsed.limit);
 
-  // "Megnyitás": the document path names the file, the table is created empty.
-  shell::SharedState& state = program.state;
-  state.CurrentFilePath = files::ShownPath(parsed.file);
-  state.CurrentFileName = state.CurrentFilePath.NameText();
-  state.CurrentDirectory = files::ShownPath(parsed.file.parent_path());
+  // "Megnyitás" on an empty table; the second text is read with the document path kept on the
+  // main subtitle.
   editor.cds.CreateDataSet();
-  output.push_back("kind: " + ReadAs(program, parsed.file, "1"));
-  if (parsed.second) {
-    // The second text is read with the document path kept on the main subtitle.
-    output.push_back("kind: " + ReadAs(program, *parsed.second, "2"));
-  }
+  output.push_back("kind: " + ReadAs(program, parsed.file, false));
+  if (parsed.second)
+    output.push_back("kind: " + ReadAs(program, *parsed.second, true));
 
   AppendEditorRows(program, output);
   AppendCounters(program, output);
