@@ -67,6 +67,11 @@ void THibaki::ShowReport() {
     program_.app.Note(line.empty() ? std::string("|") : std::string("| ").append(line));
   }
   FitToScreen();
+  // The list comes above the window it is shown over, also above one that stays on top (the open
+  // window is still shown while the file it closes with is read).
+  SetStayOnTop(std::ranges::any_of(App().Forms(), [this](const ui::Form* form) {
+    return form != this && form->Visible() && form->StayOnTop();
+  }));
   ShowModal();
 }
 

@@ -33,7 +33,8 @@ class THibaki : public ui::Form {
   // Every line of `lines` after the present ones; into an empty list they move whole.
   void AddLines(text::LineList lines);
   void SetLabelsVisible(bool visible);
-  // Shows the window modally, within the screen's height.
+  // Shows the window modally, within the screen's height, above every window shown (staying on
+  // top while a window that stays on top is shown).
   void ShowReport();
 
   ui::Label Label1{*this, "Label1", {8, 8, 0, 0}};

@@ -235,6 +235,42 @@ std::vector<std::string> Texts(EditorRig& rig) {
   return texts;
 }
 
+// The problems of a read come above the window the file was opened from: the open window, which
+// stays on top and is still shown while its file is read, or the editor alone.
+TEST(OpenFlow, ResultListComesAboveTheWindowThatOpenedTheFile) {
+  struct Case {
+    const char* name;
+    bool from_open_window;
+  };
+  for (const Case& c : {Case{"from the open window", true}, Case{"named at start", false}}) {
+    SCOPED_TRACE(c.name);
+    Files files;
+    EditorRig rig;
+    bool shown = false;
+    bool on_top = false;
+    bool over_open_window = false;
+    rig.driver.OnModal("Hibaki", [&] {
+      shown = true;
+      on_top = rig.program.Hibaki->StayOnTop();
+      over_open_window = OpenWindow(rig).Visible();
+      rig.driver.Click(rig.program.Hibaki->Button1);
+    });
+    if (c.from_open_window) {
+      Open(rig, files.folder.path(), "long.srt");
+    } else {
+      rig.state().CurrentFilePath = files::ShownPath(files.folder / "long.srt");
+      rig.state().FileChosen = true;
+      rig.state().TextSlot = "1";
+      OpenSubtitleFile(rig.program);
+    }
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(over_open_window, c.from_open_window);
+    EXPECT_EQ(on_top, c.from_open_window);
+    EXPECT_TRUE(rig.editor().Bmentes.Enabled());
+  }
+}
+
 TEST(OpenFlow, SetsTheEditorUpByWhatWasRead) {
   struct Case {
     const char* name;
