@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -174,6 +175,10 @@ class TForditas : public ui::Form {
   // asked first, and true only on "Igen".
   bool ConfirmSaveOfSide(Side side);
 
+  // Shows a message of a load: at once, or, while the open window is shown over this window
+  // (it stays above every window but the message window), once it has closed.
+  void ShowLoadNotice(std::function<void()> show);
+
   // The rows of a side as they are now count as saved: after a load and after a save.
   void KeepRowsAsSaved(Side side);
   // The side's rows differ from those last loaded or saved (a row still being edited counts).
@@ -303,6 +308,8 @@ class TForditas : public ui::Form {
 
  private:
   void WireHandlers();
+  // The open window for the purpose set; the messages of its load follow once it has closed.
+  void ShowOpenWindow();
   // Checks and saving (forditas_checks.cpp, forditas_saving.cpp).
   void WireSaveHandlers();
   bool CheckSide(Side side, BusySide& busy, CheckReport report);
@@ -346,6 +353,9 @@ class TForditas : public ui::Form {
   char TypedKey = 0;
   // Record number to return to after a check or a save.
   std::int32_t SavedRecNo = 0;
+  // The messages of loads waiting for the open window to close.
+  bool hold_load_notices_ = false;
+  std::vector<std::function<void()>> held_load_notices_;
   // The rows of each side as last loaded or saved.
   std::vector<rows::Row> source_saved_rows_;
   std::vector<rows::Row> translation_saved_rows_;

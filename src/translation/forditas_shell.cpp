@@ -3,9 +3,11 @@
 #include <ctime>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "editor/rules/window_rules.h"
 #include "files/kereses.h"
+#include "platform/base/scope.h"
 #include "shell/fo_form.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -97,12 +99,30 @@ void TForditas::FormActivate() {
 
 void TForditas::BitBtn2Click() {
   program_.state.OpenPurpose = shell::open_purpose::kEredeti;
-  program_.Kereses->ShowModal();
+  ShowOpenWindow();
 }
 
 void TForditas::BitBtn4Click() {
   program_.state.OpenPurpose = shell::open_purpose::kForditott;
-  program_.Kereses->ShowModal();
+  ShowOpenWindow();
+}
+
+void TForditas::ShowOpenWindow() {
+  {
+    const base::ValueRestorer<bool> hold(hold_load_notices_, true);
+    program_.Kereses->ShowModal();
+  }
+  std::vector<std::function<void()>> notices = std::move(held_load_notices_);
+  held_load_notices_.clear();
+  for (const std::function<void()>& show : notices)
+    show();
+}
+
+void TForditas::ShowLoadNotice(std::function<void()> show) {
+  if (hold_load_notices_)
+    held_load_notices_.push_back(std::move(show));
+  else
+    show();
 }
 
 void TForditas::jprojectmegnyits1Click() {

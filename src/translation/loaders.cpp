@@ -218,28 +218,27 @@ FileRead ParseSide(std::string bytes, ui::Gauge& gauge, const LoaderChoices& cho
 // The notices of a read that changed what the file held: the text decoded from UTF-8 or
 // UTF-16 (saved again as Windows-1250), and every text cut to its field. They show in the
 // result list as the editor's reader shows them.
-void ShowLoadReport(shell::Program& program, const FileRead& read) {
-  if (read.encoding == Encoding::kWindows1250 && read.parse.cuts.empty())
-    return;
+void ShowLoadReport(shell::Program& program, Encoding encoding,
+                    const std::vector<std::string>& cut_entries, bool whole_read) {
   shell::THibaki& list = *program.Hibaki;
   // The list's note that it shows only after a whole read holds when the read was whole.
-  list.StartReport(shell::kReadProblemsCaption, read.parse.end == rows::ReadEnd::kComplete);
+  list.StartReport(shell::kReadProblemsCaption, whole_read);
   const std::string bangs(49, '!');
-  if (read.encoding == Encoding::kUtf8) {
+  if (encoding == Encoding::kUtf8) {
     for (std::string_view line :
          {std::string_view(), std::string_view(bangs),
           std::string_view("Ez a felirat UTF-8-as file-ból lett betöltve!!!"),
           std::string_view("Kérem mentse el a file-t!"),
           std::string_view("Mentéskor Windows-1250-es kódolású lesz!"), std::string_view(bangs)})
       list.AddLine(line);
-  } else if (read.encoding == Encoding::kUtf16) {
+  } else if (encoding == Encoding::kUtf16) {
     for (std::string_view line :
          {std::string_view(), std::string_view(bangs),
           std::string_view("Ez a felirat Unicode-os file-ból lett betöltve!!!"),
           std::string_view("Kérem mentse el a file-t!"), std::string_view(bangs)})
       list.AddLine(line);
   }
-  for (const std::string& line : rows::CutTextEntries(read.parse.cuts))
+  for (const std::string& line : cut_entries)
     list.AddLine(line);
   list.ShowReport();
 }
@@ -305,7 +304,9 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
   desktop::FileBytes file = desktop::ReadFileBytes(path.Path());
   if (!file.ok()) {
     state.ReadErrorDetail = file.detail;
-    files::ShowUnreadableFileMessage(program, path.Path(), file.error);
+    f.ShowLoadNotice([&program, file = path.Path(), error = file.error] {
+      files::ShowUnreadableFileMessage(program, file, error);
+    });
     return;
   }
   FileRead read;
@@ -344,7 +345,7 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
       DisableRefusedSide(partner);
       f.KeepRowsAsSaved(TForditas::Side::kTranslation);
     }
-    ShowRefusal(program);
+    f.ShowLoadNotice([&program] { ShowRefusal(program); });
     return;
   }
 
@@ -381,10 +382,18 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     f.dsFDataChange(dataset::kWholeRow);
   if (f.Visible())
     side.grid.SetFocus();
-  ShowLoadReport(program, read);
+  if (read.encoding != Encoding::kWindows1250 || !read.parse.cuts.empty()) {
+    f.ShowLoadNotice([&program, encoding = read.encoding,
+                      lines = rows::CutTextEntries(read.parse.cuts),
+                      whole = read.parse.end == rows::ReadEnd::kComplete] {
+      ShowLoadReport(program, encoding, lines, whole);
+    });
+  }
   if (read.parse.end == rows::ReadEnd::kStopped) {
     state.ReadErrorDetail = read.parse.detail;
-    shell::ShowError(program, "Hiba", read.parse.message1, read.parse.message2);
+    f.ShowLoadNotice([&program, line1 = read.parse.message1, line2 = read.parse.message2] {
+      shell::ShowError(program, "Hiba", line1, line2);
+    });
   }
 }
 

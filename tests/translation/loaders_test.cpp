@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/kereses.h"
 #include "platform/desktop/temp_folder.h"
 #include "shell/fo_form.h"
 #include "shell/hibaki.h"
@@ -489,6 +490,38 @@ TEST(TranslationLoaders, ASubViewerEntryWithASecondTextLineStopsTheReadAndAsksBe
                   "message: Mentés | A felirat csak a hibás sorig töltődött be! | Elmenti?"}));
     EXPECT_EQ(desktop_test::ReadBytes(file), bytes);
   }
+}
+
+TEST(TranslationLoaders, WhatALoadFromTheOpenWindowHasToSayShowsOnceTheOpenWindowHasClosed) {
+  Workspace w;
+  translation::TForditas& f = w.window();
+  // A cut text in a file that also stops early: the list, then the stop message.
+  const std::filesystem::path file =
+      w.Write("long.srt",
+              "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + std::string(225, 'x') + "\r\n\r\n12a\r\n");
+  files::TKereses& open = *w.program.Kereses;
+  w.driver.OnModal("Kereses", [&] {
+    const text::LineList& items = open.filelistbox.Items();
+    const auto it = std::find(items.begin(), items.end(), "long.srt");
+    ASSERT_NE(it, items.end());
+    w.driver.ClickItem(open.filelistbox, static_cast<int>(it - items.begin()));
+    w.driver.Click(open.megnyitas);
+  });
+  std::vector<std::string> order;
+  w.driver.OnModal("Hibaki", [&] {
+    order.push_back(open.Visible() ? "list over the open window" : "list");
+    w.driver.Click(w.program.Hibaki->Button1);
+  });
+  w.driver.OnModal("Kiszoveg", [&] {
+    order.push_back(open.Visible() ? "message over the open window" : "message");
+    w.driver.Click(w.program.Kiszoveg->Bok);
+  });
+  w.program.state.CurrentDirectory = files::ShownPath(w.folder.path());
+  w.driver.Click(f.BitBtn2);
+  EXPECT_EQ(order, (std::vector<std::string>{"list", "message"}));
+  EXPECT_EQ(f.cdsE.RecordCount(), 1);
+  EXPECT_TRUE(f.SourcePartial);
+  EXPECT_FALSE(f.SourceTextsCut);
 }
 
 }  // namespace
