@@ -3,6 +3,7 @@
 #include "files/kereses.h"
 #include "shell/program.h"
 #include "translation/forditas.h"
+#include "translation/tool_pictures.h"
 
 namespace translation {
 
@@ -37,6 +38,10 @@ TFordElott::TFordElott(shell::Program& program)
   SetTextColor(Ferb2, kLime);
   Eff.SetColor(ui::colors::kWhite);
   Eff.SetTabStop(false);
+  // The two choosers open a subtitle through the open window, as the translation window's
+  // open buttons do, and look as they look.
+  K1.SetGlyph(DrawToolPicture(ToolPicture::kOpenSubtitle));
+  K2.SetGlyph(DrawToolPicture(ToolPicture::kOpenSubtitle));
   BFetovabb.SetCaption("Betöltés");
   BFetovabb.SetEnabled(false);
   Button1.SetCaption("<<< Vissza");

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/document_path.h"
 #include "platform/dataset/row_table.h"
@@ -156,14 +158,34 @@ class TForditas : public ui::Form {
   // The source alone.
   void LoadSourceSubtitle();
 
-  // 1 while a side holds only the rows read before a bad line stopped its read: saving it
-  // would write fewer rows than its file holds, so the save asks first.
+  // 1 while a side holds rows of a load that was not refused (or the empty translation built
+  // beside the source): only such a side offers its line editors and its check.
+  bool SourceLoaded = false;
+  bool TranslationLoaded = false;
+  // 1 while a side holds less than its file: the rows read before a bad line stopped its read,
+  // or texts cut to the field's width. Saving it would write less than its file holds, so the
+  // save asks first.
   bool SourcePartial = false;
   bool TranslationPartial = false;
+  // 1 when the side is partial only because texts were cut (its read went to the end).
+  bool SourceTextsCut = false;
+  bool TranslationTextsCut = false;
   enum class Side { kSource, kTranslation };
   // Before a side is saved: true at once for a side read whole; for a partial side the user is
   // asked first, and true only on "Igen".
   bool ConfirmSaveOfSide(Side side);
+
+  // Shows a message of a load: at once, or, while the open window is shown over this window
+  // (it stays above every window but the message window), once it has closed.
+  void ShowLoadNotice(std::function<void()> show);
+
+  // The rows of a side as they are now count as saved: after a load and after a save.
+  void KeepRowsAsSaved(Side side);
+  // The side's rows differ from those last loaded or saved (a row still being edited counts).
+  bool SideChanged(Side side) const;
+  // Before the window is left: true at once when neither side changed; otherwise the user is
+  // asked, and true after "Igen" once each changed side was saved, and after "Nem".
+  bool MayLeave();
 
   // The file each side was read from (the path boxes show it as text).
   files::ShownPath SourcePath;
@@ -286,6 +308,8 @@ class TForditas : public ui::Form {
 
  private:
   void WireHandlers();
+  // The open window for the purpose set; the messages of its load follow once it has closed.
+  void ShowOpenWindow();
   // Checks and saving (forditas_checks.cpp, forditas_saving.cpp).
   void WireSaveHandlers();
   bool CheckSide(Side side, BusySide& busy, CheckReport report);
@@ -293,7 +317,8 @@ class TForditas : public ui::Form {
   bool WriteSide(Side side, BusySide& busy, SideWriter writer);
   // Sets CurrentFilePath to where the side is saved; false when no name was given.
   bool ChooseSaveTarget(Side side);
-  void SaveSide(Side side);
+  // True when the side was written.
+  bool SaveSide(Side side);
 
   // ---- Line editors and row commands, told once for both sides (forditas_editing.cpp,
   // forditas_commands.cpp) --------------------------------------------------------------------
@@ -328,6 +353,12 @@ class TForditas : public ui::Form {
   char TypedKey = 0;
   // Record number to return to after a check or a save.
   std::int32_t SavedRecNo = 0;
+  // The messages of loads waiting for the open window to close.
+  bool hold_load_notices_ = false;
+  std::vector<std::function<void()>> held_load_notices_;
+  // The rows of each side as last loaded or saved.
+  std::vector<rows::Row> source_saved_rows_;
+  std::vector<rows::Row> translation_saved_rows_;
 };
 
 }  // namespace translation

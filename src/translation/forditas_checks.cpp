@@ -84,7 +84,7 @@ bool TForditas::CheckSide(Side side, BusySide& busy, CheckReport report) {
   }
   if (report == CheckReport::kShown) {
     busy.End();
-    if (!source) {
+    if (!source && TranslationLoaded) {
       for (ui::Edit* editor : {&Edit4, &Edit5, &Edit6})
         editor->Show();
     }
@@ -95,13 +95,18 @@ bool TForditas::CheckSide(Side side, BusySide& busy, CheckReport report) {
   return check.ok;
 }
 
+// A side that holds no loaded or built rows has nothing to check.
 void TForditas::BEellClick() {
+  if (!SourceLoaded)
+    return;
   SavedRecNo = cdsE.RecNo();
   BusySide busy = BeginBusyE();
   EEllenorzes(busy, CheckReport::kShown);
 }
 
 void TForditas::BFellClick() {
+  if (!TranslationLoaded)
+    return;
   SavedRecNo = cdsF.RecNo();
   BusySide busy = BeginBusyF();
   FEllenorzes(busy, CheckReport::kShown);

@@ -7,6 +7,7 @@
 
 #include "files/fileneve.h"
 #include "platform/desktop/atomic_writer.h"
+#include "shell/kiszoveg.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "translation/forditas.h"
@@ -64,7 +65,7 @@ bool TForditas::ChooseSaveTarget(Side side) {
   return !state.FileDialogPending;
 }
 
-void TForditas::SaveSide(Side side) {
+bool TForditas::SaveSide(Side side) {
   const bool source = side == Side::kSource;
   dataset::RowTable& table = source ? cdsE : cdsF;
   bool written = false;
@@ -85,10 +86,13 @@ void TForditas::SaveSide(Side side) {
       }
     }
   }
-  if (written)
+  if (written) {
+    KeepRowsAsSaved(side);
     shell::Inform(program_, "Mentés", "A Feliratot elmentettem");
+  }
   if (Visible())
     (source ? Racsef : Racsff).SetFocus();
+  return written;
 }
 
 void TForditas::EsaveClick() {
@@ -102,6 +106,48 @@ void TForditas::FsaveClick() {
 void TForditas::PmmClick() {
   EsaveClick();
   FsaveClick();
+}
+
+void TForditas::KeepRowsAsSaved(Side side) {
+  if (side == Side::kSource)
+    source_saved_rows_ = RowsOfSide(cdsE);
+  else
+    translation_saved_rows_ = RowsOfSide(cdsF);
+}
+
+bool TForditas::SideChanged(Side side) const {
+  const bool source = side == Side::kSource;
+  const dataset::RowTable& table = source ? cdsE : cdsF;
+  if (!table.Active())
+    return false;
+  if (table.State() != dataset::TableState::kBrowse)
+    return true;
+  return RowsOfSide(table) != (source ? source_saved_rows_ : translation_saved_rows_);
+}
+
+bool TForditas::MayLeave() {
+  const bool source = SideChanged(Side::kSource);
+  const bool translation = SideChanged(Side::kTranslation);
+  if (!source && !translation)
+    return true;
+  shell::SharedState& state = program_.state;
+  state.DialogReply = shell::dialog_reply::kSemmit;
+  shell::AskYesNo(program_, source && translation ? "A feliratok mentése!" : "A felirat mentése!",
+                  source && translation ? "Mindkét felirat módosítva lett!"
+                  : source              ? "Az eredeti felirat módosítva lett!"
+                                        : "A fordított felirat módosítva lett!",
+                  "Elmenti?");
+  // The mode words of the message window answer "Nem" and "Mégsem" alike: the button that
+  // closed it tells them apart ("Mégsem", Escape included, stays).
+  const ui::ModalResult answer = program_.Kiszoveg->GetModalResult();
+  if (answer == ui::modal::kNo)
+    return true;
+  if (answer != ui::modal::kYes)
+    return false;
+  // Each changed side is saved as its save command saves it; one not written keeps the window.
+  if (source && !SaveSide(Side::kSource))
+    return false;
+  return !translation || SaveSide(Side::kTranslation);
 }
 
 }  // namespace translation

@@ -3,9 +3,11 @@
 #include <ctime>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "editor/rules/window_rules.h"
 #include "files/kereses.h"
+#include "platform/base/scope.h"
 #include "shell/fo_form.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -24,6 +26,8 @@ void TForditas::WireHandlers() {
   OnCreate = [this] { FormCreate(); };
   OnActivate = [this] { FormActivate(); };
   OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+  // The close box asks about unsaved changes as the exit buttons do; "Mégsem" stays.
+  OnCloseBox = [this](bool& can_close) { can_close = MayLeave(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
   BitBtn2.OnClick = [this] { BitBtn2Click(); };
   Eredetifeliratmegnyitsa1.OnClick = [this] { BitBtn2Click(); };
@@ -65,16 +69,60 @@ void TForditas::FormActivate() {
   program_.state.TextClipboard.clear();
   EEszazalek.Hide();
   EFszazalek.Hide();
+  // Every entry starts as the first: nothing of the last visit is offered over the empty
+  // tables until a loader fills a side and shows its controls.
+  for (ui::Edit* editor : {&Edit0, &Edit1, &Edit2, &Edit4, &Edit5, &Edit6})
+    editor->Hide();
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&Button1, &Button2, &Button4, &Button5})
+    control->Hide();
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&Esave, &Fsave, &Esorbe, &Fsorbe, &EsorDel, &FsorDel,
+                                           &BEell, &BFell, &EkerE, &EkerF, &BkerE, &BkerF}) {
+    control->SetEnabled(false);
+  }
+  for (ui::MenuItem* item : {&Pem, &Pfm, &Pmm, &Kef, &kff, &KivagasE, &MasolasE, &BeillesztesE,
+                             &KivagasF, &MasolasF, &BeillesztesF}) {
+    item->SetEnabled(false);
+  }
+  SourcePath.clear();
+  TranslationPath.clear();
+  SourceLoaded = false;
+  TranslationLoaded = false;
+  SourcePartial = false;
+  TranslationPartial = false;
+  SourceTextsCut = false;
+  TranslationTextsCut = false;
+  source_saved_rows_.clear();
+  translation_saved_rows_.clear();
 }
 
 void TForditas::BitBtn2Click() {
   program_.state.OpenPurpose = shell::open_purpose::kEredeti;
-  program_.Kereses->ShowModal();
+  ShowOpenWindow();
 }
 
 void TForditas::BitBtn4Click() {
   program_.state.OpenPurpose = shell::open_purpose::kForditott;
-  program_.Kereses->ShowModal();
+  ShowOpenWindow();
+}
+
+void TForditas::ShowOpenWindow() {
+  {
+    const base::ValueRestorer<bool> hold(hold_load_notices_, true);
+    program_.Kereses->ShowModal();
+  }
+  std::vector<std::function<void()>> notices = std::move(held_load_notices_);
+  held_load_notices_.clear();
+  for (const std::function<void()>& show : notices)
+    show();
+}
+
+void TForditas::ShowLoadNotice(std::function<void()> show) {
+  if (hold_load_notices_)
+    held_load_notices_.push_back(std::move(show));
+  else
+    show();
 }
 
 void TForditas::jprojectmegnyits1Click() {
@@ -122,11 +170,15 @@ void TForditas::felbonts22Click() {
 }
 
 void TForditas::BfKilepesClick() {
+  if (!MayLeave())
+    return;
   program_.state.StartState = shell::start_state::kKi;
   Close();
 }
 
 void TForditas::BfvisszaClick() {
+  if (!MayLeave())
+    return;
   program_.state.StartState = shell::start_state::kVissza;
   Close();
 }
@@ -140,8 +192,12 @@ void TForditas::FormClose(ui::CloseAction&) {
     state.StartState = shell::start_state::kKi;
   cdsE.Close();
   cdsF.Close();
+  SourceLoaded = false;
+  TranslationLoaded = false;
   SourcePartial = false;
   TranslationPartial = false;
+  SourceTextsCut = false;
+  TranslationTextsCut = false;
   entry_reset_pending_ = true;
   program_.FoForm->Show();
 }

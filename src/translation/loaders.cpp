@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "editor/table_scopes.h"
+#include "files/read_into_editor.h"
 #include "formats/subtitle_kind.h"
 #include "platform/desktop/line_reader.h"
 #include "platform/text/text.h"
+#include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "translation/forditas.h"
@@ -29,7 +31,9 @@ struct SideControls {
   ui::Edit& mode_box;
   ui::Edit& path_box;
   files::ShownPath& path;
+  bool& loaded;
   bool& partial;
+  bool& texts_cut;
   ui::Gauge& gauge;
   ui::DbGrid& grid;
   ui::Button& bar_button;
@@ -55,7 +59,9 @@ SideControls SourceSide(TForditas& f) {
           f.EEfm,
           f.Efe,
           f.SourcePath,
+          f.SourceLoaded,
           f.SourcePartial,
+          f.SourceTextsCut,
           f.EEszazalek,
           f.Racsef,
           f.Button8,
@@ -78,7 +84,9 @@ SideControls TranslationSide(TForditas& f) {
           f.EFfm,
           f.Eff,
           f.TranslationPath,
+          f.TranslationLoaded,
           f.TranslationPartial,
+          f.TranslationTextsCut,
           f.EFszazalek,
           f.Racsff,
           f.Button9,
@@ -106,9 +114,13 @@ struct LoaderChoices {
   bool gauge_counts_lines = true;
 };
 
+// What a file was read as.
+enum class Encoding { kWindows1250, kUtf8, kUtf16 };
+
 // What a file gave: the parse, or the reason it was refused.
 struct FileRead {
   bool refused = false;
+  Encoding encoding = Encoding::kWindows1250;
   rows::SideParse parse;
 };
 
@@ -142,17 +154,18 @@ class GaugeSteps {
   std::size_t offset_;
 };
 
-FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge,
-                  const LoaderChoices& choices) {
+// The bytes of a file read as the editor's reader reads them: UTF-8 (with a byte-order mark, or
+// without one when it holds multi-byte sequences and nothing else) and UTF-16LE text as the
+// Windows-1250 text they hold; then the lines of the first kind found go to its parser.
+FileRead ParseSide(std::string bytes, ui::Gauge& gauge, const LoaderChoices& choices) {
   FileRead read;
-  desktop::FileBytes file = desktop::ReadFileBytes(path);
-  if (!file.ok()) {
-    read.refused = true;
-    return read;
+  const std::size_t bom = bytes.size() - files::StripUtf8Bom(bytes).size();
+  bytes.erase(0, bom);
+  if (bom > 0 || files::IsUtf8Text(bytes)) {
+    bytes = files::DecodeUtf8(bytes);
+    read.encoding = Encoding::kUtf8;
   }
-  const std::size_t bom = file.bytes.size() - files::StripUtf8Bom(file.bytes).size();
-  file.bytes.erase(0, bom);
-  const desktop::TextLines raw(std::move(file.bytes));
+  const desktop::TextLines raw(std::move(bytes));
 
   std::string kind;
   std::size_t next = 0;
@@ -161,24 +174,29 @@ FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge,
     kind_line = raw[next++];
     kind = files::ClassifySubtitleLine(kind_line);
   }
-  if (kind.empty() || kind == files::kUnicodeSubRipKind) {
+  if (kind.empty()) {
     read.refused = true;
     return read;
   }
-  // UTF-16LE text is read as the text it holds, from its kind line on.
+  // UTF-16LE text is read as the text it holds, from its kind line on; its kind is that of the
+  // text.
   desktop::TextLines decoded;
-  const bool utf16 = files::IsUtf16LeLine(kind_line);
-  if (utf16) {
+  std::size_t kind_index = next - 1;
+  if (files::IsUtf16LeLine(kind_line)) {
     const std::size_t offset = static_cast<std::size_t>(kind_line.data() - raw.bytes().data());
     decoded = desktop::TextLines(
         files::DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
+    read.encoding = Encoding::kUtf16;
+    kind.clear();
+    for (kind_index = 0; kind.empty() && kind_index < decoded.size(); ++kind_index)
+      kind = files::ClassifySubtitleLine(decoded[kind_index]);
+    if (kind.empty()) {
+      read.refused = true;
+      return read;
+    }
+    --kind_index;
   }
-  const desktop::TextLines& lines = utf16 ? decoded : raw;
-  const std::size_t kind_index = utf16 ? 0 : next - 1;
-  if (lines.size() <= kind_index) {
-    read.refused = true;
-    return read;
-  }
+  const desktop::TextLines& lines = read.encoding == Encoding::kUtf16 ? decoded : raw;
 
   const std::size_t line_count = raw.size();
   if (kind == files::kFrameKind) {
@@ -187,12 +205,42 @@ FileRead ReadSide(const std::filesystem::path& path, ui::Gauge& gauge,
   } else if (kind == files::kSubRipKind) {
     read.parse =
         rows::ParseSubRip(LinesFrom(lines, kind_index + 1), GaugeSteps(gauge, line_count, 1, 0));
-  } else {
+  } else if (kind == files::kSubViewerKind) {
     const GaugeSteps steps = choices.gauge_counts_lines ? GaugeSteps(gauge, line_count, 3, 3)
                                                         : GaugeSteps(gauge, line_count, 1, 0);
     read.parse = rows::ParseSubViewer(LinesFrom(lines, kind_index), steps);
+  } else {
+    read.refused = true;
   }
   return read;
+}
+
+// The notices of a read that changed what the file held: the text decoded from UTF-8 or
+// UTF-16 (saved again as Windows-1250), and every text cut to its field. They show in the
+// result list as the editor's reader shows them.
+void ShowLoadReport(shell::Program& program, Encoding encoding,
+                    const std::vector<std::string>& cut_entries, bool whole_read) {
+  shell::THibaki& list = *program.Hibaki;
+  // The list's note that it shows only after a whole read holds when the read was whole.
+  list.StartReport(shell::kReadProblemsCaption, whole_read);
+  const std::string bangs(49, '!');
+  if (encoding == Encoding::kUtf8) {
+    for (std::string_view line :
+         {std::string_view(), std::string_view(bangs),
+          std::string_view("Ez a felirat UTF-8-as file-ból lett betöltve!!!"),
+          std::string_view("Kérem mentse el a file-t!"),
+          std::string_view("Mentéskor Windows-1250-es kódolású lesz!"), std::string_view(bangs)})
+      list.AddLine(line);
+  } else if (encoding == Encoding::kUtf16) {
+    for (std::string_view line :
+         {std::string_view(), std::string_view(bangs),
+          std::string_view("Ez a felirat Unicode-os file-ból lett betöltve!!!"),
+          std::string_view("Kérem mentse el a file-t!"), std::string_view(bangs)})
+      list.AddLine(line);
+  }
+  for (const std::string& line : cut_entries)
+    list.AddLine(line);
+  list.ShowReport();
 }
 
 void FillTable(dataset::RowTable& table, const std::vector<Row>& rows) {
@@ -237,7 +285,12 @@ void DisableRefusedSide(const SideControls& side) {
   side.last_button.Hide();
   side.mode_box.SetText("");
   side.bar_button.Hide();
+  side.loaded = false;
   side.partial = false;
+  side.texts_cut = false;
+  // Nothing is offered for a side that holds no rows.
+  for (ui::Edit* editor : side.line_editors)
+    editor->Hide();
 }
 
 void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
@@ -247,6 +300,15 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
   const files::ShownPath path = state.CurrentFilePath;
 
   state.ReadErrorDetail.clear();
+  // A file that cannot be read at all leaves the side as it was.
+  desktop::FileBytes file = desktop::ReadFileBytes(path.Path());
+  if (!file.ok()) {
+    state.ReadErrorDetail = file.detail;
+    f.ShowLoadNotice([&program, file = path.Path(), error = file.error] {
+      files::ShowUnreadableFileMessage(program, file, error);
+    });
+    return;
+  }
   FileRead read;
   {
     shell::InternalUpdateGuard internal(state);
@@ -263,7 +325,7 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     }
     side.gauge.SetProgress(0);
     side.gauge.Show();
-    read = ReadSide(path.Path(), side.gauge, choices);
+    read = ParseSide(std::move(file.bytes), side.gauge, choices);
     if (!read.refused) {
       rows::TrimTrailingBlankRows(read.parse.rows);
       FillTable(side.table, read.parse.rows);
@@ -274,31 +336,43 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
   }
   state.InternalUpdate = false;
 
+  const TForditas::Side side_name =
+      choices.source_side ? TForditas::Side::kSource : TForditas::Side::kTranslation;
   if (read.refused) {
     DisableRefusedSide(side);
-    if (choices.empty_translation)
+    f.KeepRowsAsSaved(side_name);
+    if (choices.empty_translation) {
       DisableRefusedSide(partner);
-    for (ui::Edit* editor : side.line_editors)
-      editor->SetVisible(choices.editors_shown_always);
-    ShowRefusal(program);
+      f.KeepRowsAsSaved(TForditas::Side::kTranslation);
+    }
+    f.ShowLoadNotice([&program] { ShowRefusal(program); });
     return;
   }
 
   side.path = path;
   side.path_box.SetText(path.Text());
   side.mode_box.SetText(read.parse.mode);
-  side.partial = read.parse.end == rows::ReadEnd::kStopped;
+  side.loaded = true;
+  // A side that holds less than its file (a read stopped early, texts cut to their field) asks
+  // before it is saved over anything.
+  const bool stopped = read.parse.end == rows::ReadEnd::kStopped;
+  side.partial = stopped || !read.parse.cuts.empty();
+  side.texts_cut = !stopped && !read.parse.cuts.empty();
   EnableLoadedSide(side);
   for (ui::Edit* editor : side.line_editors)
     editor->Show();
+  f.KeepRowsAsSaved(side_name);
   if (choices.empty_translation) {
     partner.mode_box.SetText(read.parse.mode);
+    partner.loaded = true;
     partner.partial = false;
+    partner.texts_cut = false;
     partner.path.clear();
     partner.path_box.SetText("");
     EnableLoadedSide(partner);
     for (ui::Edit* editor : partner.line_editors)
       editor->Show();
+    f.KeepRowsAsSaved(TForditas::Side::kTranslation);
   }
   // The loaded tables stand on their first rows: the line editors show them and the other side
   // follows as after a move.
@@ -308,20 +382,34 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     f.dsFDataChange(dataset::kWholeRow);
   if (f.Visible())
     side.grid.SetFocus();
+  if (read.encoding != Encoding::kWindows1250 || !read.parse.cuts.empty()) {
+    f.ShowLoadNotice([&program, encoding = read.encoding,
+                      lines = rows::CutTextEntries(read.parse.cuts),
+                      whole = read.parse.end == rows::ReadEnd::kComplete] {
+      ShowLoadReport(program, encoding, lines, whole);
+    });
+  }
   if (read.parse.end == rows::ReadEnd::kStopped) {
     state.ReadErrorDetail = read.parse.detail;
-    shell::ShowError(program, "Hiba", read.parse.message1, read.parse.message2);
+    f.ShowLoadNotice([&program, line1 = read.parse.message1, line2 = read.parse.message2] {
+      shell::ShowError(program, "Hiba", line1, line2);
+    });
   }
 }
 
 }  // namespace
 
 bool TForditas::ConfirmSaveOfSide(Side side) {
-  if (!(side == Side::kSource ? SourcePartial : TranslationPartial))
+  const bool source = side == Side::kSource;
+  if (!(source ? SourcePartial : TranslationPartial))
     return true;
   shell::SharedState& state = program_.state;
   state.DialogReply = shell::dialog_reply::kSemmit;
-  shell::AskYesNo(program_, "Mentés", "A felirat csak a hibás sorig töltődött be!", "Elmenti?");
+  shell::AskYesNo(program_, "Mentés",
+                  (source ? SourceTextsCut : TranslationTextsCut)
+                      ? "A felirat néhány szövege betöltéskor le lett vágva!"
+                      : "A felirat csak a hibás sorig töltődött be!",
+                  "Elmenti?");
   return state.DialogReply == shell::dialog_reply::kIgen;
 }
 

@@ -2,12 +2,16 @@
 // rows of both tables, the side's boxes and the controls left enabled.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/kereses.h"
 #include "platform/desktop/temp_folder.h"
 #include "shell/fo_form.h"
+#include "shell/hibaki.h"
 #include "shell/kiszoveg.h"
 #include "shell/rig.h"
 #include "translation/ford_elott.h"
@@ -51,6 +55,9 @@ struct Workspace : shell::testing::Rig {
   }
   void AnswerOk() {
     driver.OnModal("Kiszoveg", [this] { driver.Click(program.Kiszoveg->Bok); });
+  }
+  void AnswerList() {
+    driver.OnModal("Hibaki", [this] { driver.Click(program.Hibaki->Button1); });
   }
   void Load(void (translation::TForditas::*loader)(), const std::filesystem::path& file) {
     program.state.CurrentFilePath = files::ShownPath(file);
@@ -101,25 +108,27 @@ struct OutcomeCase {
   bool save_enabled;
   bool partial;
   bool message;
+  // The result list shows how the file was read.
+  bool list = false;
 };
 
 TEST(TranslationLoaders, HowAReadEndsDecidesTheSideControlsModeAndPathBoxes) {
   using translation::TForditas;
   const std::vector<OutcomeCase> cases = {
       {"source complete, after a UTF-8 byte-order mark", &TForditas::LoadSourceSubtitle,
-       "\xEF\xBB\xBF" + std::string(kSubRip), 4, "Time", true, true, false, false},
+       "\xEF\xBB\xBF" + std::string(kSubRip), 4, "Time", true, true, false, false, true},
       {"source stopped", &TForditas::LoadSourceSubtitle, std::string(kStopped), 1, "Time", true,
        true, true, true},
-      {"source UTF-16", &TForditas::LoadSourceSubtitle, Utf16Le("1\r\n"), 0, "", false, false,
-       false, true},
+      {"source UTF-16", &TForditas::LoadSourceSubtitle, Utf16Le(kSubRip), 4, "Time", true, true,
+       false, false, true},
       {"source of no kind", &TForditas::LoadSourceSubtitle, std::string(kNoKind), 0, "", false,
        false, false, true},
       {"translation complete", &TForditas::LoadTranslated, std::string(kFrames), 2, "Frame", true,
        true, false, false},
       {"translation stopped", &TForditas::LoadTranslated, std::string(kStopped), 1, "Time", true,
        true, true, true},
-      {"translation UTF-16", &TForditas::LoadTranslated, Utf16Le("1\r\n"), 0, "", false, false,
-       false, true},
+      {"translation UTF-16", &TForditas::LoadTranslated, Utf16Le(kSubRip), 4, "Time", true, true,
+       false, false, true},
       {"translation of no kind", &TForditas::LoadTranslated, std::string(kNoKind), 0, "", false,
        false, false, true},
   };
@@ -132,6 +141,8 @@ TEST(TranslationLoaders, HowAReadEndsDecidesTheSideControlsModeAndPathBoxes) {
     w.Load(c.loader, w.Write("earlier.sub", kFrames));
     ASSERT_EQ((source ? f.EEfm : f.EFfm).Text(), "Frame");
     w.driver.ClearLog();
+    if (c.list)
+      w.driver.OnModal("Hibaki", [&w] { w.driver.Click(w.program.Hibaki->Button1); });
     if (c.message)
       w.AnswerOk();
     const std::filesystem::path file = w.Write("file.srt", c.bytes);
@@ -146,11 +157,13 @@ TEST(TranslationLoaders, HowAReadEndsDecidesTheSideControlsModeAndPathBoxes) {
     EXPECT_EQ((source ? f.Button8 : f.Button9).Visible(), c.mode == "Frame");
     EXPECT_EQ(source ? f.SourcePartial : f.TranslationPartial, c.partial);
     EXPECT_EQ(w.driver.LogLines("message: ").size(), c.message ? 1u : 0u);
+    EXPECT_EQ(w.driver.LogLines("list: ").size(), c.list ? 1u : 0u);
   }
 }
 
 TEST(TranslationLoaders, ASubViewerFileInUtf16IsDecodedAndRead) {
   Workspace w;
+  w.AnswerList();
   w.Load(&translation::TForditas::LoadTranslated,
          w.Write("t.txt", Utf16Le("00:00:01.50,00:00:03.00\r\nOne[br]Two\r\n\r\n\r\n")));
   EXPECT_EQ(Workspace::Rows(w.window().cdsF),
@@ -327,6 +340,188 @@ TEST(TranslationWindow, TheSmallLayoutIsRefusedOnASmallScreenAndTakenOtherwise) 
   EXPECT_EQ(w.window().Height(), 565);
   EXPECT_EQ(w.window().Racsff.Bounds(), (ui::Rect{0, 288, 673, 159}));
   EXPECT_TRUE(w.window().Visible());
+}
+
+// ---- What a read changed, and files that cannot be read ---------------------------------------
+
+TEST(TranslationLoaders, UnreadableFilesAreNamedWithTheReasonAndTheSideStaysAsItWas) {
+  struct Case {
+    const char* name;
+    void (translation::TForditas::*loader)();
+    bool folder;
+    std::string message;
+  };
+  using translation::TForditas;
+  const std::vector<Case> cases = {
+      {"a missing source", &TForditas::LoadSourceSubtitle, false,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: nincs.srt | A file nem létezik!"},
+      {"a missing translation", &TForditas::LoadTranslated, false,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: nincs.srt | A file nem létezik!"},
+      {"a folder as the source", &TForditas::LoadSourceSubtitle, true,
+       "message: Hiba | Nem tudtam beolvasni a következő file-t: mappa | Ez nem file, hanem mappa "
+       "vagy eszköz!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Workspace w;
+    TForditas& f = w.window();
+    const bool source = c.loader == &TForditas::LoadSourceSubtitle;
+    const std::filesystem::path earlier = w.Write("earlier.sub", kFrames);
+    w.Load(c.loader, earlier);
+    std::filesystem::create_directory(w.folder / "mappa");
+    w.driver.ClearLog();
+    w.AnswerOk();
+    w.Load(c.loader, c.folder ? w.folder / "mappa" : w.folder / "nincs.srt");
+    EXPECT_EQ(w.driver.LogLines("message: "), (std::vector<std::string>{c.message}));
+    EXPECT_EQ(Workspace::Rows(source ? f.cdsE : f.cdsF),
+              (std::vector<std::string>{"100|250|Hello|World", "300|400|Bye"}));
+    EXPECT_EQ((source ? f.Efe : f.Eff).Text(), files::ShownPath(earlier).Text());
+    EXPECT_TRUE((source ? f.Esave : f.Fsave).Enabled());
+    EXPECT_TRUE((source ? f.Edit2 : f.Edit6).Visible());
+    EXPECT_FALSE(w.program.state.InternalUpdate);
+    EXPECT_FALSE((source ? f.cdsE : f.cdsF).ControlsDisabled());
+  }
+}
+
+TEST(TranslationLoaders, AUtf8FileIsReadAsTheTextItHoldsWithTheEditorsNotice) {
+  Workspace w;
+  translation::TForditas& f = w.window();
+  // "Árvíztűrő tükörfúrógép" in UTF-8, without a byte-order mark.
+  const std::string utf8_text =
+      "\xC3\x81rv\xC3\xADzt\xC5\xB1r\xC5\x91 t\xC3\xBCk\xC3\xB6rf\xC3\xBAr\xC3\xB3g\xC3\xA9p";
+  const std::filesystem::path file =
+      w.Write("utf8.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + utf8_text + "\r\n");
+  w.AnswerList();
+  w.Load(&translation::TForditas::LoadSourceSubtitle, file);
+  EXPECT_EQ(Workspace::Rows(f.cdsE),
+            (std::vector<std::string>{"00:00:01,000|00:00:02,000|Árvíztűrő tükörfúrógép"}));
+  EXPECT_EQ(w.driver.LogLines("list: "), (std::vector<std::string>{"list: Hibák észelelése"}));
+  const std::vector<std::string> lines = w.driver.LogLines("| ");
+  EXPECT_NE(
+      std::find(lines.begin(), lines.end(), "| Ez a felirat UTF-8-as file-ból lett betöltve!!!"),
+      lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "| Mentéskor Windows-1250-es kódolású lesz!"),
+            lines.end());
+  EXPECT_FALSE(f.SourcePartial);
+
+  // Saved as Windows-1250, as the notice says.
+  w.AnswerOk();
+  f.EsaveClick();
+  EXPECT_EQ(desktop_test::ReadBytes(file),
+            "1\r\n00:00:01,000 --> 00:00:02,000\r\nÁrvíztűrő tükörfúrógép\r\n");
+}
+
+TEST(TranslationLoaders, CutTextsAreNamedAndTheSideAsksBeforeItIsSavedOverItsFile) {
+  using translation::TForditas;
+  const std::string long_text = std::string(220, 'a') + "LEVAGOTT01";
+  struct Case {
+    const char* name;
+    void (TForditas::*loader)();
+    std::string bytes;
+    int row;
+  };
+  const std::vector<Case> cases = {
+      {"SubRip source, second entry", &TForditas::LoadSourceSubtitle,
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\r\n00:00:03,000 --> 00:00:04,000\r\n" +
+           long_text + "\r\n",
+       3},
+      {"frame-based translation", &TForditas::LoadTranslated, "{1}{2}" + long_text + "\r\n", 1},
+      {"SubViewer source", &TForditas::LoadSourceSubtitle,
+       "00:00:01.00,00:00:02.00\r\n" + long_text + "\r\n", 1},
+  };
+  for (const Case& c : cases) {
+    for (bool yes : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (yes ? ", Igen" : ", Nem"));
+      Workspace w;
+      TForditas& f = w.window();
+      const bool source = c.loader == &TForditas::LoadSourceSubtitle;
+      const std::filesystem::path file = w.Write("long.txt", c.bytes);
+      w.AnswerList();
+      w.Load(c.loader, file);
+      EXPECT_EQ(
+          w.driver.LogLines("| "),
+          (std::vector<std::string>{"| Hiba oka: a szöveg 220 karakternél hosszabb volt -> levágva",
+                                    "| Ebben a sorban fordult elő a hiba: " + std::to_string(c.row),
+                                    "| A levágott rész: LEVAGOTT01"}));
+      EXPECT_TRUE(source ? f.SourcePartial : f.TranslationPartial);
+      EXPECT_TRUE(source ? f.SourceTextsCut : f.TranslationTextsCut);
+      EXPECT_TRUE(w.driver.LogLines("message: ").empty());
+
+      w.driver.ClearLog();
+      w.driver.OnModal("Kiszoveg", [&w, yes] {
+        w.driver.Click(yes ? static_cast<ui::Control&>(w.program.Kiszoveg->Bigen)
+                           : w.program.Kiszoveg->Bnem);
+      });
+      if (yes)
+        w.AnswerOk();
+      (f.*(source ? &TForditas::EsaveClick : &TForditas::FsaveClick))();
+      std::vector<std::string> messages = {
+          "message: Mentés | A felirat néhány szövege betöltéskor le lett vágva! | Elmenti?"};
+      if (yes)
+        messages.push_back("message: Mentés | A Feliratot elmentettem |");
+      EXPECT_EQ(w.driver.LogLines("message: "), messages);
+      EXPECT_EQ(desktop_test::ReadBytes(file) == c.bytes, !yes);
+    }
+  }
+}
+
+TEST(TranslationLoaders, ASubViewerEntryWithASecondTextLineStopsTheReadAndAsksBeforeASave) {
+  for (const char* between : {"\r\n", ""}) {
+    SCOPED_TRACE(*between == 0 ? "no blank line" : "a blank line");
+    Workspace w;
+    translation::TForditas& f = w.window();
+    const std::string bytes = std::string("00:00:01.00,00:00:02.00\r\nOne\r\nTwo\r\n") + between +
+                              "00:00:03.00,00:00:04.00\r\nThree\r\n";
+    const std::filesystem::path file = w.Write("pairs.txt", bytes);
+    w.AnswerOk();
+    w.Load(&translation::TForditas::LoadSourceSubtitle, file);
+    EXPECT_EQ(w.driver.LogLines("message: "),
+              (std::vector<std::string>{
+                  "message: Hiba | Hiba a file-ban! | Csak eddig tudtam betölteni a file-t!"}));
+    EXPECT_EQ(Workspace::Rows(f.cdsE), (std::vector<std::string>{"00:00:01,000|00:00:02,000|One"}));
+    EXPECT_TRUE(f.SourcePartial);
+    EXPECT_FALSE(f.SourceTextsCut);
+
+    w.driver.ClearLog();
+    w.driver.OnModal("Kiszoveg", [&w] { w.driver.Click(w.program.Kiszoveg->Bmegsem); });
+    f.EsaveClick();
+    EXPECT_EQ(w.driver.LogLines("message: "),
+              (std::vector<std::string>{
+                  "message: Mentés | A felirat csak a hibás sorig töltődött be! | Elmenti?"}));
+    EXPECT_EQ(desktop_test::ReadBytes(file), bytes);
+  }
+}
+
+TEST(TranslationLoaders, WhatALoadFromTheOpenWindowHasToSayShowsOnceTheOpenWindowHasClosed) {
+  Workspace w;
+  translation::TForditas& f = w.window();
+  // A cut text in a file that also stops early: the list, then the stop message.
+  const std::filesystem::path file =
+      w.Write("long.srt",
+              "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + std::string(225, 'x') + "\r\n\r\n12a\r\n");
+  files::TKereses& open = *w.program.Kereses;
+  w.driver.OnModal("Kereses", [&] {
+    const text::LineList& items = open.filelistbox.Items();
+    const auto it = std::find(items.begin(), items.end(), "long.srt");
+    ASSERT_NE(it, items.end());
+    w.driver.ClickItem(open.filelistbox, static_cast<int>(it - items.begin()));
+    w.driver.Click(open.megnyitas);
+  });
+  std::vector<std::string> order;
+  w.driver.OnModal("Hibaki", [&] {
+    order.push_back(open.Visible() ? "list over the open window" : "list");
+    w.driver.Click(w.program.Hibaki->Button1);
+  });
+  w.driver.OnModal("Kiszoveg", [&] {
+    order.push_back(open.Visible() ? "message over the open window" : "message");
+    w.driver.Click(w.program.Kiszoveg->Bok);
+  });
+  w.program.state.CurrentDirectory = files::ShownPath(w.folder.path());
+  w.driver.Click(f.BitBtn2);
+  EXPECT_EQ(order, (std::vector<std::string>{"list", "message"}));
+  EXPECT_EQ(f.cdsE.RecordCount(), 1);
+  EXPECT_TRUE(f.SourcePartial);
+  EXPECT_FALSE(f.SourceTextsCut);
 }
 
 }  // namespace

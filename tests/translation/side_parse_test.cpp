@@ -149,6 +149,8 @@ struct SubViewerCase {
   std::vector<std::string_view> lines;
   ReadEnd end;
   std::vector<Row> rows;
+  // The detail kept for a stopped read.
+  std::string detail = "Az idő intervalluma rosszul van megadva a sorban!";
 };
 
 TEST(TranslationSubViewer, PairsBecomeASubtitleRowAndASeparatorRow) {
@@ -172,6 +174,27 @@ TEST(TranslationSubViewer, PairsBecomeASubtitleRowAndASeparatorRow) {
        {"00:00:01.50,00:00:03.00", "A", "", "00:00:04,00-00:00:05.00", "B"},
        ReadEnd::kStopped,
        {{"00:00:01,500", "00:00:03,000", "A"}, kBlank}},
+      {"a second text line stops the read where the blank line belongs",
+       {"00:00:01.00,00:00:02.00", "One", "Two", "", "00:00:03.00,00:00:04.00", "B"},
+       ReadEnd::kStopped,
+       {{"00:00:01,000", "00:00:02,000", "One"}, kBlank},
+       "A hiba oka: A következő sorban hiba van: Two"},
+      {"a second text line and no blank line before the next time line",
+       {"00:00:01.00,00:00:02.00", "One", "Two", "00:00:03.00,00:00:04.00", "B"},
+       ReadEnd::kStopped,
+       {{"00:00:01,000", "00:00:02,000", "One"}, kBlank},
+       "A hiba oka: A következő sorban hiba van: Two"},
+      {"a blank line where the time line belongs stops the read",
+       {"00:00:01.00,00:00:02.00", "A", "", "", "00:00:03.00,00:00:04.00", "B"},
+       ReadEnd::kStopped,
+       {{"00:00:01,000", "00:00:02,000", "A"}, kBlank}},
+      {"a time line at the end of the file has an empty text",
+       {"00:00:01.00,00:00:02.00", "A", "", "00:00:03.00,00:00:04.00"},
+       ReadEnd::kComplete,
+       {{"00:00:01,000", "00:00:02,000", "A"},
+        kBlank,
+        {"00:00:03,000", "00:00:04,000", ""},
+        kBlank}},
   };
   for (const SubViewerCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -181,9 +204,52 @@ TEST(TranslationSubViewer, PairsBecomeASubtitleRowAndASeparatorRow) {
     EXPECT_EQ(parse.rows, c.rows);
     if (c.end == ReadEnd::kStopped) {
       EXPECT_EQ(parse.message1, "Hiba a file-ban!");
-      EXPECT_EQ(parse.detail, "Az idő intervalluma rosszul van megadva a sorban!");
+      EXPECT_EQ(parse.message2, "Csak eddig tudtam betölteni a file-t!");
+      EXPECT_EQ(parse.detail, c.detail);
     }
   }
+}
+
+TEST(TranslationCutTexts, EveryTextLongerThanItsFieldIsNotedWithWhatWasCutOff) {
+  using translation::rows::CutText;
+  const std::string kept(220, 'x');
+  const std::string long_text = kept + "0123456789";
+  const std::string frame_line = "{1}{2}" + long_text;
+  const std::string subviewer_text = std::string(218, 'x') + "[br]abcdef";
+  struct Case {
+    const char* name;
+    SideParse parse;
+    std::vector<CutText> cuts;
+  };
+  const std::vector<Case> cases = {
+      {"SubRip: a first and a further text line",
+       ParseSubRip(std::vector<std::string_view>{"00:00:01,000 --> 00:00:02,000", "A", long_text,
+                                                 "", "2", "00:00:03,000 --> 00:00:04,000",
+                                                 long_text}),
+       {{1, "0123456789"}, {3, "0123456789"}}},
+      {"SubRip: exactly 220 characters fit",
+       ParseSubRip(std::vector<std::string_view>{"00:00:01,000 --> 00:00:02,000", kept}),
+       {}},
+      {"frame-based",
+       ParseFrameBased(std::vector<std::string_view>{"{1}{2}A", frame_line}),
+       {{1, "0123456789"}}},
+      {"SubViewer: measured after [br] became |",
+       ParseSubViewer(std::vector<std::string_view>{"00:00:01.00,00:00:02.00", subviewer_text}),
+       {{0, "bcdef"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.parse.end, ReadEnd::kComplete);
+    EXPECT_EQ(c.parse.cuts, c.cuts);
+    for (const CutText& cut : c.cuts)
+      EXPECT_EQ(c.parse.rows.at(cut.row).text.size(), 220u);
+  }
+  EXPECT_EQ(translation::rows::CutTextEntries(cases[0].parse.cuts),
+            (std::vector<std::string>{
+                "", "Hiba oka: a szöveg 220 karakternél hosszabb volt -> levágva",
+                "Ebben a sorban fordult elő a hiba: 2", "A levágott rész: 0123456789", "",
+                "Hiba oka: a szöveg 220 karakternél hosszabb volt -> levágva",
+                "Ebben a sorban fordult elő a hiba: 4", "A levágott rész: 0123456789"}));
 }
 
 TEST(TranslationEmptyTranslation, PartnersKeepTheTimesAndNothingElse) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,8 @@ namespace {
 
 using translation::rows::CheckSideRows;
 using translation::rows::FrameSideBytes;
+using translation::rows::IsBlankRow;
+using translation::rows::ParseSubRip;
 using translation::rows::Row;
 using translation::rows::SideCheck;
 using translation::rows::SubRipSideBytes;
@@ -65,6 +69,85 @@ TEST(TranslationSubRipWriter, EntriesAreSpreadOverTheRowsAsTheyWereRead) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(SubRipSideBytes(c.rows), c.bytes);
   }
+}
+
+// The rows a SubRip file reads back as, without the sequence-number line the loader consumes
+// first and without separator rows: what a user sees of each entry.
+std::vector<Row> ReadBackWithoutSeparators(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  for (std::size_t at = 0; at < bytes.size();) {
+    const std::size_t end = bytes.find("\r\n", at);
+    lines.push_back(bytes.substr(at, end - at));
+    at = end + 2;
+  }
+  const translation::rows::SideParse parse =
+      ParseSubRip(std::span<const std::string_view>(lines).subspan(1));
+  EXPECT_EQ(parse.end, translation::rows::ReadEnd::kComplete);
+  std::vector<Row> rows;
+  std::copy_if(parse.rows.begin(), parse.rows.end(), std::back_inserter(rows),
+               [](const Row& row) { return !IsBlankRow(row); });
+  return rows;
+}
+
+TEST(TranslationSubRipWriter, AnEntryAfterATextGetsTheBlankLineItsSeparatorWouldHaveGiven) {
+  struct Case {
+    const char* name;
+    std::vector<Row> rows;
+    std::string bytes;
+  };
+  const Row a{"00:00:01,000", "00:00:02,000", "A"};
+  const Row b{"00:00:03,000", "00:00:04,000", "B"};
+  const std::vector<Case> cases = {
+      {"text typed into the separator row",
+       {a, {"", "", "typed"}, b},
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\ntyped\r\n\r\n"
+       "2\r\n00:00:03,000 --> 00:00:04,000\r\nB\r\n"},
+      {"the separator row deleted",
+       {a, b},
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n"
+       "2\r\n00:00:03,000 --> 00:00:04,000\r\nB\r\n"},
+      {"a row with one time ends with its text",
+       {a, {"", "00:00:02,500", "half"}, b},
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\nhalf\r\n\r\n"
+       "2\r\n00:00:03,000 --> 00:00:04,000\r\nB\r\n"},
+      {"an entry without text is ended by its empty text line",
+       {{"00:00:01,000", "00:00:02,000", ""}, b},
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\n\r\n"
+       "2\r\n00:00:03,000 --> 00:00:04,000\r\nB\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = SubRipSideBytes(c.rows);
+    EXPECT_EQ(bytes, c.bytes);
+    // Read back, every entry has its own times and texts again.
+    std::vector<Row> shown;
+    for (const Row& row : c.rows) {
+      if (row.start.empty() || row.end.empty())
+        shown.push_back({"", "", row.text});
+      else
+        shown.push_back(row);
+    }
+    std::erase_if(shown, [](const Row& row) { return IsBlankRow(row); });
+    EXPECT_EQ(ReadBackWithoutSeparators(bytes), shown);
+  }
+}
+
+TEST(TranslationSubRipWriter, SeparatorsInPlaceAreWrittenAsTheFileHeldThem) {
+  // Entries with one and two text lines, two blank lines between two of them.
+  const std::string file =
+      "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n"
+      "2\r\n00:00:03,000 --> 00:00:04,000\r\nB\r\nC\r\n\r\n\r\n"
+      "3\r\n00:00:07,000 --> 00:00:08,000\r\nD\r\n";
+  std::vector<std::string_view> lines;
+  for (std::size_t at = 0; at < file.size();) {
+    const std::size_t end = file.find("\r\n", at);
+    lines.push_back(std::string_view(file).substr(at, end - at));
+    at = end + 2;
+  }
+  translation::rows::SideParse parse =
+      ParseSubRip(std::span<const std::string_view>(lines).subspan(1));
+  translation::rows::TrimTrailingBlankRows(parse.rows);
+  EXPECT_EQ(SubRipSideBytes(parse.rows), file);
 }
 
 TEST(TranslationSideCheck, TheFirstFailingRowStopsTheCheckWithItsMessage) {

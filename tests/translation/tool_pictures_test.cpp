@@ -6,7 +6,9 @@
 
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
+#include "translation/ford_elott.h"
 #include "translation/forditas.h"
+#include "translation/tool_pictures.h"
 
 namespace {
 
@@ -41,6 +43,20 @@ TEST(ForditasToolPictures, EveryButtonWithoutACaptionHasThePictureOfItsCommand) 
       EXPECT_NE(*a->second, *b->second) << a->first << " / " << b->first;
   }
   EXPECT_EQ(by_command.size(), 6u);
+}
+
+TEST(FordElottToolPictures, BothChoosersShowThePictureOfOpeningASubtitle) {
+  ui::headless::Driver drv;
+  shell::Program program{drv.App(), shell::ProgramOptions{}};
+  const translation::TFordElott& d = *program.FordElott;
+  const ui::Picture folder = translation::DrawToolPicture(translation::ToolPicture::kOpenSubtitle);
+  for (const ui::BitBtn* button : {&d.K1, &d.K2}) {
+    SCOPED_TRACE(button->Name());
+    EXPECT_TRUE(button->Caption().empty());
+    EXPECT_EQ(button->Glyph(), folder);
+  }
+  // The translation window's open buttons look the same.
+  EXPECT_EQ(program.Forditas->BitBtn2.Glyph(), folder);
 }
 
 }  // namespace

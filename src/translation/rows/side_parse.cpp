@@ -1,5 +1,7 @@
 #include "translation/rows/side_parse.h"
 
+#include <cstdint>
+
 #include "formats/line_parsers.h"
 #include "platform/text/text.h"
 
@@ -23,8 +25,25 @@ std::string Cut(std::string_view value, std::size_t width) {
   return std::string(value.substr(0, width));
 }
 
-Row MakeRow(std::string_view start, std::string_view end, std::string_view text) {
-  return {Cut(start, kTimeWidth), Cut(end, kTimeWidth), Cut(text, kTextWidth)};
+// Stores `text` into the row `index`, noting the part that did not fit.
+void StoreText(SideParse& parse, std::size_t index, std::string_view text) {
+  parse.rows[index].text = Cut(text, kTextWidth);
+  if (text.size() > kTextWidth)
+    parse.cuts.push_back({index, std::string(text.substr(kTextWidth))});
+}
+
+void AddRow(SideParse& parse, std::string_view start, std::string_view end, std::string_view text) {
+  parse.rows.push_back({Cut(start, kTimeWidth), Cut(end, kTimeWidth), ""});
+  StoreText(parse, parse.rows.size() - 1, text);
+}
+
+// No line from `from` on holds anything: the blank lines at the end of a file.
+bool OnlyBlankLinesFrom(std::span<const std::string_view> lines, std::size_t from) {
+  for (std::size_t i = from; i < lines.size(); ++i) {
+    if (!IsBlankLine(lines[i]))
+      return false;
+  }
+  return true;
 }
 
 // "00:00:01,000 --> 00:00:02,500": the fixed positions of a SubRip time line.
@@ -90,7 +109,7 @@ SideParse ParseSubRip(std::span<const std::string_view> lines, const Progress& p
                std::string(kBadTimeLine) + std::string(line));
           return parse;
         }
-        parse.rows.push_back(MakeRow(line.substr(0, 12), line.substr(17, 12), ""));
+        AddRow(parse, line.substr(0, 12), line.substr(17, 12), "");
         state = Expect::kFirstText;
         break;
       case Expect::kFirstText:
@@ -98,7 +117,7 @@ SideParse ParseSubRip(std::span<const std::string_view> lines, const Progress& p
         if (blank) {
           state = Expect::kNumber;
         } else {
-          parse.rows.back().text = Cut(line, kTextWidth);
+          StoreText(parse, parse.rows.size() - 1, line);
           state = Expect::kFurtherText;
         }
         break;
@@ -106,7 +125,7 @@ SideParse ParseSubRip(std::span<const std::string_view> lines, const Progress& p
         if (blank)
           state = Expect::kNumber;
         else
-          parse.rows.push_back(MakeRow("", "", line));
+          AddRow(parse, "", "", line);
         break;
       case Expect::kNumber:
         if (blank)
@@ -146,11 +165,11 @@ SideParse ParseFrameBased(std::span<const std::string_view> lines, const Progres
           continue;
         }
         if (++braces_closed == 1) {
-          parse.rows.push_back(MakeRow(piece, "", ""));
+          AddRow(parse, piece, "", "");
           piece.clear();
         } else {
           parse.rows.back().end = Cut(piece, kTimeWidth);
-          parse.rows.back().text = Cut(line.substr(i + 1), kTextWidth);
+          StoreText(parse, parse.rows.size() - 1, line.substr(i + 1));
           break;
         }
       }
@@ -164,13 +183,7 @@ SideParse ParseSubViewer(std::span<const std::string_view> lines, const Progress
   SideParse parse;
   parse.mode = std::string(kTimeMode);
   std::size_t counter = 1;
-  std::size_t next = 0;
-  while (true) {
-    // Blank lines before a time line (trailing ones too) are passed over.
-    while (next < lines.size() && IsBlankLine(lines[next]))
-      ++next;
-    if (next >= lines.size())
-      break;
+  for (std::size_t next = 0; !OnlyBlankLinesFrom(lines, next); next += 3) {
     const std::string_view time = lines[next];
     const std::string_view text = next + 1 < lines.size() ? lines[next + 1] : std::string_view();
     if (!IsSubViewerPairTime(time)) {
@@ -179,11 +192,15 @@ SideParse ParseSubViewer(std::span<const std::string_view> lines, const Progress
     }
     const std::string start = text::Copy(time, 1, 8) + "," + text::Copy(time, 10, 2) + "0";
     const std::string end = text::Copy(time, 13, 8) + "," + text::Copy(time, 22, 2) + "0";
-    parse.rows.push_back(MakeRow(start, end, text.empty() ? "" : files::ReplaceBrTags(text)));
+    AddRow(parse, start, end, text.empty() ? "" : files::ReplaceBrTags(text));
     parse.rows.push_back(Row{});
     Tell(progress, ++counter);
-    // A pair takes three lines: the time, the text and the blank line after it.
-    next += 3;
+    // A pair takes three lines: the time, the text and the blank line after it. A line of text
+    // in the blank line's place would have no row: the read stops there.
+    if (next + 2 < lines.size() && !IsBlankLine(lines[next + 2])) {
+      Stop(parse, kStopLine1, kStopLine2, std::string(kBadTimeLine) + std::string(lines[next + 2]));
+      return parse;
+    }
   }
   return parse;
 }
@@ -191,6 +208,20 @@ SideParse ParseSubViewer(std::span<const std::string_view> lines, const Progress
 void TrimTrailingBlankRows(std::vector<Row>& rows) {
   while (!rows.empty() && IsBlankRow(rows.back()))
     rows.pop_back();
+}
+
+std::vector<std::string> CutTextEntries(std::span<const CutText> cuts) {
+  std::vector<std::string> lines;
+  lines.reserve(cuts.size() * 4);
+  for (const CutText& cut : cuts) {
+    lines.emplace_back();
+    lines.push_back("Hiba oka: a szöveg " + text::IntToStr(static_cast<std::int64_t>(kTextWidth)) +
+                    " karakternél hosszabb volt -> levágva");
+    lines.push_back("Ebben a sorban fordult elő a hiba: " +
+                    text::IntToStr(static_cast<std::int64_t>(cut.row) + 1));
+    lines.push_back("A levágott rész: " + cut.cut_off);
+  }
+  return lines;
 }
 
 std::vector<Row> EmptyTranslationOf(std::span<const Row> source) {

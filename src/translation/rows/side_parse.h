@@ -41,6 +41,13 @@ bool HasTimes(const Row& row);
 // A row whose three fields are all empty.
 bool IsBlankRow(const Row& row);
 
+// A text longer than its field, cut when it was stored: the row (from 0) and what was cut off.
+struct CutText {
+  std::size_t row = 0;
+  std::string cut_off;
+  bool operator==(const CutText&) const = default;
+};
+
 enum class ReadEnd {
   kComplete,  // every line was read
   kStopped,   // a bad line stopped the read; the rows before it are kept
@@ -54,6 +61,8 @@ struct SideParse {
   std::string message1;
   std::string message2;
   std::string detail;
+  // Every text that did not fit its field, in row order.
+  std::vector<CutText> cuts;
 };
 
 // Told once per line (SubRip, frame-based) or pair (SubViewer) read without error, with the
@@ -64,7 +73,9 @@ using Progress = std::function<void(std::size_t counter)>;
 SideParse ParseSubRip(std::span<const std::string_view> lines, const Progress& progress = {});
 // The lines from the first one that showed the kind.
 SideParse ParseFrameBased(std::span<const std::string_view> lines, const Progress& progress = {});
-// The lines from the first time line on.
+// The lines from the first time line on. A pair takes three lines (time, text, blank); blank
+// lines are passed over only at the end of the file, so a second text line (in the blank line's
+// place) or a blank line where a time line belongs stops the read.
 SideParse ParseSubViewer(std::span<const std::string_view> lines, const Progress& progress = {});
 
 // Drops all-empty rows from the end.
@@ -73,6 +84,10 @@ void TrimTrailingBlankRows(std::vector<Row>& rows);
 // The empty translation beside `source`: a subtitle row's partner keeps both times with an
 // empty text, every other row's partner is all empty. Same number of rows.
 std::vector<Row> EmptyTranslationOf(std::span<const Row> source);
+
+// The result-list entries of the cut texts, one for each: an empty line, the reason, the row
+// (counted from 1, as the grid shows it) and the part that was cut off.
+std::vector<std::string> CutTextEntries(std::span<const CutText> cuts);
 
 // A line holding nothing but blanks, tabs and other white space (or nothing at all).
 bool IsBlankLine(std::string_view line);

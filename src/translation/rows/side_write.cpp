@@ -67,16 +67,25 @@ std::string FrameSideBytes(std::span<const Row> rows, const Progress& progress) 
 std::string SubRipSideBytes(std::span<const Row> rows, const Progress& progress) {
   std::string bytes;
   int entry = 1;
+  // The last line written holds text: an entry's number straight after it would be read back
+  // as one more line of that text, so the entry gets the blank line its separator row would
+  // have given (a separator typed over or deleted).
+  bool after_text = false;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     if (IsBlankRow(row)) {
       AddLine(bytes, "");
+      after_text = false;
     } else if (!row.start.empty() && !row.end.empty()) {
+      if (after_text)
+        AddLine(bytes, "");
       AddLine(bytes, text::IntToStr(entry++));
       AddLine(bytes, row.start + " --> " + row.end);
       AddLine(bytes, row.text);
+      after_text = !row.text.empty();
     } else if (!row.text.empty()) {
       AddLine(bytes, row.text);
+      after_text = true;
     }
     Tell(progress, i + 2);
   }

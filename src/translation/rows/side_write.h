@@ -36,7 +36,9 @@ SideCheck CheckSideRows(std::span<const Row> rows, std::string_view mode,
 std::string FrameSideBytes(std::span<const Row> rows, const Progress& progress = {});
 
 // A separator row gives an empty line; a row with both times the entry's number, the time line
-// and its text (an empty line for an empty text); any other row its text when it has one.
+// and its text (an empty line for an empty text); any other row its text when it has one. An
+// entry's number that would follow a line of text gets a blank line before it, so that the file
+// reads back as the rows it was written from.
 std::string SubRipSideBytes(std::span<const Row> rows, const Progress& progress = {});
 
 }  // namespace translation::rows
