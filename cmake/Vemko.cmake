@@ -31,10 +31,14 @@ function(vemko_library name)
   vemko_flags(vemko_${name})
 endfunction()
 
+# Libraries from outside the tree that code needing no window may link.
+set(VEMKO_PURE_FOREIGN_DEPS Threads::Threads)
+
 # vemko_pure_library(NAME [DEPS lib...]): a library of code that needs no window. It may
-# depend only on other such libraries, and its files may include only headers of its own folder
-# and of the folders of those libraries; the configure step checks the first, the build the
-# second (a stray include of a window header fails the build).
+# depend only on other such libraries (and on VEMKO_PURE_FOREIGN_DEPS), and its files may
+# include only the standard library's headers and headers of its own folder and of the folders
+# of those libraries; the configure step checks the first, the build the second (a stray
+# include of a window header, or of Qt's or mpv's, fails the build).
 function(vemko_pure_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
@@ -47,6 +51,9 @@ function(vemko_pure_library name)
                             "such a library")
       endif()
       list(APPEND allowed ${dep_folders})
+    elseif(NOT dep IN_LIST VEMKO_PURE_FOREIGN_DEPS)
+      message(FATAL_ERROR "vemko_${name} needs no window, but it depends on ${dep}; such a "
+                          "library may depend only on ${VEMKO_PURE_FOREIGN_DEPS} outside the tree")
     endif()
   endforeach()
   list(REMOVE_DUPLICATES allowed)
