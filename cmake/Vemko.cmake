@@ -62,16 +62,29 @@ function(vemko_pure_library name)
 
   file(GLOB checked CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/vemko_${name}_includes.stamp)
+  vemko_check_includes(vemko_${name}_includes SOURCES ${checked} ALLOWED ${allowed})
+  add_dependencies(vemko_${name} vemko_${name}_includes)
+endfunction()
+
+# vemko_check_includes(TARGET SOURCES file... ALLOWED folder... | REFUSED folder...): a target
+# that checks the includes of the sources whenever one of them changes (cmake/check_includes.cmake
+# says what each list means).
+function(vemko_check_includes target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;ALLOWED;REFUSED" ${ARGN})
+  if(ARG_ALLOWED)
+    set(rule "-DALLOWED=${ARG_ALLOWED}")
+  else()
+    set(rule "-DREFUSED=${ARG_REFUSED}")
+  endif()
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.stamp)
   add_custom_command(
     OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} "-DSOURCES=${checked}" "-DALLOWED=${allowed}" -DSTAMP=${stamp}
+    COMMAND ${CMAKE_COMMAND} "-DSOURCES=${ARG_SOURCES}" "${rule}" -DSTAMP=${stamp}
             -P ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
-    DEPENDS ${checked} ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
-    COMMENT "Checking the includes of vemko_${name}"
+    DEPENDS ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
+    COMMENT "Checking the includes of ${target}"
     VERBATIM)
-  add_custom_target(vemko_${name}_includes DEPENDS ${stamp})
-  add_dependencies(vemko_${name} vemko_${name}_includes)
+  add_custom_target(${target} ALL DEPENDS ${stamp})
 endfunction()
 
 # vemko_tests(NAME [DEPS lib...]): one GoogleTest program NAME_tests of the

@@ -1,8 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails when a source of a window-free library includes a header from outside the folders it
-# may use, or a system header that is not the standard library's (Qt, mpv and every other
-# library's headers are refused). Run by the build (see vemko_pure_library):
-#   -DSOURCES=a;b -DALLOWED=folder;folder -DSTAMP=file
+# Run by the build over the sources of one library (see vemko_library):
+#   -DSOURCES=a;b -DSTAMP=file, and either
+#   -DALLOWED=folder;folder  (a window-free library) fails when a source includes a header from
+#                            outside those folders, or a system header that is not the standard
+#                            library's (Qt, mpv and every other library's headers are refused);
+#   -DREFUSED=folder;folder  (any other library) fails when a source includes a header of those.
 
 # The C++ standard library's headers.
 set(standard_headers
@@ -30,12 +32,16 @@ foreach(source IN LISTS SOURCES)
     if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\"")
       set(header "${CMAKE_MATCH_1}")
       get_filename_component(folder "${header}" DIRECTORY)
-      if(NOT folder IN_LIST ALLOWED)
+      string(REGEX REPLACE "/.*" "" top_folder "${folder}")
+      if(DEFINED ALLOWED AND NOT folder IN_LIST ALLOWED)
         refuse(${source} "\"${header}\"" "this library may include only headers of: ${ALLOWED}")
+      elseif(top_folder IN_LIST REFUSED)
+        refuse(${source} "\"${header}\"" "no library may include headers of: ${REFUSED}")
       endif()
     elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>")
       set(header "${CMAKE_MATCH_1}")
-      if(NOT header IN_LIST standard_headers AND NOT header MATCHES "${system_header_pattern}")
+      if(DEFINED ALLOWED AND NOT header IN_LIST standard_headers
+         AND NOT header MATCHES "${system_header_pattern}")
         refuse(${source} "<${header}>"
                "a library that needs no window may include only the standard library's headers")
       endif()
