@@ -13,10 +13,6 @@ bool IsUpperLetter(char c) {
          (c != '\0' && kAccentedUpperVowels.find(c) != std::string_view::npos);
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Writes one entry for a change the rule made itself: the text before, then "Mire:   " + the
 // text after; one finding.
 void WriteEntry(WorkingText& working, std::string_view before) {
@@ -141,7 +137,7 @@ void InsertSpaceAfterPeriodComma(char mark, WorkingText& working, int start) {
       continue;
     const char c = text::CharAt(s, k + 1);
     if (c == '.' || c == ' ' || c == '|' || c == '\0' || c == '<' || c == '-' || c == '"' ||
-        IsDigit(c) || c == '?' || c == '!' || c == ',')
+        text::IsDigit(c) || c == '?' || c == '!' || c == ',')
       continue;
     if (mark == '.') {
       if (text::Copy(s, k + 1, 3) == "com" || text::Copy(s, k + 1, 2) == "hu")

@@ -23,10 +23,6 @@ bool OneOf(char c, std::string_view set) {
   return c != '\0' && set.find(c) != std::string_view::npos;
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Find and ContentsOf run dozens of times a turn: inlined, a pattern the text cannot hold
 // costs a few instructions.
 [[gnu::always_inline]] inline const TextContents& ContentsOf(FixerTurn& t) {
@@ -131,7 +127,7 @@ void Rule8BlankBeforeDot(FixerTurn& t) {
   if (pos == 0)
     return;
   const char after = CharAt(t.working, pos + 2);
-  if (after != '.' && !IsDigit(after))
+  if (after != '.' && !text::IsDigit(after))
     LoggedDeleteChar(t.working, pos);
 }
 
