@@ -31,10 +31,14 @@ function(vemko_library name)
   vemko_flags(vemko_${name})
 endfunction()
 
+# Libraries from outside the tree that code needing no window may link.
+set(VEMKO_PURE_FOREIGN_DEPS Threads::Threads)
+
 # vemko_pure_library(NAME [DEPS lib...]): a library of code that needs no window. It may
-# depend only on other such libraries, and its files may include only headers of its own folder
-# and of the folders of those libraries; the configure step checks the first, the build the
-# second (a stray include of a window header fails the build).
+# depend only on other such libraries (and on VEMKO_PURE_FOREIGN_DEPS), and its files may
+# include only the standard library's headers and headers of its own folder and of the folders
+# of those libraries; the configure step checks the first, the build the second (a stray
+# include of a window header, or of Qt's or mpv's, fails the build).
 function(vemko_pure_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
@@ -47,6 +51,9 @@ function(vemko_pure_library name)
                             "such a library")
       endif()
       list(APPEND allowed ${dep_folders})
+    elseif(NOT dep IN_LIST VEMKO_PURE_FOREIGN_DEPS)
+      message(FATAL_ERROR "vemko_${name} needs no window, but it depends on ${dep}; such a "
+                          "library may depend only on ${VEMKO_PURE_FOREIGN_DEPS} outside the tree")
     endif()
   endforeach()
   list(REMOVE_DUPLICATES allowed)
@@ -55,16 +62,29 @@ function(vemko_pure_library name)
 
   file(GLOB checked CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/vemko_${name}_includes.stamp)
+  vemko_check_includes(vemko_${name}_includes SOURCES ${checked} ALLOWED ${allowed})
+  add_dependencies(vemko_${name} vemko_${name}_includes)
+endfunction()
+
+# vemko_check_includes(TARGET SOURCES file... ALLOWED folder... | REFUSED folder...): a target
+# that checks the includes of the sources whenever one of them changes (cmake/check_includes.cmake
+# says what each list means).
+function(vemko_check_includes target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;ALLOWED;REFUSED" ${ARGN})
+  if(ARG_ALLOWED)
+    set(rule "-DALLOWED=${ARG_ALLOWED}")
+  else()
+    set(rule "-DREFUSED=${ARG_REFUSED}")
+  endif()
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.stamp)
   add_custom_command(
     OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} "-DSOURCES=${checked}" "-DALLOWED=${allowed}" -DSTAMP=${stamp}
+    COMMAND ${CMAKE_COMMAND} "-DSOURCES=${ARG_SOURCES}" "${rule}" -DSTAMP=${stamp}
             -P ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
-    DEPENDS ${checked} ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
-    COMMENT "Checking the includes of vemko_${name}"
+    DEPENDS ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake
+    COMMENT "Checking the includes of ${target}"
     VERBATIM)
-  add_custom_target(vemko_${name}_includes DEPENDS ${stamp})
-  add_dependencies(vemko_${name} vemko_${name}_includes)
+  add_custom_target(${target} ALL DEPENDS ${stamp})
 endfunction()
 
 # vemko_tests(NAME [DEPS lib...]): one GoogleTest program NAME_tests of the

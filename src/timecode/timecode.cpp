@@ -12,9 +12,6 @@ namespace {
 
 constexpr int kTimeCodeLength = 12;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 int DigitValue(char c) {
   return c - '0';
 }
@@ -62,13 +59,13 @@ std::optional<FrameRate> ParseFrameRate(std::string_view text) {
   }
   FrameRate rate{0, 1};
   for (char c : whole) {
-    if (!IsDigit(c)) {
+    if (!text::IsDigit(c)) {
       return std::nullopt;
     }
     rate.numerator = rate.numerator * 10 + DigitValue(c);
   }
   for (char c : fraction) {
-    if (!IsDigit(c)) {
+    if (!text::IsDigit(c)) {
       return std::nullopt;
     }
     rate.numerator = rate.numerator * 10 + DigitValue(c);
@@ -204,7 +201,7 @@ int64_t SecondsToMs(double seconds) {
   for (char c : printed) {
     if (c == text::kDecimalSeparator || c == '.') {
       decimals = 0;
-    } else if (IsDigit(c)) {
+    } else if (text::IsDigit(c)) {
       if (decimals < 0) {
         ms = ms * 10 + DigitValue(c);
       } else if (decimals < 3) {
@@ -250,7 +247,7 @@ std::optional<int64_t> ParseFrameNumber(std::string_view text) {
   }
   int64_t value = 0;
   for (char c : text) {
-    if (!IsDigit(c)) {
+    if (!text::IsDigit(c)) {
       return std::nullopt;
     }
     value = value * 10 + DigitValue(c);

@@ -1,5 +1,6 @@
 #include "corrections/rules/clean_up.h"
 
+#include <string_view>
 #include <vector>
 
 #include "platform/text/text.h"
@@ -11,10 +12,6 @@ namespace {
 bool IsUpperLetter(char c) {
   return text::IsUpperAsciiLetter(c) ||
          (c != '\0' && kAccentedUpperVowels.find(c) != std::string_view::npos);
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 // Writes one entry for a change the rule made itself: the text before, then "Mire:   " + the
@@ -134,49 +131,38 @@ DialogueDashCounts FixDialogueDashes(WorkingText& working) {
   return counts;
 }
 
-void InsertSpaceAfterPeriodComma(char mark, WorkingText& working, int start) {
-  for (int k = start; k >= 1 && k < text::Length(working.text); ++k) {
-    const std::string& s = working.text;
-    if (text::CharAt(s, k) != mark)
-      continue;
-    const char c = text::CharAt(s, k + 1);
-    if (c == '.' || c == ' ' || c == '|' || c == '\0' || c == '<' || c == '-' || c == '"' ||
-        IsDigit(c) || c == '?' || c == '!' || c == ',')
-      continue;
-    if (mark == '.') {
-      if (text::Copy(s, k + 1, 3) == "com" || text::Copy(s, k + 1, 2) == "hu")
-        continue;
-      if (k >= 4 && text::Copy(s, k - 3, 3) == "www")
-        continue;
-      bool address = false;
-      for (int j = k + 1; j < text::Length(s) && text::CharAt(s, j) != ' '; ++j) {
-        if (text::CharAt(s, j) == '@') {
-          address = true;
-          break;
-        }
-      }
-      if (address || text::IsUpperAsciiLetter(text::CharAt(s, k - 1)))
-        continue;
-    }
-    if (text::Length(s) + 1 > kRowTextLimit)
-      return;  // the row could not hold another blank
-    text::Insert(" ", working.text, k + 1);
-    ++working.findings;
-    working.changed = true;
+// A period that ends no sentence: part of a web or mail address, or after a capital (an
+// initial or an abbreviation).
+bool PeriodTakesNoBlank(std::string_view s, int k) {
+  if (text::Copy(s, k + 1, 3) == "com" || text::Copy(s, k + 1, 2) == "hu")
+    return true;
+  if (k >= 4 && text::Copy(s, k - 3, 3) == "www")
+    return true;
+  for (int j = k + 1; j < text::Length(s) && text::CharAt(s, j) != ' '; ++j) {
+    if (text::CharAt(s, j) == '@')
+      return true;
   }
+  return text::IsUpperAsciiLetter(text::CharAt(s, k - 1));
 }
 
-void InsertSpaceAfterExclamQuestion(char mark, WorkingText& working, int start) {
+// After the punctuation marks that take a blank after them.
+constexpr std::string_view kPeriodCommaStops = ". |<-\"?!,0123456789";
+constexpr std::string_view kExclamQuestionStops = ". |<-\"0?!";
+
+// A blank after every `mark` from position `start` on, unless the next character is one of
+// `stops` (or the text ends there).
+void InsertBlanksAfterMark(char mark, std::string_view stops, WorkingText& working, int start) {
   for (int k = start; k >= 1 && k < text::Length(working.text); ++k) {
     const std::string& s = working.text;
     if (text::CharAt(s, k) != mark)
       continue;
     const char c = text::CharAt(s, k + 1);
-    if (c == '.' || c == ' ' || c == '|' || c == '\0' || c == '<' || c == '-' || c == '"' ||
-        c == '0' || c == '?' || c == '!')
+    if (c == '\0' || stops.find(c) != std::string_view::npos)
+      continue;
+    if (mark == '.' && PeriodTakesNoBlank(s, k))
       continue;
     if (text::Length(s) + 1 > kRowTextLimit)
-      return;
+      return;  // the row could not hold another blank
     text::Insert(" ", working.text, k + 1);
     ++working.findings;
     working.changed = true;
@@ -189,13 +175,13 @@ void InsertBlanksAfterPunctuation(WorkingText& working) {
   working.changed = false;
   const int dot = Find(working, ".");
   if (dot > 0 && dot != Find(working, ".com") && dot != Find(working, ".hu"))
-    InsertSpaceAfterPeriodComma('.', working, dot);
+    InsertBlanksAfterMark('.', kPeriodCommaStops, working, dot);
   if (const int comma = Find(working, ","); comma > 0)
-    InsertSpaceAfterPeriodComma(',', working, comma);
+    InsertBlanksAfterMark(',', kPeriodCommaStops, working, comma);
   if (const int exclam = Find(working, "!"); exclam > 0)
-    InsertSpaceAfterExclamQuestion('!', working, exclam);
+    InsertBlanksAfterMark('!', kExclamQuestionStops, working, exclam);
   if (const int question = Find(working, "?"); question > 0)
-    InsertSpaceAfterExclamQuestion('?', working, question);
+    InsertBlanksAfterMark('?', kExclamQuestionStops, working, question);
   if (working.changed)
     WriteEntry(working, orig);
   working.changed = working.changed || was_changed;

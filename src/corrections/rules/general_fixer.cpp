@@ -3,10 +3,6 @@
 #include <array>
 #include <optional>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "platform/text/text.h"
 
 namespace corrections {
@@ -21,10 +17,6 @@ constexpr Pattern kEllipsis("\x85");
 
 bool OneOf(char c, std::string_view set) {
   return c != '\0' && set.find(c) != std::string_view::npos;
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 // Find and ContentsOf run dozens of times a turn: inlined, a pattern the text cannot hold
@@ -131,7 +123,7 @@ void Rule8BlankBeforeDot(FixerTurn& t) {
   if (pos == 0)
     return;
   const char after = CharAt(t.working, pos + 2);
-  if (after != '.' && !IsDigit(after))
+  if (after != '.' && !text::IsDigit(after))
     LoggedDeleteChar(t.working, pos);
 }
 
@@ -542,54 +534,7 @@ void TextContents::Take(std::string_view text) {
 }
 
 int Pattern::FirstIn(std::string_view text) const {
-  const std::size_t length = text_.size();
-  if (length == 0 || text.size() < length)
-    return 0;
-  const char* const pattern = text_.data();
-  const char* const begin = text.data();
-  const std::size_t last_start = text.size() - length;  // the last place it can begin
-  const auto same_from = [&](std::size_t start, std::size_t from) {
-    for (std::size_t i = from; i < length; ++i) {
-      if (begin[start + i] != pattern[i])
-        return false;
-    }
-    return true;
-  };
-  std::size_t start = 0;
-#if defined(__SSE2__)
-  // Sixteen places at a time: a place is a candidate when the pattern's first two bytes stand
-  // there. The second load reads one byte further, which the pattern's length leaves room for.
-  // The places the blocks leave at the end are looked at in the last sixteen places.
-  if (length >= 2 && last_start >= 15) {
-    const __m128i first = _mm_set1_epi8(pattern[0]);
-    const __m128i second = _mm_set1_epi8(pattern[1]);
-    const auto candidates_at = [&](std::size_t from) {
-      const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + from));
-      const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + from + 1));
-      return static_cast<unsigned>(_mm_movemask_epi8(
-          _mm_and_si128(_mm_cmpeq_epi8(here, first), _mm_cmpeq_epi8(next, second))));
-    };
-    const auto first_match = [&](std::size_t from, unsigned candidates) -> int {
-      for (; candidates != 0; candidates &= candidates - 1) {
-        const std::size_t at = from + static_cast<std::size_t>(__builtin_ctz(candidates));
-        if (same_from(at, 2))
-          return static_cast<int>(at) + 1;
-      }
-      return 0;
-    };
-    for (; start + 15 <= last_start; start += 16) {
-      if (const int found = first_match(start, candidates_at(start)); found > 0)
-        return found;
-    }
-    // The places looked at again hold no match: the first one found is still the first.
-    return start > last_start ? 0 : first_match(last_start - 15, candidates_at(last_start - 15));
-  }
-#endif
-  for (; start <= last_start; ++start) {
-    if (begin[start] == pattern[0] && same_from(start, 1))
-      return static_cast<int>(start) + 1;
-  }
-  return 0;
+  return text::Pos(text_, text);
 }
 
 std::span<const FixerRuleEntry> GeneralFixerRules() {

@@ -14,10 +14,6 @@ constexpr std::array<std::string_view, 3> kCreditMarkers = {
 // A row keeps changing only while its text shrinks; this many turns end it all the same.
 constexpr int kTurnLimit = 1000;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // The last "|" before `pos`, 0 when there is none.
 int LastBreakBefore(std::string_view s, int pos) {
   for (int i = pos - 1; i >= 1; --i) {
@@ -82,8 +78,8 @@ void SpeakerLabel(SoundWordRow& row) {
   }
   if (label.empty())
     return;
-  if ((IsDigit(label.front()) || IsDigit(label.back())) && text::Pos("MAN 1", label) == 0 &&
-      text::Pos("MAN 2", label) == 0) {
+  if ((text::IsDigit(label.front()) || text::IsDigit(label.back())) &&
+      text::Pos("MAN 1", label) == 0 && text::Pos("MAN 2", label) == 0) {
     row.pending = kPendingCritical;
     return;
   }
@@ -127,8 +123,8 @@ void ShortLabel(SoundWordRow& row) {
     return;
   const int from = s.starts_with("<i>") ? 4 : 1;
   const std::string label = text::Copy(s, from, colon - from);
-  if (label.empty() || text::Pos("|", label) != 0 || IsDigit(label.front()) ||
-      IsDigit(label.back()))
+  if (label.empty() || text::Pos("|", label) != 0 || text::IsDigit(label.front()) ||
+      text::IsDigit(label.back()))
     return;
   text::Delete(s, from, colon - from + 1);
   if (text::CharAt(s, from) == ' ' || text::CharAt(s, from) == '|')

@@ -13,10 +13,6 @@ namespace {
 constexpr std::size_t kKeptCharacters = 6;
 constexpr std::array<std::string_view, 5> kWholeRates = {"15", "20", "24", "25", "30"};
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // A plain decimal number ("12", "12,5", ",5") in hundredths, rounded half to even; nullopt
 // for any other text. The text is at most six characters, so the value fits easily.
 std::optional<std::int64_t> Hundredths(std::string_view text) {
@@ -28,12 +24,12 @@ std::optional<std::int64_t> Hundredths(std::string_view text) {
     return std::nullopt;
   std::int64_t value = 0;
   for (const char c : whole) {
-    if (!IsDigit(c))
+    if (!text::IsDigit(c))
       return std::nullopt;
     value = value * 10 + (c - '0');
   }
   for (const char c : fraction) {
-    if (!IsDigit(c))
+    if (!text::IsDigit(c))
       return std::nullopt;
   }
   for (std::size_t i = 0; i < 2; ++i)

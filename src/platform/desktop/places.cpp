@@ -33,10 +33,6 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
 }
 
-bool IsAsciiDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // A field of /proc/self/mounts: blanks, tabs, newlines and backslashes come as \ooo.
 std::string Unescape(std::string_view field) {
   std::string out;
@@ -98,7 +94,7 @@ bool IsOptical(const Mount& mount) {
     return false;
   }
   const std::string name = DeviceName(mount.device);
-  return (StartsWith(name, "sr") && name.size() > 2 && IsAsciiDigit(name[2])) ||
+  return (StartsWith(name, "sr") && name.size() > 2 && text::IsDigit(name[2])) ||
          StartsWith(name, "scd") || StartsWith(name, "cdrom") || StartsWith(name, "dvd");
 }
 

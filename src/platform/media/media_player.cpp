@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/text/text.h"
+
 namespace media {
 namespace {
 
@@ -14,10 +16,6 @@ constexpr int kMaxSecondDigits = 12;
 std::string TwoDigits(int64_t value) {
   std::string digits = std::to_string(value);
   return digits.size() < 2 ? "0" + digits : digits;
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 }  // namespace
@@ -76,7 +74,7 @@ std::optional<int64_t> ParseSecondsText(std::string_view text) {
   }
   int64_t whole = 0;
   int whole_digits = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
+  for (; i < text.size() && text::IsDigit(text[i]); ++i) {
     if (++whole_digits > kMaxSecondDigits) {
       return std::nullopt;
     }
@@ -85,7 +83,7 @@ std::optional<int64_t> ParseSecondsText(std::string_view text) {
   int64_t millis = 0;
   int fraction_digits = 0;
   if (i < text.size() && text[i] == '.') {
-    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++fraction_digits) {
+    for (++i; i < text.size() && text::IsDigit(text[i]); ++i, ++fraction_digits) {
       if (fraction_digits < 3) {
         millis = millis * 10 + (text[i] - '0');
       }

@@ -16,10 +16,6 @@ namespace {
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 int HexValue(char c) {
   if (IsDigit(c))
     return c - '0';

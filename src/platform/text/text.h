@@ -53,8 +53,12 @@ char CharAt(std::string_view s, int pos);
 // Length as an int, the type the 1-based helpers count in.
 int Length(std::string_view s);
 
-// ---- Letter case --------------------------------------------------------------------
+// ---- Digits and letter case ---------------------------------------------------------
 
+// '0'..'9' only
+inline constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 bool IsUpperAsciiLetter(char c);            // 'A'..'Z' only
 std::string UpperCase(std::string_view s);  // a-z -> A-Z, every other byte kept
 std::string LowerCase(std::string_view s);  // A-Z -> a-z, every other byte kept

@@ -28,6 +28,32 @@ TEST(Strings, Pos) {
   }
 }
 
+// Long texts are searched sixteen places at a time: a match is found at every place, whatever
+// block edge it stands on, after decoys that hold only the pattern's first byte or first two
+// bytes, and from every starting place.
+TEST(Strings, PosFindsTheFirstMatchInLongTexts) {
+  const std::vector<std::string> patterns = {"ab", "abc", "a\x93" "b", std::string(17, 'a') + "b"};
+  for (const std::string& pattern : patterns) {
+    for (std::size_t length : {16u, 17u, 31u, 32u, 33u, 48u, 220u}) {
+      for (std::size_t at = 0; at + pattern.size() <= length; ++at) {
+        // Decoys before the match: the first byte, then the first two bytes of the pattern.
+        std::string s(length, '.');
+        for (std::size_t k = 0; k + 2 < at; k += 3)
+          s.replace(k, 2,
+                    (k / 3) % 2 == 0 ? std::string(1, pattern[0]) + "." : pattern.substr(0, 2));
+        s.replace(at, pattern.size(), pattern);
+        for (int from : {1, 2, 15, 16, 17, static_cast<int>(at) + 1, static_cast<int>(at) + 2}) {
+          const std::size_t want =
+              std::string_view(s).find(pattern, static_cast<std::size_t>(from - 1));
+          const int expected = want == std::string_view::npos ? 0 : static_cast<int>(want) + 1;
+          ASSERT_EQ(text::PosFrom(pattern, s, from), expected)
+              << "'" << pattern << "' at " << at << " in " << length << " from " << from;
+        }
+      }
+    }
+  }
+}
+
 TEST(Strings, Copy) {
   struct Case {
     int index, count;
