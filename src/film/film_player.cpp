@@ -52,6 +52,9 @@ class PlayerParts final : public FilmParts {
   TFilmScreen screen;
 };
 
+// How long after the full-screen window is shown the picture moves into it.
+constexpr std::int64_t kMoveIntoScreenMs = 100;
+
 // The drawn full-screen text: green (red 0, green 128, blue 0), Arial.
 constexpr std::uint32_t kFullScreenTextColor = 0x008000;
 // The windowed lines over the picture: white, in the labels' font.
@@ -292,14 +295,26 @@ void FilmPlayer::LeaveFullScreen() {
 
 void FilmPlayer::RunFullScreen() {
   enter_full_screen_->SetEnabled(false);
-  if (editor_ == nullptr || player_ == nullptr || player_->URL().empty() || InFullScreen())
+  if (editor_ == nullptr || player_ == nullptr)
     return;
   ui::Backend& backend = program_.app.GetBackend();
+  if (InFullScreen()) {
+    // The window is up and covers the screen: the picture moves into it.
+    player_->SetVideoWindow(backend.NativeWindowId(screen_->kep));
+    return;
+  }
+  if (player_->URL().empty())
+    return;
   screen_->CoverScreen();
-  player_->SetVideoWindow(backend.NativeWindowId(screen_->kep));
   player_->SetFullScreen(true);
   DrawOverlayLayer();
+  // The same timer moves the picture once the window is shown (a window on its way to the
+  // screen has no size yet for the player to take).
+  enter_full_screen_->SetInterval(kMoveIntoScreenMs);
+  enter_full_screen_->SetEnabled(true);
   screen_->ShowModal();
+  enter_full_screen_->SetEnabled(false);
+  enter_full_screen_->SetInterval(1);
   // Back in the window: the picture, and the row's windowed lines in place of the drawn ones.
   player_->SetVideoWindow(backend.NativeWindowId(editor_->wmp1));
   player_->SetFullScreen(false);

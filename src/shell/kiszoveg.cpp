@@ -19,6 +19,17 @@ constexpr int kHeight = 135;
 constexpr int kButtonWidth = 75;
 constexpr int kOkTop = 74;
 constexpr int kQuestionButtonTop = 66;
+// Lines of a text stand a little further apart than the font is high (the gap between lines).
+constexpr int kLineGap = 2;
+
+int LinePitch(const ui::Label& label) {
+  return label.App().TextHeight(label.GetFont()) + kLineGap;
+}
+
+// How much higher a label of `count` lines is than one of a single line.
+int HeightAboveOneLine(const ui::Label& label, int count) {
+  return count > 1 ? count * LinePitch(label) - label.App().TextHeight(label.GetFont()) : 0;
+}
 
 // Puts the lines of `text` into `label`, one under the other, and sizes the label to them.
 // Gives the longest line (for the window's width rule) and the number of lines.
@@ -43,8 +54,7 @@ std::pair<std::string, int> SetLines(ui::Label& label, std::string_view text) {
   label.SetAutoSize(false);
   label.SetCaption(shown);
   const int count = static_cast<int>(lines.size());
-  label.SetBounds(label.Left(), label.Top(), width,
-                  count * label.App().TextHeight(label.GetFont()));
+  label.SetBounds(label.Left(), label.Top(), width, count * LinePitch(label));
   return {longest, count};
 }
 
@@ -102,7 +112,8 @@ void TKiszoveg::Prepare(std::string_view caption, std::string_view icon, std::st
   // A line holding line breaks shows all of its lines: the window grows by the extra ones.
   const auto [longest1, count1] = SetLines(szoveg, line1);
   const auto [longest2, count2] = SetLines(szoveg2, line2);
-  const int extra = (count1 - 1 + count2 - 1) * App().TextHeight(szoveg.GetFont());
+  const int extra1 = HeightAboveOneLine(szoveg, count1);
+  const int extra = extra1 + HeightAboveOneLine(szoveg2, count2);
   SetConstraints({.min_height = kHeight + extra, .max_height = kHeight + extra});
   SetHeight(134 + extra);  // the constraint holds it at 135 (and the extra lines)
   SetWidth(MessageWidth(longest1, longest2, App().TextWidth(szoveg.GetFont(), longest1),
@@ -125,7 +136,7 @@ void TKiszoveg::Prepare(std::string_view caption, std::string_view icon, std::st
     szoveg.SetTop(20);
   } else {
     szoveg.SetTop(18);
-    szoveg2.SetTop(36 + (count1 - 1) * App().TextHeight(szoveg.GetFont()));
+    szoveg2.SetTop(36 + extra1);
   }
   Bok.SetTop(kOkTop + extra);
   for (ui::BitBtn* button : {&Bigen, &Bnem, &Bmegsem})

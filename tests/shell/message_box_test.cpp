@@ -189,17 +189,22 @@ TEST(MessageLooksTest, EveryLineOfAMessageIsShown) {
     Rig rig;
     TKiszoveg& box = *rig.program.Kiszoveg;
     box.Prepare("a", kIconInfo, c.line1, c.line2, true, true, true);
-    const int line_height = rig.driver.App().TextHeight(box.szoveg.GetFont());
-    const int extra = (c.lines1 - 1 + c.lines2 - 1) * line_height;
+    // One line is the font's height; more lines stand 2 pixels further apart.
+    const int font_height = rig.driver.App().TextHeight(box.szoveg.GetFont());
+    auto height_of = [&](int lines) {
+      return lines == 1 ? font_height : lines * (font_height + 2);
+    };
+    const int extra1 = height_of(c.lines1) - font_height;
+    const int extra = extra1 + height_of(c.lines2) - font_height;
     EXPECT_EQ(box.szoveg.Caption(), c.caption1);
-    EXPECT_EQ(box.szoveg.Height(), c.lines1 * line_height);
-    EXPECT_EQ(box.szoveg2.Height(), c.lines2 * line_height);
+    EXPECT_EQ(box.szoveg.Height(), height_of(c.lines1));
+    EXPECT_EQ(box.szoveg2.Height(), height_of(c.lines2));
     EXPECT_EQ(box.Height(), 135 + extra);
     EXPECT_EQ(box.Bok.Top(), 74 + extra);
     EXPECT_EQ(box.Bigen.Top(), 66 + extra);
     EXPECT_EQ(box.Bmegsem.Top(), 66 + extra);
     if (!c.line2.empty()) {
-      EXPECT_EQ(box.szoveg2.Top(), 36 + (c.lines1 - 1) * line_height);
+      EXPECT_EQ(box.szoveg2.Top(), 36 + extra1);
     }
     // The lines stand above the buttons, inside the window.
     EXPECT_LE(box.szoveg.Top() + box.szoveg.Height(), box.Bigen.Top());
