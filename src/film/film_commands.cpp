@@ -8,6 +8,7 @@
 #include "editor/layouts.h"
 #include "film/film_player.h"
 #include "formats/document_path.h"
+#include "platform/base/scope.h"
 #include "platform/dataset/row_table.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
@@ -141,8 +142,10 @@ void FilmPlayer::OpenChosenFilm() {
     const std::uintmax_t bytes = std::filesystem::file_size(path, size_error);
     facts_.size_bytes = size_error ? 0 : static_cast<std::int64_t>(bytes);
     // The wait takes no input: nothing else can happen to the editor while the film opens.
+    // The shown windows are painted on every round, and the film's own timers wait.
+    base::ValueRestorer<bool> opening(opening_, true);
     opened = player_->Open(
-        path, [] {}, kFilmOpenLimit);
+        path, [this] { RepaintShownWindows(); }, kFilmOpenLimit);
   }
   if (opened == media::OpenResult::kOpened) {
     if (f.cds.IsEmpty())
@@ -171,6 +174,13 @@ void FilmPlayer::OpenChosenFilm() {
     f.Timer2.SetEnabled(false);
     shell::Inform(program_, "Információ", "A filmet nem tudom lejátszani!",
                   "Lehet, hogy nincs fent a hozzá való kodek!");
+  }
+}
+
+void FilmPlayer::RepaintShownWindows() {
+  for (ui::Form* form : program_.app.Forms()) {
+    if (form->Visible())
+      form->Repaint();
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "editor/felirat.h"
 #include "film/film_parts.h"
+#include "film/film_screen.h"
 #include "film/sync/overlay_text.h"
 #include "platform/dataset/row_table.h"
 #include "platform/text/text.h"
@@ -26,30 +27,38 @@ class PlayerParts final : public FilmParts {
               std::function<void(const dataset::TableNotification&)> rows_changed)
       : player(std::move(made)),
         poll(editor, "FilmPoll"),
-        rows(editor.cds, std::move(rows_changed)) {
+        enter_full_screen(editor, "FilmFullScreenEnter"),
+        rows(editor.cds, std::move(rows_changed)),
+        screen(editor.App()) {
     poll.SetInterval(kPlayerPollMs);
     poll.OnTimer = [this] { player->Poll(); };
     poll.SetEnabled(true);
+    enter_full_screen.SetInterval(1);
+    enter_full_screen.SetEnabled(false);
   }
   ~PlayerParts() override {
     poll.SetEnabled(false);
+    enter_full_screen.SetEnabled(false);
     player->OnPlayStateChange = nullptr;
+    player->OnFullScreenRequest = nullptr;
   }
 
   std::unique_ptr<media::MediaPlayer> player;
   ui::Timer poll;
+  // The full-screen window is shown from a timer of its own, never from inside the poll (whose
+  // timer must go on while the window is up).
+  ui::Timer enter_full_screen;
   dataset::ScopedSubscription rows;
+  TFilmScreen screen;
 };
 
-// The font of the text drawn over the full-screen picture: Arial, by the layout the editor
-// was created in.
-int FullScreenFontPoints(std::string_view screen_layout) {
-  if (screen_layout == shell::kLayout1280)
-    return 35;
-  if (screen_layout == shell::kLayout1024)
-    return 25;
-  return 15;
-}
+// How long after the full-screen window is shown the picture moves into it.
+constexpr std::int64_t kMoveIntoScreenMs = 100;
+
+// The drawn full-screen text: green (red 0, green 128, blue 0), Arial.
+constexpr std::uint32_t kFullScreenTextColor = 0x008000;
+// The windowed lines over the picture: white, in the labels' font.
+constexpr std::uint32_t kWindowedTextColor = 0xFFFFFF;
 
 }  // namespace
 
@@ -62,8 +71,10 @@ void FilmPlayer::Painter::Hide() {
 }
 
 void FilmPlayer::Painter::WipeFullScreen() {
-  if (film_.player_ != nullptr && film_.player_->FullScreen())
-    film_.player_->SetOverlayText({}, 0, 0);
+  if (film_.player_ != nullptr && film_.player_->FullScreen()) {
+    film_.overlay_.reset();
+    film_.DrawOverlayLayer();
+  }
 }
 
 PlayerFactory MpvPlayerFactory(media::MpvSettings settings) {
@@ -120,9 +131,10 @@ timecode::FrameRate FilmPlayer::Rate() const {
 }
 
 bool FilmPlayer::ModalOverEditor() const {
-  // The editor itself runs in a modal session of the start window.
+  // The editor itself runs in a modal session of the start window; the film's own full-screen
+  // window is the film, not a window over it.
   const ui::Form* innermost = program_.app.InnermostModal();
-  return innermost != nullptr && innermost != editor_;
+  return innermost != nullptr && innermost != editor_ && innermost != screen_;
 }
 
 // ---- The film time table ----------------------------------------------------------------
@@ -172,8 +184,8 @@ void FilmPlayer::HideFilmOverlay() {
     return;
   for (ui::Label* overlay : {&editor_->st1, &editor_->st2, &editor_->st3})
     overlay->Hide();
-  if (player_ != nullptr)
-    player_->SetOverlayText({}, 0, 0);
+  overlay_.reset();
+  DrawOverlayLayer();
 }
 
 bool FilmPlayer::PaintOverlayRow(int row) {
@@ -189,9 +201,8 @@ bool FilmPlayer::PaintOverlayRow(int row) {
     HideFilmOverlay();
     return true;
   }
-  const OverlayText laid = LayOutOverlayText(row_text);
+  OverlayText laid = LayOutOverlayText(row_text);
 
-  std::vector<media::MediaPlayer::OverlayLine> layer;
   ui::Label* labels[] = {&f.st1, &f.st2, &f.st3};
   for (std::size_t k = 0; k < 3; ++k) {
     ui::Label& label = *labels[k];
@@ -216,35 +227,104 @@ bool FilmPlayer::PaintOverlayRow(int row) {
     // An italic line leans out of its box: a little more room on the right.
     if (line.italic)
       label.SetWidth(label.Width() + (k == 1 && laid.italic_span ? 7 : 10));
-    layer.push_back({line.text, line.italic});
   }
   ui::Font regular = f.stsegit.GetFont();
   regular.italic = false;
   f.stsegit.SetFont(regular);
   f.stsegit.SetCaption("");
 
-  // The player's own text layer over the picture: on the full screen the lines as they
-  // stand, tags and all; in the window the labels' lines.
-  if (player_ != nullptr) {
-    if (player_->FullScreen()) {
-      std::vector<media::MediaPlayer::OverlayLine> lines;
-      for (int k = 0; k < laid.drawn_lines; ++k)
-        lines.push_back({laid.lines[static_cast<std::size_t>(k)], false});
-      const int points = FullScreenFontPoints(program_.state.ScreenLayout);
-      player_->SetOverlayText(std::move(lines), editor::PointsToPixels(points),
-                              program_.app.GetScreen().Height());
-    } else {
-      const int pixels = f.st1.GetFont().size;
-      player_->SetOverlayText(std::move(layer), pixels * 3 / 2, f.wmp1.Height());
-    }
-  }
+  overlay_ = std::move(laid);
+  DrawOverlayLayer();
   return true;
+}
+
+void FilmPlayer::DrawOverlayLayer() {
+  if (editor_ == nullptr || player_ == nullptr)
+    return;
+  if (!overlay_) {
+    player_->SetOverlayText({}, {});
+    return;
+  }
+  std::vector<media::MediaPlayer::OverlayLine> layer;
+  if (player_->FullScreen()) {
+    // On the full screen: the lines as they stand, tags and all, at the places the layout
+    // gives them on the screen.
+    ui::Screen& screen = program_.app.GetScreen();
+    const std::string_view layout = program_.state.ScreenLayout;
+    const int pixels = editor::PointsToPixels(FullScreenFontPoints(layout));
+    for (const ScreenLine& line :
+         FullScreenLines(*overlay_, layout, screen.Width(), screen.Height())) {
+      layer.push_back(
+          {line.text, line.left, line.top, pixels, "Arial", false, kFullScreenTextColor});
+    }
+    player_->SetOverlayText(std::move(layer), {screen.Width(), screen.Height()});
+    return;
+  }
+  // In the window: the labels' lines where the labels stand over the player, in their font.
+  editor::TFelirat& f = *editor_;
+  const ui::Label* labels[] = {&f.st1, &f.st2, &f.st3};
+  for (std::size_t k = 0; k < 3; ++k) {
+    const ui::Label& label = *labels[k];
+    const OverlayLabel& line = overlay_->labels[k];
+    if (!label.Visible() || line.text.empty())
+      continue;
+    const ui::Font& font = label.GetFont();
+    layer.push_back({line.text, label.Left() - f.wmp1.Left(), label.Top() - f.wmp1.Top(), font.size,
+                     font.name, font.italic, kWindowedTextColor});
+  }
+  player_->SetOverlayText(std::move(layer), {f.wmp1.Width(), f.wmp1.Height()});
+}
+
+// ---- Full screen ---------------------------------------------------------------------------
+
+bool FilmPlayer::InFullScreen() const {
+  return screen_ != nullptr && screen_->InModalSession();
+}
+
+void FilmPlayer::EnterFullScreen() {
+  if (editor_ == nullptr || player_ == nullptr || player_->URL().empty() || InFullScreen() ||
+      opening_)
+    return;
+  enter_full_screen_->SetEnabled(true);
+}
+
+void FilmPlayer::LeaveFullScreen() {
+  if (InFullScreen())
+    screen_->Close();
+}
+
+void FilmPlayer::RunFullScreen() {
+  enter_full_screen_->SetEnabled(false);
+  if (editor_ == nullptr || player_ == nullptr)
+    return;
+  ui::Backend& backend = program_.app.GetBackend();
+  if (InFullScreen()) {
+    // The window is up and covers the screen: the picture moves into it.
+    player_->SetVideoWindow(backend.NativeWindowId(screen_->kep));
+    return;
+  }
+  if (player_->URL().empty())
+    return;
+  screen_->CoverScreen();
+  player_->SetFullScreen(true);
+  DrawOverlayLayer();
+  // The same timer moves the picture once the window is shown (a window on its way to the
+  // screen has no size yet for the player to take).
+  enter_full_screen_->SetInterval(kMoveIntoScreenMs);
+  enter_full_screen_->SetEnabled(true);
+  screen_->ShowModal();
+  enter_full_screen_->SetEnabled(false);
+  enter_full_screen_->SetInterval(1);
+  // Back in the window: the picture, and the row's windowed lines in place of the drawn ones.
+  player_->SetVideoWindow(backend.NativeWindowId(editor_->wmp1));
+  player_->SetFullScreen(false);
+  DrawOverlayLayer();
 }
 
 // ---- The film timer -----------------------------------------------------------------------
 
 void FilmPlayer::Timer2Timer() {
-  if (editor_ == nullptr || player_ == nullptr)
+  if (editor_ == nullptr || player_ == nullptr || opening_)
     return;
   editor::TFelirat& f = *editor_;
   const int64_t duration = player_->Duration();
@@ -327,7 +407,13 @@ bool FilmPlayer::EditorCreated(editor::TFelirat& editor) {
   }
   player_ = player.get();
   player_->OnPlayStateChange = [this](media::PlayState state) { PlayStateChanged(state); };
-  editor.film_parts = std::make_unique<PlayerParts>(
+  player_->OnFullScreenRequest = [this](bool full_screen) {
+    if (full_screen)
+      EnterFullScreen();
+    else
+      LeaveFullScreen();
+  };
+  auto parts = std::make_unique<PlayerParts>(
       editor, std::move(player), [this](const dataset::TableNotification& notification) {
         switch (notification.event) {
           case dataset::TableEvent::kBeforeEdit:
@@ -346,6 +432,12 @@ bool FilmPlayer::EditorCreated(editor::TFelirat& editor) {
             return;
         }
       });
+  screen_ = &parts->screen;
+  enter_full_screen_ = &parts->enter_full_screen;
+  enter_full_screen_->OnTimer = [this] { RunFullScreen(); };
+  editor.film_parts = std::move(parts);
+  // A double click on the picture, where the host sees it (the player may take it itself).
+  editor.wmp1.OnDblClick = [this] { EnterFullScreen(); };
   editor.Timer2.OnTimer = [this] { Timer2Timer(); };
   editor.layout_film = this;
   return true;

@@ -23,11 +23,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editor/layouts.h"
 #include "film/film_hooks.h"
 #include "film/sync/film_sync.h"
+#include "film/sync/overlay_text.h"
 #include "platform/media/media_player.h"
 #include "platform/media/mpv_media_player.h"
 #include "timecode/timecode.h"
@@ -36,7 +38,13 @@ namespace shell {
 class Program;
 }
 
+namespace ui {
+class Timer;
+}
+
 namespace film {
+
+class TFilmScreen;
 
 // Makes a player drawing into the native window `window_id` (0: none; the player then opens
 // a window of its own when a film plays). Gives nullptr with `error` set when no player can be
@@ -161,6 +169,15 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   // active or the row does not exist.
   bool PaintOverlayRow(int row);
 
+  // Full screen: the picture moved into the film's full-screen window (shown modally, from a
+  // timer of its own, so that this returns at once) and back into the editor's player. The
+  // player's own means ask for it (OnFullScreenRequest), and a double click on the picture.
+  void EnterFullScreen();
+  void LeaveFullScreen();
+  // The full-screen window is up.
+  bool InFullScreen() const;
+  TFilmScreen* FullScreenWindow() const { return screen_; }
+
  private:
   // The tick's and the cursor moves' view of the overlay.
   class Painter final : public OverlayPainter {
@@ -173,6 +190,13 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
    private:
     FilmPlayer& film_;
   };
+
+  // The row shown over the picture (overlay_) drawn into the player's text layer: in the
+  // window the labels' lines where they stand, on the full screen the drawn lines.
+  void DrawOverlayLayer();
+  void RunFullScreen();
+  // Paints every shown window now, taking no input (the wait of an opening film).
+  void RepaintShownWindows();
 
   bool TimeBase() const;
   timecode::FrameRate Rate() const;
@@ -199,6 +223,10 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   timecode::FrameRate built_rate_{};
   FilmFacts facts_;
   bool pause_shown_after_read_ = true;
+  std::optional<OverlayText> overlay_;  // the row over the picture, as laid out
+  TFilmScreen* screen_ = nullptr;       // owned by the editor's film parts
+  ui::Timer* enter_full_screen_ = nullptr;
+  bool opening_ = false;  // a film is being opened: the film's timers wait
 };
 
 std::unique_ptr<FilmHooks> MakeFilmPlayer(shell::Program& program, PlayerFactory make_player);

@@ -1,6 +1,9 @@
 #include "shell/kiszoveg.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "files/fileneve.h"
 #include "shell/message_box.h"
@@ -14,6 +17,46 @@ namespace {
 constexpr ui::Color kBackground = 9988639;
 constexpr int kHeight = 135;
 constexpr int kButtonWidth = 75;
+constexpr int kOkTop = 74;
+constexpr int kQuestionButtonTop = 66;
+// Lines of a text stand a little further apart than the font is high (the gap between lines).
+constexpr int kLineGap = 2;
+
+int LinePitch(const ui::Label& label) {
+  return label.App().TextHeight(label.GetFont()) + kLineGap;
+}
+
+// How much higher a label of `count` lines is than one of a single line.
+int HeightAboveOneLine(const ui::Label& label, int count) {
+  return count > 1 ? count * LinePitch(label) - label.App().TextHeight(label.GetFont()) : 0;
+}
+
+// Puts the lines of `text` into `label`, one under the other, and sizes the label to them.
+// Gives the longest line (for the window's width rule) and the number of lines.
+std::pair<std::string, int> SetLines(ui::Label& label, std::string_view text) {
+  const std::vector<std::string> lines = ShownLines(text);
+  if (lines.size() == 1) {
+    label.SetAutoSize(true);
+    label.SetCaption(lines.front());
+    return {lines.front(), 1};
+  }
+  std::string shown;
+  std::string longest;
+  int width = 0;
+  for (const std::string& line : lines) {
+    if (&line != &lines.front())
+      shown += "\r\n";
+    shown += line;
+    if (line.size() > longest.size())
+      longest = line;
+    width = std::max(width, label.App().TextWidth(label.GetFont(), line));
+  }
+  label.SetAutoSize(false);
+  label.SetCaption(shown);
+  const int count = static_cast<int>(lines.size());
+  label.SetBounds(label.Left(), label.Top(), width, count * LinePitch(label));
+  return {longest, count};
+}
 
 }  // namespace
 
@@ -66,10 +109,15 @@ void TKiszoveg::FormCreate() {
 void TKiszoveg::Prepare(std::string_view caption, std::string_view icon, std::string_view line1,
                         std::string_view line2, bool show_ok, bool show_yes, bool show_no) {
   SetCaption(caption);
-  szoveg.SetCaption(line1);
-  szoveg2.SetCaption(line2);
-  SetHeight(134);  // the constraint holds it at 135
-  SetWidth(MessageWidth(line1, line2, szoveg.Width(), szoveg2.Width()));
+  // A line holding line breaks shows all of its lines: the window grows by the extra ones.
+  const auto [longest1, count1] = SetLines(szoveg, line1);
+  const auto [longest2, count2] = SetLines(szoveg2, line2);
+  const int extra1 = HeightAboveOneLine(szoveg, count1);
+  const int extra = extra1 + HeightAboveOneLine(szoveg2, count2);
+  SetConstraints({.min_height = kHeight + extra, .max_height = kHeight + extra});
+  SetHeight(134 + extra);  // the constraint holds it at 135 (and the extra lines)
+  SetWidth(MessageWidth(longest1, longest2, App().TextWidth(szoveg.GetFont(), longest1),
+                        App().TextWidth(szoveg2.GetFont(), longest2)));
 
   // A message without buttons would have no way out: it gets OK.
   if (!show_ok && !show_yes && !show_no)
@@ -88,8 +136,11 @@ void TKiszoveg::Prepare(std::string_view caption, std::string_view icon, std::st
     szoveg.SetTop(20);
   } else {
     szoveg.SetTop(18);
-    szoveg2.SetTop(36);
+    szoveg2.SetTop(36 + extra1);
   }
+  Bok.SetTop(kOkTop + extra);
+  for (ui::BitBtn* button : {&Bigen, &Bnem, &Bmegsem})
+    button->SetTop(kQuestionButtonTop + extra);
 
   if (icon == kIconInfo || icon == kIconQuestion || icon == kIconError) {
     InfoI.SetVisible(icon == kIconInfo);

@@ -83,6 +83,21 @@ int MessageWidth(std::string_view line1, std::string_view line2, int rendered_wi
   return width < 330 ? 380 : width;
 }
 
+std::vector<std::string> ShownLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (true) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r')
+      line.remove_suffix(1);
+    lines.emplace_back(line);
+    if (end == std::string_view::npos || end + 1 == text.size())
+      break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
 std::string MessageLogLine(std::string_view caption, std::string_view line1,
                            std::string_view line2) {
   std::string line = "message: ";

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "timecode/checks.h"
 
@@ -76,6 +77,11 @@ std::string DialogAnswer(std::string_view mode, BoxButton button);
 // characters than the second, else that of the second line + 130; below 330 it is 380.
 int MessageWidth(std::string_view line1, std::string_view line2, int rendered_width1,
                  int rendered_width2);
+
+// The lines a message line shows: a text holding line breaks (CR LF, or LF alone) shows each
+// of its lines; a break at the very end opens no further line. A text without breaks is one
+// line, also when empty.
+std::vector<std::string> ShownLines(std::string_view text);
 
 // "message: CAPTION | LINE1 | LINE2"; an empty second line leaves the last separator bare
 // ("message: Mentés | A file-t elmentettem! |").

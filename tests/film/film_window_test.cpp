@@ -3,11 +3,13 @@
 // from the film, the layout switch, closing.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "film/film_rig.h"
+#include "film/film_screen.h"
 
 namespace film {
 namespace {
@@ -103,6 +105,28 @@ TEST(FilmWindow, AFilmThatCannotBeOpenedTakesTheCodecMessage) {
   }
 }
 
+// While the film opens the editor (and the open window over it) is painted on every round of
+// the wait.
+TEST(FilmWindow, TheWindowsArePaintedWhileAFilmOpens) {
+  FilmRig rig;
+  rig.LoadRows(kRows);
+  rig.fake->SetOpeningPolls(6);
+  editor::TFelirat& f = rig.editor();
+  const int editor_before = rig.driver.Backend().RepaintCount(f);
+  int avi_during = -1;
+  rig.driver.OnModal("AviKi", [&] {
+    const int avi_before = rig.driver.Backend().RepaintCount(*rig.program->AviKi);
+    rig.driver.ClickItem(rig.program->AviKi->filelistbox2, rig.IndexOfFile("film.avi"));
+    rig.driver.Click(rig.program->AviKi->BopenFilm);
+    avi_during = rig.driver.Backend().RepaintCount(*rig.program->AviKi) - avi_before;
+  });
+  rig.program->AviKi->DirectoryListBox2.SetDirectory(rig.folder.path());
+  rig.driver.Click(f.Bfilm);
+  EXPECT_GE(rig.driver.Backend().RepaintCount(f) - editor_before, 5);
+  EXPECT_GE(avi_during, 5);
+  EXPECT_EQ(rig.fake->GetOpenState(), media::OpenState::kOpen);
+}
+
 // The film timer's tick: position -> what is over the picture, the grid's row, the label.
 TEST(FilmWindow, TheTickShowsTheRowUnderTheFilm) {
   struct Step {
@@ -151,23 +175,166 @@ TEST(FilmWindow, TheTickShowsTheRowUnderTheFilm) {
   }
 }
 
-// On the full screen the player's own text layer draws the lines as they stand, tags and all.
-TEST(FilmWindow, TheFullScreenLayerDrawsTheLinesWithTheirTags) {
+using Line = media::MediaPlayer::OverlayLine;
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kGreen = 0x008000;
+
+// Hungarian letters and a few others of the code page, as the row holds them.
+const std::string kLetters = "őűŐŰ";
+const std::string kOthers = "šž „idéz” – jó";
+
+// The whole way of the windowed text: the row's text -> the labels `st1`-`st3` at the tops and
+// font sizes of the layout -> the player's text layer at the labels' places, in their font, one
+// copy only, inside the picture above its bottom (where the player's own controls appear) ->
+// the letters the picture is drawn with.
+TEST(FilmWindow, TheWindowedLinesStandWhereTheLabelsStandInEveryLayout) {
+  struct Case {
+    editor::Layout layout;
+    std::string word;
+    std::array<int, 3> tops;
+    int font_pixels;
+  };
+  const std::vector<Case> cases = {
+      {editor::Layout::k1280, "1280x1024", {352, 373, 395}, 13},
+      {editor::Layout::k1024, "1024x768", {176, 189, 203}, 11},
+      {editor::Layout::k800, "800x600", {200, 213, 227}, 11},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
+    FilmRig rig;
+    rig.LoadRows({{"00:00:01,000", "00:00:09,000", kLetters + "|" + kOthers + "|<i>c</i>"}});
+    rig.OpenFilm();
+    editor::TFelirat& f = rig.editor();
+    rig.program->state.ScreenLayout = c.word;
+    f.LayoutFor(c.layout, editor::LayoutShow::kIgen, true);
+    rig.TickAt(1500);
+
+    const std::array<ui::Label*, 3> labels = {&f.st1, &f.st2, &f.st3};
+    const std::array<std::string, 3> texts = {kLetters, kOthers, "<i>c</i>"};
+    std::vector<Line> expected;
+    for (std::size_t k = 0; k < 3; ++k) {
+      const ui::Label& label = *labels[k];
+      EXPECT_TRUE(label.Visible()) << k;
+      EXPECT_EQ(label.Caption(), texts[k]) << k;
+      EXPECT_EQ(label.Top(), c.tops[k]) << k;
+      EXPECT_EQ(label.GetFont().size, c.font_pixels) << k;
+      // Centred over the player by the text's width.
+      EXPECT_EQ(label.Left(), f.wmp1.Left() + (f.wmp1.Width() - label.Width()) / 2) << k;
+      expected.push_back({texts[k], label.Left() - f.wmp1.Left(), c.tops[k] - f.wmp1.Top(),
+                          c.font_pixels, label.GetFont().name, false, kWhite});
+    }
+    EXPECT_EQ(rig.fake->OverlayText(), expected);
+    EXPECT_EQ(rig.fake->OverlayCanvas(),
+              (media::MediaPlayer::Canvas{f.wmp1.Width(), f.wmp1.Height()}));
+    // Over the picture, and clear of its bottom eighth, where the player's control bar shows.
+    for (const Line& line : rig.fake->OverlayText()) {
+      EXPECT_GE(line.left, 0) << line.text;
+      EXPECT_GE(line.top, 0) << line.text;
+      EXPECT_LE(line.top + line.font_size, f.wmp1.Height() * 7 / 8) << line.text;
+    }
+    // The picture gets the same letters in its own encoding.
+    const std::string events = media::OverlayEvents(rig.fake->OverlayText());
+    EXPECT_NE(events.find("\xC5\x91\xC5\xB1\xC5\x90\xC5\xB0"), std::string::npos) << events;
+    EXPECT_NE(
+        events.find("\xC5\xA1\xC5\xBE \xE2\x80\x9Eid\xC3\xA9z\xE2\x80\x9D \xE2\x80\x93 j\xC3\xB3"),
+        std::string::npos)
+        << events;
+  }
+}
+
+// The film into the full-screen window by the player's own means and back by each way out:
+// the drawn lines (tags kept) at the computed places on the screen, never in the window.
+TEST(FilmWindow, FullScreenAndBack) {
+  enum class Way { kPlayer, kEscape, kDoubleClick };
+  for (const Way way : {Way::kPlayer, Way::kEscape, Way::kDoubleClick}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    FilmRig rig;
+    rig.LoadRows(kRows);
+    rig.OpenFilm();
+    editor::TFelirat& f = rig.editor();
+    rig.TickAt(3500);
+    ASSERT_EQ(rig.fake->OverlayText().size(), 1u);
+    EXPECT_EQ(rig.fake->OverlayText()[0].color, kWhite);
+    TFilmScreen* screen = rig.film->FullScreenWindow();
+    ASSERT_NE(screen, nullptr);
+    bool was_full = false;
+    rig.driver.OnModal("FilmFullScreen", [&] {
+      was_full = true;
+      EXPECT_TRUE(rig.fake->FullScreen());
+      EXPECT_TRUE(rig.film->InFullScreen());
+      EXPECT_EQ(screen->Width(), 1280);
+      EXPECT_EQ(screen->Height(), 1024);
+      EXPECT_EQ(screen->kep.Width(), 1280);
+      // The row already shown is drawn at once, as it stands.
+      EXPECT_EQ(rig.fake->OverlayText(),
+                (std::vector<Line>{
+                    {"<i>Kettő</i>", 640 - 12 * 11, 1024 - 35 - 100, 47, "Arial", false, kGreen}}));
+      EXPECT_EQ(rig.fake->OverlayCanvas(), (media::MediaPlayer::Canvas{1280, 1024}));
+      // The film timer goes on: the next row, three lines.
+      rig.TickAt(4500);
+      EXPECT_EQ(rig.fake->OverlayText(),
+                (std::vector<Line>{{"a", 629, 1024 - 105 - 100, 47, "Arial", false, kGreen},
+                                   {"b", 629, 1024 - 105 - 60, 47, "Arial", false, kGreen},
+                                   {"c", 629, 1024 - 105 - 25, 47, "Arial", false, kGreen}}));
+      EXPECT_EQ(f.cds.RecNo(), 3);
+      // A gap wipes the drawn lines.
+      rig.TickAt(7000);
+      EXPECT_TRUE(rig.fake->OverlayText().empty());
+      rig.TickAt(3500);
+      ASSERT_EQ(rig.fake->OverlayText().size(), 1u);
+      // The editor's keys wait: Escape here is not the editor's exit.
+      switch (way) {
+        case Way::kPlayer:
+          rig.fake->AskFullScreen(false);
+          rig.driver.Advance(100);
+          break;
+        case Way::kEscape:
+          rig.driver.Press(ui::keys::kEscape);
+          break;
+        case Way::kDoubleClick:
+          rig.driver.DoubleClick(screen->kep);
+          break;
+      }
+    });
+    rig.fake->AskFullScreen(true);
+    rig.driver.Advance(100);
+    EXPECT_TRUE(was_full);
+    EXPECT_FALSE(rig.fake->FullScreen());
+    EXPECT_FALSE(rig.film->InFullScreen());
+    EXPECT_TRUE(rig.Messages().empty());
+    // In the window again: the windowed line only, and the keys reach the grid.
+    ASSERT_EQ(rig.fake->OverlayText().size(), 1u);
+    EXPECT_EQ(rig.fake->OverlayText()[0].text, "Kettő");
+    EXPECT_TRUE(rig.fake->OverlayText()[0].italic);
+    EXPECT_EQ(rig.fake->OverlayText()[0].color, kWhite);
+    EXPECT_EQ(rig.program->app.ActiveForm(), &f);
+    rig.driver.Focus(f.racs);
+    rig.driver.Press(ui::keys::kDown);
+    EXPECT_EQ(f.cds.RecNo(), 3);
+  }
+}
+
+// A double click on the picture asks for the full screen too; without a film it does nothing.
+TEST(FilmWindow, ADoubleClickOnThePictureEntersFullScreen) {
   FilmRig rig;
   rig.LoadRows(kRows);
+  editor::TFelirat& f = rig.editor();
+  f.ShowFilmArea(editor::Layout::k1280);
+  rig.driver.DoubleClick(f.wmp1);
+  rig.driver.Advance(100);
+  EXPECT_FALSE(rig.fake->FullScreen());
   rig.OpenFilm();
-  rig.fake->SetFullScreen(true);
-  rig.TickAt(3500);
-  using Line = media::MediaPlayer::OverlayLine;
-  EXPECT_EQ(rig.fake->OverlayText(), (std::vector<Line>{{"<i>Kettő</i>", false}}));
-  rig.TickAt(4500);
-  EXPECT_EQ(rig.fake->OverlayText(), (std::vector<Line>{{"a", false}, {"b", false}, {"c", false}}));
-  rig.TickAt(7000);
-  EXPECT_TRUE(rig.fake->OverlayText().empty());
-  // In the window the layer holds the labels' lines, the italic tags turned into italic.
-  rig.fake->SetFullScreen(false);
-  rig.TickAt(3500);
-  EXPECT_EQ(rig.fake->OverlayText(), (std::vector<Line>{{"Kettő", true}}));
+  bool was_full = false;
+  rig.driver.OnModal("FilmFullScreen", [&] {
+    was_full = rig.fake->FullScreen();
+    rig.driver.Press(ui::keys::kEscape);
+  });
+  rig.driver.DoubleClick(f.wmp1);
+  rig.driver.Advance(100);
+  EXPECT_TRUE(was_full);
+  EXPECT_FALSE(rig.fake->FullScreen());
+  EXPECT_TRUE(f.Visible());
 }
 
 TEST(FilmWindow, AnOverlayRowOutsideTheRowsDoesNothing) {
@@ -420,6 +587,47 @@ TEST(FilmWindow, PlayPauseAndOneSecondBack) {
   EXPECT_FALSE(f.Timer2.Enabled());
   EXPECT_FALSE(f.st1.Visible());
   EXPECT_TRUE(f.SBplay.Visible());
+}
+
+// Every pause in the Frame base hides the row over the picture, whether the program's "||" or
+// the player's own controls paused it; in the Time base the row stays.
+TEST(FilmWindow, APauseInTheFrameBaseHidesTheOverlay) {
+  struct Case {
+    std::string time_base;
+    bool own_controls;
+    bool stays;
+  };
+  const std::vector<Case> cases = {
+      {"Frame", false, false},
+      {"Frame", true, false},
+      {"Time", false, true},
+      {"Time", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.time_base + (c.own_controls ? " player" : " button"));
+    FilmRig rig;
+    if (c.time_base == "Frame")
+      rig.LoadRows({{"25", "50", "Egy"}, {"75", "100", "Kettő"}}, "Frame");
+    else
+      rig.LoadRows({{"00:00:01,000", "00:00:02,000", "Egy"}});
+    rig.OpenFilm();
+    editor::TFelirat& f = rig.editor();
+    rig.TickAt(1500);
+    ASSERT_TRUE(f.st1.Visible());
+    ASSERT_FALSE(rig.fake->OverlayText().empty());
+    if (c.own_controls)
+      rig.fake->Pause();
+    else
+      rig.driver.Click(f.SBpause);
+    rig.driver.Advance(100);
+    EXPECT_EQ(rig.fake->GetPlayState(), media::PlayState::kPaused);
+    EXPECT_EQ(f.st1.Visible(), c.stays);
+    EXPECT_EQ(rig.fake->OverlayText().empty(), !c.stays);
+    // Nothing brings it back while the film stands.
+    rig.driver.Advance(1000);
+    EXPECT_EQ(f.st1.Visible(), c.stays);
+    EXPECT_EQ(rig.fake->OverlayText().empty(), !c.stays);
+  }
 }
 
 // A question asked over the editor answers about the row it asked about.

@@ -163,6 +163,66 @@ TEST(MessageLooksTest, LinePlaces) {
   EXPECT_EQ(box.szoveg2.Caption(), "Második");
 }
 
+// A line holding line breaks shows every one of its lines; the window grows to hold them
+// and its buttons move below them.
+TEST(MessageLooksTest, EveryLineOfAMessageIsShown) {
+  struct Case {
+    std::string line1;
+    std::string line2;
+    std::string caption1;
+    int lines1;
+    int lines2;
+  };
+  const std::vector<Case> cases = {
+      {"Egy", "", "Egy", 1, 1},
+      {"Egy\r\nKettő\r\nHárom\r\n", "", "Egy\r\nKettő\r\nHárom", 3, 1},
+      {"Egy\nKettő", "Más", "Egy\r\nKettő", 2, 1},
+      {"Egy", "a\r\n  b", "Egy", 1, 2},
+      {"Név: a\r\nFelbontás: 1x1\r\nMéret: 0 MB\r\nFPS: 25\r\nTeljes hossz: x\r\n"
+       "Teljes Frame: 5\r\n",
+       "",
+       "Név: a\r\nFelbontás: 1x1\r\nMéret: 0 MB\r\nFPS: 25\r\nTeljes hossz: x\r\nTeljes Frame: 5",
+       6, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line1 + " / " + c.line2);
+    Rig rig;
+    TKiszoveg& box = *rig.program.Kiszoveg;
+    box.Prepare("a", kIconInfo, c.line1, c.line2, true, true, true);
+    // One line is the font's height; more lines stand 2 pixels further apart.
+    const int font_height = rig.driver.App().TextHeight(box.szoveg.GetFont());
+    auto height_of = [&](int lines) {
+      return lines == 1 ? font_height : lines * (font_height + 2);
+    };
+    const int extra1 = height_of(c.lines1) - font_height;
+    const int extra = extra1 + height_of(c.lines2) - font_height;
+    EXPECT_EQ(box.szoveg.Caption(), c.caption1);
+    EXPECT_EQ(box.szoveg.Height(), height_of(c.lines1));
+    EXPECT_EQ(box.szoveg2.Height(), height_of(c.lines2));
+    EXPECT_EQ(box.Height(), 135 + extra);
+    EXPECT_EQ(box.Bok.Top(), 74 + extra);
+    EXPECT_EQ(box.Bigen.Top(), 66 + extra);
+    EXPECT_EQ(box.Bmegsem.Top(), 66 + extra);
+    if (!c.line2.empty()) {
+      EXPECT_EQ(box.szoveg2.Top(), 36 + extra1);
+    }
+    // The lines stand above the buttons, inside the window.
+    EXPECT_LE(box.szoveg.Top() + box.szoveg.Height(), box.Bigen.Top());
+    EXPECT_LE(box.szoveg2.Top() + box.szoveg2.Height(), box.Bigen.Top());
+    // The widest line sets the width.
+    EXPECT_GE(box.Width(), box.szoveg.Left() + box.szoveg.Width());
+  }
+  // The next one-line message is the usual window again.
+  Rig rig;
+  TKiszoveg& box = *rig.program.Kiszoveg;
+  box.Prepare("a", kIconInfo, "Egy\r\nKettő", "", true, false, false);
+  box.Prepare("a", kIconInfo, "Rövid", "", true, false, false);
+  EXPECT_EQ(box.Height(), 135);
+  EXPECT_EQ(box.Width(), 380);
+  EXPECT_EQ(box.Bok.Top(), 74);
+  EXPECT_EQ(box.szoveg.Width(), rig.driver.App().TextWidth(box.szoveg.GetFont(), "Rövid"));
+}
+
 TEST(MessageLooksTest, Buttons) {
   struct Case {
     bool ok, yes, no;

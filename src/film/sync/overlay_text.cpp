@@ -63,4 +63,32 @@ OverlayText LayOutOverlayText(std::string_view row_text) {
   return out;
 }
 
+std::vector<ScreenLine> FullScreenLines(const OverlayText& text, std::string_view screen_layout,
+                                        int screen_width, int screen_height) {
+  const bool large = screen_layout == "1280x1024";
+  const int char_width = large ? 11 : 7;
+  const int n = text.drawn_lines;
+  const int d = 35 * n;
+  const int tops_large[] = {-100, -60, -25};
+  const int tops_other[] = {-50, -15, 20};
+  std::vector<ScreenLine> lines;
+  for (int k = 0; k < n; ++k) {
+    const std::string& line = text.lines[static_cast<std::size_t>(k)];
+    if (line.empty())
+      continue;
+    const int length = static_cast<int>(line.size());
+    lines.push_back({line, screen_width / 2 - length * char_width,
+                     screen_height - d + (large ? tops_large : tops_other)[k]});
+  }
+  return lines;
+}
+
+int FullScreenFontPoints(std::string_view screen_layout) {
+  if (screen_layout == "1280x1024")
+    return 35;
+  if (screen_layout == "1024x768")
+    return 25;
+  return 15;
+}
+
 }  // namespace film

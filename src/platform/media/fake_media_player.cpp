@@ -92,6 +92,15 @@ void FakeMediaPlayer::Poll() {
     }
   }
   ReportPlayState(CurrentState());
+  if (full_screen_request_) {
+    const bool wanted = *full_screen_request_;
+    full_screen_request_.reset();
+    ReportFullScreenRequest(wanted);
+  }
+}
+
+void FakeMediaPlayer::AskFullScreen(bool full_screen) {
+  full_screen_request_ = full_screen;
 }
 
 void FakeMediaPlayer::WaitForEvents(std::chrono::milliseconds at_most) {

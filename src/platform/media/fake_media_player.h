@@ -27,6 +27,11 @@ class FakeMediaPlayer final : public MediaPlayer {
   void SetOpeningPolls(int polls);
   // Moves a playing film forward by `ms`; at its end it stops and returns to 0.
   void Advance(int64_t ms);
+  // The user asks for the full screen (or back) with the player's own means: reported on the
+  // next Poll().
+  void AskFullScreen(bool full_screen);
+  // The native window the picture was last moved into (0: none yet).
+  std::int64_t VideoWindow() const { return video_window_; }
 
   std::filesystem::path URL() const override { return url_; }
   void SetURL(const std::filesystem::path& path) override;
@@ -44,6 +49,7 @@ class FakeMediaPlayer final : public MediaPlayer {
 
   bool FullScreen() const override { return full_screen_; }
   void SetFullScreen(bool full_screen) override { full_screen_ = full_screen; }
+  void SetVideoWindow(std::int64_t window_id) override { video_window_ = window_id; }
 
   void Poll() override;
 
@@ -69,6 +75,8 @@ class FakeMediaPlayer final : public MediaPlayer {
   bool paused_ = false;
   bool stopped_ = false;
   bool full_screen_ = false;
+  std::optional<bool> full_screen_request_;
+  std::int64_t video_window_ = 0;
   std::chrono::steady_clock::time_point clock_{};
 };
 

@@ -1,5 +1,6 @@
 #include "platform/media/media_player.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/text/text.h"
@@ -107,11 +108,59 @@ std::string SecondsText(int64_t ms) {
   return (negative ? "-" : "") + std::to_string(magnitude / 1000) + "." + millis;
 }
 
-void MediaPlayer::SetOverlayText(std::vector<OverlayLine> lines, int font_size, int canvas_height) {
-  if (lines == overlay_)
+void MediaPlayer::SetOverlayText(std::vector<OverlayLine> lines, Canvas canvas) {
+  if (lines.empty())
+    canvas = {};
+  if (lines == overlay_ && canvas == canvas_)
     return;
   overlay_ = std::move(lines);
-  DrawOverlayText(overlay_, font_size, canvas_height);
+  canvas_ = canvas;
+  DrawOverlayText(overlay_, canvas_);
+}
+
+void MediaPlayer::ReportFullScreenRequest(bool full_screen) {
+  if (OnFullScreenRequest)
+    OnFullScreenRequest(full_screen);
+}
+
+namespace {
+
+// A line as libass draws it literally: a backslash and a brace would start a tag.
+std::string AssLiteral(std::string_view cp1250) {
+  std::string out;
+  for (const char c : text::Cp1250ToUtf8(cp1250)) {
+    if (c == '\\')
+      out += "\\\xE2\x81\xA0";  // backslash followed by a word joiner
+    else if (c == '{' || c == '}')
+      out += std::string("\\") + c;
+    else if (c != '\r' && c != '\n')
+      out += c;
+  }
+  return out;
+}
+
+std::string AssColor(std::uint32_t bgr) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out = "&H";
+  for (int shift = 20; shift >= 0; shift -= 4)
+    out += kHex[(bgr >> shift) & 0xF];
+  return out + "&";
+}
+
+}  // namespace
+
+std::string OverlayEvents(const std::vector<MediaPlayer::OverlayLine>& lines) {
+  std::string events;
+  for (const MediaPlayer::OverlayLine& line : lines) {
+    if (!events.empty())
+      events += '\n';
+    events += "{\\an7\\pos(" + std::to_string(line.left) + "," + std::to_string(line.top) +
+              ")\\fn" + AssLiteral(line.font_name) + "\\fs" +
+              std::to_string(std::max(line.font_size, 1)) + "\\i" + (line.italic ? "1" : "0") +
+              "\\1c" + AssColor(line.color) + "\\3c&H000000&\\bord1\\shad0}" +
+              AssLiteral(line.text);
+  }
+  return events;
 }
 
 }  // namespace media

@@ -86,25 +86,41 @@ class MediaPlayer {
   virtual int ImageSourceWidth() const = 0;
   virtual int ImageSourceHeight() const = 0;
 
-  // True while the picture fills the whole screen. The host that shows the player (or the
-  // player itself, when it has a window of its own) reports the change.
+  // True while the picture fills the whole screen. The host that shows the player says so
+  // (SetFullScreen) when it has put the picture on the full screen or taken it back.
   virtual bool FullScreen() const = 0;
   virtual void SetFullScreen(bool full_screen) = 0;
+  // Moves the picture into another native window of the host (an X11 window id): the
+  // full-screen window and back. Ignored by a player without a picture of its own.
+  virtual void SetVideoWindow(std::int64_t window_id) { (void)window_id; }
 
   // ---- Text over the picture -----------------------------------------------------------------
 
-  // A line of Windows-1250 text drawn over the picture.
+  // A line of Windows-1250 text drawn over the picture, as it stands (a tag is text), with
+  // the top-left corner of its text at `left`, `top` of the canvas.
   struct OverlayLine {
     std::string text;
+    int left = 0;
+    int top = 0;
+    int font_size = 0;  // pixel height
+    std::string font_name;
     bool italic = false;
+    std::uint32_t color = 0;  // BGR (0x00BBGGRR)
     bool operator==(const OverlayLine&) const = default;
   };
-  // Draws `lines` over the picture, centred at its bottom, in green, `font_size` pixels high
-  // on a picture `canvas_height` pixels high (the text scales with the picture); the text is
-  // drawn as it stands (a tag is text). An empty list takes the text away. The text layer
-  // belongs to the player's own picture, in a window and on the full screen alike.
-  void SetOverlayText(std::vector<OverlayLine> lines, int font_size, int canvas_height);
+  // The canvas the lines are placed on, stretched over the whole area of the player's window
+  // (the whole screen while full screen): give it that area's size and a pixel is a pixel.
+  struct Canvas {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Canvas&) const = default;
+  };
+  // Draws `lines` over the picture; an empty list takes the text away. The text layer belongs
+  // to the player's own picture, so it stands over the video in a window and on the full
+  // screen alike, and above the player's own controls.
+  void SetOverlayText(std::vector<OverlayLine> lines, Canvas canvas);
   const std::vector<OverlayLine>& OverlayText() const { return overlay_; }
+  Canvas OverlayCanvas() const { return canvas_; }
 
   // ---- Events ---------------------------------------------------------------------------------
 
@@ -116,6 +132,11 @@ class MediaPlayer {
   PlayState GetPlayState() const { return reported_; }
 
   std::function<void(PlayState)> OnPlayStateChange;
+  // The user asked with the player's own means (a double click on the picture, the full-screen
+  // button of its controls) to have the picture on the full screen (true) or back (false).
+  // The player itself does nothing about it: the host moves the picture and says so through
+  // SetFullScreen.
+  std::function<void(bool)> OnFullScreenRequest;
 
  protected:
   // Waits at most `at_most` for something to report and handles it as Poll() does.
@@ -125,18 +146,24 @@ class MediaPlayer {
 
   // Fires OnPlayStateChange when `state` differs from the state last reported.
   void ReportPlayState(PlayState state);
+  // Fires OnFullScreenRequest.
+  void ReportFullScreenRequest(bool full_screen);
   // Draws the overlay text (see SetOverlayText); the fake draws nothing.
-  virtual void DrawOverlayText(const std::vector<OverlayLine>& lines, int font_size,
-                               int canvas_height) {
+  virtual void DrawOverlayText(const std::vector<OverlayLine>& lines, Canvas canvas) {
     (void)lines;
-    (void)font_size;
-    (void)canvas_height;
+    (void)canvas;
   }
 
  private:
   PlayState reported_ = PlayState::kUndefined;
   std::vector<OverlayLine> overlay_;
+  Canvas canvas_;
 };
+
+// The overlay lines as libass events, one line of text per event (UTF-8): each placed by its
+// top-left corner, in its font, size, style and colour, with a thin dark outline; the text is
+// literal (a backslash or a brace starts no tag) and line breaks in it are dropped.
+std::string OverlayEvents(const std::vector<MediaPlayer::OverlayLine>& lines);
 
 // A film length as the player writes it: "MM:SS" below one hour, "HH:MM:SS" from one hour
 // (more hour digits when needed). Whole seconds, truncated; a negative length counts as 0.

@@ -15,20 +15,6 @@ namespace {
 // The id of our one text layer among libmpv's overlays.
 constexpr const char* kOverlayId = "1";
 
-// A line as libass draws it literally: a backslash and a brace would start a tag.
-std::string AssLiteral(std::string_view cp1250) {
-  std::string out;
-  for (const char c : text::Cp1250ToUtf8(cp1250)) {
-    if (c == '\\')
-      out += "\\\xE2\x81\xA0";  // backslash followed by a word joiner
-    else if (c == '{' || c == '}')
-      out += std::string("\\") + c;
-    else if (c != '\r' && c != '\n')
-      out += c;
-  }
-  return out;
-}
-
 // The settings the player starts with: no film, volume 50 of 100, not muted, plays a film
 // once, keeps it loaded at its end (we turn the end into a stop), seeks exactly, reads no
 // configuration of the user's own player and prints nothing.
@@ -94,6 +80,8 @@ std::unique_ptr<MpvMediaPlayer> MpvMediaPlayer::Create(const MpvSettings& settin
   }
   mpv_observe_property(mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
   mpv_observe_property(mpv, 0, "pause", MPV_FORMAT_FLAG);
+  mpv_observe_property(mpv, 0, "fullscreen", MPV_FORMAT_FLAG);
+  player->window_id_ = settings.window_id.value_or(0);
   if (player->wakeup_) {
     mpv_set_wakeup_callback(mpv, &MpvMediaPlayer::Wakeup, player.get());
   }
@@ -205,14 +193,33 @@ int MpvMediaPlayer::ImageSourceHeight() const {
 
 void MpvMediaPlayer::SetFullScreen(bool full_screen) {
   full_screen_ = full_screen;
+  // libmpv's own flag follows, so that the next double click or the full-screen button of
+  // its controls asks for the other state; its change is not a request of the user's.
   if (alive_) {
     int flag = full_screen ? 1 : 0;
     mpv_set_property(mpv_, "fullscreen", MPV_FORMAT_FLAG, &flag);
   }
 }
 
-void MpvMediaPlayer::DrawOverlayText(const std::vector<OverlayLine>& lines, int font_size,
-                                     int canvas_height) {
+void MpvMediaPlayer::SetVideoWindow(std::int64_t window_id) {
+  if (!alive_ || window_id == 0 || window_id == window_id_)
+    return;
+  window_id_ = window_id;
+  mpv_set_property(mpv_, "wid", MPV_FORMAT_INT64, &window_id);
+  // libmpv reads the window when it sets up its video output: the video track is taken off
+  // and put back, which sets it up again in the new window (at the same position).
+  char* track = mpv_get_property_string(mpv_, "vid");
+  if (track == nullptr)
+    return;
+  const std::string vid = track;
+  mpv_free(track);
+  if (vid == "no")
+    return;
+  mpv_set_property_string(mpv_, "vid", "no");
+  mpv_set_property_string(mpv_, "vid", vid.c_str());
+}
+
+void MpvMediaPlayer::DrawOverlayText(const std::vector<OverlayLine>& lines, Canvas canvas) {
   if (!alive_)
     return;
   if (lines.empty()) {
@@ -220,21 +227,12 @@ void MpvMediaPlayer::DrawOverlayText(const std::vector<OverlayLine>& lines, int 
     mpv_command(mpv_, remove);
     return;
   }
-  // Green (ASS colours are blue-green-red), centred at the bottom, Arial.
-  std::string data =
-      "{\\an2\\fnArial\\fs" + std::to_string(std::max(font_size, 1)) + "\\1c&H008000&\\bord1}";
-  bool first = true;
-  for (const OverlayLine& line : lines) {
-    if (!first)
-      data += "\\N";
-    first = false;
-    data += line.italic ? "{\\i1}" : "{\\i0}";
-    data += AssLiteral(line.text);
-  }
-  const std::string res_y = std::to_string(std::max(canvas_height, 1));
+  const std::string data = OverlayEvents(lines);
+  const std::string res_x = std::to_string(std::max(canvas.width, 1));
+  const std::string res_y = std::to_string(std::max(canvas.height, 1));
+  // Above the player's own controls (z 0).
   const char* add[] = {"osd-overlay", kOverlayId,    "ass-events", data.c_str(),
-                       "0",           res_y.c_str(), nullptr};
-  // Named arguments would be clearer, but positional ones work on every libmpv of ours.
+                       res_x.c_str(), res_y.c_str(), "1",          nullptr};
   mpv_command(mpv_, add);
 }
 
@@ -247,6 +245,11 @@ void MpvMediaPlayer::Poll() {
     Handle(*event);
   }
   ReportPlayState(CurrentState());
+  if (full_screen_request_) {
+    const bool wanted = *full_screen_request_;
+    full_screen_request_.reset();
+    ReportFullScreenRequest(wanted);
+  }
 }
 
 void MpvMediaPlayer::WaitForEvents(std::chrono::milliseconds at_most) {
@@ -295,6 +298,15 @@ void MpvMediaPlayer::Handle(const mpv_event& event) {
       break;
     case MPV_EVENT_PROPERTY_CHANGE: {
       const auto& change = *static_cast<const mpv_event_property*>(event.data);
+      if (std::string_view(change.name) == "fullscreen" && change.format == MPV_FORMAT_FLAG) {
+        // The user toggled libmpv's flag (it only follows ours otherwise).
+        const bool wanted = *static_cast<int*>(change.data) != 0;
+        if (wanted != full_screen_)
+          full_screen_request_ = wanted;
+        else
+          full_screen_request_.reset();
+        break;
+      }
       const bool at_end = std::string_view(change.name) == "eof-reached" &&
                           change.format == MPV_FORMAT_FLAG && *static_cast<int*>(change.data);
       // A film plays once: at its end it stops and goes back to the beginning.

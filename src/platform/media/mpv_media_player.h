@@ -63,14 +63,14 @@ class MpvMediaPlayer final : public MediaPlayer {
 
   bool FullScreen() const override { return full_screen_; }
   void SetFullScreen(bool full_screen) override;
+  void SetVideoWindow(std::int64_t window_id) override;
 
   void Poll() override;
 
  protected:
   void WaitForEvents(std::chrono::milliseconds at_most) override;
   // libmpv's own on-screen text layer ("osd-overlay"), over the picture.
-  void DrawOverlayText(const std::vector<OverlayLine>& lines, int font_size,
-                       int canvas_height) override;
+  void DrawOverlayText(const std::vector<OverlayLine>& lines, Canvas canvas) override;
 
  private:
   MpvMediaPlayer(mpv_handle* mpv, std::function<void()> wakeup);
@@ -99,6 +99,8 @@ class MpvMediaPlayer final : public MediaPlayer {
   std::optional<int64_t> seek_target_;       // a seek under way
   bool stopped_ = false;
   bool full_screen_ = false;
+  std::optional<bool> full_screen_request_;  // reported on the next Poll()
+  std::int64_t window_id_ = 0;               // where the picture is drawn
 };
 
 }  // namespace media

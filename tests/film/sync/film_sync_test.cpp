@@ -230,5 +230,48 @@ TEST(OverlayText, LinesAndItalicLabels) {
   }
 }
 
+// The full-screen lines at their places: x = width / 2 - length x cw, y from the height, the
+// number of lines and the layout; tags stay text.
+TEST(OverlayText, FullScreenLinesStandWhereTheLayoutPutsThem) {
+  struct Case {
+    const char* text;
+    const char* layout;
+    int width;
+    int height;
+    std::vector<ScreenLine> lines;
+  };
+  const std::vector<Case> cases = {
+      {"Egy", "1280x1024", 1280, 1024, {{"Egy", 640 - 33, 1024 - 35 - 100}}},
+      {"<i>Kettő</i>", "1280x1024", 1280, 1024, {{"<i>Kettő</i>", 640 - 132, 1024 - 35 - 100}}},
+      {"a|bb|ccc",
+       "1280x1024",
+       1280,
+       1024,
+       {{"a", 629, 1024 - 105 - 100}, {"bb", 618, 1024 - 105 - 60}, {"ccc", 607, 1024 - 105 - 25}}},
+      {"a|bb", "1024x768", 1024, 768, {{"a", 505, 768 - 70 - 50}, {"bb", 498, 768 - 70 - 15}}},
+      {"a|b|c|d",
+       "800x600",
+       801,
+       600,
+       {{"a", 393, 600 - 105 - 50}, {"b", 393, 600 - 105 - 15}, {"c", 393, 600 - 105 + 20}}},
+      // An empty first line draws nothing, but counts for the places of the others.
+      {"|b", "1280x1024", 1280, 1024, {{"b", 629, 1024 - 70 - 60}}},
+      {"", "1280x1024", 1280, 1024, {}},
+      // A long line starts left of the screen, as computed.
+      {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+       "1280x1024",
+       1280,
+       1024,
+       {{std::string(69, 'x'), 640 - 759, 1024 - 35 - 100}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FullScreenLines(LayOutOverlayText(c.text), c.layout, c.width, c.height), c.lines)
+        << c.text << " " << c.layout;
+  }
+  EXPECT_EQ(FullScreenFontPoints("1280x1024"), 35);
+  EXPECT_EQ(FullScreenFontPoints("1024x768"), 25);
+  EXPECT_EQ(FullScreenFontPoints("800x600"), 15);
+}
+
 }  // namespace
 }  // namespace film
