@@ -132,6 +132,10 @@ class TFelirat : public FeliratForm {
   int LetterLimit() const;
   void dsDataChange(int field);
   void dsUpdateData();
+  // At the end of a command that wrote rows or moved the cursor while InternalUpdate was
+  // raised: the panel shows the current row again, unless the table's controls are still
+  // off (their last EnableControls does it). Nothing while the table is closed.
+  void ShowCurrentRowAfterCommand();
   // Its keys (editor/row_panel_keys.cpp).
   void szovegKeyUp(ui::Key& key, ui::ShiftState shift);
   void kezdesKeyDown(ui::Key& key, ui::ShiftState shift);
@@ -326,6 +330,8 @@ class TFelirat : public FeliratForm {
   void MarkSaved();
 
  private:
+  friend class CommandUpdateScope;  // raises and lowers InternalUpdate
+
   // Each concern's bindings, in the file of its handlers.
   void WireWindow();         // window_life.cpp
   void WireWindowKeys();     // window_keys.cpp

@@ -342,6 +342,13 @@ void TFelirat::dsUpdateData() {
   UpdateFormatChecks();
 }
 
+void TFelirat::ShowCurrentRowAfterCommand() {
+  if (program_.state.InternalUpdate || !cds.Active() || cds.ControlsDisabled())
+    return;
+  LoadRowIntoEditor();
+  UpdateFormatChecks();
+}
+
 void TFelirat::BertekClick() {
   ApplyEditedTimes();
   racs.SetFocus();
