@@ -119,6 +119,8 @@ class TFelirat : public FeliratForm {
   void SplitLineLengths(std::string_view text);
   void ShowTextInMemo1(std::string_view text);
   void ShowTextInMemo2(std::string_view text);
+  // Fills `szoveg2` and `sordarab2` from the current row's second text.
+  void ShowSecondTextOfRow();
   void TrimMemo1();
   void TrimMemo2();
   void ShowTimeDifference();
