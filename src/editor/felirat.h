@@ -366,6 +366,7 @@ class TFelirat : public FeliratForm {
   int wheel_rest_ = 0;           // wheel delta not yet worth a whole arrow key
   // resolution_menu.cpp
   void SwitchLayout(Layout target);
+  void RepaintGridWhole();
   // row_commands.cpp
   void DeleteCurrentRowCounted();
   void DisableRowButtonsWhenEmpty();
