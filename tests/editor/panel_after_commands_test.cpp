@@ -19,6 +19,7 @@
 #include "files/cd2cd1.h"
 #include "files/ertek2cd.h"
 #include "files/fileneve.h"
+#include "files/mentes_maskent.h"
 #include "files/open_flow.h"
 #include "formats/document_path.h"
 #include "platform/desktop/temp_folder.h"
@@ -266,6 +267,51 @@ std::vector<Command> Commands() {
            rig.CloseList();
            rig.driver.Click(w.Blistaa);
          });
+       }},
+      {"Sor törlése",
+       [](PanelRig& rig) {
+         rig.editor().CBdelete.SetChecked(true);
+         rig.editor().BtorlesClick();
+       }},
+      {"ÖV", [](PanelRig& rig) { rig.editor().BovClick(); }},
+      {"1-2", [](PanelRig& rig) { rig.editor().B12Click(); }},
+      {"Ugrás erre a sorra",
+       [](PanelRig& rig) {
+         rig.editor().Eugras.SetText("3");
+         rig.editor().BugrasClick();
+       }},
+      {"Beszúrás", [](PanelRig& rig) { rig.editor().BbeszurasClick(); }},
+      {"Mentés",
+       [](PanelRig& rig) {
+         TFelirat& f = rig.editor();
+         rig.program.state.CurrentFilePath = files::ShownPath(rig.folder.path() / "film.srt");
+         f.Efilenev.SetText("film.srt");
+         f.MarkModified();
+         rig.AnswerOk();
+         f.Mentes1Click();
+       }},
+      {"Mentés Más Néven",
+       [](PanelRig& rig) {
+         files::TMentesMaskent& window = *rig.program.MentesMaskent;
+         const std::filesystem::path dir = rig.folder.path();
+         rig.driver.OnModal("MentesMaskent", [&rig, &window, dir] {
+           ui::ListView& list = window.Lista;
+           const int columns = list.ClientWidth() / ui::ListView::kCellWidth;
+           int index = 0;
+           while (list.Items()[index].caption != "DVD Subtitle System")
+             ++index;
+           rig.driver.OnModal("Fileneve", [&rig, dir] {
+             files::TFileneve& names = *rig.program.Fileneve;
+             names.dlb.SetDirectory(dir);
+             names.e1.SetText("");
+             rig.driver.Focus(names.e1);
+             rig.driver.Type("film");
+             rig.driver.Click(names.Bok);
+           });
+           rig.driver.DoubleClickAt(list, (index % columns) * ui::ListView::kCellWidth + 10,
+                                    (index / columns) * ui::ListView::kCellHeight + 10);
+         });
+         rig.driver.Press('S', ui::ShiftState::kCtrl | ui::ShiftState::kShift);
        }},
       {"Módosítás",
        [](PanelRig& rig) {
