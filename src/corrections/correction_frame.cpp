@@ -117,7 +117,7 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
   {
     const int remembered = table.RecNo();
     editor::ControlsOffScope controls_off(table);
-    editor::CommandUpdateScope update(program.state);
+    editor::CommandUpdateScope update(editor);
 
     table.First();
     if (run.choices.gauge) {

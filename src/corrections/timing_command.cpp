@@ -111,7 +111,7 @@ void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, T
   window.FszazalekAF.SetProgress(0);
   window.FszazalekAF.SetVisible(true);
   {
-    editor::CommandUpdateScope update(program.state);
+    editor::CommandUpdateScope update(editor);
     editor::ControlsOffScope controls_off(table);
     std::vector<TimedRow> rows = ReadTimes(table);
     result = RunOverlapCheck(rows, options);
@@ -138,7 +138,7 @@ void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program
   int count = 0;
   {
     editor::ControlsOffScope controls_off(table);
-    editor::CommandUpdateScope update(program.state);
+    editor::CommandUpdateScope update(editor);
     rows = ReadTimes(table);
     std::vector<TimedRow> measured = rows;
     if (InFrameBase(editor)) {
@@ -178,7 +178,7 @@ void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& pr
   editor.Fszazalek.SetVisible(true);
   {
     editor::ControlsOffScope controls_off(table);
-    editor::CommandUpdateScope update(program.state);
+    editor::CommandUpdateScope update(editor);
     std::vector<TimedRow> rows = ReadTimes(table);
     ChangeList list;
     count = ExtendAllHalfSecondRows(rows, list);

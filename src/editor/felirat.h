@@ -119,6 +119,8 @@ class TFelirat : public FeliratForm {
   void SplitLineLengths(std::string_view text);
   void ShowTextInMemo1(std::string_view text);
   void ShowTextInMemo2(std::string_view text);
+  // Fills `szoveg2` and `sordarab2` from the current row's second text.
+  void ShowSecondTextOfRow();
   void TrimMemo1();
   void TrimMemo2();
   void ShowTimeDifference();
@@ -132,6 +134,10 @@ class TFelirat : public FeliratForm {
   int LetterLimit() const;
   void dsDataChange(int field);
   void dsUpdateData();
+  // At the end of a command that wrote rows or moved the cursor while InternalUpdate was
+  // raised: the panel shows the current row again, unless the table's controls are still
+  // off (their last EnableControls does it). Nothing while the table is closed.
+  void ShowCurrentRowAfterCommand();
   // Its keys (editor/row_panel_keys.cpp).
   void szovegKeyUp(ui::Key& key, ui::ShiftState shift);
   void kezdesKeyDown(ui::Key& key, ui::ShiftState shift);
@@ -326,6 +332,8 @@ class TFelirat : public FeliratForm {
   void MarkSaved();
 
  private:
+  friend class CommandUpdateScope;  // raises and lowers InternalUpdate
+
   // Each concern's bindings, in the file of its handlers.
   void WireWindow();         // window_life.cpp
   void WireWindowKeys();     // window_keys.cpp
@@ -358,6 +366,7 @@ class TFelirat : public FeliratForm {
   int wheel_rest_ = 0;           // wheel delta not yet worth a whole arrow key
   // resolution_menu.cpp
   void SwitchLayout(Layout target);
+  void RepaintGridWhole();
   // row_commands.cpp
   void DeleteCurrentRowCounted();
   void DisableRowButtonsWhenEmpty();

@@ -73,7 +73,7 @@ void TFpsValtas::Button1Click() {
   };
   {
     ControlsOffScope controls_off(table);
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(editor);
     PassGauge gauge(FPSszazalek, table.RecordCount());
     for (table.First(); !table.IsEmpty() && !table.Eof(); table.Next()) {
       const std::string start = table.Value(field::kKezdes);

@@ -72,7 +72,7 @@ void TFelirat::SEbetuChange() {
   state.LongLineRowCount = 0;
   state.ManyLineRowCount = 0;
   {
-    CommandUpdateScope update(state);
+    CommandUpdateScope update(*this);
     Fszazalek.SetProgress(0);
     Fszazalek.SetVisible(true);
     ControlsOffScope controls_off(cds);

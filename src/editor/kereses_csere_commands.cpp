@@ -112,7 +112,7 @@ void TKeresesCsere::BkskeresesClick() {
   const bool at_row_start = CBelsok.Checked();
   {
     std::optional<ui::HourglassCursor> hourglass(std::in_place, program_.app);
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(editor);
     std::optional<ControlsOffScope> controls_off(table);
     const int start = table.RecNo();
     bool found = false;
@@ -210,7 +210,7 @@ void TKeresesCsere::BosszesClick() {
   int replaced_count = 0;
   {
     ui::HourglassCursor hourglass(program_.app);
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(editor);
     Blistaa.SetEnabled(false);
     {
       ControlsOffScope controls_off(table);

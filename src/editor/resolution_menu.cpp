@@ -4,6 +4,7 @@
 
 #include "editor/felirat.h"
 #include "editor/layouts.h"
+#include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 
@@ -57,6 +58,13 @@ void RestoreFilmState(TFelirat& f, LayoutFilmPlayer& player, const CapturedFilm&
 
 }  // namespace
 
+// The grid in its new size: every line it now has room for painted, the current row in view.
+// The row panel stays as it is (the current row has not changed).
+void TFelirat::RepaintGridWhole() {
+  shell::InternalUpdateGuard panel_quiet(program_.state);
+  ControlsOffScope repaint(cds);
+}
+
 void TFelirat::WireLayouts() {
   Felbonts1.OnClick = [this] { Felbonts1Click(); };
   Felbonts2.OnClick = [this] { Felbonts2Click(); };
@@ -103,6 +111,7 @@ void TFelirat::SwitchLayout(Layout target) {
   Felbonts3.SetEnabled(target != Layout::k1280);
 
   LayoutFor(target, LayoutShow::kIgen, film_player && wmp1.Visible());
+  RepaintGridWhole();
 
   if (!captured)
     return;

@@ -161,7 +161,7 @@ void TReszletes::BmodokClick() {
     return time_based ? ShiftedTimeValue(stored, amount) : ShiftedFrameValue(stored, amount);
   };
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(editor);
     {
       ControlsOffScope controls_off(table);
       const int count = range.last - range.first + 1;

@@ -53,7 +53,7 @@ void TReszletesK::BkeresokClick() {
                                       .ignore_breaks = CBsortores2.Checked()};
   {
     std::optional<ControlsOffScope> controls_off(table);
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(editor);
     const int start = table.RecNo();
     bool found = false;
     if (start >= 1) {

@@ -115,7 +115,7 @@ void TFelirat::BtorlesClick() {
 void TFelirat::DeleteRowRange(int first, int last) {
   {
     ControlsOffScope controls_off(cds);
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     cds.SetRecNo(first);
     for (int row = first; row <= last && !cds.IsEmpty(); ++row)
       DeleteCurrentRowCounted();
@@ -173,7 +173,7 @@ void TFelirat::InsertAfterCurrent(const std::string& start, const std::string& e
 void TFelirat::BbeszurasClick() {
   const std::string base = beosztas.Text();
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     cds.Last();
     timecode::RowTimes times;
     if (!cburessor.Checked())
@@ -213,7 +213,7 @@ void TFelirat::BelemogeMouseDown(ui::MouseButton /*button*/, ui::ShiftState /*sh
 
 void TFelirat::pmsoreleClick() {
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     timecode::RowTimes times;
     if (!cburessor.Checked())
       times = NewRowTimesBefore(beosztas.Text(), cds.Value(field::kKezdes));
@@ -230,7 +230,7 @@ void TFelirat::pmsoreleClick() {
 
 void TFelirat::pmsormogeClick() {
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     const bool at_last = cds.RecNo() == cds.RecordCount();
     timecode::RowTimes times;
     if (!cburessor.Checked())
@@ -246,7 +246,7 @@ void TFelirat::pmsormogeClick() {
 
 void TFelirat::sor5mogeRacsClick() {
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     program_.film->FiveRowsInserting();
     // Once the last row is reached, the remaining rows run on from it.
     bool at_last = false;

@@ -118,7 +118,7 @@ void TFelirat::N6Click() {
     return;
   }
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     if (result.outcome == TextEdit::kNoBlank) {
       ShowRowCommandInfo(kInformation, "Ezen a soron nem hajtható végre a kért transzformáció!");
       return;
@@ -136,7 +136,7 @@ void TFelirat::Utolsktsz1Click() {
     return;
   }
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     StoreCommandText(result.text);
   }
   MarkModified();

@@ -49,7 +49,7 @@ void TFelirat::DividePreviousRowTime(int part, int parts) {
     return;
   }
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     cds.Prior();
     const int previous = cds.RecNo();
     const std::string cut =

@@ -63,15 +63,19 @@ void TFelirat::LoadRowIntoEditor() {
     TrimMemo1();
   }
   const int second_column = racs.ColumnOfField("Szoveg2");
-  if (second_column >= 0 && racs.Column(second_column).visible) {
-    szoveg2.ClearLines();
-    const std::string text2 = cds.Value(field::kSzoveg2);
-    if (text2.empty()) {
-      sordarab2.SetCaption(kEmptyRowLabel);
-    } else {
-      ShowTextInMemo2(text2);
-      TrimMemo2();
-    }
+  if (second_column >= 0 && racs.Column(second_column).visible)
+    ShowSecondTextOfRow();
+}
+
+// The current row's second text in `szoveg2`, with its letter count.
+void TFelirat::ShowSecondTextOfRow() {
+  szoveg2.ClearLines();
+  const std::string text2 = cds.Value(field::kSzoveg2);
+  if (text2.empty()) {
+    sordarab2.SetCaption(kEmptyRowLabel);
+  } else {
+    ShowTextInMemo2(text2);
+    TrimMemo2();
   }
 }
 
@@ -291,7 +295,12 @@ void TFelirat::EditorTwoTextLayout() {
   PlaceRightOf(Lkarakter, sordarab);
   szoveg2.SetLeft(kOneTextLeft);
   szoveg2.SetVisible(true);
-  szoveg2.ClearLines();
+  // The box shows what its letter count counts: the current row's second text (empty while
+  // the table has no rows).
+  {
+    shell::InternalUpdateGuard guard(program_.state);
+    ShowSecondTextOfRow();
+  }
   Lkarakter2.SetVisible(true);
   sordarab2.SetVisible(true);
   PlaceRightOf(Lkarakter2, sordarab2);
@@ -337,6 +346,13 @@ void TFelirat::dsDataChange(int /*field*/) {
 
 void TFelirat::dsUpdateData() {
   if (program_.state.InternalUpdate)
+    return;
+  LoadRowIntoEditor();
+  UpdateFormatChecks();
+}
+
+void TFelirat::ShowCurrentRowAfterCommand() {
+  if (program_.state.InternalUpdate || !cds.Active() || cds.ControlsDisabled())
     return;
   LoadRowIntoEditor();
   UpdateFormatChecks();

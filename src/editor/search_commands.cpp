@@ -69,7 +69,7 @@ void TFelirat::BkeresokClick() {
   bool found = false;
   {
     std::optional<ControlsOffScope> controls_off(cds);
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     const int start = cds.RecNo();
     if (start >= 1 && start < cds.RecordCount()) {
       cds.Next();

@@ -107,7 +107,7 @@ void TFelirat::RemoveSecondTextCell() {
   const bool below_last = row > last;
   const int end = below_last ? rows : last;
   {
-    CommandUpdateScope update(state);
+    CommandUpdateScope update(*this);
     ControlsOffScope controls_off(cds);
     const int step = (rows - row) / 100;
     cds.SetRecNo(end);
@@ -138,7 +138,7 @@ void TFelirat::InsertSecondTextCell(bool report) {
   const int row = cds.RecNo();
   const int rows = cds.RecordCount();
   {
-    CommandUpdateScope update(state);
+    CommandUpdateScope update(*this);
     ControlsOffScope controls_off(cds);
     std::string carry = cds.Value(field::kSzoveg2);
     StoreSecondText("");
@@ -186,7 +186,7 @@ void TFelirat::doltSz2Click() {
   if (!cds.Active() || cds.IsEmpty())
     return;
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     const std::string text = cds.Value(field::kSzoveg2);
     const bool italic = doltSz2.Checked();
     const std::string changed = ToggleSecondTextItalics(text, italic);
@@ -206,14 +206,14 @@ void TFelirat::Kivgs1Click() {
     return;
   const std::string part = SelectionToRowText(szoveg2.SelText());
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     StoreSecondText(TextAfterCut(cds.Value(field::kSzoveg2), part));
     cds.Next();
   }
   InsertSecondTextCell(false);
   {
     // The new cell is empty, so the part is its whole text.
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     StoreSecondText(DropLoneClosingItalic(part));
   }
   LoadRowIntoEditor();
@@ -317,7 +317,7 @@ void TFelirat::InsertDraggedRow(bool after) {
   const int target = DropTargetRow();
   if (target == 0)
     return;
-  CommandUpdateScope update(program_.state);
+  CommandUpdateScope update(*this);
   cds.SetRecNo(target);
   const std::string start = cds.Value(field::kKezdes);
   if (!after) {

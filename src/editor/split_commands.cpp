@@ -111,7 +111,7 @@ void TFelirat::E4kezdoujKeyPress(char& key) {
 
 void TFelirat::BvegrehajtClick() {
   shell::SharedState& state = program_.state;
-  CommandUpdateScope update(state);
+  CommandUpdateScope update(*this);
   Bvegrehajt.SetEnabled(false);
   // The name box is hidden while the split runs.
   Efilenev.Hide();

@@ -58,7 +58,7 @@ void TFelirat::ToggleTagPair(ui::MenuItem& item, TagPair tags, bool closing) {
   // An emptied table has no row to style: an edit there would insert one.
   if (cds.IsEmpty())
     return;
-  CommandUpdateScope update(program_.state);
+  CommandUpdateScope update(*this);
   if (item.Checked()) {
     RemoveTagPair(tags);
     item.SetChecked(false);
@@ -97,7 +97,7 @@ void TFelirat::AlahuzottClick() {
 void TFelirat::osszeselClick() {
   if (cds.IsEmpty())
     return;
-  CommandUpdateScope update(program_.state);
+  CommandUpdateScope update(*this);
   for (const TagPair& tags : {kItalicTags, kBoldTags, kUnderlineTags}) {
     update.Raise();
     RemoveTagPair(tags);
@@ -113,7 +113,7 @@ void TFelirat::osszeselClick() {
 void TFelirat::KivagasClick() {
   if (cds.IsEmpty())
     return;
-  CommandUpdateScope update(program_.state);
+  CommandUpdateScope update(*this);
   program_.state.TextClipboard = cds.Value(field::kSzoveg);
   SetRowText1("", RowWrite::kEditAndReloadPanel);
   Beillesztes.SetEnabled(true);
@@ -153,7 +153,7 @@ void TFelirat::SzovegPopPopup() {
 
 // Stores `text` as the row's main text, a dangling closing italic tag at its end dropped.
 void TFelirat::StoreTextFixItalic(std::string_view text) {
-  CommandUpdateScope update(program_.state);
+  CommandUpdateScope update(*this);
   SetRowText1(DropDanglingItalic(text), RowWrite::kEditAndReloadPanel);
 }
 
@@ -185,7 +185,7 @@ void TFelirat::WrapSelection(TagPair tags) {
   if (cds.IsEmpty())
     return;
   CopySelectionToClipboard();
-  CommandUpdateScope update(program_.state);
+  CommandUpdateScope update(*this);
   const std::optional<std::string> wrapped =
       WrapFirstOccurrence(cds.Value(field::kSzoveg), program_.state.TextClipboard, tags);
   if (!wrapped)

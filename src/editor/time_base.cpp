@@ -86,7 +86,7 @@ void TFelirat::beosztasChange() {
   szoveg.ClearLines();
   {
     ControlsOffScope controls_off(cds);
-    CommandUpdateScope update(state);
+    CommandUpdateScope update(*this);
     if (target == timecode::kTimeBaseFrame)
       SwitchToFrames(*rate);
     else
@@ -186,7 +186,7 @@ void TFelirat::ShiftAllTimes() {
   const int64_t magnitude = time_based ? timecode::TimeCodeToMs(value) : FrameShiftAmount(value);
   const int64_t amount = CbPM.Text() == "-" ? -magnitude : magnitude;
   {
-    CommandUpdateScope update(program_.state);
+    CommandUpdateScope update(*this);
     const int remembered = cds.RecNo();
     {
       ControlsOffScope controls_off(cds);

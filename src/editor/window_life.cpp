@@ -254,8 +254,12 @@ bool TFelirat::AskSaveBeforeDiscard(Discard why) {
   return state.DialogReply != shell::dialog_reply::kNemlepki;
 }
 
-// "Vissza a főmenübe": the start window again, no question.
+// "Vissza a főmenübe": the start window again. The rows go with the editor, so a modified
+// subtitle is offered for saving first, as on leaving; "Mégsem" (or a save that failed or got
+// no name) stays in the editor.
 void TFelirat::BvisszaClick() {
+  if (!AskSaveBeforeDiscard(Discard::kLeaving))
+    return;
   shell::SharedState& state = program_.state;
   program_.film->BackToMainMenu();
   program_.FoForm->Show();

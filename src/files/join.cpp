@@ -83,7 +83,8 @@ void RunJoin(shell::Program& program) {
       first_kind == kFrameKind ? timecode::kTimeBaseFrame : timecode::kTimeBaseTime));
   state.FileChosen = true;
   state.TextSlot = shell::text_slot::kMain;
-  state.InternalUpdate = true;
+  // The panel shows the joined subtitle's current row once the join is over.
+  editor::CommandUpdateScope update(editor);
   bool saved = false;
   {
     editor::ControlsOffScope detached(editor.cds);
@@ -110,7 +111,6 @@ void RunJoin(shell::Program& program) {
   for (ui::Button* button :
        {&editor.Bbeszuras, &editor.Belemoge, &editor.Btorles, &editor.BTorlesTobb, &editor.BMMN})
     button->SetEnabled(true);
-  state.InternalUpdate = false;
   editor.racs.SetFocus();
 }
 

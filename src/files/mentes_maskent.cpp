@@ -22,22 +22,25 @@ constexpr char kEscape = 27;
 
 // The editor's table while an export walks it: InternalUpdate raised and the attached
 // controls disabled, the table on its first row. However the export ends, the table is put
-// back on its first row, the controls are enabled and InternalUpdate is restored.
+// back on its first row, InternalUpdate is restored and then the controls are enabled, so
+// that the row panel shows the first row too.
 class TableWalk {
  public:
-  TableWalk(shell::SharedState& state, dataset::RowTable& table) : internal_(state), table_(table) {
+  TableWalk(shell::SharedState& state, dataset::RowTable& table) : table_(table) {
+    internal_.emplace(state);
     table_.DisableControls();
     table_.First();
   }
   ~TableWalk() {
     table_.First();
+    internal_.reset();
     table_.EnableControls();
   }
   TableWalk(const TableWalk&) = delete;
   TableWalk& operator=(const TableWalk&) = delete;
 
  private:
-  shell::InternalUpdateGuard internal_;
+  std::optional<shell::InternalUpdateGuard> internal_;
   dataset::RowTable& table_;
 };
 

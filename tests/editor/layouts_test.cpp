@@ -683,6 +683,51 @@ TEST(ResolutionMenu, ASwitchAsksThenSetsTheLayoutAndTheMenus) {
   }
 }
 
+// After a switch the grid is painted whole in its new size: every line it has room for shows
+// its row (none is left empty until the cursor moves), and the current row is in view.
+TEST(ResolutionMenu, TheGridIsPaintedWholeAfterASwitch) {
+  struct Step {
+    ui::MenuItem editor::TFelirat::*item;
+    int current;
+  };
+  const Step steps[] = {
+      {&editor::TFelirat::Felbonts1, 30},
+      {&editor::TFelirat::Felbonts3, 30},
+      {&editor::TFelirat::Felbonts2, 38},
+      {&editor::TFelirat::Felbonts3, 5},
+  };
+  Editor ed;
+  editor::TFelirat& f = ed.f;
+  ed.FillRows(40);
+  ed.program.state.InternalUpdate = false;
+  for (int row = 1; row <= 40; ++row) {
+    f.cds.SetRecNo(row);
+    f.cds.Edit();
+    f.cds.FieldByName("Szoveg").SetAsString("sor " + std::to_string(row));
+    f.cds.Post();
+  }
+  f.Show();
+  const int text_column = f.racs.ColumnOfField("Szoveg");
+  for (const Step& step : steps) {
+    SCOPED_TRACE(std::to_string(step.current));
+    f.cds.SetRecNo(step.current);
+    // What the grid shows now, before the switch.
+    for (int line = 1; line <= f.racs.VisibleRowCount(); ++line)
+      f.racs.PaintedCell(line, text_column);
+    ed.Answer(&shell::TKiszoveg::Bigen);
+    ASSERT_TRUE(ed.drv.ChooseMenuItem(f.*step.item));
+    ASSERT_EQ(ed.drv.Verify(), "");
+    const int top = f.racs.TopRow();
+    const int lines = std::min(f.racs.VisibleRowCount(), 40 - top + 1);
+    EXPECT_GE(step.current, top);
+    EXPECT_LT(step.current, top + f.racs.VisibleRowCount());
+    for (int line = 1; line <= lines; ++line)
+      EXPECT_EQ(f.racs.PaintedCell(line, text_column).text, "sor " + std::to_string(top + line - 1))
+          << "line " << line;
+    EXPECT_EQ(f.cds.RecNo(), step.current);
+  }
+}
+
 TEST(ResolutionMenu, TheKeysF1F2F6AskForTheirLayouts) {
   const std::pair<ui::Key, std::string_view> cases[] = {
       {ui::keys::kF1, "800x600"}, {ui::keys::kF2, "1024x768"}, {ui::keys::kF6, "1280x1024"}};

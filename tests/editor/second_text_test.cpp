@@ -8,6 +8,9 @@
 #include "editor/felirat.h"
 #include "editor/row_command_rig.h"
 #include "editor/rules/second_text.h"
+#include "files/editor_rig.h"
+#include "files/kereses.h"
+#include "formats/document_path.h"
 #include "shell/kiszoveg.h"
 
 namespace editor {
@@ -351,6 +354,55 @@ TEST(SecondTextDrag, NoPopupWithoutADrag) {
     EXPECT_EQ(rig.table().RecordCount(), 4) << c.name;
     EXPECT_TRUE(rig.editor().DragArmed) << c.name;
   }
+}
+
+// ---- Reading a second subtitle ------------------------------------------------------------------
+
+// Picks `file` in the open window and opens it, as the user's click and "Megnyitás" do.
+void OpenInEditor(files::testing::EditorRig& rig, const std::filesystem::path& file,
+                  bool second_text) {
+  TFelirat& f = rig.editor();
+  files::TKereses& window = *rig.program.Kereses;
+  rig.state().CurrentDirectory = files::ShownPath(file.parent_path());
+  if (second_text)
+    f.MasikfeliratClick();
+  else
+    f.BtallozasClick();
+  window.PendingDirectory = files::ShownPath(file.parent_path());
+  window.PendingFilePath = files::ShownPath(file);
+  window.PendingFileName = window.PendingFilePath.NameText();
+  window.e1.SetText(window.PendingFileName);
+  window.megnyitasClick();
+}
+
+// Right after "Másik felirat beolvasása" the second text box shows the current row's second
+// text, the one its letter count counts, and typing into it edits that text.
+TEST(SecondTextRead, TheBoxShowsTheCurrentRowsSecondText) {
+  files::testing::TempFolder folder;
+  files::testing::WriteBytes(folder / "main.srt",
+                             "1\r\n00:00:01,000 --> 00:00:02,000\r\nEgy\r\n\r\n"
+                             "2\r\n00:00:03,000 --> 00:00:04,000\r\nKettő\r\n");
+  files::testing::WriteBytes(folder / "second.srt",
+                             "1\r\n00:00:01,000 --> 00:00:02,000\r\nOne\r\nline\r\n\r\n"
+                             "2\r\n00:00:03,000 --> 00:00:04,000\r\nTwo\r\n");
+  files::testing::EditorRig rig;
+  TFelirat& f = rig.editor();
+  f.Beolvas.SetChecked(true);
+  OpenInEditor(rig, folder / "main.srt", false);
+  ASSERT_EQ(f.cds.RecordCount(), 2);
+  OpenInEditor(rig, folder / "second.srt", true);
+  EXPECT_EQ(rig.driver.Verify(), "");
+  ASSERT_EQ(f.cds.RecNo(), 1);
+  ASSERT_EQ(f.cds.Value(::dataset::subtitle_field::kSzoveg2), "One|line");
+  EXPECT_TRUE(f.szoveg2.Visible());
+  EXPECT_EQ(f.szoveg2.Lines(), (Texts{"One", "line"}));
+  EXPECT_EQ(f.sordarab2.Caption(), "3+4=7 betű");
+
+  ASSERT_TRUE(rig.driver.Focus(f.szoveg2));
+  rig.driver.Press(ui::keys::kEnd, ui::kCtrl);
+  rig.driver.Type("!");
+  EXPECT_EQ(f.cds.Cell(1, ::dataset::subtitle_field::kSzoveg2), "One|line!");
+  EXPECT_EQ(f.cds.Cell(2, ::dataset::subtitle_field::kSzoveg2), "Two");
 }
 
 }  // namespace

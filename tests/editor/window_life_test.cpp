@@ -359,11 +359,11 @@ TEST(EditorExit, EscapeInEveryBoxAsksTheQuestion) {
   EXPECT_EQ(rig.Lines("message: A felirat mentése!").size(), boxes.size());
 }
 
-TEST(EditorExit, BackToTheStartWindowAsksNothing) {
+TEST(EditorExit, BackToTheStartWindowAsksNothingWhenNotModified) {
   EditorRig rig;
   TFelirat& f = rig.editor();
   rig.AddRows({{"0", "10", "A"}});
-  rig.SetModified(true);
+  rig.SetModified(false);
   rig.state().StartState = "felvitt";
   ASSERT_TRUE(rig.driver.Click(f.Bvissza));
   EXPECT_TRUE(rig.Messages().empty());
@@ -372,6 +372,75 @@ TEST(EditorExit, BackToTheStartWindowAsksNothing) {
   EXPECT_TRUE(rig.program.FoForm->Visible());
   EXPECT_EQ(rig.state().StartState, "be2");
   EXPECT_TRUE(rig.state().InternalUpdate);
+}
+
+// "Vissza a főmenübe" (button and menu item) over a modified subtitle asks as leaving does:
+// "Igen" saves and goes back, "Nem" goes back, "Mégsem" and a save that fails stay in the
+// editor with the rows and the modified state as they were.
+TEST(EditorExit, BackToTheStartWindowAsksWhenModified) {
+  struct Case {
+    const char* name;
+    bool menu;         // the menu item rather than the button
+    bool no_question;  // "Kilépésnél: nincs kérdés"
+    bool unwritable;   // the save fails
+    bool nameless;     // no name yet: the file-name window is left
+    Answer answer;     // kNone: no question expected
+    bool back;         // the start window is shown again
+  };
+  const std::vector<Case> cases = {
+      {"Nem", false, false, false, false, Answer::kNem, true},
+      {"Igen", false, false, false, false, Answer::kIgen, true},
+      {"Mégsem", false, false, false, false, Answer::kMegsem, false},
+      {"Mégsem from the menu", true, false, false, false, Answer::kMegsem, false},
+      {"Igen, the save fails", false, false, true, false, Answer::kIgen, false},
+      {"Igen, no name given", false, false, false, true, Answer::kIgen, false},
+      {"no question wanted", false, true, false, false, Answer::kNone, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EditorRig rig;
+    TempFolder folder;
+    TFelirat& f = rig.editor();
+    rig.SetTimeBase("Time");
+    rig.AddRows({{"00:00:01,000", "00:00:02,000", "A"}});
+    const std::filesystem::path target =
+        c.unwritable ? folder / "missing" / "film.srt" : folder / "film.srt";
+    if (!c.nameless) {
+      rig.SetDocument(target);
+      f.Efilenev.SetText("film.srt");
+    }
+    rig.SetModified(true);
+    f.Cbki.SetChecked(c.no_question);
+    rig.state().StartState = "felvitt";
+    if (c.answer == Answer::kIgen)
+      rig.AnswerMessage(&shell::TKiszoveg::Bigen);
+    if (c.unwritable)
+      rig.AnswerMessage(&shell::TKiszoveg::Bok);  // the failure is shown
+    if (c.nameless)
+      rig.LeaveNameWindow();
+    if (c.answer == Answer::kNem)
+      rig.AnswerMessage(&shell::TKiszoveg::Bnem);
+    if (c.answer == Answer::kMegsem)
+      rig.AnswerMessage(&shell::TKiszoveg::Bmegsem);
+    if (c.menu)
+      ASSERT_TRUE(rig.driver.ChooseMenuItem(f.VisszaaFmenbe1));
+    else
+      ASSERT_TRUE(rig.driver.Click(f.Bvissza));
+    EXPECT_EQ(rig.driver.Verify(), "");
+    EXPECT_EQ(
+        rig.Lines("message: A felirat mentése! | A felirat módosítva lett! | Elmenti?").size(),
+        c.answer == Answer::kNone ? 0u : 1u);
+    EXPECT_EQ(!f.Visible(), c.back);
+    EXPECT_EQ(rig.program.FoForm->Visible(), c.back);
+    EXPECT_EQ(rig.state().StartState, c.back ? "be2" : "felvitt");
+    EXPECT_EQ(std::filesystem::exists(target),
+              c.answer == Answer::kIgen && !c.unwritable && !c.nameless);
+    if (!c.back) {
+      EXPECT_EQ(f.cds.RecordCount(), 1);
+      EXPECT_EQ(f.cds.Cell(1, field::kSzoveg), "A");
+      EXPECT_TRUE(rig.Modified());
+    }
+  }
 }
 
 TEST(EditorExit, TheCloseBoxAsksAsKilepesDoes) {

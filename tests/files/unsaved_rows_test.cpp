@@ -15,6 +15,7 @@
 #include "files/ertek2cd.h"
 #include "files/kereses.h"
 #include "shell/fo_form.h"
+#include "shell/kiszoveg.h"
 #include "shell/uj_felirat.h"
 
 namespace files {
@@ -236,6 +237,8 @@ TEST(FlagCounters, ANewSubtitleAfterAFlaggedOneStartsFromItsOwnRows) {
     EXPECT_TRUE(f.Lbetu.Visible());
     EXPECT_EQ(f.Lbetu.Caption(), "(0)");
     EXPECT_EQ(f.Lsor.Caption(), "(0)");
+    // A new subtitle counts as modified: going back asks first.
+    rig.driver.OnModal("Kiszoveg", [&] { rig.driver.Click(program.Kiszoveg->Bnem); });
     rig.driver.Click(f.Bvissza);
   });
   rig.driver.OnRun([&] { ASSERT_TRUE(rig.driver.Click(program.FoForm->BitBtn3)); });
