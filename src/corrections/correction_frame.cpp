@@ -118,6 +118,8 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
     const int remembered = table.RecNo();
     editor::ControlsOffScope controls_off(table);
     editor::CommandUpdateScope update(editor);
+    std::optional<ChangeListScope> change_list(std::in_place, list.LBhiba, rows.List(),
+                                               run.choices.empties_list);
 
     table.First();
     if (run.choices.gauge) {
@@ -139,13 +141,7 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
       editor.Fszazalek.SetProgress(0);
       editor.Fszazalek.SetVisible(false);
     }
-    // The list is filled in one go: a list control that hears of every line would be
-    // rebuilt once per line.
-    if (run.choices.empties_list) {
-      list.LBhiba.SetItems(std::move(rows.List()));
-    } else {
-      list.LBhiba.AddItems(rows.List());
-    }
+    change_list.reset();
     update.Lower();
     if (remembered >= 1) {
       const int restored = run.choices.restore == RowRestore::kLastRowLimit
@@ -166,6 +162,17 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
   if (run.choices.focus_to_grid)
     editor.racs.SetFocus();
   return rows.findings;
+}
+
+ChangeListScope::ChangeListScope(ui::ListBox& list_box, ChangeList& list, bool empties_list)
+    : list_box_(list_box), list_(list) {
+  list_ = list_box_.TakeItems();
+  if (empties_list)
+    list_.resize(0);
+}
+
+ChangeListScope::~ChangeListScope() {
+  list_box_.SetItems(std::move(list_));
 }
 
 void ShowStandardReport(shell::Program& program, int findings) {

@@ -27,6 +27,9 @@ class TFelirat;
 namespace shell {
 class Program;
 }
+namespace ui {
+class ListBox;
+}
 
 namespace corrections {
 
@@ -131,6 +134,23 @@ struct FrameRun {
 
 // A re-run pass gives up on a row after this many turns that changed it.
 inline constexpr int kRerunTurnLimit = 1000;
+
+// The change list of a pass: the list box's lines are taken out into `list` (and emptied when
+// the command empties the list) and handed back in one go when the scope ends, with the lines
+// the pass added. An emptied list's memory takes the new lines, so a large change list is not
+// asked of the system afresh at every run; a list control that heard of every line would be
+// rebuilt once per line.
+class ChangeListScope {
+ public:
+  ChangeListScope(ui::ListBox& list_box, ChangeList& list, bool empties_list);
+  ~ChangeListScope();
+  ChangeListScope(const ChangeListScope&) = delete;
+  ChangeListScope& operator=(const ChangeListScope&) = delete;
+
+ private:
+  ui::ListBox& list_box_;
+  ChangeList& list_;
+};
 
 // Runs the frame around the command's turn; gives the finding count.
 int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const FrameRun& run);

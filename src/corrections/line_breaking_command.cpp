@@ -5,11 +5,11 @@
 #include "corrections/correction_frame.h"
 #include "corrections/plain_message.h"
 #include "corrections/rules/line_breaking.h"
+#include "corrections/time_base_only.h"
 #include "editor/felirat.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
-#include "timecode/time_base.h"
 
 namespace corrections {
 
@@ -99,10 +99,12 @@ void RunAggressiveBreaking(editor::TFelirat& editor, shell::Program& program, st
 }
 
 void RunFourLineBreaking(editor::TFelirat& editor, shell::Program& program) {
-  // The split re-times the rows as time codes: in the Frame base there is nothing it could
-  // do soundly, so it does nothing.
-  if (editor.beosztas.Text() == timecode::kTimeBaseFrame)
+  // The split re-times the rows as time codes: in the Frame base it refuses, as the timing
+  // commands do.
+  if (InFrameBase(editor)) {
+    RefuseInFrameBase(program);
     return;
+  }
   int split = 0;
   RunCorrectionFrame(
       editor, program,

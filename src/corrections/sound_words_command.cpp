@@ -5,6 +5,7 @@
 #include "corrections/rules/sound_words.h"
 #include "editor/felirat.h"
 #include "platform/text/text.h"
+#include "platform/ui/application.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 
@@ -94,7 +95,12 @@ void Run(editor::TFelirat& editor, shell::Program& program, std::uint8_t show,
       editor, program,
       FrameRun{.choices = kSoundWordFrame,
                .show = show,
-               .turn = [&](CorrectionRows& rows) { RemoveSoundWords(rows, rules, counts); },
+               .turn =
+                   [&](CorrectionRows& rows) {
+                     // The hourglass while the rows are walked; the report shows without it.
+                     ui::HourglassCursor hourglass(program.app);
+                     RemoveSoundWords(rows, rules, counts);
+                   },
                .own_report = [&](CorrectionRows&) { ReportSoundWords(program, counts); }});
 }
 

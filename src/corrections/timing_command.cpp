@@ -6,6 +6,7 @@
 #include "corrections/atfedes.h"
 #include "corrections/plain_message.h"
 #include "corrections/rules/timing_checks.h"
+#include "corrections/time_base_only.h"
 #include "corrections/timing_commands.h"
 #include "editor/felirat.h"
 #include "editor/table_scopes.h"
@@ -13,7 +14,6 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
-#include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
 namespace corrections {
@@ -23,16 +23,6 @@ namespace {
 namespace field = dataset::subtitle_field;
 
 constexpr std::string_view kMore = "További információt a \"Lista\" gomb alatt találsz!";
-constexpr std::string_view kTimeBaseOnly = "Ez a művelet csak \"Time\" beosztásban használható!";
-
-bool InFrameBase(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == timecode::kTimeBaseFrame;
-}
-
-void RefuseInFrameBase(shell::Program& program) {
-  shell::ShowError(program, "Eredmény", kTimeBaseOnly);
-}
-
 void Info(shell::Program& program, std::string_view line1, std::string_view line2 = "") {
   shell::Inform(program, "Eredmény", line1, line2);
 }

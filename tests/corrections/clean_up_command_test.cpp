@@ -89,6 +89,28 @@ TEST(SoundWordCommand, TheExtraVariantDeletesCreditRowsAndShortLabels) {
   EXPECT_EQ(rig.table().RecNo(), 1);
 }
 
+// The cursor as the screen shows it at each row the pass writes, and when the report shows.
+TEST(SoundWordCommand, ShowsTheHourglassWhileTheRowsAreWalked) {
+  CleanUpRig rig({At(1, "ANNA: Gyere!"), At(2, "Mi az? (sóhajt)")});
+  std::vector<ui::Cursor> at_edits;
+  ui::Cursor at_report = ui::Cursor::kHourGlass;
+  rig.table().OnBeforeEdit = [&rig, &at_edits, editor_handler = rig.table().OnBeforeEdit] {
+    at_edits.push_back(rig.driver.Backend().CurrentCursor());
+    if (editor_handler)
+      editor_handler();
+  };
+  rig.driver.OnModal(std::string(corrections::kPlainMessageName), [&rig, &at_report] {
+    at_report = rig.driver.Backend().CurrentCursor();
+    rig.driver.Click(
+        *static_cast<ui::Control*>(rig.driver.App().InnermostModal()->FindControl("Ok")));
+  });
+  rig.editor().HangutnzszavaksNevektrlse1Click();
+  EXPECT_EQ(rig.Column(field::kSzoveg), (std::vector<std::string>{"- Gyere!", "Mi az?"}));
+  EXPECT_EQ(at_edits, std::vector<ui::Cursor>(2, ui::Cursor::kHourGlass));
+  EXPECT_EQ(at_report, ui::Cursor::kDefault);
+  EXPECT_EQ(rig.driver.Backend().CurrentCursor(), ui::Cursor::kDefault);
+}
+
 TEST(SoundWordCommand, SilentUnderTheFullFormatting) {
   CleanUpRig rig({At(1, "(nevet)")});
   rig.editor().HangutanzoN(corrections::kShowNothing);

@@ -145,10 +145,22 @@ TEST(FourLineCommand, ReportsTheCountWithoutTheFilmPlayer) {
   EXPECT_EQ(none.Messages(), std::vector<std::string>{"message: Nem találtam módosítandó sort!"});
 }
 
-TEST(FourLineCommand, DoesNothingInTheFrameBase) {
-  RowCommandRig rig("Frame", {{"100", "200", "aa|bb|cc|dd"}});
-  rig.editor().N4sorossorokmegtrse1Click();
-  EXPECT_EQ(rig.Column(field::kSzoveg), std::vector<std::string>{"aa|bb|cc|dd"});
+TEST(FourLineCommand, RefusesInTheFrameBaseAndSaysWhy) {
+  // Both builds say it: the build without the film player would otherwise report its count.
+  for (const bool film_player : {true, false}) {
+    SCOPED_TRACE(film_player ? "vemko" : "vemkovn");
+    RowCommandRig rig("Frame", {{"100", "200", "aa|bb|cc|dd"}},
+                      film_player ? shell::ProgramOptions{} : shell::testing::WithoutFilmPlayer());
+    rig.program.Hibaki->LBhiba.SetItems(text::LineList{"", "előző lista"});
+    rig.AnswerOk();
+    rig.editor().N4sorossorokmegtrse1Click();
+    EXPECT_EQ(rig.Column(field::kSzoveg), std::vector<std::string>{"aa|bb|cc|dd"});
+    EXPECT_EQ(rig.Messages(),
+              std::vector<std::string>{
+                  "message: Eredmény | Ez a művelet csak \"Time\" beosztásban használható! |"});
+    EXPECT_EQ(rig.program.Hibaki->LBhiba.Items(), (std::vector<std::string>{"", "előző lista"}));
+    EXPECT_FALSE(rig.editor().Bmentes.Enabled());
+  }
 }
 
 }  // namespace

@@ -37,6 +37,18 @@ TEST(TimingCommands, ARepairUnderTheFullFormattingMarksTheSubtitleModified) {
   EXPECT_TRUE(rig.Messages().empty());
 }
 
+TEST(TimingCommands, ARepairPastADayMovesTheStartForward) {
+  TimingRig rig(
+      {{"25:00:00,000", "25:00:02,000", "Egy"}, {"25:00:01,000", "25:00:03,000", "Kettő"}});
+  rig.window().RBV.SetChecked(true);
+  rig.window().CBstat.SetChecked(true);
+  rig.AnswerOk();
+  rig.window().BinditasClick();
+  EXPECT_EQ(rig.Column(field::kKezdes), (std::vector<std::string>{"25:00:00,000", "25:00:02,001"}));
+  EXPECT_EQ(rig.List().back(), "Javítás");
+  EXPECT_TRUE(rig.editor().Bmentes.Enabled());
+}
+
 TEST(TimingCommands, TheCheckOnlyRunReportsAndEnablesItsList) {
   TimingRig rig(kOverlapping);
   rig.AnswerOk();

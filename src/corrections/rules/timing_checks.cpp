@@ -89,22 +89,25 @@ OverlapResult RunOverlapCheck(std::vector<TimedRow>& rows, const OverlapOptions&
     const int64_t end = Ms(rows[i].end);
     if (options.statistics)
       CheckShortDuration(rows, i, options, result);
+    // A repaired start only ever moves forward, past 24 hours too, as far as a time code
+    // goes; a start that cannot move is listed as the check lists it.
     auto repair = [&](int64_t new_start) {
-      rows[i].start = timecode::DayClampedTimeCode(new_start);
+      if (options.check_only || new_start > timecode::kMaxTimeCodeMs)
+        return false;
+      rows[i].start = timecode::MsToTimeCode(new_start);
       result.changed = true;
       ReportOverlap(result.list, rows, i, previous, "javitas", result.overlaps);
+      return true;
     };
     if (start == previous_end) {
-      if (!options.check_only)
-        repair(start + 1);
-      else if (options.errors_only)
-        ++result.overlaps;
-      else
-        ReportOverlap(result.list, rows, i, previous, "egyenlo", result.overlaps);
+      if (!repair(start + 1)) {
+        if (options.errors_only)
+          ++result.overlaps;
+        else
+          ReportOverlap(result.list, rows, i, previous, "egyenlo", result.overlaps);
+      }
     } else if (start < previous_end && end > start) {
-      if (!options.check_only)
-        repair(previous_end + 1);
-      else
+      if (!repair(previous_end + 1))
         ReportOverlap(result.list, rows, i, previous, "kisebb", result.errors);
     } else if (start > previous_end && end < start) {
       ++result.overlaps;

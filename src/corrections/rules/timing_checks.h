@@ -46,7 +46,9 @@ struct OverlapResult {
 
 inline constexpr int64_t kHalfSecondMs = 500;
 
-// The overlap check over all rows in their order (rows are numbered from 1).
+// The overlap check over all rows in their order (rows are numbered from 1). A repair moves a
+// start forward only, also past 24 hours; a start beyond the last time code stays as it is
+// and is listed as the check alone lists it.
 OverlapResult RunOverlapCheck(std::vector<TimedRow>& rows, const OverlapOptions& options);
 
 // The duration check of row `index` (0-based): stretches it when asked and counts it.

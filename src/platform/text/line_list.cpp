@@ -43,11 +43,11 @@ std::string_view LineList::at(std::size_t index) const {
 void LineList::resize(std::size_t lines) {
   if (lines >= size())
     return;
-  // The bytes of the lines that go are handed out again when they end the last block.
-  for (std::size_t i = size(); i-- > lines;) {
-    const Place place = chunks_[i / kChunkLines][i % kChunkLines];
-    blocks_.Rewind(blocks_.Block(place >> kOffsetBits) + (place & kOffsetMask));
-  }
+  // Lines are laid out in their order: the bytes from the first line that goes on are handed
+  // out again.
+  const Place place = chunks_[lines / kChunkLines][lines % kChunkLines];
+  const std::size_t block = place >> kOffsetBits;
+  blocks_.Rewind(block, blocks_.Block(block) + (place & kOffsetMask));
   size_ = lines;
 }
 

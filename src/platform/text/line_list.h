@@ -130,7 +130,9 @@ class LineList {
       std::memcpy(at + label.size(), rest.data(), rest.size());
   }
   void pop_back() { resize(size() - 1); }
-  // Keeps the first `lines` lines; a list is only ever shortened this way.
+  // Keeps the first `lines` lines; a list is only ever shortened this way. The memory of the
+  // lines that go takes the lines added next, so a list emptied by resize(0) and filled again
+  // asks for no memory until it grows past what it held.
   void resize(std::size_t lines);
   void append(const LineList& other);
   void clear();
@@ -152,7 +154,7 @@ class LineList {
   char* StartLine(std::size_t length) {
     const std::size_t prefix = base::LengthPrefixBytes(length);
     char* at = blocks_.Allot(prefix + length);
-    const std::size_t block = blocks_.BlockCount() - 1;
+    const std::size_t block = blocks_.CurrentBlock();
     const auto offset = static_cast<std::size_t>(at - blocks_.Block(block));
     if (block > kMostBlocks || offset > kOffsetMask || size_ == chunks_.size() * kChunkLines)
       MakeRoom(block, offset);

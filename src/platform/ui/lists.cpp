@@ -170,6 +170,12 @@ void ListBox::SetItems(text::LineList items) {
   Changed(Prop::kItems);
 }
 
+text::LineList ListBox::TakeItems() {
+  text::LineList items = std::move(items_);
+  SetItems(text::LineList());
+  return items;
+}
+
 void ListBox::AddItem(std::string_view item) {
   items_.push_back(item);
   Changed(Prop::kItems);

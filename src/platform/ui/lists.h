@@ -78,6 +78,8 @@ class ListBox : public Control {
   // The lines are kept in one buffer: a list of hundreds of thousands of lines is cheap.
   const text::LineList& Items() const { return items_; }
   void SetItems(text::LineList items);  // the index goes to -1
+  // The lines, taken out with their memory; the list box is left empty (the index goes to -1).
+  text::LineList TakeItems();
   void AddItem(std::string_view item);
   // Adds every line of `items` after the present ones, with one notification.
   void AddItems(const text::LineList& items);

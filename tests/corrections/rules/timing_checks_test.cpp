@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace corrections {
@@ -44,6 +45,63 @@ TEST(TimingChecks, AnEarlierStartIsReportedSmallerOrRepairedAfterThePreviousEnd)
   const OverlapResult repair = RunOverlapCheck(rows, OverlapOptions{.check_only = false});
   EXPECT_EQ(rows[1].start, "00:00:02,001");
   EXPECT_EQ(repair.overlaps, 1);
+}
+
+// A repair moves a start forward only: past 24 hours as past any other time, and a start that
+// no time code can move further stays, listed as the check lists it.
+TEST(TimingChecks, ARepairNeverMovesAStartBackwards) {
+  struct Case {
+    TimedRow first;
+    TimedRow second;
+    std::string repaired_start;
+    int overlaps;
+    int errors;
+    std::string last_line;
+  };
+  const std::vector<Case> cases{
+      {{"25:00:00,000", "25:00:02,000"},
+       {"25:00:01,000", "25:00:03,000"},
+       "25:00:02,001",
+       1,
+       0,
+       "Javítás"},
+      {{"23:59:59,000", "24:00:00,500"},
+       {"24:00:00,000", "24:00:02,000"},
+       "24:00:00,501",
+       1,
+       0,
+       "Javítás"},
+      {{"30:00:00,000", "30:00:01,000"},
+       {"30:00:01,000", "30:00:02,000"},
+       "30:00:01,001",
+       1,
+       0,
+       "Javítás"},
+      {{"99:59:58,000", "99:59:59,999"},
+       {"99:59:59,999", "99:59:59,999"},
+       "99:59:59,999",
+       1,
+       0,
+       "Átfedés"},
+      {{"99:59:58,000", "99:59:59,999"},
+       {"99:59:59,000", "99:59:59,500"},
+       "99:59:59,000",
+       0,
+       1,
+       "A 2. sor kezdő értéke kisebb, mint az 1. sor befejező értéke!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.second.start);
+    std::vector<TimedRow> rows{c.first, c.second};
+    const OverlapResult result = RunOverlapCheck(rows, OverlapOptions{.check_only = false});
+    EXPECT_EQ(rows[1].start, c.repaired_start);
+    EXPECT_EQ(rows[1].end, c.second.end);
+    EXPECT_EQ(result.overlaps, c.overlaps);
+    EXPECT_EQ(result.errors, c.errors);
+    EXPECT_EQ(result.changed, c.repaired_start != c.second.start);
+    ASSERT_FALSE(result.list.empty());
+    EXPECT_EQ(result.list.back(), c.last_line);
+  }
 }
 
 TEST(TimingChecks, ARowStartingAfterItsEndIsReportedOnlyAfterThePreviousEnd) {

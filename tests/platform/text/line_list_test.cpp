@@ -50,6 +50,54 @@ TEST(LineList, ShorteningHandsTheBytesOutAgain) {
   EXPECT_TRUE(list.empty());
 }
 
+// Emptied by resize(0) and filled again, a list writes its lines where the lines before
+// stood, over all its blocks; a line too large for a block keeps a block of its own.
+TEST(LineList, RefilledAfterEmptyingReusesItsMemory) {
+  const std::string large(70000, 'n');
+  struct Case {
+    const char* name;
+    std::vector<std::string> first;
+    std::vector<std::string> second;
+    bool same_places;
+  };
+  std::vector<std::string> many;
+  for (int i = 0; i < 30000; ++i)
+    many.push_back("Melyik sorban volt: " + std::to_string(i));
+  std::vector<std::string> large_between = many;
+  large_between.insert(large_between.begin() + 20000, large);
+  std::vector<std::string> large_first = many;
+  large_first.insert(large_first.begin(), large);
+  const std::vector<Case> cases{
+      {"same lines", many, many, true},
+      {"a large line among them, then the same", large_between, large_between, true},
+      {"a large line, then small lines where it stood", large_between, many, false},
+      {"small lines, then a large line first", many, large_first, false},
+      {"more lines than before", std::vector<std::string>(many.begin(), many.begin() + 100), many,
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LineList list(c.first);
+    std::vector<const char*> places;
+    for (const std::string_view line : list)
+      places.push_back(line.data());
+    list.resize(0);
+    EXPECT_TRUE(list.empty());
+    for (const std::string& line : c.second)
+      list.push_back(line);
+    EXPECT_EQ(list, c.second);
+    if (c.same_places) {
+      for (std::size_t i = 0; i < places.size(); ++i)
+        ASSERT_EQ(list[i].data(), places[i]) << i;
+    }
+    // Shortening in the middle and growing again also keeps the lines as added.
+    list.resize(c.second.size() / 2);
+    for (std::size_t i = c.second.size() / 2; i < c.second.size(); ++i)
+      list.push_back(c.second[i]);
+    EXPECT_EQ(list, c.second);
+  }
+}
+
 TEST(LineList, CopiesOwnTheirLines) {
   LineList list{"egy", "kettő"};
   LineList copy = list;
