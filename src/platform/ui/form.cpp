@@ -300,6 +300,13 @@ void Form::SetCloseBox(bool close_box) {
   Changed(Prop::kBorder);
 }
 
+void Form::SetOwner(Form* owner) {
+  if (owner == this || owner == owner_)
+    return;
+  owner_ = owner;
+  Changed(Prop::kOwner);
+}
+
 void Form::SetStayOnTop(bool on_top) {
   stay_on_top_ = on_top;
   Changed(Prop::kStayOnTop);
