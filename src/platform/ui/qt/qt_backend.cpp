@@ -208,8 +208,6 @@ class FormPeer : public Peer {
     }
     const int width = std::max(1, outer.width() - m.left - m.right);
     const int height = std::max(1, outer.height() - m.top - m.bottom);
-    fprintf(stderr, "geom %s %d,%d %dx%d frame %d %d %d %d\n", form_.Name().c_str(), outer.left(),
-            outer.top(), outer.width(), outer.height(), m.left, m.top, m.right, m.bottom);
     window_->applying = true;
     if (FixedBorder()) {
       window_->setFixedSize(width, height);
@@ -999,7 +997,6 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     return;
   if (backend_.Refit(form_))
     return;
-  fprintf(stderr, "moved %s %d,%d\n", form_.Name().c_str(), x(), y());
   if (x() != form_.Left() || y() != form_.Top())
     form_.SetBounds(x(), y(), form_.Width(), form_.Height());
 }
