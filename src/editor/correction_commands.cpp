@@ -36,6 +36,8 @@ void TFelirat::WireCorrections() {
 }
 
 void TFelirat::BAtfedesClick() {
+  // Not modal: the window stays above the editor while it is open.
+  program_.Atfedes->SetOwner(this);
   program_.Atfedes->Show();
 }
 

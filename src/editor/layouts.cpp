@@ -105,7 +105,7 @@ constexpr P kRowPanel[] = {
 
     {"cburessor", 8, 140, 140, 17},   {"CBdelete", 150, 140, 184, 17},
     {"Cbtobb", 336, 140, 180, 17},    {"Lbetu", 518, 141},
-    {"CB3sor", 548, 140, 140, 17},    {"Lsor", 692, 141},
+    {"CB3sor", 556, 140, 132, 17},    {"Lsor", 692, 141},
 };
 
 // The top bar and the left column, 1280x1024 and 1024x768.
@@ -151,21 +151,24 @@ constexpr SpeedRow kSpeed1024 = SpeedButtonsAt(224, 264);
 constexpr SpeedRow kSpeed800 = SpeedButtonsAt(224, 264);
 
 constexpr P kWindow1280[] = {
-    {"racs", 224, kKeep, 745},    {"GBAdatok", 720, 474, 249, 30},
-    {"RB1", 224, 731, 180, 17},   {"CBracs", 420, 731, 250, 17},
-    {"RB12", 784, 731, 120, 17},  {"GB1", 224, 748, 745, 157},
-    {"GB12", 224, 748, 745, 157}, {"mpm", kKeep, kKeep, kKeep, kKeep, kKeep, true},
+    {"racs", 224, kKeep, 745},     {"GBAdatok", 720, 474, 249, 30},
+    {"RB1", 224, 731, 180, 17},    {"CBracs", 420, 731, 250, 17},
+    {"RB12", 784, 731, 120, 17},   {"GB1", 224, 748, 745, 157},
+    {"GB12", 224, 748, 745, 157},  {"mpm", kKeep, kKeep, kKeep, kKeep, kKeep, true},
+    {"szoveg", kKeep, kKeep, 360}, {"szoveg2", kKeep, kKeep, 360},
 };
 
 constexpr P kWindow1024[] = {
-    {"racs", 224, kKeep, 745},    {"GBAdatok", 720, 258, 249, 30},
-    {"RB1", 224, 520, 180, 16},   {"CBracs", 420, 520, 250, 16},
-    {"RB12", 784, 520, 120, 16},  {"GB1", 224, 536, 745, 157},
-    {"GB12", 224, 536, 745, 157}, {"mpm", kKeep, kKeep, kKeep, kKeep, kKeep, true},
+    {"racs", 224, kKeep, 745},     {"GBAdatok", 720, 258, 249, 30},
+    {"RB1", 224, 520, 180, 16},    {"CBracs", 420, 520, 250, 16},
+    {"RB12", 784, 520, 120, 16},   {"GB1", 224, 536, 745, 157},
+    {"GB12", 224, 536, 745, 157},  {"mpm", kKeep, kKeep, kKeep, kKeep, kKeep, true},
+    {"szoveg", kKeep, kKeep, 360}, {"szoveg2", kKeep, kKeep, 360},
 };
 
 // 800x600: the grid's left and width come with the film area; the buttons that sit
-// beside the grid in the large layouts go into the row under it.
+// beside the grid in the large layouts go into the row under it. The row panel ends by 792,
+// so that it fits inside the borders of a window filling an 800-wide screen.
 constexpr P kWindow800[] = {
     {"Lfeliratnev", 8, 6},
     {"Efilenev", 8, 22, 140, 21},
@@ -196,8 +199,10 @@ constexpr P kWindow800[] = {
     {"CBracs", 240, 350, 236, 17},
     {"Cbki", 480, 350, 188, 17},
     {"RB12", 672, 350, 120, 17},
-    {"GB1", 56, 367, 744, 157},
-    {"GB12", 56, 367, 744, 157},
+    {"GB1", 56, 367, 736, 157},
+    {"GB12", 56, 367, 736, 157},
+    {"szoveg", kKeep, kKeep, 352},
+    {"szoveg2", kKeep, kKeep, 352},
 
     {"atlatszo", kKeep, kKeep, kKeep, kKeep, kKeep, false},
     {"Valto", kKeep, kKeep, kKeep, kKeep, kKeep, false},

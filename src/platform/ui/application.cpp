@@ -46,6 +46,10 @@ void Application::UnregisterForm(Form* form) {
   }
   if (active_ == form)
     active_ = nullptr;
+  for (Form* other : forms_) {
+    if (other->owner_ == form)
+      other->owner_ = nullptr;
+  }
 }
 
 void Application::Run() {

@@ -51,6 +51,7 @@ enum class Prop {
   kWindowState,
   kBorder,  // border style, border icons, close box
   kStayOnTop,
+  kOwner,
   kAlpha,
   kConstraints,
   kMenu,

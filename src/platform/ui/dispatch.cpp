@@ -25,6 +25,15 @@ Button* FindButton(Form& form, bool want_default) {
   return nullptr;
 }
 
+// Tab and Shift+Tab belong to the form: they move the focus before the control's key
+// handlers see them, unless the control takes tabs itself. Ctrl+Tab and Alt+Tab are keys of
+// the control (and of the system).
+bool MovesFocus(const Control& target, Key key, ShiftState shift) {
+  if (key != keys::kTab || shift.Has(ShiftState::kCtrl) || shift.Has(ShiftState::kAlt))
+    return false;
+  return !target.WantsKey(keys::kTab, shift);
+}
+
 }  // namespace
 
 Control& Application::KeyTarget(Form& form) const {
@@ -94,6 +103,10 @@ void Application::DispatchKeyDown(Message& m) {
   ShiftState shift = m.shift;
   if (RunShortCut(form, key, shift))
     return;
+  if (MovesFocus(target, key, shift)) {
+    form.SelectNext(!shift.Has(ShiftState::kShift));
+    return;
+  }
   if (form.KeyPreview() && &target != &form && form.OnKeyDown) {
     form.OnKeyDown(key, shift);
     if (key == 0)

@@ -300,6 +300,13 @@ void Form::SetCloseBox(bool close_box) {
   Changed(Prop::kBorder);
 }
 
+void Form::SetOwner(Form* owner) {
+  if (owner == this || owner == owner_)
+    return;
+  owner_ = owner;
+  Changed(Prop::kOwner);
+}
+
 void Form::SetStayOnTop(bool on_top) {
   stay_on_top_ = on_top;
   Changed(Prop::kStayOnTop);
@@ -398,19 +405,19 @@ std::vector<Control*> Form::TabOrderList(bool tab_stops_only) const {
 }
 
 void Form::SelectNext(bool forward) {
-  std::vector<Control*> order = TabOrderList(true);
-  if (order.empty())
-    return;
+  // The search starts where the focused control stands in the whole order, so that a
+  // control without a tab stop (focused by a click or by code) hands on to its neighbour.
+  std::vector<Control*> order = TabOrderList(false);
+  const int n = static_cast<int>(order.size());
   auto it = std::find(order.begin(), order.end(), active_control_);
-  int n = static_cast<int>(order.size());
-  int index = 0;
-  if (it == order.end()) {
-    index = forward ? 0 : n - 1;
-  } else {
-    int current = static_cast<int>(it - order.begin());
-    index = ((forward ? current + 1 : current - 1) % n + n) % n;
+  int current = it == order.end() ? (forward ? n - 1 : 0) : static_cast<int>(it - order.begin());
+  for (int step = 1; step <= n; ++step) {
+    Control* c = order[((forward ? current + step : current - step) % n + n) % n];
+    if (c->TabStop()) {
+      SetActiveControl(c);
+      return;
+    }
   }
-  SetActiveControl(order[index]);
 }
 
 }  // namespace ui

@@ -97,6 +97,10 @@ class Form : public Control {
   void SetCloseBox(bool close_box);
   bool StayOnTop() const { return stay_on_top_; }
   void SetStayOnTop(bool on_top);
+  // The window this one belongs to while it is shown: it stays above its owner and goes
+  // with it. nullptr (the default): a window of the program's own.
+  Form* Owner() const { return owner_; }
+  void SetOwner(Form* owner);
   bool AlphaBlend() const { return alpha_blend_; }
   void SetAlphaBlend(bool on);
   int AlphaBlendValue() const { return alpha_value_; }
@@ -170,6 +174,7 @@ class Form : public Control {
   ui::BorderStyle border_style_ = ui::BorderStyle::kSizeable;
   bool close_box_ = true;
   bool stay_on_top_ = false;
+  Form* owner_ = nullptr;
   bool alpha_blend_ = false;
   int alpha_value_ = 255;
 

@@ -136,7 +136,7 @@ class ListView : public Control {
   std::string SelectedCaption() const;
   // Item cells are laid out in rows of this size.
   static constexpr int kCellWidth = 80;
-  static constexpr int kCellHeight = 70;
+  static constexpr int kCellHeight = 78;  // an icon and three lines of caption
   static constexpr int kScrollBarWidth = 16;
   // The item under a point of the client area (TopRow counted); -1 when none.
   int ItemAtPos(int x, int y) const;

@@ -162,7 +162,71 @@ TEST(KeyDispatch, Table) {
          w.drv.KeyDown(ui::keys::kTab, ui::kShift);
          EXPECT_TRUE(w.form.Edit1.Focused());
        },
+       "", ""},
+      {"Tab leaves a box whose key filter drops every character it does not want",
+       [](KeyWorld& w) {
+         w.form.Edit1.OnKeyPress = [](char& ch) {
+           if (ch < '0' || ch > '9')
+             ch = 0;
+         };
+         w.drv.KeyDown(ui::keys::kTab);
+         EXPECT_TRUE(w.form.Memo1.Focused());
+       },
+       "", ""},
+      {"Tab leaves a box whose key-down handler cancels the key",
+       [](KeyWorld& w) {
+         w.form.Edit1.OnKeyDown = [&w](ui::Key& key, ui::ShiftState) {
+           w.trace.push_back("down " + std::to_string(key));
+           key = 0;
+         };
+         w.drv.KeyDown(ui::keys::kTab);
+         EXPECT_TRUE(w.form.Memo1.Focused());
+       },
+       "", ""},
+      {"the form's key preview does not see Tab either",
+       [](KeyWorld& w) {
+         w.form.SetKeyPreview(true);
+         w.form.OnKeyDown = [&w](ui::Key& key, ui::ShiftState) {
+           w.trace.push_back("form down");
+           key = 0;
+         };
+         w.form.OnKeyPress = [&w](char&) { w.trace.push_back("form press"); };
+         w.drv.KeyDown(ui::keys::kTab);
+         EXPECT_TRUE(w.form.Memo1.Focused());
+       },
+       "", ""},
+      {"the hook still sees Tab first",
+       [](KeyWorld& w) {
+         w.drv.App().OnMessage = [&w](ui::Message& m, bool& handled) {
+           if (m.kind == ui::MessageKind::kKeyDown && m.key == ui::keys::kTab) {
+             w.trace.push_back("hook");
+             handled = true;
+           }
+         };
+         w.drv.KeyDown(ui::keys::kTab);
+         EXPECT_TRUE(w.form.Edit1.Focused());
+       },
+       "hook", ""},
+      {"a shortcut on Tab is looked up before the focus moves",
+       [](KeyWorld& w) {
+         w.form.Lista.SetShortCut(ui::MakeShortCut(ui::keys::kTab));
+         w.drv.KeyDown(ui::keys::kTab);
+         EXPECT_TRUE(w.form.Edit1.Focused());
+       },
+       "Lista", ""},
+      {"Ctrl+Tab is the control's key and moves nothing",
+       [](KeyWorld& w) {
+         w.drv.KeyDown(ui::keys::kTab, ui::kCtrl);
+         EXPECT_TRUE(w.form.Edit1.Focused());
+       },
        "down 9", ""},
+      {"the key release goes to the control Tab moved to",
+       [](KeyWorld& w) {
+         w.drv.Focus(w.form.Memo1);
+         w.drv.Press(ui::keys::kTab, ui::kShift);
+         EXPECT_TRUE(w.form.Edit1.Focused());
+       },
+       "up 9", ""},
       {"MaxLength limits typing, not code",
        [](KeyWorld& w) {
          w.form.Edit1.SetMaxLength(3);
@@ -212,6 +276,26 @@ TEST(KeyDispatch, KeyUpReachesOnlyTheWindowThatSawTheKeyDown) {
   w.drv.Press('Z');
   EXPECT_EQ(Join(t), "Msg+ msg up 89 Msg.close down 90 up 90");
   EXPECT_EQ(w.drv.Verify(), "");
+}
+
+// Only a control made to take tabs keeps them: a grid between cells.
+TEST(KeyDispatch, AGridThatTakesTabsKeepsThem) {
+  for (bool tabs : {true, false}) {
+    SCOPED_TRACE(tabs ? "tabs between cells" : "no tabs");
+    ui::headless::Driver drv;
+    Trace trace;
+    KeyForm form{drv.App(), trace};
+    ui::DbGrid racs{form, "racs", {220, 8, 150, 100}};
+    racs.SetTabsBetweenCells(tabs);
+    racs.OnKeyDown = [&](ui::Key& key, ui::ShiftState) {
+      trace.push_back("grid " + std::to_string(key));
+    };
+    form.Show();
+    drv.Focus(racs);
+    drv.KeyDown(ui::keys::kTab);
+    EXPECT_EQ(racs.Focused(), tabs);
+    EXPECT_EQ(Join(trace), tabs ? "grid 9" : "");
+  }
 }
 
 TEST(KeyDispatch, TheHookTurnsTheWheelIntoArrowKeys) {

@@ -650,6 +650,15 @@ class SpinEditPeer : public Peer {
 // ---- Lists
 // ------------------------------------------------------------------------------------------
 
+// The dotted focus rectangle of a list item, light on a selected item, dark on the others.
+void DrawFocusRect(QPainter& p, QRect rect, bool on_selection) {
+  p.save();
+  p.setPen(QPen(on_selection ? QColor(255, 255, 255) : QColor(0, 0, 0), 1, Qt::DotLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect.adjusted(0, 0, -1, -1));
+  p.restore();
+}
+
 // Tells a combo box's peer when Qt's list window was shown or hidden (by a choice, a click
 // outside it, Escape, F4 or Alt+Up/Down inside it).
 class PopupWatcher : public QObject {
@@ -825,12 +834,10 @@ class ListBoxWidget : public QWidget {
       p.setPen(selected ? QColor(255, 255, 255) : ToQColor(list_.GetFont().color));
       p.drawText(row.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                  ToQString(items[i]));
-      if (selected && list_.Focused()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = row;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
-      }
+      // The focus is on the selected item, or on the top one while none is selected.
+      const bool focus_item = selected || (list_.ItemIndex() < 0 && i == list_.TopIndex());
+      if (focus_item && list_.Focused())
+        DrawFocusRect(p, row, selected);
     }
     p.setPen(QColor(130, 135, 144));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -908,18 +915,22 @@ class ListViewWidget : public QWidget {
                  ListView::kCellWidth, ListView::kCellHeight);
       if (cell.top() > height())
         break;
-      QRect icon_rect(cell.center().x() - 16, cell.top() + 4, 32, 32);
+      QRect icon_rect(cell.center().x() - 16, cell.top() + 2, 32, 32);
       icon.paint(&p, icon_rect);
-      QRect caption = cell.adjusted(2, 40, -2, -2);
+      // The caption whole, wrapped under the icon in the cell's width.
+      const QRect caption = cell.adjusted(1, 36, -1, 0);
+      const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+      const QString text = ToQString(items[i].caption);
+      const QRect text_rect = p.boundingRect(caption, flags, text).adjusted(-1, 0, 1, 0);
       const bool selected = i == view_.ItemIndex();
-      QRect text_rect = p.boundingRect(caption, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                                       ToQString(items[i].caption));
-      text_rect = text_rect.intersected(caption);
       if (selected)
-        p.fillRect(text_rect.adjusted(-1, 0, 1, 0), QColor(0, 0, 128));
+        p.fillRect(text_rect, QColor(0, 0, 128));
       p.setPen(selected ? QColor(255, 255, 255) : ToQColor(view_.GetFont().color));
-      p.drawText(caption, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                 ToQString(items[i].caption));
+      p.drawText(caption, flags, text);
+      // The focus is on the selected item, or on the first one while none is selected.
+      const bool focus_item = selected || (view_.ItemIndex() < 0 && i == 0);
+      if (focus_item && view_.Focused())
+        DrawFocusRect(p, text_rect, selected);
     }
     p.setPen(QColor(130, 135, 144));
     p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <unordered_map>
 
@@ -74,6 +75,17 @@ bool ToButton(Qt::MouseButton qt, MouseButton& button) {
 }
 
 class QtBackend;
+
+// The frame a window manager has put around a shown window; none before it has (or without
+// a window manager).
+std::optional<FrameMetrics> ManagerFrame(const QWidget& window) {
+  if (!window.isVisible() || window.windowHandle() == nullptr)
+    return std::nullopt;
+  const QMargins margins = window.windowHandle()->frameMargins();
+  if (margins.isNull())
+    return std::nullopt;
+  return FrameMetrics{margins.left(), margins.top(), margins.right(), margins.bottom(), 0};
+}
 
 // A form's window: the menu bar on top of the client area, where the controls are.
 class FormWindow : public QWidget {
@@ -179,8 +191,13 @@ class FormPeer : public Peer {
     }
   }
 
+  // The model's bounds are the outer frame, title bar and border included, as the window
+  // manager draws them; the client area (our menu bar and the controls) is what remains
+  // inside. The frame is the window manager's own once it has drawn one, else a guess that
+  // is corrected when the window is shown (Refit).
   void ApplyGeometry() {
     const FrameMetrics m = form_.App().GetBackend().Frame(form_);
+    used_frame_ = m;
     // The model keeps the normal bounds of a maximised form; its window fills the screen's
     // work area whatever its border (a fixed border included), with or without a window
     // manager to do it.
@@ -192,8 +209,7 @@ class FormPeer : public Peer {
     const int width = std::max(1, outer.width() - m.left - m.right);
     const int height = std::max(1, outer.height() - m.top - m.bottom);
     window_->applying = true;
-    const bool fixed = form_.GetBorderStyle() != BorderStyle::kSizeable;
-    if (fixed) {
+    if (FixedBorder()) {
       window_->setFixedSize(width, height);
     } else {
       const SizeConstraints& c = form_.Constraints();
@@ -202,15 +218,51 @@ class FormPeer : public Peer {
       window_->setMaximumSize(
           c.max_width > 0 ? std::max(1, c.max_width - m.left - m.right) : QWIDGETSIZE_MAX,
           c.max_height > 0 ? std::max(1, c.max_height - m.top - m.bottom) : QWIDGETSIZE_MAX);
-      window_->resize(width, height);
     }
-    window_->move(outer.left(), outer.top());
+    // A maximised sizeable window is placed by the window manager.
+    if (!(ManagerMaximises() && window_->isMaximized()))
+      window_->setGeometry(outer.left() + m.left, outer.top() + m.top, width, height);
     window_->Layout();
     window_->applying = false;
   }
 
+  // The window manager's frame differs from the one the window was placed with (the first
+  // window shown, before the frame was known): places it again from the model's bounds.
+  // True when it did.
+  bool Refit() {
+    if (!window_->isVisible())
+      return false;
+    const FrameMetrics now = form_.App().GetBackend().Frame(form_);
+    const FrameMetrics& was = used_frame_;
+    if (now.left == was.left && now.top == was.top && now.right == was.right &&
+        now.bottom == was.bottom && now.menu_bar == was.menu_bar) {
+      return false;
+    }
+    ApplyGeometry();
+    return true;
+  }
+
+  // A fixed border: the window keeps its size, and a maximised one is sized by us, as a
+  // window manager does not maximise a window of a fixed size.
+  bool FixedBorder() const { return form_.GetBorderStyle() != BorderStyle::kSizeable; }
+  bool ManagerMaximises() const { return !FixedBorder(); }
+
+  // The window this one belongs to: it stays above it (a transient window of it).
+  void ApplyOwner(QWidget* owner) {
+    QWindow* handle = window_->windowHandle();
+    if (handle == nullptr) {
+      window_->winId();
+      handle = window_->windowHandle();
+    }
+    if (handle != nullptr)
+      handle->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
+  }
+
   void ApplyFlags() {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    // An owned window is a dialog of its owner's (a window of the plain kind is never the
+    // window system's transient window of another).
+    Qt::WindowFlags flags =
+        (form_.Owner() != nullptr ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
     const BorderIcons& icons = form_.GetBorderIcons();
     if (form_.GetBorderStyle() == BorderStyle::kNone) {
       flags |= Qt::FramelessWindowHint;
@@ -235,6 +287,8 @@ class FormPeer : public Peer {
       window_->show();
   }
 
+  const FrameMetrics& UsedFrame() const { return used_frame_; }
+
   Qt::WindowStates QtState() const {
     switch (form_.GetWindowState()) {
       case WindowState::kMinimized:
@@ -247,7 +301,9 @@ class FormPeer : public Peer {
     return Qt::WindowNoState;
   }
   void ApplyWindowState() {
-    const Qt::WindowStates want = QtState();
+    Qt::WindowStates want = QtState();
+    if (want == Qt::WindowMaximized && !ManagerMaximises())
+      want = Qt::WindowNoState;
     if ((window_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) == want)
       return;
     window_->applying = true;
@@ -259,6 +315,7 @@ class FormPeer : public Peer {
  private:
   Form& form_;
   FormWindow* window_;
+  FrameMetrics used_frame_;
 };
 
 class QtBackend final : public QObject, public Backend {
@@ -299,10 +356,24 @@ class QtBackend final : public QObject, public Backend {
     return QFontMetrics(ToQFont(font)).horizontalAdvance(ToQString(text));
   }
   int TextHeight(const Font& font) override { return QFontMetrics(ToQFont(font)).height(); }
+  // The window manager's frame of a shown window; for a window not shown yet the frame last
+  // seen on a window of the same kind of border, or a guess until a frame was seen.
   FrameMetrics Frame(const Form& form) override {
+    const int menu = HasVisibleMenu(form) ? kMenuBarHeight : 0;
     if (form.GetBorderStyle() == BorderStyle::kNone)
-      return {0, 0, 0, 0, HasVisibleMenu(form) ? kMenuBarHeight : 0};
-    return {4, 26, 4, 4, HasVisibleMenu(form) ? kMenuBarHeight : 0};
+      return {0, 0, 0, 0, menu};
+    const bool sizeable = form.GetBorderStyle() == BorderStyle::kSizeable;
+    std::optional<FrameMetrics>& seen = seen_frames_[sizeable ? 1 : 0];
+    if (FormPeer* peer = WindowPeer(form)) {
+      if (std::optional<FrameMetrics> shown = ManagerFrame(*peer->Window())) {
+        seen = shown;
+        shown->menu_bar = menu;
+        return *shown;
+      }
+    }
+    FrameMetrics m = seen.value_or(FrameMetrics{4, 26, 4, 4, 0});
+    m.menu_bar = menu;
+    return m;
   }
   std::vector<desktop::Place> Places() override { return desktop::SystemPlaces(); }
 
@@ -316,6 +387,10 @@ class QtBackend final : public QObject, public Backend {
       Form& form = control.OwnerForm();
       if (&control != &form)
         ScheduleLatePeers(form);
+      return;
+    }
+    if (what == Prop::kOwner && &control == &control.OwnerForm()) {
+      ApplyOwner(control.OwnerForm());
       return;
     }
     it->second->Apply(what);
@@ -368,12 +443,18 @@ class QtBackend final : public QObject, public Backend {
     FormPeer* peer = EnsureWindow(form);
     FormWindow* window = peer->Window();
     peer->ApplyAllForm();
+    ApplyOwner(form);
     switch (form.GetWindowState()) {
       case WindowState::kMinimized:
         window->showMinimized();
         break;
       case WindowState::kMaximized:
-        window->showMaximized();
+        // A fixed window already covers the work area (ApplyGeometry).
+        if (peer->ManagerMaximises()) {
+          window->showMaximized();
+        } else {
+          window->show();
+        }
         break;
       case WindowState::kNormal:
         window->show();
@@ -381,6 +462,22 @@ class QtBackend final : public QObject, public Backend {
     }
     if (QWindow* handle = window->windowHandle())
       handles_[handle] = &form;
+  }
+
+  // Before the window is shown: the window system reads it then.
+  void ApplyOwner(Form& form) {
+    FormPeer* peer = WindowPeer(form);
+    if (peer == nullptr)
+      return;
+    peer->ApplyFlags();
+    FormPeer* owner = form.Owner() != nullptr ? EnsureWindow(*form.Owner()) : nullptr;
+    peer->ApplyOwner(owner != nullptr ? owner->Window() : nullptr);
+  }
+
+  // The window manager's frame became known or changed: the window is placed again.
+  bool Refit(const Form& form) {
+    FormPeer* peer = WindowPeer(form);
+    return peer != nullptr && peer->Refit();
   }
 
   void HideForm(Form& form) override {
@@ -403,7 +500,11 @@ class QtBackend final : public QObject, public Backend {
       return;
     Control* old = focused_;
     focused_ = &control;
-    it->second->FocusWidget()->setFocus(Qt::OtherFocusReason);
+    QWidget* widget = it->second->FocusWidget();
+    // The focused control shows its focus (the style draws it only after a focus change
+    // by the keyboard), whether the focus came by a key, a click or the program.
+    widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setFocus(Qt::OtherFocusReason);
     if (old != nullptr && old != &control) {
       auto o = peers_.find(old);
       if (o != peers_.end())
@@ -692,6 +793,7 @@ class QtBackend final : public QObject, public Backend {
     if (it == handles_.end() || !static_cast<QWindow*>(object)->isExposed())
       return;
     Form* form = it->second;
+    Refit(*form);
     if (!expose_pending_.insert(form).second)
       return;
     FormPeer* peer = WindowPeer(*form);
@@ -863,6 +965,8 @@ class QtBackend final : public QObject, public Backend {
   std::set<const Form*> late_peers_pending_;
   std::map<const Control*, int> wheel_rest_;
   Control* focused_ = nullptr;
+  // The frames seen on shown windows: [0] fixed borders, [1] sizeable ones.
+  std::optional<FrameMetrics> seen_frames_[2];
 };
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -877,6 +981,8 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
   // A maximised window's size is the screen's; the model keeps the normal size.
   if (applying || !event->spontaneous() || form_.GetWindowState() == WindowState::kMaximized)
     return;
+  if (backend_.Refit(form_))
+    return;
   const FrameMetrics m = backend_.Frame(form_);
   const int w = width() + m.left + m.right;
   const int h = height() + m.top + m.bottom;
@@ -888,6 +994,8 @@ void FormWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (applying || !event->spontaneous() || isMinimized() ||
       form_.GetWindowState() == WindowState::kMaximized)
+    return;
+  if (backend_.Refit(form_))
     return;
   if (x() != form_.Left() || y() != form_.Top())
     form_.SetBounds(x(), y(), form_.Width(), form_.Height());
@@ -902,6 +1010,9 @@ void FormWindow::changeEvent(QEvent* event) {
     state = WindowState::kMinimized;
   } else if (isMaximized()) {
     state = WindowState::kMaximized;
+  } else if (form_.GetWindowState() == WindowState::kMaximized &&
+             form_.GetBorderStyle() != BorderStyle::kSizeable) {
+    state = WindowState::kMaximized;  // a fixed window is maximised by its size, not by the WM
   }
   if (state != form_.GetWindowState())
     form_.SetWindowState(state);
