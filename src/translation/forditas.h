@@ -307,6 +307,7 @@ class TForditas : public ui::Form {
   void kffClick();
 
  private:
+  void ForgetLoadedSides();
   void WireHandlers();
   // The open window for the purpose set; the messages of its load follow once it has closed.
   void ShowOpenWindow();

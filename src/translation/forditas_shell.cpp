@@ -87,14 +87,19 @@ void TForditas::FormActivate() {
   }
   SourcePath.clear();
   TranslationPath.clear();
+  ForgetLoadedSides();
+  source_saved_rows_.clear();
+  translation_saved_rows_.clear();
+}
+
+// Neither side holds a load any more.
+void TForditas::ForgetLoadedSides() {
   SourceLoaded = false;
   TranslationLoaded = false;
   SourcePartial = false;
   TranslationPartial = false;
   SourceTextsCut = false;
   TranslationTextsCut = false;
-  source_saved_rows_.clear();
-  translation_saved_rows_.clear();
 }
 
 void TForditas::BitBtn2Click() {
@@ -192,12 +197,7 @@ void TForditas::FormClose(ui::CloseAction&) {
     state.StartState = shell::start_state::kKi;
   cdsE.Close();
   cdsF.Close();
-  SourceLoaded = false;
-  TranslationLoaded = false;
-  SourcePartial = false;
-  TranslationPartial = false;
-  SourceTextsCut = false;
-  TranslationTextsCut = false;
+  ForgetLoadedSides();
   entry_reset_pending_ = true;
   program_.FoForm->Show();
 }
