@@ -38,7 +38,7 @@ class TForditas : public ui::Form {
   // ---- Source side ----------------------------------------------------------------------
   // Path of the loaded source file.
   ui::Edit Efe{*this, "Efe", {0, 0, 537, 21}};
-  ui::CheckBox cb1{*this, "cb1", {576, 0, 97, 17}};
+  ui::CheckBox cb1{*this, "cb1", {573, 0, 97, 17}};
   ui::BitBtn BitBtn2{*this, "BitBtn2", {0, 22, 41, 28}};
   ui::BitBtn Esave{*this, "Esave", {48, 22, 41, 28}};
   ui::BitBtn BitBtn3{*this, "BitBtn3", {96, 22, 41, 28}};
@@ -48,20 +48,20 @@ class TForditas : public ui::Form {
   ui::Button BEell{*this, "BEell", {264, 22, 41, 28}};
   ui::Edit EkerE{*this, "EkerE", {312, 24, 121, 21}};
   ui::BitBtn BkerE{*this, "BkerE", {440, 22, 25, 25}};
-  ui::Gauge EEszazalek{*this, "EEszazalek", {467, 32, 150, 17}};
+  ui::Gauge EEszazalek{*this, "EEszazalek", {467, 32, 146, 17}};
   // Timing mode of the source side: "Time" or "Frame".
-  ui::Edit EEfm{*this, "EEfm", {640, 14, 33, 21}};
-  ui::Button Button1{*this, "Button1", {616, 33, 57, 17}};
-  ui::DbGrid Racsef{*this, "Racsef", {0, 50, 673, 185}};
-  ui::Button Button2{*this, "Button2", {616, 234, 57, 17}};
-  ui::Edit Edit0{*this, "Edit0", {14, 234, 77, 21}};
-  ui::Edit Edit1{*this, "Edit1", {90, 234, 77, 21}};
+  ui::Edit EEfm{*this, "EEfm", {637, 14, 33, 21}};
+  ui::Button Button1{*this, "Button1", {613, 33, 57, 17}};
+  ui::DbGrid Racsef{*this, "Racsef", {0, 50, 670, 184}};
+  ui::Button Button2{*this, "Button2", {613, 234, 57, 17}};
+  ui::Edit Edit0{*this, "Edit0", {14, 234, 76, 21}};
+  ui::Edit Edit1{*this, "Edit1", {90, 234, 76, 21}};
   ui::Edit Edit2{*this, "Edit2", {166, 234, 446, 21}};
 
   // ---- Translated side ------------------------------------------------------------------
   // Path of the translation's file; empty while it has none.
   ui::Edit Eff{*this, "Eff", {0, 262, 537, 21}};
-  ui::CheckBox atlatszo2{*this, "atlatszo2", {580, 264, 93, 17}};
+  ui::CheckBox atlatszo2{*this, "atlatszo2", {577, 264, 93, 17}};
   ui::BitBtn BitBtn4{*this, "BitBtn4", {0, 284, 41, 28}};
   ui::BitBtn Fsave{*this, "Fsave", {48, 284, 41, 28}};
   ui::Button Button9{*this, "Button9", {144, 284, 17, 28}};
@@ -72,13 +72,13 @@ class TForditas : public ui::Form {
   ui::BitBtn BkerF{*this, "BkerF", {440, 284, 25, 25}};
   // Timing mode of the translated side: "Time" or "Frame".
   ui::Edit EFfm{*this, "EFfm", {634, 272, 33, 21}};
-  ui::Button Button4{*this, "Button4", {617, 297, 57, 17}};
-  ui::DbGrid Racsff{*this, "Racsff", {0, 312, 673, 185}};
-  ui::Edit Edit4{*this, "Edit4", {14, 496, 77, 21}};
-  ui::Edit Edit5{*this, "Edit5", {90, 496, 77, 21}};
+  ui::Button Button4{*this, "Button4", {613, 295, 57, 17}};
+  ui::DbGrid Racsff{*this, "Racsff", {0, 312, 670, 184}};
+  ui::Edit Edit4{*this, "Edit4", {14, 496, 76, 21}};
+  ui::Edit Edit5{*this, "Edit5", {90, 496, 76, 21}};
   ui::Edit Edit6{*this, "Edit6", {166, 496, 439, 21}};
   ui::Button Button5{*this, "Button5", {609, 497, 57, 17}};
-  ui::Gauge EFszazalek{*this, "EFszazalek", {523, 520, 150, 17}};
+  ui::Gauge EFszazalek{*this, "EFszazalek", {520, 520, 150, 17}};
 
   // ---- Bottom row ---------------------------------------------------------------------------
   ui::Button Bfvissza{*this, "Bfvissza", {8, 528, 145, 33}};

@@ -231,7 +231,7 @@ void TForditas::LayoutTranslation1024(LayoutShow show) {
     control->SetTop(top);
   }
   EkerE.SetBounds(312, 24, 121, 21);
-  Racsef.SetBounds(0, 50, 673, 185);
+  Racsef.SetBounds(0, 50, 670, 184);
   Button2.SetTop(234);
   for (ui::Edit* edit : {&Edit0, &Edit1, &Edit2})
     edit->SetTop(234);
@@ -243,8 +243,8 @@ void TForditas::LayoutTranslation1024(LayoutShow show) {
   }
   EkerF.SetTop(288);
   EFfm.SetTop(272);
-  Button4.SetTop(297);
-  Racsff.SetBounds(0, 312, 673, 185);
+  Button4.SetTop(295);
+  Racsff.SetBounds(0, 312, 670, 184);
   for (ui::Edit* edit : {&Edit4, &Edit5, &Edit6})
     edit->SetTop(496);
   Button5.SetTop(497);
@@ -261,7 +261,7 @@ void TForditas::LayoutTranslation800(LayoutShow show) {
   SetConstraints({});
   SetBounds(Left(), Top(), 681, 565);
   SetConstraints({.min_width = 681, .max_width = 681, .min_height = 565, .max_height = 565});
-  Racsef.SetBounds(0, 50, 673, 159);
+  Racsef.SetBounds(0, 50, 673, 158);
   Button2.SetTop(208);
   for (ui::Edit* edit : {&Edit0, &Edit1, &Edit2})
     edit->SetTop(208);
@@ -273,7 +273,7 @@ void TForditas::LayoutTranslation800(LayoutShow show) {
   }
   EkerF.SetTop(262);
   EFfm.SetTop(248);
-  Button4.SetTop(273);
+  Button4.SetTop(271);
   Racsff.SetBounds(0, 288, 673, 159);
   for (ui::Edit* edit : {&Edit4, &Edit5, &Edit6})
     edit->SetTop(447);

@@ -173,8 +173,8 @@ const Row kTellingRows[] = {
     {Layout::k1280, true, "racs", 224, 504, 745, 225},
     {Layout::k1024, false, "racs", 224, 33, 745, 485},
     {Layout::k1024, true, "racs", 224, 290, 745, 228},
-    {Layout::k800, false, "racs", 192, 48, 609, 273},
-    {Layout::k800, true, "racs", 456, 48, 345, 273},
+    {Layout::k800, false, "racs", 192, 48, 600, 273},
+    {Layout::k800, true, "racs", 456, 48, 336, 273},
 
     {Layout::k1280, kBoth, "RB1", 224, 731},
     {Layout::k1280, kBoth, "RB12", 784, 731},
@@ -442,7 +442,7 @@ TEST(Layouts, WithoutTheFilmPlayerTheFilmAreaStaysHidden) {
 // ---- Placement invariants -------------------------------------------------------------------
 
 // The layouts' own one-pixel contacts: the two groups share a frame line, and in 800x600
-// the grid touches the groups and reaches one pixel past the 800-pixel client area.
+// the grid touches the groups.
 bool SharesOneLine(Layout layout, bool film, std::string_view a, std::string_view b) {
   auto pair = [&](std::string_view x, std::string_view y) {
     return (a == x && b == y) || (a == y && b == x);
@@ -499,14 +499,21 @@ TEST(Layouts, EveryShownControlFitsItsParentAndNoneCoversAnother) {
         if (!ShownInWindow(*c))
           continue;
         const ui::Control& parent = *c->Parent();
-        int right_slack = 0;
-        if (layout == Layout::k800 && c == &f.racs)
-          right_slack = 1;
         EXPECT_GE(c->Left(), 0) << c->Name();
         EXPECT_GE(c->Top(), 0) << c->Name();
-        EXPECT_LE(c->Left() + c->Width(), parent.ClientWidth() + right_slack) << c->Name();
+        EXPECT_LE(c->Left() + c->Width(), parent.ClientWidth()) << c->Name();
         EXPECT_LE(c->Top() + c->Height(), parent.ClientHeight()) << c->Name();
+        // Maximised on a screen of the layout's size, the window's client area is the screen
+        // less the frame.
+        if (&parent == &f && layout != Layout::k1280) {
+          const int width = editor::LayoutScreenWidth(layout) - (f.Width() - f.ClientWidth());
+          const int height = editor::LayoutScreenHeight(layout) - (f.Height() - f.ClientHeight());
+          EXPECT_LE(c->Left() + c->Width(), width) << c->Name() << " maximised";
+          EXPECT_LE(c->Top() + c->Height(), height) << c->Name() << " maximised";
+        }
       }
+      EXPECT_LE(f.ClientWidth(), f.Width() - 1 - 1);
+      EXPECT_LE(f.ClientHeight(), f.Height() - 20 - 1);
 
       // The row panel as laid out here shows one text; its two-text arrangement has its own test.
       for (const ui::Control* parent : Controls{&f, &f.GbBeallitas, &f.GbTevekenyseg, &f.GB1}) {

@@ -1,10 +1,14 @@
 // What the translation window and its pair dialog are made of, as the program creates them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ctime>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/rules/window_rules.h"
 #include "platform/ui/headless/driver.h"
 #include "shell/program.h"
 #include "support/expect_controls.h"
@@ -106,9 +110,76 @@ TEST(ForditasWindow, ControlsHaveTheirDetails) {
   EXPECT_EQ(f.Edit4.MaxLength(), 0);
   EXPECT_FALSE(f.Efe.TabStop());
   EXPECT_FALSE(f.Eff.TabStop());
-  EXPECT_EQ(f.Racsef.Bounds(), (ui::Rect{0, 50, 673, 185}));
-  EXPECT_EQ(f.Racsff.Bounds(), (ui::Rect{0, 312, 673, 185}));
+  EXPECT_EQ(f.Racsef.Bounds(), (ui::Rect{0, 50, 670, 184}));
+  EXPECT_EQ(f.Racsff.Bounds(), (ui::Rect{0, 312, 670, 184}));
   EXPECT_EQ(f.Edit6.Bounds(), (ui::Rect{166, 496, 439, 21}));
+}
+
+int Overlap(int a, int a_size, int b, int b_size) {
+  return std::min(a + a_size, b + b_size) - std::max(a, b);
+}
+
+// In each layout, with every control the window shows in use (both sides loaded, a gauge
+// running, the clock), each shown control lies inside the client area, which is no larger
+// than the window less a thin frame and a title bar, and no two of them cover each other.
+TEST(ForditasWindow, EveryShownControlOfEachLayoutLiesInsideTheClientAreaAndNoneCoversAnother) {
+  using Layout = void (translation::TForditas::*)(translation::TForditas::LayoutShow);
+  struct Case {
+    std::string_view name;
+    Layout layout;
+    int width;
+    int height;
+  };
+  const Case cases[] = {
+      {"1024x768", &translation::TForditas::LayoutTranslation1024, 678, 616},
+      {"800x600", &translation::TForditas::LayoutTranslation800, 681, 565},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name));
+    Windows w;
+    translation::TForditas& f = *w.program.Forditas;
+    for (ui::Control* shown : std::initializer_list<ui::Control*>{
+             &f.Button1, &f.Button2, &f.Button4, &f.Button5, &f.Button8, &f.Button9, &f.Edit0,
+             &f.Edit1, &f.Edit2, &f.Edit4, &f.Edit5, &f.Edit6, &f.EEszazalek, &f.EFszazalek})
+      shown->Show();
+    std::tm late{};
+    late.tm_year = 2026 - 1900;
+    late.tm_mon = 11;
+    late.tm_mday = 28;
+    late.tm_hour = 23;
+    late.tm_min = 58;
+    late.tm_sec = 58;
+    f.ido1.SetCaption(editor::ClockText(late));
+    (f.*c.layout)(translation::TForditas::LayoutShow::kNem);
+    ASSERT_EQ(f.Width(), c.width);
+    ASSERT_EQ(f.Height(), c.height);
+    const int client_width = f.ClientWidth();
+    const int client_height = f.ClientHeight();
+    EXPECT_LE(client_width, f.Width() - 1 - 1);
+    EXPECT_LE(client_height, f.Height() - 20 - 1);
+
+    std::vector<const ui::Control*> shown;
+    for (const ui::Control* control : f.Children()) {
+      if (control->Visible())
+        shown.push_back(control);
+    }
+    for (const ui::Control* control : shown) {
+      EXPECT_GE(control->Left(), 0) << control->Name();
+      EXPECT_GE(control->Top(), 0) << control->Name();
+      EXPECT_LE(control->Left() + control->Width(), client_width) << control->Name();
+      EXPECT_LE(control->Top() + control->Height(), client_height) << control->Name();
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+      for (size_t j = i + 1; j < shown.size(); ++j) {
+        const ui::Control& a = *shown[i];
+        const ui::Control& b = *shown[j];
+        const int dx = Overlap(a.Left(), a.Width(), b.Left(), b.Width());
+        const int dy = Overlap(a.Top(), a.Height(), b.Top(), b.Height());
+        if (dx > 0 && dy > 0)
+          ADD_FAILURE() << a.Name() << " and " << b.Name() << " overlap by " << dx << " x " << dy;
+      }
+    }
+  }
 }
 
 TEST(ForditasWindow, GridsShowTheirOwnTranslationTables) {
