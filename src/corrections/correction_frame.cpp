@@ -7,12 +7,12 @@
 
 #include "corrections/pass_row_write.h"
 #include "editor/felirat.h"
-#include "editor/pass_gauge.h"
 #include "editor/table_scopes.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace corrections {
 
@@ -91,12 +91,10 @@ void RunRerunPass(CorrectionRows& rows, const FrameRun& run) {
   }
 }
 
-void RunSinglePass(CorrectionRows& rows, const FrameRun& run, ui::Gauge& gauge_control) {
+// `gauge`, when the pass shows one, expects the rows counted at the start.
+void RunSinglePass(CorrectionRows& rows, const FrameRun& run, shell::GaugeScope* gauge) {
   dataset::RowTable& table = rows.Table();
   const int count_at_start = table.RecordCount();
-  std::optional<editor::PassGauge> gauge;
-  if (run.choices.gauge)
-    gauge.emplace(gauge_control, count_at_start);
   for (int turn = 1;
        turn <=
        (run.choices.row_count == RowCountTaken::kAtStart ? count_at_start : table.RecordCount());
@@ -116,31 +114,27 @@ int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const 
   shell::THibaki& list = *program.Hibaki;
   {
     const int remembered = table.RecNo();
-    editor::ControlsOffScope controls_off(table);
+    shell::ControlsOffScope controls_off(table);
     editor::CommandUpdateScope update(editor);
     std::optional<ChangeListScope> change_list(std::in_place, list.LBhiba, rows.List(),
                                                run.choices.empties_list);
 
     table.First();
-    if (run.choices.gauge) {
-      editor.Fszazalek.SetProgress(0);
-      editor.Fszazalek.SetVisible(true);
-    }
+    std::optional<shell::GaugeScope> gauge;
+    if (run.choices.gauge)
+      gauge.emplace(editor.Fszazalek, table.RecordCount());
     switch (run.choices.pass) {
       case PassShape::kRerun:
         RunRerunPass(rows, run);
         break;
       case PassShape::kSingle:
-        RunSinglePass(rows, run, editor.Fszazalek);
+        RunSinglePass(rows, run, gauge ? &*gauge : nullptr);
         break;
       case PassShape::kPendingAction:
         run.turn(rows);
         break;
     }
-    if (run.choices.gauge) {
-      editor.Fszazalek.SetProgress(0);
-      editor.Fszazalek.SetVisible(false);
-    }
+    gauge.reset();
     change_list.reset();
     update.Lower();
     if (remembered >= 1) {

@@ -14,6 +14,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/timecode.h"
 
 namespace corrections {
@@ -102,7 +103,7 @@ void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, T
   window.FszazalekAF.SetVisible(true);
   {
     editor::CommandUpdateScope update(editor);
-    editor::ControlsOffScope controls_off(table);
+    shell::ControlsOffScope controls_off(table);
     std::vector<TimedRow> rows = ReadTimes(table);
     result = RunOverlapCheck(rows, options);
     WriteTimes(table, rows);
@@ -127,7 +128,7 @@ void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program
   std::vector<TimedRow> rows;
   int count = 0;
   {
-    editor::ControlsOffScope controls_off(table);
+    shell::ControlsOffScope controls_off(table);
     editor::CommandUpdateScope update(editor);
     rows = ReadTimes(table);
     std::vector<TimedRow> measured = rows;
@@ -167,7 +168,7 @@ void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& pr
   editor.Fszazalek.SetProgress(0);
   editor.Fszazalek.SetVisible(true);
   {
-    editor::ControlsOffScope controls_off(table);
+    shell::ControlsOffScope controls_off(table);
     editor::CommandUpdateScope update(editor);
     std::vector<TimedRow> rows = ReadTimes(table);
     ChangeList list;

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/pass_gauge.h"
 #include "editor/rules/frame_rates.h"
 #include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
@@ -72,9 +72,10 @@ void TFpsValtas::Button1Click() {
                       : ConvertedFrameValue(stored, *from, *to);
   };
   {
-    ControlsOffScope controls_off(table);
+    shell::ControlsOffScope controls_off(table);
     CommandUpdateScope update(editor);
-    PassGauge gauge(FPSszazalek, table.RecordCount());
+    shell::GaugeScope gauge(FPSszazalek, table.RecordCount(),
+                            shell::GaugeScope::AtEnd::kStaysShown);
     for (table.First(); !table.IsEmpty() && !table.Eof(); table.Next()) {
       const std::string start = table.Value(field::kKezdes);
       const std::string end = table.Value(field::kBefejezes);

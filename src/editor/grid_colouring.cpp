@@ -6,6 +6,7 @@
 #include "editor/table_scopes.h"
 #include "platform/text/text.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/time_base.h"
 #include "timecode/timecode.h"
 
@@ -73,23 +74,18 @@ void TFelirat::SEbetuChange() {
   state.ManyLineRowCount = 0;
   {
     CommandUpdateScope update(*this);
-    Fszazalek.SetProgress(0);
-    Fszazalek.SetVisible(true);
-    ControlsOffScope controls_off(cds);
+    shell::GaugeScope gauge(Fszazalek, cds.RecordCount());
+    shell::ControlsOffScope controls_off(cds);
     const int rows = cds.RecordCount();
-    const int step = rows / 100;
     const int remembered = cds.RecNo();
     cds.First();
     for (int i = 1; i <= rows; ++i) {
       CountRowFlags();
-      if (step > 0)
-        Fszazalek.SetProgress(i / step);
+      gauge.RowDone();
       cds.Next();
     }
     cds.SetRecNo(remembered);
   }
-  Fszazalek.SetProgress(0);
-  Fszazalek.SetVisible(false);
   ShowFlagCounters();
 }
 
@@ -141,7 +137,7 @@ void TFelirat::DecrementRowFlagCounters() {
 namespace {
 
 void RepaintGrid(dataset::RowTable& table) {
-  ControlsOffScope repaint(table);
+  shell::ControlsOffScope repaint(table);
 }
 
 std::string InParentheses(int32_t count) {

@@ -12,6 +12,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace editor {
 
@@ -113,7 +114,7 @@ void TKeresesCsere::BkskeresesClick() {
   {
     std::optional<ui::HourglassCursor> hourglass(std::in_place, program_.app);
     CommandUpdateScope update(editor);
-    std::optional<ControlsOffScope> controls_off(table);
+    std::optional<shell::ControlsOffScope> controls_off(table);
     const int start = table.RecNo();
     bool found = false;
     if (start >= 1) {
@@ -213,7 +214,7 @@ void TKeresesCsere::BosszesClick() {
     CommandUpdateScope update(editor);
     Blistaa.SetEnabled(false);
     {
-      ControlsOffScope controls_off(table);
+      shell::ControlsOffScope controls_off(table);
       const int start = table.RecNo();
       program_.Hibaki->StartReport(shell::kReplaceResultCaption, false);
       const int rows = table.RecordCount();

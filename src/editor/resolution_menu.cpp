@@ -4,9 +4,9 @@
 
 #include "editor/felirat.h"
 #include "editor/layouts.h"
-#include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace editor {
 
@@ -62,7 +62,7 @@ void RestoreFilmState(TFelirat& f, LayoutFilmPlayer& player, const CapturedFilm&
 // The row panel stays as it is (the current row has not changed).
 void TFelirat::RepaintGridWhole() {
   shell::InternalUpdateGuard panel_quiet(program_.state);
-  ControlsOffScope repaint(cds);
+  shell::ControlsOffScope repaint(cds);
 }
 
 void TFelirat::WireLayouts() {

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/pass_gauge.h"
 #include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
 #include "film/film_hooks.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
 #include "timecode/time_base.h"
@@ -163,9 +163,9 @@ void TReszletes::BmodokClick() {
   {
     CommandUpdateScope update(editor);
     {
-      ControlsOffScope controls_off(table);
+      shell::ControlsOffScope controls_off(table);
       const int count = range.last - range.first + 1;
-      PassGauge gauge(szazalek, count);
+      shell::GaugeScope gauge(szazalek, count);
       for (int step = 0; step < count; ++step) {
         table.SetRecNo(upwards ? current - step : current + step);
         const std::string start = table.Value(field::kKezdes);
@@ -181,7 +181,6 @@ void TReszletes::BmodokClick() {
       if (!table.IsEmpty())
         table.SetRecNo(current);
     }
-    szazalek.SetVisible(false);
     if (time_based)
       program_.film->DetailedShiftApplied();
   }

@@ -9,6 +9,7 @@
 #include "editor/table_scopes.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace editor {
 
@@ -52,7 +53,7 @@ void TReszletesK::BkeresokClick() {
                                       .whole_word = cbteljes.Checked(),
                                       .ignore_breaks = CBsortores2.Checked()};
   {
-    std::optional<ControlsOffScope> controls_off(table);
+    std::optional<shell::ControlsOffScope> controls_off(table);
     CommandUpdateScope update(editor);
     const int start = table.RecNo();
     bool found = false;

@@ -9,6 +9,7 @@
 #include "platform/base/scope.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace editor {
 
@@ -114,7 +115,7 @@ void TFelirat::BtorlesClick() {
 
 void TFelirat::DeleteRowRange(int first, int last) {
   {
-    ControlsOffScope controls_off(cds);
+    shell::ControlsOffScope controls_off(cds);
     CommandUpdateScope update(*this);
     cds.SetRecNo(first);
     for (int row = first; row <= last && !cds.IsEmpty(); ++row)

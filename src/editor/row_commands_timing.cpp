@@ -5,6 +5,7 @@
 #include "editor/rules/row_command_rules.h"
 #include "editor/table_scopes.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/key_filters.h"
 
 namespace editor {
@@ -96,7 +97,7 @@ void TFelirat::BugrasClick() {
   if (target == 0)
     return;
   {
-    ControlsOffScope controls_off(cds);
+    shell::ControlsOffScope controls_off(cds);
     cds.SetRecNo(target);
   }
   racs.SetFocus();

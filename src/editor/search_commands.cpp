@@ -10,6 +10,7 @@
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace editor {
 
@@ -68,7 +69,7 @@ void TFelirat::BkeresokClick() {
   }
   bool found = false;
   {
-    std::optional<ControlsOffScope> controls_off(cds);
+    std::optional<shell::ControlsOffScope> controls_off(cds);
     CommandUpdateScope update(*this);
     const int start = cds.RecNo();
     if (start >= 1 && start < cds.RecordCount()) {

@@ -9,10 +9,10 @@
 #include "editor/rules/second_text.h"
 #include "editor/table_scopes.h"
 #include "files/open_flow.h"
-#include "platform/base/scope.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace editor {
 
@@ -28,13 +28,6 @@ constexpr std::string_view kDragSecondText = "Sz2";
 // The left button alone: no other button and no Shift, Ctrl or Alt.
 bool LeftButtonAlone(ui::ShiftState shift) {
   return shift == ui::ShiftState(ui::ShiftState::kLeft);
-}
-
-// The gauge `Fszazalek` shown from 0 for a long pass and hidden however the pass ends.
-auto GaugeShownForScope(ui::Gauge& gauge) {
-  gauge.SetProgress(0);
-  gauge.SetVisible(true);
-  return base::ScopeExit([&gauge] { gauge.SetVisible(false); });
 }
 
 }  // namespace
@@ -108,10 +101,10 @@ void TFelirat::RemoveSecondTextCell() {
   const int end = below_last ? rows : last;
   {
     CommandUpdateScope update(*this);
-    ControlsOffScope controls_off(cds);
+    shell::ControlsOffScope controls_off(cds);
     const int step = (rows - row) / 100;
     cds.SetRecNo(end);
-    const auto gauge = GaugeShownForScope(Fszazalek);
+    shell::GaugeScope gauge(Fszazalek);
     std::string carry = cds.Value(field::kSzoveg2);
     StoreSecondText("");
     while (cds.RecNo() > row) {
@@ -120,7 +113,7 @@ void TFelirat::RemoveSecondTextCell() {
       StoreSecondText(carry);
       carry = std::move(kept);
       if (step > 0)
-        Fszazalek.SetProgress(100 - (cds.RecNo() - row) / step);
+        gauge.SetPosition(100 - (cds.RecNo() - row) / step);
     }
     if (!below_last)
       state.SecondTextRowCount = last - 1;
@@ -139,18 +132,18 @@ void TFelirat::InsertSecondTextCell(bool report) {
   const int rows = cds.RecordCount();
   {
     CommandUpdateScope update(*this);
-    ControlsOffScope controls_off(cds);
+    shell::ControlsOffScope controls_off(cds);
     std::string carry = cds.Value(field::kSzoveg2);
     StoreSecondText("");
     const int step = (rows - row) / 100;
-    const auto gauge = GaugeShownForScope(Fszazalek);
+    shell::GaugeScope gauge(Fszazalek);
     for (int i = 0; i < rows - row; ++i) {
       cds.Next();
       std::string kept = cds.Value(field::kSzoveg2);
       StoreSecondText(carry);
       carry = std::move(kept);
       if (step > 0)
-        Fszazalek.SetProgress((cds.RecNo() - row) / step);
+        gauge.SetPosition((cds.RecNo() - row) / step);
     }
     // The last second-text row moves down with the cells, unless it was the table's last row;
     // a cell inserted below it moves nothing that was read.

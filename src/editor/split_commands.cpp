@@ -12,6 +12,7 @@
 #include "platform/desktop/atomic_writer.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
 #include "timecode/time_base.h"
@@ -182,13 +183,12 @@ void TFelirat::BvegrehajtClick() {
   desktop::WriteResult written1;
   desktop::WriteResult written2;
   {
-    ControlsOffScope controls_off(cds);
-    szazalek12.Show();
-    const base::ScopeExit gauge_hidden([this] { szazalek12.Hide(); });
+    shell::ControlsOffScope controls_off(cds);
+    shell::GaugeScope shown(szazalek12);
     const std::vector<files::NativeRow> rows = files::RowsOfTable(cds, field::kSzoveg);
-    const files::SplitCounter gauge = [this, step](int count) {
+    const files::SplitCounter gauge = [&shown, step](int count) {
       if (step > 0)
-        szazalek12.SetProgress(count / step);
+        shown.SetPosition(count / step);
     };
     std::vector<files::SplitRow> part1 = files::SplitPart1Rows(rows, picked);
     std::vector<files::SplitRow> part2 = files::SplitPart2Rows(rows, picked);

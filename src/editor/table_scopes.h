@@ -1,23 +1,10 @@
-// Raise/restore pairs of the row commands, so that every way out of a command puts them back.
+// The editor's own raise/restore pair of the row commands, so that every way out of a command
+// puts InternalUpdate back and the panel on the current row.
 #pragma once
 
-#include "platform/dataset/row_table.h"
 #include "shell/state.h"
 
 namespace editor {
-
-// The table's attached controls are off for the lifetime of the scope; the last
-// EnableControls repaints the grid and reloads the panel once.
-class ControlsOffScope {
- public:
-  explicit ControlsOffScope(dataset::RowTable& table) : table_(table) { table_.DisableControls(); }
-  ~ControlsOffScope() { table_.EnableControls(); }
-  ControlsOffScope(const ControlsOffScope&) = delete;
-  ControlsOffScope& operator=(const ControlsOffScope&) = delete;
-
- private:
-  dataset::RowTable& table_;
-};
 
 class TFelirat;
 

@@ -5,13 +5,13 @@
 
 #include "editor/felirat.h"
 #include "editor/fps_valtas.h"
-#include "editor/pass_gauge.h"
 #include "editor/reszletes.h"
 #include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
 #include "film/film_hooks.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/checks.h"
 #include "timecode/key_filters.h"
 #include "timecode/time_base.h"
@@ -85,7 +85,7 @@ void TFelirat::beosztasChange() {
   kulonbseg.SetColor(ui::colors::kWhite);
   szoveg.ClearLines();
   {
-    ControlsOffScope controls_off(cds);
+    shell::ControlsOffScope controls_off(cds);
     CommandUpdateScope update(*this);
     if (target == timecode::kTimeBaseFrame)
       SwitchToFrames(*rate);
@@ -95,7 +95,6 @@ void TFelirat::beosztasChange() {
     Btorles.SetEnabled(true);
     update.Lower();
   }
-  Fszazalek.SetVisible(false);
   program_.film->TimeBaseSwitched();
 }
 
@@ -104,7 +103,7 @@ void TFelirat::SwitchToFrames(timecode::FrameRate rate) {
   B12.SetEnabled(false);
   B22.SetEnabled(false);
   B21.SetEnabled(false);
-  PassGauge gauge(Fszazalek, cds.RecordCount());
+  shell::GaugeScope gauge(Fszazalek, cds.RecordCount());
   for (cds.First(); !cds.IsEmpty() && !cds.Eof(); cds.Next()) {
     const RowSpan span =
         SwitchedToFrames(cds.Value(field::kKezdes), cds.Value(field::kBefejezes), rate);
@@ -137,7 +136,7 @@ void TFelirat::SwitchToTimes(timecode::FrameRate rate) {
   B21.SetEnabled(true);
   state.LongLineRowCount = 0;
   state.ManyLineRowCount = 0;
-  PassGauge gauge(Fszazalek, cds.RecordCount());
+  shell::GaugeScope gauge(Fszazalek, cds.RecordCount());
   for (cds.First(); !cds.IsEmpty() && !cds.Eof(); cds.Next()) {
     const RowSpan span =
         SwitchedToTimes(cds.Value(field::kKezdes), cds.Value(field::kBefejezes), rate);
@@ -189,8 +188,8 @@ void TFelirat::ShiftAllTimes() {
     CommandUpdateScope update(*this);
     const int remembered = cds.RecNo();
     {
-      ControlsOffScope controls_off(cds);
-      PassGauge gauge(Fszazalek, cds.RecordCount());
+      shell::ControlsOffScope controls_off(cds);
+      shell::GaugeScope gauge(Fszazalek, cds.RecordCount());
       for (cds.First(); !cds.IsEmpty() && !cds.Eof(); cds.Next()) {
         const std::string start = cds.Value(field::kKezdes);
         const std::string end = cds.Value(field::kBefejezes);
@@ -210,8 +209,6 @@ void TFelirat::ShiftAllTimes() {
         cds.SetRecNo(remembered);
     }
     program_.film->AllTimesShifted();
-    Fszazalek.SetProgress(0);
-    Fszazalek.SetVisible(false);
     Emodositas.SetText(time_based ? timecode::kZeroTimeCode : "0");
   }
   LoadRowIntoEditor();

@@ -15,6 +15,7 @@
 #include "platform/desktop/line_reader.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/path_text.h"
 #include "timecode/time_base.h"
 
@@ -87,7 +88,7 @@ void RunJoin(shell::Program& program) {
   editor::CommandUpdateScope update(editor);
   bool saved = false;
   {
-    editor::ControlsOffScope detached(editor.cds);
+    shell::ControlsOffScope detached(editor.cds);
     if (ReadBothParts(program, first, second)) {
       state.CurrentFilePath = JoinedFile(program);
       saved = SaveMainSubtitle(program, MainSave::kConfirmed);

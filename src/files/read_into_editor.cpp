@@ -1,11 +1,11 @@
 #include "files/read_into_editor.h"
 
 #include "editor/felirat.h"
-#include "editor/table_scopes.h"
 #include "files/reader.h"
 #include "formats/document_path.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 
 namespace files {
 
@@ -27,7 +27,7 @@ SubtitleRead ReadFileIntoEditor(shell::Program& program, const std::filesystem::
     table.CreateDataSet();
   SubtitleRead read;
   {
-    editor::ControlsOffScope detached(table);
+    shell::ControlsOffScope detached(table);
     if (program.state.TextSlot == shell::text_slot::kSecond) {
       table.First();
     } else {

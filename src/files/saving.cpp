@@ -3,7 +3,6 @@
 #include <string>
 
 #include "editor/felirat.h"
-#include "editor/table_scopes.h"
 #include "files/fileneve.h"
 #include "formats/document_path.h"
 #include "formats/native_writers.h"
@@ -11,6 +10,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "timecode/time_base.h"
 
 namespace files {
@@ -98,7 +98,7 @@ bool WriteMicroDvdFile(shell::Program& program, std::string_view slot) {
   const SlotTarget target = TargetOf(program.state, slot);
   std::string bytes;
   {
-    editor::ControlsOffScope controls(editor.cds);
+    shell::ControlsOffScope controls(editor.cds);
     GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
     shell::InternalUpdateGuard internal(program.state);
     editor.cds.First();
@@ -115,7 +115,7 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
                               .skip_empty_text = editor.UresNe.Checked()};
   SubRipFile file;
   {
-    editor::ControlsOffScope controls(editor.cds);
+    shell::ControlsOffScope controls(editor.cds);
     GaugeShown gauge(editor.Fszazalek, editor.cds.RecordCount());
     shell::InternalUpdateGuard internal(program.state);
     editor.cds.First();

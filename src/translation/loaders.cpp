@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/table_scopes.h"
 #include "files/read_into_editor.h"
 #include "formats/subtitle_kind.h"
 #include "platform/desktop/line_reader.h"
@@ -13,6 +12,7 @@
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/scopes.h"
 #include "translation/forditas.h"
 #include "translation/rows/side_parse.h"
 
@@ -312,8 +312,8 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
   FileRead read;
   {
     shell::InternalUpdateGuard internal(state);
-    editor::ControlsOffScope side_off(side.table);
-    std::optional<editor::ControlsOffScope> partner_off;
+    shell::ControlsOffScope side_off(side.table);
+    std::optional<shell::ControlsOffScope> partner_off;
     side.table.EmptyDataSet();
     if (choices.empty_translation) {
       partner_off.emplace(partner.table);
