@@ -181,8 +181,6 @@ void TReszletes::BmodokClick() {
       if (!table.IsEmpty())
         table.SetRecNo(current);
     }
-    if (time_based)
-      program_.film->DetailedShiftApplied();
   }
   editor.LoadRowIntoEditor();
   editor.MarkModified();

@@ -105,7 +105,6 @@ void TFelirat::BtorlesClick() {
       cds.SetRecNo(row);
       DeleteCurrentRowCounted();
       ShowFlagCounters();
-      program_.film->RowDeleted();
       MarkModified();
       state.InternalUpdate = false;
     }
@@ -120,7 +119,6 @@ void TFelirat::DeleteRowRange(int first, int last) {
     cds.SetRecNo(first);
     for (int row = first; row <= last && !cds.IsEmpty(); ++row)
       DeleteCurrentRowCounted();
-    program_.film->RowDeleted();
   }
   ShowFlagCounters();
   MarkModified();
@@ -190,7 +188,6 @@ void TFelirat::BbeszurasClick() {
   }
   if (!Masikfelirat.Enabled())
     Masikfelirat.SetEnabled(true);
-  program_.film->RowAppended(cds.RecordCount());
   for (ui::Control* control : {&Belemoge, &Btorles, &BTorlesTobb})
     control->SetEnabled(true);
   MarkModified();
@@ -223,7 +220,6 @@ void TFelirat::pmsoreleClick() {
     cds.SetValue(field::kBefejezes, times.end);
     update.Lower();
     cds.Post();
-    program_.film->RowInsertedBefore();
   }
   MarkModified();
   szoveg.SetFocus();
@@ -239,7 +235,6 @@ void TFelirat::pmsormogeClick() {
     InsertAfterCurrent(times.start, times.end, at_last);
     update.Lower();
     cds.Post();
-    program_.film->RowInsertedAfter();
   }
   MarkModified();
   szoveg.SetFocus();
@@ -248,7 +243,6 @@ void TFelirat::pmsormogeClick() {
 void TFelirat::sor5mogeRacsClick() {
   {
     CommandUpdateScope update(*this);
-    program_.film->FiveRowsInserting();
     // Once the last row is reached, the remaining rows run on from it.
     bool at_last = false;
     for (int i = 0; i < kFiveRows; ++i) {
@@ -261,9 +255,7 @@ void TFelirat::sor5mogeRacsClick() {
       InsertAfterCurrent(times.start, times.end, at_last);
       update.Lower();
       cds.Post();
-      program_.film->FiveRowsRowInserted();
     }
-    program_.film->FiveRowsInserted();
   }
   MarkModified();
 }

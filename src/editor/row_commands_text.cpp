@@ -74,10 +74,7 @@ void TFelirat::MergeIntoPreviousRow(bool dialogue) {
     cds.SetValue(field::kSzoveg2, joined_second);
   UpdateRowFlags();
   cds.Post();
-  if (dialogue)
-    program_.film->RowsMergedAsDialogue(row - 1);
-  else
-    program_.film->RowsMerged(row - 1);
+  program_.film->RowsMerged(row - 1);
   cds.SetRecNo(row - 1);
   state.InternalUpdate = false;
   MarkModified();

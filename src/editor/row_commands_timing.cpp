@@ -38,7 +38,6 @@ void TFelirat::BvegelsoClick() {
   cds.Edit();
   cds.SetValue(field::kKezdes, end);
   cds.Post();
-  program_.film->NextRowStartSet(cds.RecNo());
   MarkModified();
   racs.SetFocus();
 }
@@ -52,19 +51,16 @@ void TFelirat::DividePreviousRowTime(int part, int parts) {
   {
     CommandUpdateScope update(*this);
     cds.Prior();
-    const int previous = cds.RecNo();
     const std::string cut =
         DividedTime(cds.Value(field::kKezdes), cds.Value(field::kBefejezes), part, parts);
     cds.Edit();
     cds.SetValue(field::kBefejezes, cut);
     cds.Post();
-    program_.film->PreviousRowEndDivided(previous);
     cds.Next();
     cds.Edit();
     cds.SetValue(field::kKezdes, cut);
     update.Lower();
     cds.Post();
-    program_.film->RowStartDivided(cds.RecNo());
   }
   MarkModified();
   racs.SetFocus();

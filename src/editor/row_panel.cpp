@@ -246,9 +246,7 @@ void TFelirat::ApplyEditedTimes() {
     shell::InternalUpdateGuard guard(program_.state);
     cds.Edit();
     cds.SetValue(field::kKezdes, kezdes.Text());
-    program_.film->EditedStartStored(cds.RecNo());
     cds.SetValue(field::kBefejezes, befejezes.Text());
-    program_.film->EditedEndStored(cds.RecNo());
     cds.Post();
     MarkModified();
     Bertek.SetEnabled(false);

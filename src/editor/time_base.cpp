@@ -208,7 +208,6 @@ void TFelirat::ShiftAllTimes() {
       if (!cds.IsEmpty())
         cds.SetRecNo(remembered);
     }
-    program_.film->AllTimesShifted();
     Emodositas.SetText(time_based ? timecode::kZeroTimeCode : "0");
   }
   LoadRowIntoEditor();

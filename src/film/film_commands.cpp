@@ -244,7 +244,7 @@ void FilmPlayer::PauseFilm() {
   f.SBplay.Show();
   f.SBpause.Hide();
   f.Timer2.SetEnabled(false);
-  WritePositionLabel(true);
+  WritePositionLabel(LabelPlace::kCentred);
 }
 
 void FilmPlayer::BackOneSecond() {
@@ -252,7 +252,7 @@ void FilmPlayer::BackOneSecond() {
     return;
   player_->SetCurrentPosition(player_->CurrentPosition() - 1000);
   if (player_->Duration() > 0)
-    WritePositionLabel(true);
+    WritePositionLabel(LabelPlace::kCentred);
 }
 
 void FilmPlayer::PreviousRowOfFilm() {
@@ -276,7 +276,7 @@ void FilmPlayer::FilmToCurrentRow() {
   const int row = f.cds.RecNo();
   const FilmTimeTable& table = TimeTable();
   player_->SetCurrentPosition(table.Start(row));
-  WritePositionLabel(false);
+  WritePositionLabel(LabelPlace::kLeftWhereItIs);
   if (OverlayInUse()) {
     const bool was_playing = f.Timer2.Enabled();
     const bool overlay_on = f.SBSub.Visible();
@@ -290,7 +290,7 @@ void FilmPlayer::FilmToCurrentRow() {
     sync_.in_gap = false;
     if (overlay_on) {
       Painter painter(*this);
-      film::ShowOverlayRow(sync_, row, true, painter);
+      film::ShowOverlayRow(sync_, row, ShownMark::kMarkShown, painter);
     }
     if (was_playing) {
       f.Timer2.SetEnabled(true);
@@ -302,17 +302,18 @@ void FilmPlayer::FilmToCurrentRow() {
 
 // ---- Times from the film ---------------------------------------------------------------
 
-void FilmPlayer::TakeTimeFromFilm(bool start, bool allowance, bool hide_overlay) {
+void FilmPlayer::TakeTimeFromFilm(TimeFromFilm taken) {
   editor::TFelirat& f = *editor_;
   const int64_t position = player_->CurrentPosition();
-  const int value_field = start ? field::kKezdes : field::kBefejezes;
+  const int value_field = taken.into == RowTime::kStart ? field::kKezdes : field::kBefejezes;
   {
     shell::InternalUpdateGuard internal(program_.state);
     f.cds.Edit();
     if (TimeBase()) {
-      const int64_t ms = allowance ? StartFromFilmMs(position, f.Timer2.Enabled()) : position;
+      const int64_t ms =
+          taken.earlier_while_playing ? StartFromFilmMs(position, f.Timer2.Enabled()) : position;
       f.cds.SetValue(value_field, timecode::MsToTimeCode(ms));
-      if (hide_overlay)
+      if (taken.hide_overlay)
         HideFilmOverlay();
     } else {
       f.cds.SetValue(value_field, text::IntToStr(timecode::MsToFrames(position, Rate())));
@@ -325,7 +326,7 @@ void FilmPlayer::StartFromFilm() {
   if (editor_ == nullptr || player_ == nullptr)
     return;
   if (!editor_->cds.IsEmpty())
-    TakeTimeFromFilm(true, true, false);
+    TakeTimeFromFilm({.into = RowTime::kStart, .earlier_while_playing = true});
   EnableSaveCommands();
 }
 
@@ -333,7 +334,7 @@ void FilmPlayer::EndFromFilm() {
   if (editor_ == nullptr || player_ == nullptr)
     return;
   if (!editor_->cds.IsEmpty())
-    TakeTimeFromFilm(false, false, true);
+    TakeTimeFromFilm({.into = RowTime::kEnd, .hide_overlay = true});
   editor_->cds.Next();
   EnableSaveCommands();
 }
@@ -345,8 +346,7 @@ void FilmPlayer::EndAndNextStartFromFilm() {
   // With no rows there is no end to give to a next row.
   if (f.cds.IsEmpty())
     return;
-  TakeTimeFromFilm(false, false, false);
-  EnableSaveCommands();
+  TakeTimeFromFilm({.into = RowTime::kEnd});
   {
     shell::InternalUpdateGuard internal(program_.state);
     const std::string end = f.cds.Value(field::kBefejezes);

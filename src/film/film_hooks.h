@@ -1,15 +1,16 @@
 // FilmHooks: the places where the editor's operations act on the film.
 //
-// In the build with the film player, operations that change rows, times or the layout also
-// pause the film, keep the film time table and its sync cursor current, hide the overlay or
-// show the film buttons. Each such operation calls its hook here, at the place named below,
-// and the hook itself tests its condition (a film loaded, the overlay in use, the film
-// playing: state held in the editor's controls) and does its work. The caller never tests
-// film state for a hook.
+// In the build with the film player some of the editor's operations also pause the film,
+// hide the text over the picture, show the film buttons or rewrite the position label. Each
+// such operation calls its hook here, at the place named below, and the hook itself tests
+// its condition (a film loaded, the overlay in use, the film's view shown: state held in the
+// editor's controls) and does its work. The caller never tests film state for a hook.
+//
+// Changes of rows and times need no hook: the film module watches the editor's row table and
+// builds its film time table again from the rows before it next reads it.
 //
 // Every hook and command does nothing unless the film module overrides it. NullFilm
-// (film/null_film.h) is the film of vemkovn, and of every program that has no player: it
-// only answers its queries with "no film".
+// (film/null_film.h) is the film of vemkovn, and of every program that has no player.
 //
 // The program owns one FilmHooks for its whole run, created before the editor window.
 // Row numbers count from 1, as the grid's row-number column does.
@@ -28,21 +29,12 @@ class FilmHooks {
   FilmHooks(const FilmHooks&) = delete;
   FilmHooks& operator=(const FilmHooks&) = delete;
 
-  // ---- Film state -----------------------------------------------------------------------------
-
-  // A film is loaded (the film menu's "Információ" item is enabled).
-  virtual bool FilmLoaded() const = 0;
-  // The overlay is in use: its on or its off button is shown.
-  virtual bool OverlayInUse() const = 0;
-  // The film plays (the film timer runs).
-  virtual bool FilmPlaying() const = 0;
-
   // ---- The editor window ------------------------------------------------------------------
 
-  // While the editor window is created, before its first layout: prepares the drawing
-  // surface of the full-screen overlay and hides the player. False when the player cannot
-  // be created; the editor then shows its missing-player message and skips the rest of its
-  // creation.
+  // While the editor window is created, before its first layout: makes the player inside the
+  // editor's player host (hidden), the timer that polls it and the full-screen window. False
+  // when the player cannot be made; the editor then shows its missing-player message and
+  // skips the rest of its creation.
   [[nodiscard]] virtual bool EditorCreated(editor::TFelirat& editor) {
     (void)editor;
     return true;
@@ -67,64 +59,21 @@ class FilmHooks {
   // At the end of enabling the editing controls (EnableEditingControls): hides the overlay.
   virtual void EditingControlsEnabled() {}
 
-  // ---- Row panel ----------------------------------------------------------------------------
+  // ---- Layouts and row commands --------------------------------------------------------------
 
-  // "Értékek beállítása", before the row is posted: the start box was written into `row`,
-  // or the end box was.
-  virtual void EditedStartStored(int row) { (void)row; }
-  virtual void EditedEndStored(int row) { (void)row; }
-
-  // ---- Layouts ---------------------------------------------------------------------------
-
-  // At the end of the whole-window layouts for 1280x1024 and 1024x768 (not 800x600): shows
-  // the current row over a playing film again.
-  virtual void WholeWindowLaidOut() {}
   // The film area was hidden: hides the overlay.
   virtual void FilmAreaHidden() {}
-  // A resolution menu, before the new layout: with a film loaded and the row table active,
-  // takes the film's state (path, position, overlay hidden by the user) and pauses it.
-  // True when a state was taken; the caller then calls ResolutionSwitched() after the new
-  // layout, which reopens the film there, paused, and starts the film timer.
-  [[nodiscard]] virtual bool ResolutionSwitching() { return false; }
-  virtual void ResolutionSwitched() {}
-
-  // ---- Row commands -------------------------------------------------------------------------
-
-  // "G": the start of `row` (the next row) was set from the end before it and posted.
-  virtual void NextRowStartSet(int row) { (void)row; }
-  // After a row was deleted; the caller lowers InternalUpdate afterwards.
-  virtual void RowDeleted() {}
-  // A row was appended at the end; `row` is the new last row.
-  virtual void RowAppended(int row) { (void)row; }
-  // A row was inserted before, or after, the current one and posted. Before pauses the
-  // film while the time table is refilled; both let a film that played play again.
-  virtual void RowInsertedBefore() {}
-  virtual void RowInsertedAfter() {}
-  // Five rows after the current one: before the first, after each inserted row, and after
-  // the last.
-  virtual void FiveRowsInserting() {}
-  virtual void FiveRowsRowInserted() {}
-  virtual void FiveRowsInserted() {}
-  // Dividing the previous row's time ("1-2", "2-2", "2-1"): the end of `row` (the previous
-  // row) was posted; then the start of `row` (the row that was current) was posted.
-  virtual void PreviousRowEndDivided(int row) { (void)row; }
-  virtual void RowStartDivided(int row) { (void)row; }
-  // "ÖV" and "ÖV-": the current row was merged into `row` (the previous one).
+  // "ÖV" and "ÖV-", after the current row was merged into `row` (the previous one): with the
+  // overlay in use and the film inside the merged row's new span, shows that row over the film.
   virtual void RowsMerged(int row) { (void)row; }
-  virtual void RowsMergedAsDialogue(int row) { (void)row; }
 
-  // ---- Time base and shifts ------------------------------------------------------------------
+  // ---- Time base -----------------------------------------------------------------------------
 
   // The Frame/Time switch, when the base really changes: before converting (pauses a film
-  // whose view is shown) and after it (rewrites the position label in the new base).
+  // whose view is shown) and after it (with a film loaded, rewrites the position label in the
+  // new base).
   virtual void TimeBaseSwitching() {}
   virtual void TimeBaseSwitched() {}
-  // Shifting all rows, after returning to the remembered row; the caller lowers
-  // InternalUpdate afterwards.
-  virtual void AllTimesShifted() {}
-  // The detailed shift, after returning to the row that was current when it began; the
-  // caller lowers InternalUpdate afterwards.
-  virtual void DetailedShiftApplied() {}
 
   // ---- The film's commands ---------------------------------------------------------------
   // The editor's film handlers (menu "Film", the film buttons, the grid's double click) and

@@ -339,7 +339,7 @@ void FilmPlayer::Timer2Timer() {
     facts_.frame_count_text = text::IntToStr(facts_.frame_count);
     facts_.info_read = true;
   }
-  WritePositionLabel(true);
+  WritePositionLabel(LabelPlace::kCentred);
   // A window asked over the editor (a question, a dialog) keeps its row: the film does not
   // move the grid until it is closed.
   if (!f.SBSub.Visible() || ModalOverEditor())
@@ -350,14 +350,14 @@ void FilmPlayer::Timer2Timer() {
   FilmTick(sync_, table, player_->CurrentPosition(), painter);
 }
 
-void FilmPlayer::WritePositionLabel(bool centre) {
+void FilmPlayer::WritePositionLabel(LabelPlace place) {
   if (editor_ == nullptr || player_ == nullptr)
     return;
   const std::string_view duration =
       facts_.duration_text.empty() ? std::string_view("n.a.") : facts_.duration_text;
   editor_->IdoFrame.SetCaption(PositionLabelText(TimeBase(), player_->CurrentPosition(), duration,
                                                  Rate(), facts_.frame_count_text));
-  if (centre)
+  if (place == LabelPlace::kCentred)
     CentrePositionLabel();
 }
 
@@ -374,7 +374,7 @@ void FilmPlayer::PlayStateChanged(media::PlayState state) {
     case media::PlayState::kStopped:
     case media::PlayState::kPaused:
       f.Timer2.SetEnabled(false);
-      WritePositionLabel(true);
+      WritePositionLabel(LabelPlace::kCentred);
       if (!TimeBase() || player_->CurrentPosition() == 0)
         HideFilmOverlay();
       f.SBpause.Hide();
@@ -484,41 +484,9 @@ void FilmPlayer::EditingControlsEnabled() {
   HideFilmOverlay();
 }
 
-// ---- Row changes: the table follows the rows by their notifications; these say so too ------
-
-void FilmPlayer::EditedStartStored(int) {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::EditedEndStored(int) {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::NextRowStartSet(int) {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::RowDeleted() {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::RowAppended(int) {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::RowInsertedBefore() {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::RowInsertedAfter() {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::FiveRowsInserted() {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::PreviousRowEndDivided(int) {
-  MarkTableOutOfDate();
-}
-void FilmPlayer::RowStartDivided(int) {
-  MarkTableOutOfDate();
-}
+// ---- Row commands ----------------------------------------------------------------------
 
 void FilmPlayer::RowsMerged(int row) {
-  MarkTableOutOfDate();
   if (!OverlayInUse() || player_ == nullptr)
     return;
   const FilmTimeTable& table = TimeTable();
@@ -527,12 +495,8 @@ void FilmPlayer::RowsMerged(int row) {
     shell::InternalUpdateGuard internal(program_.state);
     Painter painter(*this);
     LoadCursor(sync_, table, row);
-    film::ShowOverlayRow(sync_, row, true, painter);
+    film::ShowOverlayRow(sync_, row, ShownMark::kMarkShown, painter);
   }
-}
-
-void FilmPlayer::RowsMergedAsDialogue(int row) {
-  RowsMerged(row);
 }
 
 void FilmPlayer::TimeBaseSwitching() {
@@ -541,17 +505,8 @@ void FilmPlayer::TimeBaseSwitching() {
 }
 
 void FilmPlayer::TimeBaseSwitched() {
-  MarkTableOutOfDate();
   if (FilmLoaded())
-    WritePositionLabel(false);
-}
-
-void FilmPlayer::AllTimesShifted() {
-  MarkTableOutOfDate();
-}
-
-void FilmPlayer::DetailedShiftApplied() {
-  MarkTableOutOfDate();
+    WritePositionLabel(LabelPlace::kLeftWhereItIs);
 }
 
 void FilmPlayer::FilmAreaHidden() {
@@ -582,7 +537,7 @@ void FilmPlayer::Reopen(const editor::HeldFilm& film) {
 void FilmPlayer::ShowOverlayRow(int row) {
   shell::InternalUpdateGuard internal(program_.state);
   Painter painter(*this);
-  film::ShowOverlayRow(sync_, row, true, painter);
+  film::ShowOverlayRow(sync_, row, ShownMark::kMarkShown, painter);
 }
 
 std::unique_ptr<FilmHooks> MakeFilmPlayer(shell::Program& program, PlayerFactory make_player) {

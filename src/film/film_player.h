@@ -11,12 +11,13 @@
 // the editor then shows its missing-player message.
 //
 // The module keeps the film time table of the editor's rows and the sync cursor
-// (film/film_sync.h), runs the film timer `Timer2` (the position label and the overlay over
-// the picture), opens, describes and closes films, and carries out the film's commands and
-// every hook of film/film_hooks.h. Film state is read from the editor's controls, as
-// film_hooks.h says. The time table follows the rows by itself: every change of the editor's
-// row table marks it out of date, and the next tick (or command that reads it) builds it again
-// and puts the cursor back on its row.
+// (film/sync/film_sync.h), runs the film timer `Timer2` (the position label and the overlay
+// over the picture), opens, describes and closes films, and carries out the film's commands
+// and the hooks of film/film_hooks.h. Film state is read from the editor's controls, as
+// film_hooks.h says. The time table follows the rows by itself: it watches the editor's row
+// table, and a row about to be edited or inserted, a posted row, a written field or a changed
+// row count marks it out of date; the next tick (or command that reads it) builds it again and
+// puts the cursor back on its row. A change of time base or of the film's rate does the same.
 #pragma once
 
 #include <chrono>
@@ -96,10 +97,15 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   // The player's play-state event.
   void PlayStateChanged(media::PlayState state);
 
+  // ---- Film state, read from the editor's controls ----
+  // A film is loaded (the film menu's "Információ" item is enabled).
+  bool FilmLoaded() const;
+  // The overlay is in use: its on or its off button is shown.
+  bool OverlayInUse() const;
+  // The film plays (the film timer runs).
+  bool FilmPlaying() const;
+
   // ---- Hooks ----
-  bool FilmLoaded() const override;
-  bool OverlayInUse() const override;
-  bool FilmPlaying() const override;
 
   bool EditorCreated(editor::TFelirat& editor) override;
   void NewSubtitleStarted() override;
@@ -111,26 +117,11 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   void FileChosen() override;
   void EditingControlsEnabled() override;
 
-  void EditedStartStored(int row) override;
-  void EditedEndStored(int row) override;
-
   void FilmAreaHidden() override;
-
-  void NextRowStartSet(int row) override;
-  void RowDeleted() override;
-  void RowAppended(int row) override;
-  void RowInsertedBefore() override;
-  void RowInsertedAfter() override;
-  void FiveRowsInserted() override;
-  void PreviousRowEndDivided(int row) override;
-  void RowStartDivided(int row) override;
   void RowsMerged(int row) override;
-  void RowsMergedAsDialogue(int row) override;
 
   void TimeBaseSwitching() override;
   void TimeBaseSwitched() override;
-  void AllTimesShifted() override;
-  void DetailedShiftApplied() override;
 
   // ---- Commands ----
   void OpenFilmWindow() override;
@@ -202,13 +193,24 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   timecode::FrameRate Rate() const;
   void MarkTableOutOfDate() { table_out_of_date_ = true; }
   void LoadFilmTimeTable();
-  void WritePositionLabel(bool centre);
+  // The position label written afresh, then centred over the film area or left where it is.
+  enum class LabelPlace { kCentred, kLeftWhereItIs };
+  void WritePositionLabel(LabelPlace place);
   void CentrePositionLabel();
   void EnableSaveCommands();
   void SetFilmMenus(bool enabled);
   // While a window is shown modally over the editor the film leaves the current row alone.
   bool ModalOverEditor() const;
-  void TakeTimeFromFilm(bool start, bool allowance, bool hide_overlay);
+  // The film's position written into the current row's start or end, and posted.
+  enum class RowTime { kStart, kEnd };
+  struct TimeFromFilm {
+    RowTime into = RowTime::kStart;
+    // In the Time base: 100 ms earlier while the film plays (StartFromFilmMs).
+    bool earlier_while_playing = false;
+    // In the Time base: the overlay hidden once the value is written.
+    bool hide_overlay = false;
+  };
+  void TakeTimeFromFilm(TimeFromFilm taken);
 
   shell::Program& program_;
   PlayerFactory make_player_;

@@ -1,5 +1,5 @@
 // NullFilm: the film of a program without a player. Every hook and command keeps the
-// empty body of FilmHooks; every query answers "no film".
+// empty body of FilmHooks, and the editor's creation goes on as with a player.
 #pragma once
 
 #include <memory>
@@ -8,12 +8,7 @@
 
 namespace film {
 
-class NullFilm final : public FilmHooks {
- public:
-  bool FilmLoaded() const override { return false; }
-  bool OverlayInUse() const override { return false; }
-  bool FilmPlaying() const override { return false; }
-};
+class NullFilm final : public FilmHooks {};
 
 std::unique_ptr<FilmHooks> MakeNullFilm();
 

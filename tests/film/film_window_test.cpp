@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/reszletes.h"
 #include "film/film_rig.h"
 #include "film/film_screen.h"
 
@@ -459,6 +460,115 @@ TEST(FilmWindow, TheTimeTableFollowsEveryKindOfRowChange) {
     for (int row = 1; row <= table.RowCount(); ++row)
       spans.push_back(table.Row(row));
     EXPECT_EQ(spans, c.expected) << c.name;
+  }
+}
+
+// The editor's own row commands tell the film nothing: after each, the film's time table is
+// the rows' times as they now stand.
+TEST(FilmWindow, TheTimeTableFollowsTheEditorsRowCommands) {
+  struct Case {
+    const char* name;
+    std::function<void(FilmRig&)> run;
+  };
+  const std::vector<Case> cases = {
+      {"Értékek beállítása",
+       [](FilmRig& rig) {
+         editor::TFelirat& f = rig.editor();
+         f.cds.SetRecNo(2);
+         f.kezdes.SetText("00:00:02,500");
+         f.befejezes.SetText("00:00:03,500");
+         f.ApplyEditedTimes();
+       }},
+      {"G",
+       [](FilmRig& rig) {
+         rig.rows().SetRecNo(1);
+         rig.editor().BvegelsoClick();
+       }},
+      {"1-2",
+       [](FilmRig& rig) {
+         rig.rows().SetRecNo(3);
+         rig.editor().B12Click();
+       }},
+      {"Sor törlése",
+       [](FilmRig& rig) {
+         rig.editor().CBdelete.SetChecked(true);
+         rig.rows().SetRecNo(2);
+         rig.editor().BtorlesClick();
+       }},
+      {"Több sor törlése", [](FilmRig& rig) { rig.editor().DeleteRowRange(2, 3); }},
+      {"Beszúrás", [](FilmRig& rig) { rig.editor().BbeszurasClick(); }},
+      {"Sor elé",
+       [](FilmRig& rig) {
+         rig.rows().SetRecNo(2);
+         rig.editor().pmsoreleClick();
+       }},
+      {"Sor mögé",
+       [](FilmRig& rig) {
+         rig.rows().SetRecNo(2);
+         rig.editor().pmsormogeClick();
+       }},
+      {"5 sor mögé",
+       [](FilmRig& rig) {
+         rig.rows().SetRecNo(2);
+         rig.editor().sor5mogeRacsClick();
+       }},
+      {"ÖV",
+       [](FilmRig& rig) {
+         rig.rows().SetRecNo(2);
+         rig.editor().BovClick();
+       }},
+      {"Módosítás",
+       [](FilmRig& rig) {
+         rig.editor().Emodositas.SetText("00:00:01,000");
+         rig.driver.Click(rig.editor().Bmodok);
+       }},
+      {"Részletes módosítás",
+       [](FilmRig& rig) {
+         editor::TFelirat& f = rig.editor();
+         editor::TReszletes& w = *rig.program->Reszletes;
+         f.cds.SetRecNo(2);
+         f.Emodositas.SetText("00:00:01,000");
+         rig.driver.OnModal("Reszletes", [&rig, &w] {
+           rig.driver.Click(w.Lefele);
+           w.cbKezdo.SetChecked(true);
+           w.cbBefejezo.SetChecked(true);
+           rig.driver.Click(w.Bmodok);
+         });
+         rig.driver.Click(f.Breszletes);
+       }},
+  };
+  const auto row_spans = [](FilmRig& rig) {
+    const dataset::RowTable& t = rig.rows();
+    const bool time_base = rig.editor().beosztas.Text() == "Time";
+    std::vector<RowSpan> spans;
+    for (int row = 1; row <= t.ShownRowCount(); ++row) {
+      spans.push_back(RowSpanOf(t.Cell(row, field::kKezdes), t.Cell(row, field::kBefejezes),
+                                time_base, {25, 1}));
+    }
+    return spans;
+  };
+  const auto table_spans = [](FilmRig& rig) {
+    const FilmTimeTable& table = rig.film->TimeTable();
+    std::vector<RowSpan> spans;
+    for (int row = 1; row <= table.RowCount(); ++row)
+      spans.push_back(table.Row(row));
+    return spans;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FilmRig rig;
+    rig.LoadRows(kRows);
+    rig.editor().SetTimeBaseLimits("Time");
+    rig.program->state.CurrentTimeBase = "Time";
+    rig.OpenFilm();
+    rig.TickAt(1500);
+    const std::vector<RowSpan> before = table_spans(rig);
+    ASSERT_EQ(before, row_spans(rig));
+    c.run(rig);
+    EXPECT_EQ(rig.driver.Verify(), "");
+    const std::vector<RowSpan> after = row_spans(rig);
+    EXPECT_NE(after, before);  // the command changed the rows' times
+    EXPECT_EQ(table_spans(rig), after);
   }
 }
 

@@ -84,27 +84,27 @@ void FilmSyncLocate(FilmSync& sync, const FilmTimeTable& table, int64_t t_ms) {
   }
 }
 
-void ShowOverlayRow(FilmSync& sync, int row, bool mark, OverlayPainter& painter) {
-  if (painter.ShowRow(row) && mark)
+void ShowOverlayRow(FilmSync& sync, int row, ShownMark mark, OverlayPainter& painter) {
+  if (painter.ShowRow(row) && mark == ShownMark::kMarkShown)
     sync.shown = true;
 }
 
-void FilmSyncJump(FilmSync& sync, const FilmTimeTable& table, bool hide_first, int64_t t_ms,
+void FilmSyncJump(FilmSync& sync, const FilmTimeTable& table, BeforeJump before, int64_t t_ms,
                   OverlayPainter& painter) {
-  if (hide_first) {
+  if (before == BeforeJump::kHideOverlay) {
     sync.shown = false;
     painter.Hide();
   }
   FilmSyncLocate(sync, table, t_ms);
   if (sync.cur_start <= t_ms)
-    ShowOverlayRow(sync, sync.row, true, painter);
+    ShowOverlayRow(sync, sync.row, ShownMark::kMarkShown, painter);
 }
 
 void ShowOrJump(FilmSync& sync, const FilmTimeTable& table, int64_t t_ms, OverlayPainter& painter) {
   if (sync.cur_start <= t_ms && t_ms < sync.cur_end)
-    ShowOverlayRow(sync, sync.row, true, painter);
+    ShowOverlayRow(sync, sync.row, ShownMark::kMarkShown, painter);
   else
-    FilmSyncJump(sync, table, false, t_ms, painter);
+    FilmSyncJump(sync, table, BeforeJump::kKeepOverlay, t_ms, painter);
 }
 
 void FilmTick(FilmSync& sync, const FilmTimeTable& table, int64_t t, OverlayPainter& painter) {
@@ -120,7 +120,7 @@ void FilmTick(FilmSync& sync, const FilmTimeTable& table, int64_t t, OverlayPain
       ShowOrJump(sync, table, t, painter);
     } else if (t <= sync.cur_end) {
       if (t < sync.cur_start)  // the film went back
-        FilmSyncJump(sync, table, true, t, painter);
+        FilmSyncJump(sync, table, BeforeJump::kHideOverlay, t, painter);
     } else if (t < sync.next_start) {  // a gap begins
       sync.in_gap = true;
       painter.Hide();
@@ -131,10 +131,10 @@ void FilmTick(FilmSync& sync, const FilmTimeTable& table, int64_t t, OverlayPain
       if (sync.row > rows)
         painter.Hide();
       else
-        ShowOverlayRow(sync, sync.row, false, painter);
+        ShowOverlayRow(sync, sync.row, ShownMark::kLeaveMark, painter);
       sync.in_gap = false;
     } else {
-      FilmSyncJump(sync, table, true, t, painter);
+      FilmSyncJump(sync, table, BeforeJump::kHideOverlay, t, painter);
     }
     return;
   }
@@ -142,10 +142,10 @@ void FilmTick(FilmSync& sync, const FilmTimeTable& table, int64_t t, OverlayPain
     sync.in_gap = false;
     FilmSyncNextRow(sync, table);  // the row is shown on a later tick
   } else if (t < sync.cur_start) {
-    FilmSyncJump(sync, table, true, t, painter);
+    FilmSyncJump(sync, table, BeforeJump::kHideOverlay, t, painter);
   } else if (t <= sync.cur_end) {
     sync.in_gap = false;
-    ShowOverlayRow(sync, sync.row, true, painter);
+    ShowOverlayRow(sync, sync.row, ShownMark::kMarkShown, painter);
   }
 }
 

@@ -93,15 +93,20 @@ void FilmSyncNextRow(FilmSync& sync, const FilmTimeTable& table);
 // The cursor onto the row at `t_ms`: row 1 when `t_ms` is at or before its start, else the
 // first row that starts after `t_ms` or holds it. After every row nothing changes.
 void FilmSyncLocate(FilmSync& sync, const FilmTimeTable& table, int64_t t_ms);
-// A jump: optionally the overlay hidden first, then the cursor located and its row shown
-// when it has begun.
-void FilmSyncJump(FilmSync& sync, const FilmTimeTable& table, bool hide_first, int64_t t_ms,
+// Whether a jump hides the overlay before it locates the cursor.
+enum class BeforeJump { kHideOverlay, kKeepOverlay };
+// Whether a painted row counts as shown from then on, or leaves `shown` as it is.
+enum class ShownMark { kMarkShown, kLeaveMark };
+
+// A jump: the overlay hidden first when `before` says so, then the cursor located and its row
+// shown (and marked) when it has begun.
+void FilmSyncJump(FilmSync& sync, const FilmTimeTable& table, BeforeJump before, int64_t t_ms,
                   OverlayPainter& painter);
 // Shows the cursor's row when `t_ms` lies in it, else jumps without hiding (play, and the
 // first tick of a hidden overlay).
 void ShowOrJump(FilmSync& sync, const FilmTimeTable& table, int64_t t_ms, OverlayPainter& painter);
-// Paints row `row` and, when `mark` and it was painted, counts it as shown.
-void ShowOverlayRow(FilmSync& sync, int row, bool mark, OverlayPainter& painter);
+// Paints row `row` and, with ShownMark::kMarkShown and when it was painted, counts it as shown.
+void ShowOverlayRow(FilmSync& sync, int row, ShownMark mark, OverlayPainter& painter);
 
 // The overlay step of the film timer's tick at film position `t_ms`, with the overlay
 // active: hides, shows and moves the cursor by the overlay's state machine.
