@@ -46,11 +46,11 @@ void FilmPlayer::SetFilmMenus(bool enabled) {
 
 // ---- Film buttons and the film view -----------------------------------------------------
 
-void FilmPlayer::ShowFilmButtons(bool show_pause) {
+void FilmPlayer::ShowFilmButtons(PauseButton pause) {
   editor::TFelirat& f = *editor_;
   for (ui::SpeedButton* button : {&f.SBvissza1mp, &f.SBvissza, &f.SBelore})
     button->Show();
-  if (show_pause)
+  if (pause == PauseButton::kShown)
     f.SBpause.Show();
   for (ui::SpeedButton* button : {&f.SBkezdo, &f.SBbefejezes, &f.SBkezdbefejez, &f.SBSub})
     button->Show();
@@ -151,7 +151,7 @@ void FilmPlayer::OpenChosenFilm() {
     if (f.cds.IsEmpty())
       HideFilmButtons();
     else
-      ShowFilmButtons(true);
+      ShowFilmButtons(PauseButton::kShown);
     player_->Play();
     f.Timer2.SetEnabled(true);
     facts_.info_read = false;

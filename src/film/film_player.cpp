@@ -463,7 +463,7 @@ void FilmPlayer::EditorClosed() {
 void FilmPlayer::SubtitleOpening() {
   if (editor_ == nullptr || player_ == nullptr)
     return;
-  pause_shown_after_read_ = !editor_->wmp1.Visible();
+  pause_after_read_ = editor_->wmp1.Visible() ? PauseButton::kAsItWas : PauseButton::kShown;
   if (editor_->wmp1.Visible())
     player_->Pause();
 }
@@ -473,7 +473,7 @@ void FilmPlayer::SubtitleRead() {
     return;
   editor_->Feliratshow.SetEnabled(true);
   editor_->FilmFelirat.SetEnabled(true);
-  ShowFilmButtons(pause_shown_after_read_);
+  ShowFilmButtons(pause_after_read_);
 }
 
 void FilmPlayer::FileChosen() {

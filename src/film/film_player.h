@@ -106,7 +106,6 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   bool FilmPlaying() const;
 
   // ---- Hooks ----
-
   bool EditorCreated(editor::TFelirat& editor) override;
   void NewSubtitleStarted() override;
   void BackToMainMenu() override;
@@ -148,9 +147,11 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   void Reopen(const editor::HeldFilm& film) override;
   void ShowOverlayRow(int row) override;
 
-  // Shows the film buttons (the pause button when `show_pause`) and fills the film time
-  // table from every row; hides every film button.
-  void ShowFilmButtons(bool show_pause);
+  // Shows the film buttons (the pause button too with PauseButton::kShown, else the pause
+  // and play buttons as they were) and fills the film time table from every row; hides every
+  // film button.
+  enum class PauseButton { kShown, kAsItWas };
+  void ShowFilmButtons(PauseButton pause);
   void HideFilmButtons();
   // The editor's film view shown: the film area of the current layout.
   void ShowFilmView();
@@ -224,7 +225,7 @@ class FilmPlayer final : public FilmHooks, public editor::LayoutFilmPlayer {
   bool built_time_base_ = false;
   timecode::FrameRate built_rate_{};
   FilmFacts facts_;
-  bool pause_shown_after_read_ = true;
+  PauseButton pause_after_read_ = PauseButton::kShown;
   std::optional<OverlayText> overlay_;  // the row over the picture, as laid out
   TFilmScreen* screen_ = nullptr;       // owned by the editor's film parts
   ui::Timer* enter_full_screen_ = nullptr;
