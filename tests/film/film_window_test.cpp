@@ -617,10 +617,18 @@ TEST(FilmWindow, TimesFromTheFilm) {
   EXPECT_EQ(rig.Cell(1, field::kBefejezes), "00:00:02,345");
   EXPECT_EQ(f.cds.RecNo(), 2);
 
-  // End and next start on the last row appends a row holding only a start.
+  // End and next start on the last row appends a row holding only a start; the save commands
+  // are enabled.
   rig.rows().SetRecNo(4);
   rig.fake->SetCurrentPosition(9500);
+  f.MarkSaved();
+  f.BMMN.SetEnabled(false);
+  f.MentM1.SetEnabled(false);
   f.SBkezdbefejezClick();
+  EXPECT_TRUE(f.Bmentes.Enabled());
+  EXPECT_TRUE(f.Mentes1.Enabled());
+  EXPECT_TRUE(f.BMMN.Enabled());
+  EXPECT_TRUE(f.MentM1.Enabled());
   EXPECT_EQ(rig.Cell(4, field::kBefejezes), "00:00:09,500");
   EXPECT_EQ(f.cds.RecordCount(), 5);
   EXPECT_EQ(rig.Cell(5, field::kKezdes), "00:00:09,500");
