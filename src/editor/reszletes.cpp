@@ -5,7 +5,6 @@
 #include "editor/felirat.h"
 #include "editor/rules/retime_rules.h"
 #include "editor/table_scopes.h"
-#include "film/film_hooks.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "shell/scopes.h"
