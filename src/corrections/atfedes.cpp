@@ -49,12 +49,12 @@ OverlapOptions TAtfedes::Options() const {
                         .statistics = CBstat.Checked()};
 }
 
-void TAtfedes::RunOverlapCheck(std::uint8_t Show) {
-  RunOverlapCheckCommand(*program_.Felirat, program_, *this, Show);
+void TAtfedes::RunOverlapCheck(Reporting show) {
+  RunOverlapCheckCommand(*program_.Felirat, program_, *this, show);
 }
 
 void TAtfedes::BinditasClick() {
-  RunOverlapCheck(1);
+  RunOverlapCheck(kShowReport);
 }
 
 void TAtfedes::Button2Click() {

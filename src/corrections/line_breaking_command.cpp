@@ -80,7 +80,7 @@ void ReportAggressiveBreaking(shell::Program& program, CorrectionRows& rows,
 
 }  // namespace
 
-void RunAggressiveBreaking(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunAggressiveBreaking(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   BreakCounters counters;
   RunCorrectionFrame(
       editor, program,

@@ -88,8 +88,7 @@ void ReportSoundWords(shell::Program& program, const SoundWordCounts& counts) {
   ShowPlainMessage(program, message);
 }
 
-void Run(editor::TFelirat& editor, shell::Program& program, std::uint8_t show,
-         SoundWordRules rules) {
+void Run(editor::TFelirat& editor, shell::Program& program, Reporting show, SoundWordRules rules) {
   SoundWordCounts counts;
   RunCorrectionFrame(
       editor, program,
@@ -106,7 +105,7 @@ void Run(editor::TFelirat& editor, shell::Program& program, std::uint8_t show,
 
 }  // namespace
 
-void RunSoundWordRemoval(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunSoundWordRemoval(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   Run(editor, program, show, SoundWordRules{});
 }
 
