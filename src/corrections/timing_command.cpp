@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "corrections/atfedes.h"
-#include "corrections/plain_message.h"
 #include "corrections/rules/timing_checks.h"
 #include "corrections/time_base_only.h"
 #include "corrections/timing_commands.h"
@@ -13,6 +12,7 @@
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
+#include "shell/plain_message.h"
 #include "shell/program.h"
 #include "shell/scopes.h"
 #include "timecode/timecode.h"
@@ -82,9 +82,9 @@ void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfe
   else if (result.stretched < 1)
     Info(program, "Ennyi átfedést javítottam ki: " + p + "/" + q, kMore);
   else
-    ShowPlainMessage(program, "Ennyi átfedést javítottam ki: " + p + "\r\n" +
-                                  "Ebből ennyi 0,5mp-es változtatás: " + r + "\r\n" +
-                                  std::string(kMore));
+    shell::ShowPlainMessage(program, "Ennyi átfedést javítottam ki: " + p + "\r\n" +
+                                         "Ebből ennyi 0,5mp-es változtatás: " + r + "\r\n" +
+                                         std::string(kMore));
 }
 
 // The overlap window in repair mode with the stretch to half a second while the scope lives.

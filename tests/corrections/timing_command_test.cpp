@@ -8,10 +8,10 @@
 
 #include "corrections/atfedes.h"
 #include "corrections/correction_frame.h"
-#include "corrections/plain_message.h"
 #include "corrections/timing_commands.h"
 #include "editor/row_command_rig.h"
 #include "shell/hibaki.h"
+#include "shell/plain_message.h"
 
 namespace {
 
