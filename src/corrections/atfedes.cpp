@@ -1,9 +1,9 @@
 #include "corrections/atfedes.h"
 
-#include "corrections/plain_message.h"
 #include "corrections/timing_commands.h"
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
+#include "shell/plain_message.h"
 #include "shell/program.h"
 
 namespace corrections {
@@ -49,12 +49,12 @@ OverlapOptions TAtfedes::Options() const {
                         .statistics = CBstat.Checked()};
 }
 
-void TAtfedes::RunOverlapCheck(std::uint8_t Show) {
-  RunOverlapCheckCommand(*program_.Felirat, program_, *this, Show);
+void TAtfedes::RunOverlapCheck(Reporting show) {
+  RunOverlapCheckCommand(*program_.Felirat, program_, *this, show);
 }
 
 void TAtfedes::BinditasClick() {
-  RunOverlapCheck(1);
+  RunOverlapCheck(kShowReport);
 }
 
 void TAtfedes::Button2Click() {
@@ -79,10 +79,10 @@ void TAtfedes::CBhibaClick() {
 }
 
 void TAtfedes::StatClick() {
-  ShowPlainMessage(program_, "0 mp alatt: " + text::IntToStr(statistics.non_positive) + "\r\n" +
-                                 "0 - 0.249 mp: " + text::IntToStr(statistics.under_quarter) +
-                                 "\r\n" +
-                                 "0.250 - 0.499 mp: " + text::IntToStr(statistics.under_half));
+  shell::ShowPlainMessage(program_,
+                          "0 mp alatt: " + text::IntToStr(statistics.non_positive) + "\r\n" +
+                              "0 - 0.249 mp: " + text::IntToStr(statistics.under_quarter) + "\r\n" +
+                              "0.250 - 0.499 mp: " + text::IntToStr(statistics.under_half));
 }
 
 void TAtfedes::RbCsakClick() {

@@ -2,8 +2,7 @@
 // the editor's subtitle.
 #pragma once
 
-#include <cstdint>
-
+#include "corrections/reporting.h"
 #include "corrections/rules/timing_checks.h"
 #include "platform/ui/ui.h"
 
@@ -29,8 +28,8 @@ class TAtfedes : public ui::Form {
   ui::Button Button2{*this, "Button2", {296, 100, 90, 25}};
   ui::Gauge FszazalekAF{*this, "FszazalekAF", {8, 134, 378, 16}};
 
-  // The overlap check over the editor's rows: `Show` 1 reports, 0 is silent.
-  void RunOverlapCheck(std::uint8_t Show);
+  // The overlap check over the editor's rows, with its result message or silent.
+  void RunOverlapCheck(Reporting show);
   // The options as the window's boxes stand.
   OverlapOptions Options() const;
 

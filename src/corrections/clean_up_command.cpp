@@ -15,8 +15,10 @@ namespace {
 
 using RowRule = void (*)(WorkingText&);
 
-// Runs `rule` on the current row's text and stores the result when the rule changed it.
-void ApplyToCurrentRow(CorrectionRows& rows, RowRule rule) {
+// Runs `rule` (anything callable on a WorkingText&) on the current row's text and stores the
+// result when the rule changed it.
+template <typename Rule>
+void ApplyToCurrentRow(CorrectionRows& rows, Rule&& rule) {
   WorkingText working{.text = rows.Text(), .row = rows.Row(), .list = &rows.List()};
   rule(working);
   rows.findings += working.findings;
@@ -25,7 +27,7 @@ void ApplyToCurrentRow(CorrectionRows& rows, RowRule rule) {
 }
 
 void RunRule(editor::TFelirat& editor, shell::Program& program, const FrameChoices& choices,
-             std::uint8_t show, RowRule rule) {
+             Reporting show, RowRule rule) {
   RunCorrectionFrame(
       editor, program,
       FrameRun{.choices = choices, .show = show, .turn = [rule](CorrectionRows& rows) {
@@ -56,46 +58,41 @@ void DeleteEmptyRows(CorrectionRows& rows) {
   }
 }
 
+void ReportDialogueDashes(shell::Program& program, const DialogueDashCounts& totals) {
+  if (totals.dashes > 0 || totals.moves > 0) {
+    shell::Inform(
+        program, "Eredmény",
+        "Ennyit találtam: " + text::IntToStr(totals.dashes) + "+" + text::IntToStr(totals.moves),
+        "További információt a \"Lista\" gomb alatt találsz!");
+  } else {
+    ShowStandardReport(program, 0);
+  }
+}
+
 }  // namespace
 
-void RunDialogueDashes(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunDialogueDashes(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   DialogueDashCounts totals;
+  const auto fix_dashes = [&totals](WorkingText& working) {
+    const DialogueDashCounts counts = FixDialogueDashes(working);
+    totals.dashes += counts.dashes;
+    totals.moves += counts.moves;
+  };
   FrameChoices choices = kDialogueDashFrame;
   choices.row_count = RowCountTaken::kEachTurn;
   RunCorrectionFrame(
       editor, program,
       FrameRun{.choices = choices,
                .show = show,
-               .turn =
-                   [&](CorrectionRows& rows) {
-                     WorkingText working{
-                         .text = rows.Text(), .row = rows.Row(), .list = &rows.List()};
-                     const DialogueDashCounts counts = FixDialogueDashes(working);
-                     totals.dashes += counts.dashes;
-                     totals.moves += counts.moves;
-                     rows.findings += working.findings;
-                     if (working.changed)
-                       rows.StoreText(working.text);
-                   },
-               .own_report =
-                   [&](CorrectionRows&) {
-                     if (totals.dashes > 0 || totals.moves > 0) {
-                       shell::Inform(program, "Eredmény",
-                                     "Ennyit találtam: " + text::IntToStr(totals.dashes) + "+" +
-                                         text::IntToStr(totals.moves),
-                                     "További információt a \"Lista\" gomb alatt találsz!");
-                     } else {
-                       ShowStandardReport(program, 0);
-                     }
-                   }});
+               .turn = [&](CorrectionRows& rows) { ApplyToCurrentRow(rows, fix_dashes); },
+               .own_report = [&](CorrectionRows&) { ReportDialogueDashes(program, totals); }});
 }
 
-void RunBlankAfterPunctuation(editor::TFelirat& editor, shell::Program& program,
-                              std::uint8_t show) {
+void RunBlankAfterPunctuation(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   RunRule(editor, program, kBlankAfterPunctuationFrame, show, InsertBlanksAfterPunctuation);
 }
 
-void RunJoinShortRows(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunJoinShortRows(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   RunRule(editor, program, kJoinShortRowsFrame, show, JoinShortRow);
 }
 

@@ -3,7 +3,7 @@
 // call these.
 #pragma once
 
-#include <cstdint>
+#include "corrections/reporting.h"
 
 namespace editor {
 class TFelirat;
@@ -17,17 +17,17 @@ namespace corrections {
 // "Hangutánzó szavak és nevek törlése" (`HangutanzoN`): sound descriptions in brackets and
 // capital speaker names cut out of every row; rows that cannot be judged are listed as
 // critical.
-void RunSoundWordRemoval(editor::TFelirat& editor, shell::Program& program, std::uint8_t show);
+void RunSoundWordRemoval(editor::TFelirat& editor, shell::Program& program, Reporting show);
 // "... - extra": the same, also deleting credit rows and short labels of any case; it always
 // reports.
 void RunSoundWordRemovalExtra(editor::TFelirat& editor, shell::Program& program);
 
 // "1*-" (`BvonalN`): dialogue dashes moved, given their blank, or dropped for one speaker.
-void RunDialogueDashes(editor::TFelirat& editor, shell::Program& program, std::uint8_t show);
+void RunDialogueDashes(editor::TFelirat& editor, shell::Program& program, Reporting show);
 // ".,?! karakterek után tegyen space-t" (`BkarakterN`): a blank after punctuation.
-void RunBlankAfterPunctuation(editor::TFelirat& editor, shell::Program& program, std::uint8_t show);
+void RunBlankAfterPunctuation(editor::TFelirat& editor, shell::Program& program, Reporting show);
 // "öh" (`BohN`): short rows of two or more lines joined into one line.
-void RunJoinShortRows(editor::TFelirat& editor, shell::Program& program, std::uint8_t show);
+void RunJoinShortRows(editor::TFelirat& editor, shell::Program& program, Reporting show);
 // "l betű kicserélése I-re".
 void RunLowerLToCapitalI(editor::TFelirat& editor, shell::Program& program);
 // "Ékezetek eltűntetése".

@@ -18,8 +18,7 @@ namespace corrections {
 
 namespace field = dataset::subtitle_field;
 
-CorrectionRows::CorrectionRows(editor::TFelirat& editor, shell::Program& program)
-    : editor_(editor), program_(program) {}
+CorrectionRows::CorrectionRows(editor::TFelirat& editor) : editor_(editor) {}
 
 dataset::RowTable& CorrectionRows::Table() {
   return editor_.cds;
@@ -109,7 +108,7 @@ void RunSinglePass(CorrectionRows& rows, const FrameRun& run, shell::GaugeScope*
 }  // namespace
 
 int RunCorrectionFrame(editor::TFelirat& editor, shell::Program& program, const FrameRun& run) {
-  CorrectionRows rows(editor, program);
+  CorrectionRows rows(editor);
   dataset::RowTable& table = editor.cds;
   shell::THibaki& list = *program.Hibaki;
   {

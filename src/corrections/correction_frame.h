@@ -4,17 +4,17 @@
 //   back however the pass ends), the change list emptied, the first row, the pass (single,
 //   re-run or the command's own) with its percent gauge, InternalUpdate lowered, the row
 //   restored (the last row when fewer remain), the save commands enabled when something was
-//   found, the report when `Show` is kShowReport, the focus to the grid.
+//   found, the report when `show` is kShowReport, the focus to the grid.
 //
 // Each command names its choices in the table below; the pass itself is the command's turn,
 // run on the current row.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "corrections/reporting.h"
 #include "corrections/rules/change_list.h"
 #include "editor/row_write.h"
 
@@ -32,11 +32,6 @@ class ListBox;
 }
 
 namespace corrections {
-
-// The `Show` byte of the correction commands: 1 when a button, menu or popup item runs them,
-// 0 when the full formatting does (no message).
-inline constexpr std::uint8_t kShowReport = 1;
-inline constexpr std::uint8_t kShowNothing = 0;
 
 enum class PassShape {
   kSingle,         // each row once
@@ -93,7 +88,7 @@ inline constexpr RowTextStore kRowInEditState = editor::RowWrite::kInEditState;
 // and deletion, the letter limit, the change list being written and the finding count.
 class CorrectionRows {
  public:
-  CorrectionRows(editor::TFelirat& editor, shell::Program& program);
+  explicit CorrectionRows(editor::TFelirat& editor);
 
   editor::TFelirat& Editor() { return editor_; }
   dataset::RowTable& Table();
@@ -119,13 +114,12 @@ class CorrectionRows {
 
  private:
   editor::TFelirat& editor_;
-  shell::Program& program_;
   ChangeList list_;
 };
 
 struct FrameRun {
   const FrameChoices& choices;
-  std::uint8_t show = kShowReport;
+  Reporting show = kShowReport;
   // One turn on the current row. For kPendingAction: the whole pass, from the first row.
   std::function<void(CorrectionRows& rows)> turn;
   // The command's own report (FrameReport::kOwn), shown when `show` is kShowReport.

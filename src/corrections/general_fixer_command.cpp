@@ -28,7 +28,7 @@ void FixCurrentRow(CorrectionRows& rows, std::string& buffer) {
 
 }  // namespace
 
-void RunGeneralFixer(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunGeneralFixer(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   std::string buffer;
   RunCorrectionFrame(
       editor, program,

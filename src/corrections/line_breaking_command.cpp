@@ -3,12 +3,12 @@
 
 #include "corrections/commands.h"
 #include "corrections/correction_frame.h"
-#include "corrections/plain_message.h"
 #include "corrections/rules/line_breaking.h"
 #include "corrections/time_base_only.h"
 #include "editor/felirat.h"
 #include "platform/text/text.h"
 #include "shell/message_box.h"
+#include "shell/plain_message.h"
 #include "shell/program.h"
 
 namespace corrections {
@@ -74,13 +74,13 @@ void ReportAggressiveBreaking(shell::Program& program, CorrectionRows& rows,
     message += "További információ a \"Lista\" gomb alatt!\r\nDe volt " +
                text::IntToStr(counters.unbreakable) + " db nem törhető sor!";
   }
-  ShowPlainMessage(program, message);
+  shell::ShowPlainMessage(program, message);
   rows.MarkModified();
 }
 
 }  // namespace
 
-void RunAggressiveBreaking(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunAggressiveBreaking(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   BreakCounters counters;
   RunCorrectionFrame(
       editor, program,
@@ -108,27 +108,28 @@ void RunFourLineBreaking(editor::TFelirat& editor, shell::Program& program) {
   int split = 0;
   RunCorrectionFrame(
       editor, program,
-      FrameRun{
-          .choices = kFourLineFrame,
-          .show = kShowReport,
-          .turn =
-              [&split](CorrectionRows& rows) {
-                const RowBreak result = SplitFourLineRow(CurrentRow(rows), rows.Row(), rows.List());
-                if (!result.rows.empty())
-                  ++split;
-                ApplyRowBreak(rows, result);
-              },
-          .own_report =
-              [&program, &split](CorrectionRows& /*rows*/) {
-                if (program.FilmPlayer())
-                  return;
-                if (split > 0) {
-                  ShowPlainMessage(program, "Ennyi sort módosítottam: " + text::IntToStr(split) +
-                                                "\r\nTovábbi információ a Lista gomb alatt!");
-                } else {
-                  ShowPlainMessage(program, "Nem találtam módosítandó sort!");
-                }
-              }});
+      FrameRun{.choices = kFourLineFrame,
+               .show = kShowReport,
+               .turn =
+                   [&split](CorrectionRows& rows) {
+                     const RowBreak result =
+                         SplitFourLineRow(CurrentRow(rows), rows.Row(), rows.List());
+                     if (!result.rows.empty())
+                       ++split;
+                     ApplyRowBreak(rows, result);
+                   },
+               .own_report =
+                   [&program, &split](CorrectionRows& /*rows*/) {
+                     if (program.FilmPlayer())
+                       return;
+                     if (split > 0) {
+                       shell::ShowPlainMessage(program,
+                                               "Ennyi sort módosítottam: " + text::IntToStr(split) +
+                                                   "\r\nTovábbi információ a Lista gomb alatt!");
+                     } else {
+                       shell::ShowPlainMessage(program, "Nem találtam módosítandó sort!");
+                     }
+                   }});
 }
 
 }  // namespace corrections

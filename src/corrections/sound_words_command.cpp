@@ -1,12 +1,12 @@
 // "Hangutánzó szavak és nevek törlése" and its extra variant over the editor's rows.
 #include "corrections/clean_up_commands.h"
 #include "corrections/correction_frame.h"
-#include "corrections/plain_message.h"
 #include "corrections/rules/sound_words.h"
 #include "editor/felirat.h"
 #include "platform/text/text.h"
 #include "platform/ui/application.h"
 #include "shell/message_box.h"
+#include "shell/plain_message.h"
 #include "shell/program.h"
 
 namespace corrections {
@@ -85,11 +85,10 @@ void ReportSoundWords(shell::Program& program, const SoundWordCounts& counts) {
   else
     message += "Nem volt kritikus sor!\r\n";
   message += kMore;
-  ShowPlainMessage(program, message);
+  shell::ShowPlainMessage(program, message);
 }
 
-void Run(editor::TFelirat& editor, shell::Program& program, std::uint8_t show,
-         SoundWordRules rules) {
+void Run(editor::TFelirat& editor, shell::Program& program, Reporting show, SoundWordRules rules) {
   SoundWordCounts counts;
   RunCorrectionFrame(
       editor, program,
@@ -106,7 +105,7 @@ void Run(editor::TFelirat& editor, shell::Program& program, std::uint8_t show,
 
 }  // namespace
 
-void RunSoundWordRemoval(editor::TFelirat& editor, shell::Program& program, std::uint8_t show) {
+void RunSoundWordRemoval(editor::TFelirat& editor, shell::Program& program, Reporting show) {
   Run(editor, program, show, SoundWordRules{});
 }
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "corrections/atfedes.h"
-#include "corrections/plain_message.h"
 #include "corrections/rules/timing_checks.h"
 #include "corrections/time_base_only.h"
 #include "corrections/timing_commands.h"
@@ -13,6 +12,7 @@
 #include "platform/text/text.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
+#include "shell/plain_message.h"
 #include "shell/program.h"
 #include "shell/scopes.h"
 #include "timecode/timecode.h"
@@ -82,25 +82,52 @@ void ReportOverlapCheck(editor::TFelirat& editor, shell::Program& program, TAtfe
   else if (result.stretched < 1)
     Info(program, "Ennyi átfedést javítottam ki: " + p + "/" + q, kMore);
   else
-    ShowPlainMessage(program, "Ennyi átfedést javítottam ki: " + p + "\r\n" +
-                                  "Ebből ennyi 0,5mp-es változtatás: " + r + "\r\n" +
-                                  std::string(kMore));
+    shell::ShowPlainMessage(program, "Ennyi átfedést javítottam ki: " + p + "\r\n" +
+                                         "Ebből ennyi 0,5mp-es változtatás: " + r + "\r\n" +
+                                         std::string(kMore));
 }
+
+// The overlap window in repair mode with the stretch to half a second while the scope lives.
+// When it ends, however the runs inside end, the two options are put back as the window's own
+// controls do it: the stretch unchecked again when it was, and "Csak vizsgálat" clicked back
+// on when the window was in check-only mode (its click also unchecks the stretch).
+class RepairWithStretchScope {
+ public:
+  explicit RepairWithStretchScope(TAtfedes& window)
+      : window_(window),
+        repair_before_(window.RBV.Checked()),
+        stretch_before_(window.CB5.Checked()) {
+    window_.RBV.SetChecked(true);
+    window_.CB5.SetChecked(true);
+  }
+  ~RepairWithStretchScope() {
+    if (!stretch_before_)
+      window_.CB5.SetChecked(false);
+    if (!repair_before_)
+      window_.CheckOnlyMode();
+  }
+  RepairWithStretchScope(const RepairWithStretchScope&) = delete;
+  RepairWithStretchScope& operator=(const RepairWithStretchScope&) = delete;
+
+ private:
+  TAtfedes& window_;
+  bool repair_before_;
+  bool stretch_before_;
+};
 
 }  // namespace
 
 void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, TAtfedes& window,
-                            std::uint8_t show) {
+                            Reporting show) {
   if (InFrameBase(editor)) {
-    if (show == 1)
+    if (show == kShowReport)
       RefuseInFrameBase(program);
     return;
   }
   const OverlapOptions options = window.Options();
   dataset::RowTable& table = editor.cds;
   OverlapResult result;
-  window.FszazalekAF.SetProgress(0);
-  window.FszazalekAF.SetVisible(true);
+  shell::GaugeScope gauge(window.FszazalekAF);
   {
     editor::CommandUpdateScope update(editor);
     shell::ControlsOffScope controls_off(table);
@@ -112,14 +139,13 @@ void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, T
     if (!table.IsEmpty())
       table.First();
   }
-  window.FszazalekAF.SetProgress(0);
-  window.FszazalekAF.SetVisible(false);
+  gauge.End();
   if (options.statistics)
     window.Stat.SetEnabled(true);
   // Every time written marks the subtitle modified, also under the full formatting.
   if (result.changed)
     editor.MarkModified();
-  if (show == 1)
+  if (show == kShowReport)
     ReportOverlapCheck(editor, program, window, options, result);
 }
 
@@ -157,16 +183,15 @@ void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program
 }
 
 void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program,
-                                    std::uint8_t show) {
+                                    Reporting show) {
   if (InFrameBase(editor)) {
-    if (show == 1)
+    if (show == kShowReport)
       RefuseInFrameBase(program);
     return;
   }
   dataset::RowTable& table = editor.cds;
   int count = 0;
-  editor.Fszazalek.SetProgress(0);
-  editor.Fszazalek.SetVisible(true);
+  shell::GaugeScope gauge(editor.Fszazalek);
   {
     shell::ControlsOffScope controls_off(table);
     editor::CommandUpdateScope update(editor);
@@ -178,10 +203,10 @@ void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& pr
     if (!table.IsEmpty())
       table.First();
   }
-  editor.Fszazalek.SetVisible(false);
+  gauge.End();
   if (count > 0)
     editor.MarkModified();
-  if (show != 1)
+  if (show != kShowReport)
     return;
   if (count > 0)
     Info(program, "Ennyi sort módosítottam: " + text::IntToStr(count), kMore);
@@ -196,33 +221,29 @@ void RunFullFormattingSteps(const FullFormattingSteps& steps, TAtfedes& window) 
   steps.aggressive();
   steps.dashes();
   steps.join_short();
-  const bool repair_before = window.RBV.Checked();
-  const bool stretch_before = window.CB5.Checked();
-  window.RBV.SetChecked(true);
-  window.CB5.SetChecked(true);
-  steps.overlap();
-  steps.overlap();
-  if (!stretch_before)
-    window.CB5.SetChecked(false);
-  if (!repair_before)
-    window.CheckOnlyMode();
+  {
+    RepairWithStretchScope repair(window);
+    steps.overlap();
+    steps.overlap();
+  }
   steps.extend();
 }
 
 void RunFullFormatting(editor::TFelirat& editor, shell::Program& program) {
   TAtfedes& window = *program.Atfedes;
   const bool frame_base = InFrameBase(editor);
-  RunFullFormattingSteps(FullFormattingSteps{
-                             .blank_after = [&] { editor.BkarakterN(0); },
-                             .sound_words = [&] { editor.HangutanzoN(0); },
-                             .fixer = [&] { editor.BOsszesN(0); },
-                             .aggressive = [&] { editor.BagresszivN(0); },
-                             .dashes = [&] { editor.BvonalN(0); },
-                             .join_short = [&] { editor.BohN(0); },
-                             .overlap = [&] { window.RunOverlapCheck(0); },
-                             .extend = [&] { ExtendAllHalfSecondRowsCommand(editor, program, 0); },
-                         },
-                         window);
+  RunFullFormattingSteps(
+      FullFormattingSteps{
+          .blank_after = [&] { editor.BkarakterN(kShowNothing); },
+          .sound_words = [&] { editor.HangutanzoN(kShowNothing); },
+          .fixer = [&] { editor.BOsszesN(kShowNothing); },
+          .aggressive = [&] { editor.BagresszivN(kShowNothing); },
+          .dashes = [&] { editor.BvonalN(kShowNothing); },
+          .join_short = [&] { editor.BohN(kShowNothing); },
+          .overlap = [&] { window.RunOverlapCheck(kShowNothing); },
+          .extend = [&] { ExtendAllHalfSecondRowsCommand(editor, program, kShowNothing); },
+      },
+      window);
   // In the Frame base the timing steps did nothing: say so once.
   if (frame_base)
     RefuseInFrameBase(program);

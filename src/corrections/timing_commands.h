@@ -6,8 +6,8 @@
 // which write times a millisecond or a quarter second apart, refuse with a message there.
 #pragma once
 
-#include <cstdint>
 #include <functional>
+#include "corrections/reporting.h"
 
 namespace editor {
 class TFelirat;
@@ -22,23 +22,23 @@ class TAtfedes;
 
 // The overlap window's check with its options (`RunOverlapCheck`).
 void RunOverlapCheckCommand(editor::TFelirat& editor, shell::Program& program, TAtfedes& window,
-                            std::uint8_t show);
+                            Reporting show);
 // "0.5 mp" (`L05Click`): the rows lasting exactly half a second, listed.
 void ListHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program);
 // "0,5mp-es sor kibővítése" (`ExtendAllHalfSecondRows`).
 void ExtendAllHalfSecondRowsCommand(editor::TFelirat& editor, shell::Program& program,
-                                    std::uint8_t show);
+                                    Reporting show);
 
 // The steps of the full formatting, each silent; the tests replace them.
 struct FullFormattingSteps {
-  std::function<void()> blank_after;  // BkarakterN(0)
-  std::function<void()> sound_words;  // HangutanzoN(0)
-  std::function<void()> fixer;        // BOsszesN(0)
-  std::function<void()> aggressive;   // BagresszivN(0)
-  std::function<void()> dashes;       // BvonalN(0)
-  std::function<void()> join_short;   // BohN(0)
-  std::function<void()> overlap;      // RunOverlapCheck(0)
-  std::function<void()> extend;       // ExtendAllHalfSecondRows(0)
+  std::function<void()> blank_after;  // BkarakterN(kShowNothing)
+  std::function<void()> sound_words;  // HangutanzoN(kShowNothing)
+  std::function<void()> fixer;        // BOsszesN(kShowNothing)
+  std::function<void()> aggressive;   // BagresszivN(kShowNothing)
+  std::function<void()> dashes;       // BvonalN(kShowNothing)
+  std::function<void()> join_short;   // BohN(kShowNothing)
+  std::function<void()> overlap;      // RunOverlapCheck(kShowNothing)
+  std::function<void()> extend;       // ExtendAllHalfSecondRows(kShowNothing)
 };
 // The full formatting in its fixed order: the text corrections, then the overlap check twice in
 // repair mode with the stretch to half a second, the window's options restored, then the

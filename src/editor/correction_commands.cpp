@@ -47,8 +47,8 @@ void TFelirat::N05mpessorkibvtse1Click() {
 void TFelirat::agresszivClick() {
   BagresszivN(corrections::kShowReport);
 }
-void TFelirat::BagresszivN(std::uint8_t Show) {
-  corrections::RunAggressiveBreaking(*this, program_, Show);
+void TFelirat::BagresszivN(corrections::Reporting show) {
+  corrections::RunAggressiveBreaking(*this, program_, show);
 }
 void TFelirat::BlistaClick() {
   corrections::ShowChangeList(*this, program_);
@@ -56,24 +56,24 @@ void TFelirat::BlistaClick() {
 void TFelirat::BvonalClick() {
   BvonalN(corrections::kShowReport);
 }
-void TFelirat::BvonalN(std::uint8_t Show) {
-  corrections::RunDialogueDashes(*this, program_, Show);
+void TFelirat::BvonalN(corrections::Reporting show) {
+  corrections::RunDialogueDashes(*this, program_, show);
 }
 void TFelirat::BohClick() {
   BohN(corrections::kShowReport);
 }
-void TFelirat::BohN(std::uint8_t Show) {
-  corrections::RunJoinShortRows(*this, program_, Show);
+void TFelirat::BohN(corrections::Reporting show) {
+  corrections::RunJoinShortRows(*this, program_, show);
 }
 void TFelirat::BOsszesClick() {
   BOsszesN(corrections::kShowReport);
 }
 
 // The general fixer. Here and in the other ...N commands (the aggressive line breaking, the
-// sound-word removal and three clean-up commands) `Show` 1 (corrections::kShowReport) ends
-// with the report, 0 (the full formatting) shows nothing.
-void TFelirat::BOsszesN(std::uint8_t Show) {
-  corrections::RunGeneralFixer(*this, program_, Show);
+// sound-word removal and three clean-up commands) kShowReport ends with the report, and
+// kShowNothing (the full formatting) shows nothing.
+void TFelirat::BOsszesN(corrections::Reporting show) {
+  corrections::RunGeneralFixer(*this, program_, show);
 }
 void TFelirat::L05Click() {
   corrections::ListHalfSecondRowsCommand(*this, program_);
@@ -81,8 +81,8 @@ void TFelirat::L05Click() {
 void TFelirat::HangutnzszavaksNevektrlse1Click() {
   HangutanzoN(corrections::kShowReport);
 }
-void TFelirat::HangutanzoN(std::uint8_t Show) {
-  corrections::RunSoundWordRemoval(*this, program_, Show);
+void TFelirat::HangutanzoN(corrections::Reporting show) {
+  corrections::RunSoundWordRemoval(*this, program_, show);
 }
 void TFelirat::Hangutnzszavaksnevektrlse2Click() {
   corrections::RunSoundWordRemovalExtra(*this, program_);
@@ -111,8 +111,8 @@ void TFelirat::karakterekelttispaceeltntetse1Click() {
 void TFelirat::karakterekutntegyenspacet1Click() {
   BkarakterN(corrections::kShowReport);
 }
-void TFelirat::BkarakterN(std::uint8_t Show) {
-  corrections::RunBlankAfterPunctuation(*this, program_, Show);
+void TFelirat::BkarakterN(corrections::Reporting show) {
+  corrections::RunBlankAfterPunctuation(*this, program_, show);
 }
 void TFelirat::FeliratTeljesClick() {
   corrections::RunFullFormatting(*this, program_);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "corrections/reporting.h"
 #include "editor/felirat_form.h"
 #include "editor/message_hook.h"
 #include "editor/row_write.h"
@@ -303,12 +304,12 @@ class TFelirat : public FeliratForm {
   void BvonalClick();
   void BohClick();
   void BOsszesClick();
-  void BOsszesN(std::uint8_t Show);
-  void BagresszivN(std::uint8_t Show);
-  void HangutanzoN(std::uint8_t Show);
-  void BvonalN(std::uint8_t Show);
-  void BkarakterN(std::uint8_t Show);
-  void BohN(std::uint8_t Show);
+  void BOsszesN(corrections::Reporting show);
+  void BagresszivN(corrections::Reporting show);
+  void HangutanzoN(corrections::Reporting show);
+  void BvonalN(corrections::Reporting show);
+  void BkarakterN(corrections::Reporting show);
+  void BohN(corrections::Reporting show);
   void L05Click();
   void HangutnzszavaksNevektrlse1Click();
   void Hangutnzszavaksnevektrlse2Click();

@@ -98,14 +98,21 @@ std::vector<std::string> ShownLines(std::string_view text) {
   return lines;
 }
 
+std::string MessageNote(std::span<const std::string_view> parts) {
+  std::string note = "message:";
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    note += i == 0 ? " " : " | ";
+    note += parts[i];
+  }
+  return note;
+}
+
 std::string MessageLogLine(std::string_view caption, std::string_view line1,
                            std::string_view line2) {
-  std::string line = "message: ";
-  line += caption;
-  line += " | ";
-  line += line1;
-  line += line2.empty() ? " |" : " | ";
-  line += line2;
+  const std::string_view parts[] = {caption, line1, line2};
+  std::string line = MessageNote(parts);
+  if (line2.empty())
+    line.pop_back();  // the blank after the last separator
   return line;
 }
 

@@ -6,6 +6,7 @@
 // "message: CAPTION | LINE1 | LINE2".
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,8 +84,11 @@ int MessageWidth(std::string_view line1, std::string_view line2, int rendered_wi
 // line, also when empty.
 std::vector<std::string> ShownLines(std::string_view text);
 
-// "message: CAPTION | LINE1 | LINE2"; an empty second line leaves the last separator bare
-// ("message: Mentés | A file-t elmentettem! |").
+// How a shown message is noted in the session log: "message: PART1 | PART2 | ...".
+std::string MessageNote(std::span<const std::string_view> parts);
+
+// The message window's note: "message: CAPTION | LINE1 | LINE2"; an empty second line leaves
+// the last separator bare ("message: Mentés | A file-t elmentettem! |").
 std::string MessageLogLine(std::string_view caption, std::string_view line1,
                            std::string_view line2);
 

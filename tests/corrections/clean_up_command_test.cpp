@@ -7,9 +7,9 @@
 
 #include "corrections/clean_up_commands.h"
 #include "corrections/correction_frame.h"
-#include "corrections/plain_message.h"
 #include "editor/row_command_rig.h"
 #include "shell/hibaki.h"
+#include "shell/plain_message.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ namespace field = dataset::subtitle_field;
 struct CleanUpRig : RowCommandRig {
   explicit CleanUpRig(std::vector<Row> rows) : RowCommandRig("Time", std::move(rows)) {}
   void AnswerPlainMessage() {
-    driver.OnModal(std::string(corrections::kPlainMessageName), [this] {
+    driver.OnModal(std::string(shell::kPlainMessageName), [this] {
       driver.Click(*static_cast<ui::Control*>(driver.App().InnermostModal()->FindControl("Ok")));
     });
   }
@@ -99,7 +99,7 @@ TEST(SoundWordCommand, ShowsTheHourglassWhileTheRowsAreWalked) {
     if (editor_handler)
       editor_handler();
   };
-  rig.driver.OnModal(std::string(corrections::kPlainMessageName), [&rig, &at_report] {
+  rig.driver.OnModal(std::string(shell::kPlainMessageName), [&rig, &at_report] {
     at_report = rig.driver.Backend().CurrentCursor();
     rig.driver.Click(
         *static_cast<ui::Control*>(rig.driver.App().InnermostModal()->FindControl("Ok")));

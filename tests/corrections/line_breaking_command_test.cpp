@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "corrections/correction_frame.h"
-#include "corrections/plain_message.h"
 #include "editor/row_command_rig.h"
 #include "shell/hibaki.h"
+#include "shell/plain_message.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct BreakRig : RowCommandRig {
   explicit BreakRig(std::vector<Row> rows, shell::ProgramOptions options = {})
       : RowCommandRig("Time", std::move(rows), std::move(options)) {}
   void AnswerPlainMessage() {
-    driver.OnModal(std::string(corrections::kPlainMessageName), [this] {
+    driver.OnModal(std::string(shell::kPlainMessageName), [this] {
       driver.Click(*static_cast<ui::Control*>(driver.App().InnermostModal()->FindControl("Ok")));
     });
   }

@@ -61,14 +61,16 @@ void RunOverRandomTables(Command command, unsigned seed) {
 }
 
 TEST(RandomRows, SoundWordRemovalEnds) {
-  RunOverRandomTables([](RowCommandRig& r) { r.editor().HangutanzoN(0); }, 21);
+  RunOverRandomTables([](RowCommandRig& r) { r.editor().HangutanzoN(corrections::kShowNothing); },
+                      21);
   RunOverRandomTables([](RowCommandRig& r) { r.editor().Hangutnzszavaksnevektrlse2Click(); }, 22);
 }
 
 TEST(RandomRows, CleanUpCommandsEnd) {
-  RunOverRandomTables([](RowCommandRig& r) { r.editor().BvonalN(0); }, 23);
-  RunOverRandomTables([](RowCommandRig& r) { r.editor().BkarakterN(0); }, 24);
-  RunOverRandomTables([](RowCommandRig& r) { r.editor().BohN(0); }, 25);
+  RunOverRandomTables([](RowCommandRig& r) { r.editor().BvonalN(corrections::kShowNothing); }, 23);
+  RunOverRandomTables([](RowCommandRig& r) { r.editor().BkarakterN(corrections::kShowNothing); },
+                      24);
+  RunOverRandomTables([](RowCommandRig& r) { r.editor().BohN(corrections::kShowNothing); }, 25);
   RunOverRandomTables([](RowCommandRig& r) { r.editor().lgomb1Click(); }, 26);
   RunOverRandomTables([](RowCommandRig& r) { r.editor().ressoroktrlse1Click(); }, 27);
   RunOverRandomTables([](RowCommandRig& r) { r.editor().Sorfelezs3872bet1Click(); }, 28);
@@ -81,7 +83,7 @@ TEST(RandomRows, TimingChecksEnd) {
       [](RowCommandRig& r) {
         r.program.Atfedes->RBV.SetChecked(true);
         r.program.Atfedes->CB5.SetChecked(true);
-        r.program.Atfedes->RunOverlapCheck(0);
+        r.program.Atfedes->RunOverlapCheck(corrections::kShowNothing);
         r.editor().N05mpessorkibvtse1Click();
         r.editor().L05Click();
       },

@@ -2,15 +2,16 @@
 // the save commands after every time change, and the full formatting's order and restore.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "corrections/atfedes.h"
 #include "corrections/correction_frame.h"
-#include "corrections/plain_message.h"
 #include "corrections/timing_commands.h"
 #include "editor/row_command_rig.h"
 #include "shell/hibaki.h"
+#include "shell/plain_message.h"
 
 namespace {
 
@@ -138,6 +139,72 @@ TEST(FullFormatting, RunsItsStepsInOrderAndRestoresTheOptions) {
   corrections::RunFullFormattingSteps(recording, w);
   EXPECT_TRUE(w.RBV.Checked());
   EXPECT_FALSE(w.CB5.Checked());
+}
+
+// Whichever way the overlap runs end, the window's modes are back as its own controls set
+// them: the stretch as it was when it was off, and "Csak vizsgálat" clicked back on (which
+// unchecks the stretch) when it was chosen.
+TEST(FullFormatting, PutsTheModesBackAlsoWhenARunFails) {
+  struct ModeCase {
+    bool repair;
+    bool stretch;
+    bool repair_after;
+    bool stretch_after;
+  };
+  const ModeCase cases[] = {
+      {false, false, false, false},
+      {false, true, false, false},
+      {true, false, true, false},
+      {true, true, true, true},
+  };
+  for (const bool fails : {false, true}) {
+    for (const ModeCase& c : cases) {
+      SCOPED_TRACE(::testing::Message() << "repair " << c.repair << " stretch " << c.stretch
+                                        << (fails ? " failing" : ""));
+      TimingRig rig({});
+      corrections::TAtfedes& w = rig.window();
+      (c.repair ? w.RBV : w.RbCsak).SetChecked(true);
+      w.CB5.SetChecked(c.stretch);
+      bool extended = false;
+      const auto nothing = [] {};
+      const corrections::FullFormattingSteps steps{
+          .blank_after = nothing,
+          .sound_words = nothing,
+          .fixer = nothing,
+          .aggressive = nothing,
+          .dashes = nothing,
+          .join_short = nothing,
+          .overlap =
+              [fails] {
+                if (fails)
+                  throw std::runtime_error("the overlap run failed");
+              },
+          .extend = [&extended] { extended = true; },
+      };
+      if (fails)
+        EXPECT_THROW(corrections::RunFullFormattingSteps(steps, w), std::runtime_error);
+      else
+        corrections::RunFullFormattingSteps(steps, w);
+      EXPECT_EQ(extended, !fails);
+      EXPECT_EQ(w.RBV.Checked(), c.repair_after);
+      EXPECT_EQ(w.RbCsak.Checked(), !c.repair_after);
+      EXPECT_EQ(w.CB5.Checked(), c.stretch_after);
+    }
+  }
+}
+
+// The progress gauges of the overlap check and of the half-second extension are hidden and
+// at 0 once the command is over.
+TEST(TimingCommands, TheGaugesEndHiddenAtZero) {
+  TimingRig rig(kOverlapping);
+  rig.window().RBV.SetChecked(true);
+  rig.window().CB5.SetChecked(true);
+  rig.window().RunOverlapCheck(corrections::kShowNothing);
+  corrections::ExtendAllHalfSecondRowsCommand(rig.editor(), rig.program, corrections::kShowNothing);
+  EXPECT_FALSE(rig.window().FszazalekAF.Visible());
+  EXPECT_EQ(rig.window().FszazalekAF.Progress(), 0);
+  EXPECT_FALSE(rig.editor().Fszazalek.Visible());
+  EXPECT_EQ(rig.editor().Fszazalek.Progress(), 0);
 }
 
 TEST(FullFormatting, OnTheEditorLeavesOnlyTheExtensionInTheList) {

@@ -140,12 +140,19 @@ struct Brackets {
 constexpr Brackets kParenthesis{"(", ")"};
 constexpr Brackets kSquare{"[", "]"};
 
+// Where a bracketed part at the start may open.
+enum class OpensAt {
+  kFirstPlace,              // only as the text's first character
+  kFirstPlaceOrAfterBlank,  // there, or second after a leading blank
+};
+
 // 3 and 8. A bracketed part at the start: filling the row it deletes the row, followed by a
 // line break, blank or colon it goes with that character.
-void BracketAtStart(SoundWordRow& row, Brackets b, bool after_blank_too) {
+void BracketAtStart(SoundWordRow& row, Brackets b, OpensAt opens_at) {
   std::string& s = row.text;
   const int open = text::Pos(b.open, s);
-  if (!(open == 1 || (after_blank_too && open == 2 && s.front() == ' ')))
+  if (!(open == 1 ||
+        (opens_at == OpensAt::kFirstPlaceOrAfterBlank && open == 2 && s.front() == ' ')))
     return;
   const int close = text::Pos(b.close, s);
   if (close < open)
@@ -269,13 +276,13 @@ void RunSoundWordTurn(SoundWordRow& row, SoundWordRules rules) {
   SpeakerLabel(row);
   if (rules.short_labels)
     ShortLabel(row);
-  BracketAtStart(row, kParenthesis, true);
+  BracketAtStart(row, kParenthesis, OpensAt::kFirstPlaceOrAfterBlank);
   BracketAtEnd(row, kParenthesis, 3);
   ItalicParenthesis(row);
   DialogueBracket(row, kParenthesis);
   if (!row.rerun)
     InnerBracket(row, kParenthesis);
-  BracketAtStart(row, kSquare, false);
+  BracketAtStart(row, kSquare, OpensAt::kFirstPlace);
   BracketAtEnd(row, kSquare, 4);
   DialogueBracket(row, kSquare);
   if (!row.rerun)

@@ -12,15 +12,18 @@
 
 namespace corrections {
 
-// The pending actions of a row.
-inline constexpr std::string_view kPendingStore = "mire";
-inline constexpr std::string_view kPendingDelete = "tor";
-inline constexpr std::string_view kPendingCritical = "kri";
-inline constexpr std::string_view kPendingNone = "";
+// What becomes of a row once its turns are over.
+enum class PendingAction {
+  kPendingNone,      // nothing
+  kPendingStore,     // the working text is stored
+  kPendingDelete,    // the row is deleted
+  kPendingCritical,  // the row is left and listed as critical
+};
+using enum PendingAction;
 
 struct SoundWordRow {
   std::string text;  // the working text
-  std::string_view pending = kPendingNone;
+  PendingAction pending = kPendingNone;
   bool rerun = false;        // a rule changed the text: another turn follows
   bool dash_advice = false;  // a dialogue dash was left dangling
 };

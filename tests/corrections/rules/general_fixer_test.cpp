@@ -16,11 +16,16 @@ struct RuleCase {
   std::string_view output;
 };
 
-// One rule applied once to `input`.
+// One rule, by its number in the running order, applied once to `input`.
 std::string ApplyRule(int number, std::string_view input, ChangeList* list = nullptr) {
+  const std::span<const FixerRuleEntry> rules = GeneralFixerRules();
+  if (number < 1 || static_cast<std::size_t>(number) > rules.size()) {
+    ADD_FAILURE() << "there is no rule " << number;
+    return std::string(input);
+  }
   WorkingText working{.text = std::string(input), .row = 1, .list = list};
   FixerTurn turn{working};
-  GeneralFixerRules()[static_cast<std::size_t>(number - 1)].rule(turn);
+  rules[static_cast<std::size_t>(number - 1)].rule(turn);
   return working.text;
 }
 
@@ -47,10 +52,20 @@ std::string FixRow(std::string_view input, ChangeList* list = nullptr, int* find
   return text;
 }
 
-TEST(GeneralFixerRules, ThereAreThirtyTwoInTheirOrder) {
-  EXPECT_EQ(GeneralFixerRules().size(), 32u);
-  EXPECT_EQ(GeneralFixerRules().front().name, "blank before ?");
-  EXPECT_EQ(GeneralFixerRules().back().name, "double dash");
+// One turn runs the rules in their order, each on what the earlier ones left: the blank
+// before "?" goes before the dot after "?" is looked at, so both go in the same turn; the
+// double dash, last, becomes dots after the blank before dots was looked at, so that blank
+// waits for the next turn.
+TEST(GeneralFixerTurns, OneTurnRunsTheRulesInTheirOrder) {
+  const RuleCase cases[] = {
+      {"Mi ez ?.", "Mi ez?"},
+      {"Ez -- az", "Ez ... az"},
+  };
+  for (const RuleCase& c : cases) {
+    WorkingText working{.text = std::string(c.input), .row = 1};
+    RunFixerTurn(working);
+    EXPECT_EQ(working.text, c.output) << c.input;
+  }
 }
 
 TEST(GeneralFixerRules, Rule1BlankBeforeQuestionMark) {

@@ -13,7 +13,7 @@ namespace {
 struct SoundCase {
   std::string_view input;
   std::string_view output;
-  std::string_view pending;
+  PendingAction pending;
   bool dash_advice = false;
 };
 

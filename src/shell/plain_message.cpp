@@ -1,12 +1,13 @@
-#include "corrections/plain_message.h"
+#include "shell/plain_message.h"
 
 #include <algorithm>
 #include <memory>
 
 #include "platform/ui/ui.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
 
-namespace corrections {
+namespace shell {
 
 namespace {
 
@@ -64,14 +65,11 @@ std::vector<std::string> MessageLines(std::string_view message) {
   return lines;
 }
 
-void ShowPlainMessage(shell::Program& program, std::string_view message) {
+void ShowPlainMessage(Program& program, std::string_view message) {
   const std::vector<std::string> lines = MessageLines(message);
-  std::string note = "message:";
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    note += (i == 0 ? " " : " | ") + lines[i];
-  program.app.Note(note);
+  program.app.Note(MessageNote(std::vector<std::string_view>(lines.begin(), lines.end())));
   PlainMessageBox box(program.app, lines);
   box.ShowModal();
 }
 
-}  // namespace corrections
+}  // namespace shell
