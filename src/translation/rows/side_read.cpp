@@ -11,8 +11,6 @@ namespace translation::rows {
 
 namespace {
 
-constexpr std::string_view kUtf16Bom = "\xFF\xFE";
-
 // The lines from `first` on, as the parsers take them.
 std::vector<std::string_view> LinesFrom(const desktop::TextLines& lines, std::size_t first) {
   std::vector<std::string_view> taken;
@@ -38,12 +36,8 @@ Progress GaugeSteps(const GaugeProgress& gauge, std::size_t line_count, std::siz
 
 SideRead ReadSideBytes(std::string bytes, PairCount pair_count, const GaugeProgress& gauge) {
   SideRead read;
-  const std::size_t bom = bytes.size() - files::StripUtf8Bom(bytes).size();
-  bytes.erase(0, bom);
-  if (bom > 0 || files::IsUtf8Text(bytes)) {
-    bytes = files::DecodeUtf8(bytes);
+  if (files::DecodeIfUtf8(bytes))
     read.encoding = SideEncoding::kUtf8;
-  }
   const desktop::TextLines raw(std::move(bytes));
 
   std::string kind;
@@ -62,9 +56,7 @@ SideRead ReadSideBytes(std::string bytes, PairCount pair_count, const GaugeProgr
   desktop::TextLines decoded;
   std::size_t kind_index = next - 1;
   if (files::IsUtf16LeLine(kind_line)) {
-    const std::size_t offset = static_cast<std::size_t>(kind_line.data() - raw.bytes().data());
-    decoded = desktop::TextLines(
-        files::DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
+    decoded = desktop::TextLines(files::DecodeUtf16LeFrom(raw.bytes(), kind_line));
     read.encoding = SideEncoding::kUtf16;
     kind.clear();
     for (kind_index = 0; kind.empty() && kind_index < decoded.size(); ++kind_index)
