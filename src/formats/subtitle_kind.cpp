@@ -74,6 +74,20 @@ std::string DecodeUtf8(std::string_view bytes) {
   return text::Utf8ToCp1250(without_marks);
 }
 
+bool DecodeIfUtf8(std::string& bytes) {
+  const std::size_t bom = bytes.size() - StripUtf8Bom(bytes).size();
+  bytes.erase(0, bom);
+  if (bom == 0 && !IsUtf8Text(bytes))
+    return false;
+  bytes = DecodeUtf8(bytes);
+  return true;
+}
+
+std::string DecodeUtf16LeFrom(std::string_view text, std::string_view line) {
+  const std::size_t offset = static_cast<std::size_t>(line.data() - text.data());
+  return DecodeUtf16Le(text.substr(offset + kUtf16LeBom.size()));
+}
+
 std::string DecodeUtf16Le(std::string_view bytes) {
   std::string decoded;
   decoded.reserve(bytes.size() / 2);

@@ -54,6 +54,15 @@ bool IsUtf8Text(std::string_view bytes);
 // become "?", byte-order marks (also inside, where files were put together) are dropped.
 std::string DecodeUtf8(std::string_view bytes);
 
+// A file's bytes as the Windows-1250 text they hold: UTF-8 bytes (with a byte-order mark, which
+// is dropped, or without one when IsUtf8Text) decoded, any others left as they are. True when the
+// bytes were UTF-8.
+bool DecodeIfUtf8(std::string& bytes);
+
+// The UTF-16LE text of `text` from `line` (one of its lines, for which IsUtf16LeLine holds) to
+// its end, decoded from after the byte-order mark.
+std::string DecodeUtf16LeFrom(std::string_view text, std::string_view line);
+
 // UTF-16LE bytes (after the byte-order mark) as Windows-1250 text: a character outside the
 // code page becomes "?", U+0000 and U+FEFF are dropped, a last odd byte is ignored. Line
 // ends come through as they are (CR LF or LF).

@@ -19,8 +19,6 @@ namespace files {
 
 namespace {
 
-constexpr std::string_view kUtf16Bom = "\xFF\xFE";
-
 // The first LF of the `size` bytes at `begin`, or null. Lines are short: sixteen bytes are
 // looked at a time in place, the library's search is left for the last few.
 const char* FindLineEnd(const char* begin, std::size_t size) {
@@ -210,12 +208,8 @@ void ReadSubViewer(ReadSession& session, std::string_view kind_line, LineSource&
 ReadResult ParseSubtitle(std::string bytes, const ReadInput& input, const ReadProgress& progress) {
   ReadResult result;
   ReadSession session(input, result);
-  const std::size_t bom = bytes.size() - StripUtf8Bom(bytes).size();
-  bytes.erase(0, bom);
   // UTF-8 text is read as the Windows-1250 text it holds.
-  const bool utf8 = bom > 0 || IsUtf8Text(bytes);
-  if (utf8)
-    bytes = DecodeUtf8(bytes);
+  const bool utf8 = DecodeIfUtf8(bytes);
 
   LineSource raw(bytes);
   std::size_t kind_lines = 0;
@@ -231,10 +225,8 @@ ReadResult ParseSubtitle(std::string bytes, const ReadInput& input, const ReadPr
   // A UTF-16LE file is read as the text it holds, from its kind line on.
   std::string decoded;
   const bool utf16 = IsUtf16LeLine(kind_line);
-  if (utf16) {
-    const std::size_t offset = static_cast<std::size_t>(kind_line.data() - bytes.data());
-    decoded = DecodeUtf16Le(std::string_view(bytes).substr(offset + kUtf16Bom.size()));
-  }
+  if (utf16)
+    decoded = DecodeUtf16LeFrom(bytes, kind_line);
   LineSource source = utf16 ? LineSource(decoded) : raw;
   if (utf16)
     kind_line = source.Next();

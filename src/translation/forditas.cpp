@@ -4,6 +4,7 @@
 
 #include "shell/fo_form.h"
 #include "shell/program.h"
+#include "translation/forditas_layouts.h"
 #include "translation/tool_pictures.h"
 
 namespace translation {
@@ -33,8 +34,13 @@ void AddTranslationColumns(ui::DbGrid& grid) {
 
 TForditas::TForditas(shell::Program& program) : Form(program.app, "Forditas"), program_(program) {
   SetCaption("Forditás");
-  SetBounds(0, 0, 678, 616);
-  SetConstraints({.min_width = 678, .max_width = 678, .min_height = 616, .max_height = 616});
+  const WindowLayout& layout = TranslationLayout1024();
+  SetBounds(0, 0, layout.width, layout.height);
+  SetConstraints({.min_width = layout.width,
+                  .max_width = layout.width,
+                  .min_height = layout.height,
+                  .max_height = layout.height});
+  PlaceControls(layout);
   SetBorderStyle(ui::BorderStyle::kSingle);
   SetBorderIcons({.system_menu = true, .minimize = false, .maximize = false});
   SetPosition(ui::FormPosition::kScreenCenter);

@@ -2,7 +2,8 @@
 // translation in the lower one, each over its own row table (`cdsE`, `cdsF`), with line
 // editors for the current row, tool buttons, grid popups and the clock.
 //
-// The controls are placed for the 1024x768 layout; the layout routines move them.
+// Where the window's controls stand comes from the layout tables (forditas_layouts.h): the
+// constructor places them by the 1024x768 one.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,8 @@ class Program;
 
 namespace translation {
 
+struct WindowLayout;
+
 class TForditas : public ui::Form {
  public:
   explicit TForditas(shell::Program& program);
@@ -37,53 +40,53 @@ class TForditas : public ui::Form {
 
   // ---- Source side ----------------------------------------------------------------------
   // Path of the loaded source file.
-  ui::Edit Efe{*this, "Efe", {0, 0, 537, 21}};
-  ui::CheckBox cb1{*this, "cb1", {573, 0, 97, 17}};
-  ui::BitBtn BitBtn2{*this, "BitBtn2", {0, 22, 41, 28}};
-  ui::BitBtn Esave{*this, "Esave", {48, 22, 41, 28}};
-  ui::BitBtn BitBtn3{*this, "BitBtn3", {96, 22, 41, 28}};
-  ui::Button Button8{*this, "Button8", {144, 22, 17, 28}};
-  ui::BitBtn Esorbe{*this, "Esorbe", {168, 22, 41, 28}};
-  ui::BitBtn EsorDel{*this, "EsorDel", {216, 22, 41, 28}};
-  ui::Button BEell{*this, "BEell", {264, 22, 41, 28}};
-  ui::Edit EkerE{*this, "EkerE", {312, 24, 121, 21}};
-  ui::BitBtn BkerE{*this, "BkerE", {440, 22, 25, 25}};
-  ui::Gauge EEszazalek{*this, "EEszazalek", {467, 32, 146, 17}};
+  ui::Edit Efe{*this, "Efe"};
+  ui::CheckBox cb1{*this, "cb1"};
+  ui::BitBtn BitBtn2{*this, "BitBtn2"};
+  ui::BitBtn Esave{*this, "Esave"};
+  ui::BitBtn BitBtn3{*this, "BitBtn3"};
+  ui::Button Button8{*this, "Button8"};
+  ui::BitBtn Esorbe{*this, "Esorbe"};
+  ui::BitBtn EsorDel{*this, "EsorDel"};
+  ui::Button BEell{*this, "BEell"};
+  ui::Edit EkerE{*this, "EkerE"};
+  ui::BitBtn BkerE{*this, "BkerE"};
+  ui::Gauge EEszazalek{*this, "EEszazalek"};
   // Timing mode of the source side: "Time" or "Frame".
-  ui::Edit EEfm{*this, "EEfm", {637, 14, 33, 21}};
-  ui::Button Button1{*this, "Button1", {613, 33, 57, 17}};
-  ui::DbGrid Racsef{*this, "Racsef", {0, 50, 670, 184}};
-  ui::Button Button2{*this, "Button2", {613, 234, 57, 17}};
-  ui::Edit Edit0{*this, "Edit0", {14, 234, 76, 21}};
-  ui::Edit Edit1{*this, "Edit1", {90, 234, 76, 21}};
-  ui::Edit Edit2{*this, "Edit2", {166, 234, 446, 21}};
+  ui::Edit EEfm{*this, "EEfm"};
+  ui::Button Button1{*this, "Button1"};
+  ui::DbGrid Racsef{*this, "Racsef"};
+  ui::Button Button2{*this, "Button2"};
+  ui::Edit Edit0{*this, "Edit0"};
+  ui::Edit Edit1{*this, "Edit1"};
+  ui::Edit Edit2{*this, "Edit2"};
 
   // ---- Translated side ------------------------------------------------------------------
   // Path of the translation's file; empty while it has none.
-  ui::Edit Eff{*this, "Eff", {0, 262, 537, 21}};
-  ui::CheckBox atlatszo2{*this, "atlatszo2", {577, 264, 93, 17}};
-  ui::BitBtn BitBtn4{*this, "BitBtn4", {0, 284, 41, 28}};
-  ui::BitBtn Fsave{*this, "Fsave", {48, 284, 41, 28}};
-  ui::Button Button9{*this, "Button9", {144, 284, 17, 28}};
-  ui::BitBtn Fsorbe{*this, "Fsorbe", {168, 284, 41, 28}};
-  ui::BitBtn FsorDel{*this, "FsorDel", {216, 284, 41, 28}};
-  ui::Button BFell{*this, "BFell", {264, 284, 41, 28}};
-  ui::Edit EkerF{*this, "EkerF", {312, 288, 121, 21}};
-  ui::BitBtn BkerF{*this, "BkerF", {440, 284, 25, 25}};
+  ui::Edit Eff{*this, "Eff"};
+  ui::CheckBox atlatszo2{*this, "atlatszo2"};
+  ui::BitBtn BitBtn4{*this, "BitBtn4"};
+  ui::BitBtn Fsave{*this, "Fsave"};
+  ui::Button Button9{*this, "Button9"};
+  ui::BitBtn Fsorbe{*this, "Fsorbe"};
+  ui::BitBtn FsorDel{*this, "FsorDel"};
+  ui::Button BFell{*this, "BFell"};
+  ui::Edit EkerF{*this, "EkerF"};
+  ui::BitBtn BkerF{*this, "BkerF"};
   // Timing mode of the translated side: "Time" or "Frame".
-  ui::Edit EFfm{*this, "EFfm", {634, 272, 33, 21}};
-  ui::Button Button4{*this, "Button4", {613, 295, 57, 17}};
-  ui::DbGrid Racsff{*this, "Racsff", {0, 312, 670, 184}};
-  ui::Edit Edit4{*this, "Edit4", {14, 496, 76, 21}};
-  ui::Edit Edit5{*this, "Edit5", {90, 496, 76, 21}};
-  ui::Edit Edit6{*this, "Edit6", {166, 496, 439, 21}};
-  ui::Button Button5{*this, "Button5", {609, 497, 57, 17}};
-  ui::Gauge EFszazalek{*this, "EFszazalek", {520, 520, 150, 17}};
+  ui::Edit EFfm{*this, "EFfm"};
+  ui::Button Button4{*this, "Button4"};
+  ui::DbGrid Racsff{*this, "Racsff"};
+  ui::Edit Edit4{*this, "Edit4"};
+  ui::Edit Edit5{*this, "Edit5"};
+  ui::Edit Edit6{*this, "Edit6"};
+  ui::Button Button5{*this, "Button5"};
+  ui::Gauge EFszazalek{*this, "EFszazalek"};
 
   // ---- Bottom row ---------------------------------------------------------------------------
-  ui::Button Bfvissza{*this, "Bfvissza", {8, 528, 145, 33}};
-  ui::Button BfKilepes{*this, "BfKilepes", {296, 528, 145, 33}};
-  ui::Label ido1{*this, "ido1", {548, 538}};
+  ui::Button Bfvissza{*this, "Bfvissza"};
+  ui::Button BfKilepes{*this, "BfKilepes"};
+  ui::Label ido1{*this, "ido1"};
 
   // ---- Main menu ------------------------------------------------------------------------------
   ui::MainMenu MainMenu1{*this, "MainMenu1"};
@@ -309,6 +312,10 @@ class TForditas : public ui::Form {
  private:
   void ForgetLoadedSides();
   void WireHandlers();
+  // Every control the layout names to its place (forditas_shell.cpp).
+  void PlaceControls(const WindowLayout& layout);
+  // The window hidden, sized and placed by the layout, then shown again after a switch.
+  void ApplyLayout(const WindowLayout& layout, LayoutShow show);
   // The open window for the purpose set; the messages of its load follow once it has closed.
   void ShowOpenWindow();
   // Checks and saving (forditas_checks.cpp, forditas_saving.cpp).

@@ -15,29 +15,29 @@ namespace field = dataset::translation_field;
 
 BusySide::BusySide(dataset::RowTable& table, ui::Gauge& gauge, shell::SharedState& state,
                    int return_to)
-    : table_(table), gauge_(gauge), state_(state), return_to_(return_to) {
-  table_.DisableControls();
-  gauge_.Show();
-  state_.InternalUpdate = true;
+    : table_(table), return_to_(return_to) {
+  controls_off_.emplace(table_);
+  gauge_.emplace(gauge);
+  internal_.emplace(state);
 }
 
 void BusySide::End() {
   if (ended_)
     return;
   ended_ = true;
-  table_.EnableControls();
-  gauge_.Hide();
+  controls_off_.reset();
+  gauge_->End();
   table_.SetRecNo(return_to_);
-  state_.InternalUpdate = false;
+  internal_.reset();
 }
 
-rows::Progress BusySide::GaugeSteps(std::size_t row_count) const {
+rows::Progress BusySide::GaugeSteps(std::size_t row_count) {
   const std::size_t step = row_count / 100;
   if (step == 0)
     return {};
-  ui::Gauge* gauge = &gauge_;
+  shell::GaugeScope* gauge = &*gauge_;
   return
-      [gauge, step](std::size_t counter) { gauge->SetProgress(static_cast<int>(counter / step)); };
+      [gauge, step](std::size_t counter) { gauge->SetPosition(static_cast<int>(counter / step)); };
 }
 
 std::vector<rows::Row> RowsOfSide(const dataset::RowTable& table) {

@@ -10,6 +10,7 @@
 #include "shell/program.h"
 #include "timecode/key_filters.h"
 #include "translation/forditas.h"
+#include "translation/internal_update.h"
 #include "translation/rows/line_editing.h"
 
 namespace translation {
@@ -112,7 +113,7 @@ void TForditas::RedirectTyping(Side side) {
   if (side == Side::kTranslation && ActiveColumn == rows::kStoredColumn)
     return;
   const EditorSide editors = EditorsOf(*this, side);
-  program_.state.InternalUpdate = true;
+  const InternalUpdateEndsLowered internal(program_.state);
   if (const std::optional<int> column =
           rows::RedirectTarget(ActiveColumn, TypedKey, editors.mode_box.Text())) {
     ui::Edit& editor = *editors.editors[*column];
@@ -125,7 +126,6 @@ void TForditas::RedirectTyping(Side side) {
       }
     }
   }
-  program_.state.InternalUpdate = false;
 }
 
 void TForditas::RedirectTypingE() {
@@ -218,10 +218,9 @@ void TForditas::RacsffKeyDown(ui::Key& key, ui::ShiftState shift) {
 void TForditas::StoreFromTimeEditor(Side side, int column, char& key) {
   const EditorSide editors = EditorsOf(*this, side);
   ui::Edit& editor = *editors.editors[column];
-  program_.state.InternalUpdate = true;
+  const InternalUpdateEndsLowered internal(program_.state);
   if (key != '\r') {
     key = rows::FilterTimeEditorKey(key, editors.mode_box.Text());
-    program_.state.InternalUpdate = false;
     return;
   }
   key = 0;
@@ -233,7 +232,6 @@ void TForditas::StoreFromTimeEditor(Side side, int column, char& key) {
     editors.table.Post();
     editors.editors[column + 1]->SetFocus();
   }
-  program_.state.InternalUpdate = false;
 }
 
 void TForditas::StoreFromTextEditor(Side side, char& key) {
@@ -241,7 +239,7 @@ void TForditas::StoreFromTextEditor(Side side, char& key) {
     return;
   key = 0;
   const EditorSide editors = EditorsOf(*this, side);
-  program_.state.InternalUpdate = true;
+  const InternalUpdateEndsLowered internal(program_.state);
   ActiveColumn = rows::kStoredColumn;
   const std::string value = editors.editors[rows::kTextColumn]->Text();
   if (shell::ShowCheck(program_,
@@ -252,7 +250,6 @@ void TForditas::StoreFromTextEditor(Side side, char& key) {
     editors.grid.SetFocus();
     editors.grid.SetSelectedIndex(rows::kTextColumn);
   }
-  program_.state.InternalUpdate = false;
 }
 
 void TForditas::Edit0KeyPress(char& key) {
@@ -358,6 +355,7 @@ void TForditas::dsFDataChange(int) {
 
 // The source grid's buttons move both tables without the data-change handlers, then show the
 // rows they stopped on, so that Enter in an editor never stores an old value into the new row.
+// Only the moves are quiet: the flag is put back as it was found.
 void TForditas::Button1Click() {
   {
     shell::InternalUpdateGuard internal(program_.state);

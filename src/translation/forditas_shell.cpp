@@ -1,5 +1,5 @@
-// The translation window's frame: its two layouts, the commands that open files into it, the
-// transparency switch, the clock, the exits and the reset done when the window is entered.
+// The translation window's frame: its two layouts applied, the commands that open files into it,
+// the transparency switch, the clock, the exits and the reset done when the window is entered.
 #include <ctime>
 #include <initializer_list>
 #include <utility>
@@ -13,6 +13,7 @@
 #include "shell/program.h"
 #include "translation/ford_elott.h"
 #include "translation/forditas.h"
+#include "translation/forditas_layouts.h"
 
 namespace translation {
 
@@ -213,77 +214,38 @@ void TForditas::Timer1Timer() {
     ido1.SetCaption(editor::ClockText(local));
 }
 
-void TForditas::LayoutTranslation1024(LayoutShow show) {
+void TForditas::PlaceControls(const WindowLayout& layout) {
+  for (const ControlPlace& place : layout.places) {
+    ui::Control* control = FindControl(place.control);
+    if (control == nullptr)
+      continue;
+    const auto* label = dynamic_cast<const ui::Label*>(control);
+    if (label != nullptr && label->AutoSize())
+      control->SetBounds(place.bounds.left, place.bounds.top, control->Width(), control->Height());
+    else
+      control->SetBounds(place.bounds);
+  }
+}
+
+void TForditas::ApplyLayout(const WindowLayout& layout, LayoutShow show) {
   Hide();
   SetConstraints({});
-  SetBounds(Left(), Top(), 678, 616);
-  SetConstraints({.min_width = 678, .max_width = 678, .min_height = 616, .max_height = 616});
-  const int top = 22;
-  for (auto [control, left] : std::initializer_list<std::pair<ui::Control*, int>>{{&BitBtn2, 0},
-                                                                                  {&Esave, 48},
-                                                                                  {&BitBtn3, 96},
-                                                                                  {&Button8, 144},
-                                                                                  {&Esorbe, 168},
-                                                                                  {&EsorDel, 216},
-                                                                                  {&BEell, 264},
-                                                                                  {&BkerE, 440}}) {
-    control->SetLeft(left);
-    control->SetTop(top);
-  }
-  EkerE.SetBounds(312, 24, 121, 21);
-  Racsef.SetBounds(0, 50, 670, 184);
-  Button2.SetTop(234);
-  for (ui::Edit* edit : {&Edit0, &Edit1, &Edit2})
-    edit->SetTop(234);
-  Eff.SetTop(262);
-  atlatszo2.SetTop(264);
-  for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &BitBtn4, &Fsave, &Button9, &Fsorbe, &FsorDel, &BFell, &BkerF}) {
-    control->SetTop(284);
-  }
-  EkerF.SetTop(288);
-  EFfm.SetTop(272);
-  Button4.SetTop(295);
-  Racsff.SetBounds(0, 312, 670, 184);
-  for (ui::Edit* edit : {&Edit4, &Edit5, &Edit6})
-    edit->SetTop(496);
-  Button5.SetTop(497);
-  EFszazalek.SetTop(520);
-  Bfvissza.SetTop(528);
-  BfKilepes.SetTop(528);
-  ido1.SetTop(538);
+  SetBounds(Left(), Top(), layout.width, layout.height);
+  SetConstraints({.min_width = layout.width,
+                  .max_width = layout.width,
+                  .min_height = layout.height,
+                  .max_height = layout.height});
+  PlaceControls(layout);
   if (show == LayoutShow::kIgen)
     Show();
 }
 
+void TForditas::LayoutTranslation1024(LayoutShow show) {
+  ApplyLayout(TranslationLayout1024(), show);
+}
+
 void TForditas::LayoutTranslation800(LayoutShow show) {
-  Hide();
-  SetConstraints({});
-  SetBounds(Left(), Top(), 681, 565);
-  SetConstraints({.min_width = 681, .max_width = 681, .min_height = 565, .max_height = 565});
-  Racsef.SetBounds(0, 50, 673, 158);
-  Button2.SetTop(208);
-  for (ui::Edit* edit : {&Edit0, &Edit1, &Edit2})
-    edit->SetTop(208);
-  Eff.SetTop(238);
-  atlatszo2.SetTop(240);
-  for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &BitBtn4, &Fsave, &Button9, &Fsorbe, &FsorDel, &BFell, &BkerF}) {
-    control->SetTop(260);
-  }
-  EkerF.SetTop(262);
-  EFfm.SetTop(248);
-  Button4.SetTop(271);
-  Racsff.SetBounds(0, 288, 673, 159);
-  for (ui::Edit* edit : {&Edit4, &Edit5, &Edit6})
-    edit->SetTop(447);
-  Button5.SetTop(447);
-  EFszazalek.SetTop(472);
-  Bfvissza.SetTop(476);
-  BfKilepes.SetTop(476);
-  ido1.SetTop(490);
-  if (show == LayoutShow::kIgen)
-    Show();
+  ApplyLayout(TranslationLayout800(), show);
 }
 
 }  // namespace translation

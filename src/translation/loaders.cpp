@@ -3,18 +3,19 @@
 // the read ended.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/read_into_editor.h"
-#include "formats/subtitle_kind.h"
 #include "platform/desktop/line_reader.h"
-#include "platform/text/text.h"
 #include "shell/hibaki.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "shell/scopes.h"
 #include "translation/forditas.h"
+#include "translation/internal_update.h"
 #include "translation/rows/side_parse.h"
+#include "translation/rows/side_read.h"
 
 namespace translation {
 
@@ -22,8 +23,6 @@ namespace {
 
 namespace field = dataset::translation_field;
 using rows::Row;
-
-constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
 // The controls of one side, named once so that the loaders tell their differences only.
 struct SideControls {
@@ -110,18 +109,8 @@ struct LoaderChoices {
   bool empty_translation = false;
   // The line editors hidden at the start and shown at the end, also after a refused file.
   bool editors_shown_always = false;
-  // The SubViewer gauge counts lines (three a pair) instead of pairs.
-  bool gauge_counts_lines = true;
-};
-
-// What a file was read as.
-enum class Encoding { kWindows1250, kUtf8, kUtf16 };
-
-// What a file gave: the parse, or the reason it was refused.
-struct FileRead {
-  bool refused = false;
-  Encoding encoding = Encoding::kWindows1250;
-  rows::SideParse parse;
+  // What the SubViewer gauge counts.
+  rows::PairCount pair_count = rows::PairCount::kLines;
 };
 
 void ShowRefusal(shell::Program& program) {
@@ -129,116 +118,14 @@ void ShowRefusal(shell::Program& program) {
                    "Vagy a file értelmezhetetlen típust tartalmaz!");
 }
 
-// The lines from `first` on, as the parsers take them.
-std::vector<std::string_view> LinesFrom(const desktop::TextLines& lines, std::size_t first) {
-  std::vector<std::string_view> taken;
-  taken.reserve(lines.size() - first);
-  for (std::size_t i = first; i < lines.size(); ++i)
-    taken.push_back(lines[i]);
-  return taken;
-}
-
-class GaugeSteps {
- public:
-  GaugeSteps(ui::Gauge& gauge, std::size_t line_count, int per_counter, int offset)
-      : gauge_(gauge), step_(line_count / 100), per_counter_(per_counter), offset_(offset) {}
-  void operator()(std::size_t counter) const {
-    if (step_ > 0)
-      gauge_.SetProgress(static_cast<int>((per_counter_ * counter + offset_) / step_));
-  }
-
- private:
-  ui::Gauge& gauge_;
-  std::size_t step_;
-  std::size_t per_counter_;
-  std::size_t offset_;
-};
-
-// The bytes of a file read as the editor's reader reads them: UTF-8 (with a byte-order mark, or
-// without one when it holds multi-byte sequences and nothing else) and UTF-16LE text as the
-// Windows-1250 text they hold; then the lines of the first kind found go to its parser.
-FileRead ParseSide(std::string bytes, ui::Gauge& gauge, const LoaderChoices& choices) {
-  FileRead read;
-  const std::size_t bom = bytes.size() - files::StripUtf8Bom(bytes).size();
-  bytes.erase(0, bom);
-  if (bom > 0 || files::IsUtf8Text(bytes)) {
-    bytes = files::DecodeUtf8(bytes);
-    read.encoding = Encoding::kUtf8;
-  }
-  const desktop::TextLines raw(std::move(bytes));
-
-  std::string kind;
-  std::size_t next = 0;
-  std::string_view kind_line;
-  while (kind.empty() && next < raw.size()) {
-    kind_line = raw[next++];
-    kind = files::ClassifySubtitleLine(kind_line);
-  }
-  if (kind.empty()) {
-    read.refused = true;
-    return read;
-  }
-  // UTF-16LE text is read as the text it holds, from its kind line on; its kind is that of the
-  // text.
-  desktop::TextLines decoded;
-  std::size_t kind_index = next - 1;
-  if (files::IsUtf16LeLine(kind_line)) {
-    const std::size_t offset = static_cast<std::size_t>(kind_line.data() - raw.bytes().data());
-    decoded = desktop::TextLines(
-        files::DecodeUtf16Le(std::string_view(raw.bytes()).substr(offset + kUtf16Bom.size())));
-    read.encoding = Encoding::kUtf16;
-    kind.clear();
-    for (kind_index = 0; kind.empty() && kind_index < decoded.size(); ++kind_index)
-      kind = files::ClassifySubtitleLine(decoded[kind_index]);
-    if (kind.empty()) {
-      read.refused = true;
-      return read;
-    }
-    --kind_index;
-  }
-  const desktop::TextLines& lines = read.encoding == Encoding::kUtf16 ? decoded : raw;
-
-  const std::size_t line_count = raw.size();
-  if (kind == files::kFrameKind) {
-    read.parse =
-        rows::ParseFrameBased(LinesFrom(lines, kind_index), GaugeSteps(gauge, line_count, 1, 0));
-  } else if (kind == files::kSubRipKind) {
-    read.parse =
-        rows::ParseSubRip(LinesFrom(lines, kind_index + 1), GaugeSteps(gauge, line_count, 1, 0));
-  } else if (kind == files::kSubViewerKind) {
-    const GaugeSteps steps = choices.gauge_counts_lines ? GaugeSteps(gauge, line_count, 3, 3)
-                                                        : GaugeSteps(gauge, line_count, 1, 0);
-    read.parse = rows::ParseSubViewer(LinesFrom(lines, kind_index), steps);
-  } else {
-    read.refused = true;
-  }
-  return read;
-}
-
-// The notices of a read that changed what the file held: the text decoded from UTF-8 or
-// UTF-16 (saved again as Windows-1250), and every text cut to its field. They show in the
-// result list as the editor's reader shows them.
-void ShowLoadReport(shell::Program& program, Encoding encoding,
-                    const std::vector<std::string>& cut_entries, bool whole_read) {
+// The notices of a read that changed what the file held, in the result list as the editor's
+// reader shows them.
+void ShowLoadReport(shell::Program& program, const std::vector<std::string>& lines,
+                    bool whole_read) {
   shell::THibaki& list = *program.Hibaki;
   // The list's note that it shows only after a whole read holds when the read was whole.
   list.StartReport(shell::kReadProblemsCaption, whole_read);
-  const std::string bangs(49, '!');
-  if (encoding == Encoding::kUtf8) {
-    for (std::string_view line :
-         {std::string_view(), std::string_view(bangs),
-          std::string_view("Ez a felirat UTF-8-as file-ból lett betöltve!!!"),
-          std::string_view("Kérem mentse el a file-t!"),
-          std::string_view("Mentéskor Windows-1250-es kódolású lesz!"), std::string_view(bangs)})
-      list.AddLine(line);
-  } else if (encoding == Encoding::kUtf16) {
-    for (std::string_view line :
-         {std::string_view(), std::string_view(bangs),
-          std::string_view("Ez a felirat Unicode-os file-ból lett betöltve!!!"),
-          std::string_view("Kérem mentse el a file-t!"), std::string_view(bangs)})
-      list.AddLine(line);
-  }
-  for (const std::string& line : cut_entries)
+  for (const std::string& line : lines)
     list.AddLine(line);
   list.ShowReport();
 }
@@ -309,9 +196,9 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     });
     return;
   }
-  FileRead read;
+  rows::SideRead read;
   {
-    shell::InternalUpdateGuard internal(state);
+    const InternalUpdateEndsLowered internal(state);
     shell::ControlsOffScope side_off(side.table);
     std::optional<shell::ControlsOffScope> partner_off;
     side.table.EmptyDataSet();
@@ -323,18 +210,17 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
       for (ui::Edit* editor : side.line_editors)
         editor->Hide();
     }
-    side.gauge.SetProgress(0);
-    side.gauge.Show();
-    read = ParseSide(std::move(file.bytes), side.gauge, choices);
+    shell::GaugeScope gauge(side.gauge);
+    read = rows::ReadSideBytes(std::move(file.bytes), choices.pair_count,
+                               [&gauge](int position) { gauge.SetPosition(position); });
     if (!read.refused) {
       rows::TrimTrailingBlankRows(read.parse.rows);
       FillTable(side.table, read.parse.rows);
       if (choices.empty_translation)
         FillTable(partner.table, rows::EmptyTranslationOf(read.parse.rows));
     }
-    side.gauge.Hide();
+    gauge.End();
   }
-  state.InternalUpdate = false;
 
   const TForditas::Side side_name =
       choices.source_side ? TForditas::Side::kSource : TForditas::Side::kTranslation;
@@ -382,12 +268,11 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
     f.dsFDataChange(dataset::kWholeRow);
   if (f.Visible())
     side.grid.SetFocus();
-  if (read.encoding != Encoding::kWindows1250 || !read.parse.cuts.empty()) {
-    f.ShowLoadNotice([&program, encoding = read.encoding,
-                      lines = rows::CutTextEntries(read.parse.cuts),
-                      whole = read.parse.end == rows::ReadEnd::kComplete] {
-      ShowLoadReport(program, encoding, lines, whole);
-    });
+  if (std::vector<std::string> lines = rows::ReadReportLines(read); !lines.empty()) {
+    f.ShowLoadNotice(
+        [&program, lines = std::move(lines), whole = read.parse.end == rows::ReadEnd::kComplete] {
+          ShowLoadReport(program, lines, whole);
+        });
   }
   if (read.parse.end == rows::ReadEnd::kStopped) {
     state.ReadErrorDetail = read.parse.detail;
@@ -418,7 +303,7 @@ void TForditas::LoadSourceWithTranslation() {
        {.source_side = true,
         .empty_translation = program_.state.BuildEmptyTranslation,
         .editors_shown_always = false,
-        .gauge_counts_lines = true});
+        .pair_count = rows::PairCount::kLines});
 }
 
 void TForditas::LoadTranslated() {
@@ -426,7 +311,7 @@ void TForditas::LoadTranslated() {
        {.source_side = false,
         .empty_translation = false,
         .editors_shown_always = true,
-        .gauge_counts_lines = true});
+        .pair_count = rows::PairCount::kLines});
 }
 
 void TForditas::LoadSourceSubtitle() {
@@ -434,7 +319,7 @@ void TForditas::LoadSourceSubtitle() {
        {.source_side = true,
         .empty_translation = false,
         .editors_shown_always = false,
-        .gauge_counts_lines = false});
+        .pair_count = rows::PairCount::kPairs});
 }
 
 }  // namespace translation

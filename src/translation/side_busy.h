@@ -1,15 +1,18 @@
 // The busy state of one side of the translation window while its rows are checked or written:
 // the grid does not follow the table, the side's gauge shows the progress and InternalUpdate
-// keeps the data-change handlers quiet. The guard ends it exactly once: at End() or, on any
+// keeps the data-change handlers quiet. The scope ends it exactly once: at End() or, on any
 // other way out, when it goes out of scope.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "platform/dataset/row_table.h"
 #include "platform/ui/ui.h"
+#include "shell/scopes.h"
 #include "shell/state.h"
+#include "translation/internal_update.h"
 #include "translation/rows/side_parse.h"
 
 namespace translation {
@@ -28,13 +31,15 @@ class BusySide {
   bool Ended() const { return ended_; }
 
   // Moves the gauge once per hundredth of `row_count` rows (not at all below 100 rows).
-  rows::Progress GaugeSteps(std::size_t row_count) const;
+  rows::Progress GaugeSteps(std::size_t row_count);
 
  private:
   dataset::RowTable& table_;
-  ui::Gauge& gauge_;
-  shell::SharedState& state_;
   int return_to_;
+  // Begun in this order and ended in this order.
+  std::optional<shell::ControlsOffScope> controls_off_;
+  std::optional<shell::GaugeScope> gauge_;
+  std::optional<InternalUpdateEndsLowered> internal_;
   bool ended_ = false;
 };
 

@@ -1,6 +1,7 @@
 // The translation window's tool buttons without a caption show a picture, one per command.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <map>
 #include <string>
 
@@ -18,31 +19,33 @@ TEST(ForditasToolPictures, EveryButtonWithoutACaptionHasThePictureOfItsCommand) 
   const translation::TForditas& f = *program.Forditas;
   // The command of a button is its hint; the search buttons have none.
   std::map<std::string, const ui::Picture*> by_command;
-  int buttons = 0;
   for (const ui::Control* control : f.AllControls()) {
     const auto* button = dynamic_cast<const ui::BitBtn*>(control);
     if (button == nullptr || !button->Caption().empty())
       continue;
     SCOPED_TRACE(button->Name());
-    ++buttons;
     const ui::Picture& glyph = button->Glyph();
     ASSERT_FALSE(glyph.Empty());
     EXPECT_EQ(glyph.width, 16);
     EXPECT_EQ(glyph.height, 16);
     ASSERT_EQ(glyph.rgb.size(), 16u * 16u * 3u);
+    // Something is drawn on the button face.
+    bool drawn = false;
+    for (std::size_t i = 3; i < glyph.rgb.size() && !drawn; ++i)
+      drawn = glyph.rgb[i] != glyph.rgb[i % 3];
+    EXPECT_TRUE(drawn);
     const std::string command = button->Hint().empty() ? "search" : button->Hint();
     auto [it, fresh] = by_command.emplace(command, &glyph);
     if (!fresh) {
       EXPECT_EQ(*it->second, glyph);  // the same command looks the same on both sides
     }
   }
-  EXPECT_EQ(buttons, 11);
+  ASSERT_FALSE(by_command.empty());
   // Each command its own picture.
   for (auto a = by_command.begin(); a != by_command.end(); ++a) {
     for (auto b = std::next(a); b != by_command.end(); ++b)
       EXPECT_NE(*a->second, *b->second) << a->first << " / " << b->first;
   }
-  EXPECT_EQ(by_command.size(), 6u);
 }
 
 TEST(FordElottToolPictures, BothChoosersShowThePictureOfOpeningASubtitle) {

@@ -14,6 +14,7 @@
 #include "support/expect_controls.h"
 #include "translation/ford_elott.h"
 #include "translation/forditas.h"
+#include "translation/forditas_layouts.h"
 
 namespace {
 
@@ -40,8 +41,6 @@ TEST(ForditasWindow, HasTheWindowOptionsOfTheTranslationWorkspace) {
   Windows w;
   const translation::TForditas& form = *w.program.Forditas;
   EXPECT_EQ(form.Caption(), "Forditás");
-  EXPECT_EQ(form.Width(), 678);
-  EXPECT_EQ(form.Height(), 616);
   EXPECT_EQ(form.GetBorderStyle(), ui::BorderStyle::kSingle);
   EXPECT_EQ(form.GetBorderIcons(),
             (ui::BorderIcons{.system_menu = true, .minimize = false, .maximize = false}));
@@ -110,9 +109,91 @@ TEST(ForditasWindow, ControlsHaveTheirDetails) {
   EXPECT_EQ(f.Edit4.MaxLength(), 0);
   EXPECT_FALSE(f.Efe.TabStop());
   EXPECT_FALSE(f.Eff.TabStop());
-  EXPECT_EQ(f.Racsef.Bounds(), (ui::Rect{0, 50, 670, 184}));
-  EXPECT_EQ(f.Racsff.Bounds(), (ui::Rect{0, 312, 670, 184}));
-  EXPECT_EQ(f.Edit6.Bounds(), (ui::Rect{166, 496, 439, 21}));
+}
+
+// The window's size (where it stands on the screen is the screen's business) and the bounds of
+// every control.
+std::vector<ui::Rect> BoundsOfEveryControl(const translation::TForditas& f) {
+  std::vector<ui::Rect> bounds = {{0, 0, f.Width(), f.Height()}};
+  for (const ui::Control* control : f.AllControls())
+    bounds.push_back(control->Bounds());
+  return bounds;
+}
+
+// The window stands as its table says: its size fixed, and every control at its place (an
+// auto-sized label keeps the size its text gives it).
+void ExpectLayout(const translation::TForditas& f, const translation::WindowLayout& layout) {
+  EXPECT_EQ(f.Width(), layout.width);
+  EXPECT_EQ(f.Height(), layout.height);
+  EXPECT_EQ(f.Constraints().min_width, layout.width);
+  EXPECT_EQ(f.Constraints().max_width, layout.width);
+  EXPECT_EQ(f.Constraints().min_height, layout.height);
+  EXPECT_EQ(f.Constraints().max_height, layout.height);
+  for (const translation::ControlPlace& place : layout.places) {
+    SCOPED_TRACE(std::string(place.control));
+    const ui::Control* control = f.FindControl(place.control);
+    ASSERT_NE(control, nullptr);
+    const auto* label = dynamic_cast<const ui::Label*>(control);
+    if (label != nullptr && label->AutoSize()) {
+      EXPECT_EQ(control->Left(), place.bounds.left);
+      EXPECT_EQ(control->Top(), place.bounds.top);
+      EXPECT_GT(control->Width(), 0);
+    } else {
+      EXPECT_EQ(control->Bounds(), place.bounds);
+    }
+  }
+}
+
+// Each table places every control of the window, so that a switch leaves none where the other
+// layout put it.
+TEST(ForditasWindow, EachLayoutTablePlacesEveryControlOfTheWindow) {
+  Windows w;
+  const translation::TForditas& f = *w.program.Forditas;
+  for (const translation::WindowLayout* layout :
+       {&translation::TranslationLayout1024(), &translation::TranslationLayout800()}) {
+    std::vector<std::string_view> placed;
+    for (const translation::ControlPlace& place : layout->places)
+      placed.push_back(place.control);
+    for (const ui::Control* control : f.AllControls()) {
+      EXPECT_EQ(std::count(placed.begin(), placed.end(), control->Name()), 1)
+          << control->Name() << " in the " << layout->width << " wide layout";
+    }
+    EXPECT_EQ(placed.size(), f.AllControls().size());
+  }
+}
+
+// The window starts in the 1024x768 layout; each switch places it by its table, and a switch
+// back gives the window exactly as it started. A window created in the 800x600 layout looks as
+// one switched to it.
+TEST(ForditasWindow, EverySwitchPlacesTheWindowAsItsLayoutTableSays) {
+  Windows w;
+  translation::TForditas& f = *w.program.Forditas;
+  {
+    SCOPED_TRACE("created");
+    ExpectLayout(f, translation::TranslationLayout1024());
+  }
+  const std::vector<ui::Rect> created = BoundsOfEveryControl(f);
+  f.LayoutTranslation800(translation::TForditas::LayoutShow::kIgen);
+  {
+    SCOPED_TRACE("800x600");
+    ExpectLayout(f, translation::TranslationLayout800());
+    EXPECT_TRUE(f.Visible());
+  }
+  const std::vector<ui::Rect> switched_to_800 = BoundsOfEveryControl(f);
+  f.LayoutTranslation1024(translation::TForditas::LayoutShow::kIgen);
+  {
+    SCOPED_TRACE("back to 1024x768");
+    ExpectLayout(f, translation::TranslationLayout1024());
+    EXPECT_EQ(BoundsOfEveryControl(f), created);
+  }
+
+  Windows small;
+  small.program.state.ScreenLayout = shell::kLayout800;
+  translation::TForditas& created_small = *small.program.Forditas;
+  created_small.FormCreate();
+  SCOPED_TRACE("created in 800x600");
+  EXPECT_FALSE(created_small.Visible());
+  EXPECT_EQ(BoundsOfEveryControl(created_small), switched_to_800);
 }
 
 int Overlap(int a, int a_size, int b, int b_size) {
@@ -127,12 +208,13 @@ TEST(ForditasWindow, EveryShownControlOfEachLayoutLiesInsideTheClientAreaAndNone
   struct Case {
     std::string_view name;
     Layout layout;
-    int width;
-    int height;
+    const translation::WindowLayout& table;
   };
   const Case cases[] = {
-      {"1024x768", &translation::TForditas::LayoutTranslation1024, 678, 616},
-      {"800x600", &translation::TForditas::LayoutTranslation800, 681, 565},
+      {"1024x768", &translation::TForditas::LayoutTranslation1024,
+       translation::TranslationLayout1024()},
+      {"800x600", &translation::TForditas::LayoutTranslation800,
+       translation::TranslationLayout800()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name));
@@ -151,8 +233,8 @@ TEST(ForditasWindow, EveryShownControlOfEachLayoutLiesInsideTheClientAreaAndNone
     late.tm_sec = 58;
     f.ido1.SetCaption(editor::ClockText(late));
     (f.*c.layout)(translation::TForditas::LayoutShow::kNem);
-    ASSERT_EQ(f.Width(), c.width);
-    ASSERT_EQ(f.Height(), c.height);
+    ASSERT_EQ(f.Width(), c.table.width);
+    ASSERT_EQ(f.Height(), c.table.height);
     const int client_width = f.ClientWidth();
     const int client_height = f.ClientHeight();
     EXPECT_LE(client_width, f.Width() - 1 - 1);
