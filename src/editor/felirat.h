@@ -18,6 +18,10 @@
 #include "film/film_parts.h"
 #include "timecode/timecode.h"
 
+namespace shell {
+struct LayoutMenuStates;
+}
+
 namespace editor {
 
 class TFelirat : public FeliratForm {
@@ -331,6 +335,27 @@ class TFelirat : public FeliratForm {
   // Bmentes and Mentes1 enabled: the subtitle counts as modified; disabled: as saved.
   void MarkModified();
   void MarkSaved();
+
+  // ---- What the other windows ask of the editor (editor/window_state.cpp) -------------------
+  // Whether the subtitle has changes not saved yet: MarkModified enables both save commands,
+  // MarkSaved disables both, and this reads the button.
+  bool IsModified() const;
+  // "Frame" or "Time": the time base the time-base box shows, that of the rows' values.
+  std::string TimeBase() const;
+  // "Megnyitás" on the start window, before the editor is shown: no rows, no file name, an
+  // empty row panel and program clipboard, every command that needs a subtitle disabled. The
+  // activation then shows the open window; the load enables the commands again.
+  void ResetForOpening();
+  // The kind chosen in the new-subtitle window, before the editor is shown: the time-base box
+  // shows `time_base` ("Time" or "Frame") and "Sor módosítása és felvitele" can be chosen; a
+  // time-based subtitle starts with its row controls disabled. The activation makes the new
+  // subtitle's first row and enables them.
+  void PrepareNewSubtitle(std::string_view time_base);
+  // The row controls disabled and the difference box emptied, before a new time-based subtitle.
+  void DisableRowControlsForNewSubtitle();
+  // The resolution menu as the start window found the screen: the screen's own layout is not
+  // offered.
+  void EnableLayoutMenus(const shell::LayoutMenuStates& menus);
 
  private:
   friend class CommandUpdateScope;  // raises and lowers InternalUpdate

@@ -114,7 +114,7 @@ void TFileneve::FormActivate() {
 
   const std::string& caller = state.FileDialogCaller;
   if (caller == shell::file_dialog_caller::kFelirat) {
-    fcb.SetFilter(SubtitleFilter(program_.Felirat->beosztas.Text()));
+    fcb.SetFilter(SubtitleFilter(program_.Felirat->TimeBase()));
   } else if (caller == shell::file_dialog_caller::kForditas) {
     fcb.SetFilter(SubtitleFilter(program_.Forditas->EFfm.Text()));
   } else if (caller == shell::file_dialog_caller::kDupla) {
@@ -146,7 +146,7 @@ std::string TFileneve::CallerExtension() const {
   else if (caller == shell::file_dialog_caller::kDupla)
     time_base = program_.Ertek2cd->Edit4.Text();
   else
-    time_base = program_.Felirat->beosztas.Text();
+    time_base = program_.Felirat->TimeBase();
   return time_base == timecode::kTimeBaseTime ? ".srt" : ".sub";
 }
 

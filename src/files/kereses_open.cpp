@@ -50,7 +50,7 @@ void TKereses::FormActivate() {
   filelistbox.Update();
   DirectoryListBox1.SetDirectory(
       desktop::StartFolder(state.CurrentDirectory.Path(), desktop::HomeFolder()));
-  FilterComboBox1.SetFilter(OpenWindowFilter(OpeningSecondText, program_.Felirat->beosztas.Text()));
+  FilterComboBox1.SetFilter(OpenWindowFilter(OpeningSecondText, program_.Felirat->TimeBase()));
   DriveComboBox1.RemovePlacesOfType({desktop::PlaceType::kRemovable});
 }
 

@@ -54,15 +54,16 @@ class DocumentKept {
         path_(program.state.CurrentFilePath),
         name_(program.state.CurrentFileName),
         shown_name_(program.Felirat->Efilenev.Text()),
-        modified_(program.Felirat->Bmentes.Enabled()),
-        menu_modified_(program.Felirat->Mentes1.Enabled()) {}
+        modified_(program.Felirat->IsModified()) {}
   ~DocumentKept() {
     editor::TFelirat& editor = *program_.Felirat;
     program_.state.CurrentFilePath = path_;
     program_.state.CurrentFileName = name_;
     editor.Efilenev.SetText(shown_name_);
-    editor.Bmentes.SetEnabled(modified_);
-    editor.Mentes1.SetEnabled(menu_modified_);
+    if (modified_)
+      editor.MarkModified();
+    else
+      editor.MarkSaved();
   }
   DocumentKept(const DocumentKept&) = delete;
   DocumentKept& operator=(const DocumentKept&) = delete;
@@ -73,7 +74,6 @@ class DocumentKept {
   const std::string name_;
   const std::string shown_name_;
   const bool modified_;
-  const bool menu_modified_;
 };
 
 timecode::FrameRate RateOf(std::string_view frame_rate) {
@@ -190,8 +190,8 @@ ExportOutcome TMentesMaskent::WriteWithLayout(const ExportFormat& format) {
   std::string bytes;
   {
     TableWalk walk(program_.state, editor.cds);
-    bytes = format.writer(
-        ExportRowsOfTable(editor.cds, editor.beosztas.Text(), editor.cbFps.Text()), export_context);
+    bytes = format.writer(ExportRowsOfTable(editor.cds, editor.TimeBase(), editor.cbFps.Text()),
+                          export_context);
   }
   if (desktop::WriteFileAtomic(path.Path(), bytes))
     return ExportOutcome::kWritten;

@@ -228,11 +228,11 @@ void OpenSubtitleFile(shell::Program& program) {
   // A second text must be of the subtitle's own time base: anything else is refused before the
   // rows or the controls are touched.
   const SubtitleRead second = second_text ? KindOfSecondText(file) : SubtitleRead{};
-  if (second_text && !FitsAsSecondText(second.kind, f.beosztas.Text())) {
+  if (second_text && !FitsAsSecondText(second.kind, f.TimeBase())) {
     ShowRefusal(program, file, second);
   } else {
     ui::HourglassCursor hourglass(program.app);
-    const bool was_modified = f.Bmentes.Enabled();
+    const bool was_modified = f.IsModified();
     if (program.app.GetScreen().Width() > 1024)
       f.SetTop(10);
     PrepareGrid(program, second_text);

@@ -76,11 +76,11 @@ bool AskFileName(shell::Program& program) {
 }
 
 std::string_view WantedExtension(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == timecode::kTimeBaseTime ? ".srt" : ".sub";
+  return editor.TimeBase() == timecode::kTimeBaseTime ? ".srt" : ".sub";
 }
 
 bool WriteMainText(shell::Program& program) {
-  if (program.Felirat->beosztas.Text() == timecode::kTimeBaseTime)
+  if (program.Felirat->TimeBase() == timecode::kTimeBaseTime)
     return WriteSubRipFile(program, shell::text_slot::kMain);
   return WriteMicroDvdFile(program, shell::text_slot::kMain);
 }
@@ -139,7 +139,7 @@ bool WriteSubRipFile(shell::Program& program, std::string_view slot) {
 bool SaveMainSubtitle(shell::Program& program, const MainSave& how) {
   editor::TFelirat& editor = *program.Felirat;
   shell::SharedState& state = program.state;
-  const bool was_modified = editor.Bmentes.Enabled();
+  const bool was_modified = editor.IsModified();
   state.FileDialogPending = false;
   state.FileDialogCaller = shell::file_dialog_caller::kFelirat;
   // Assigned from a string: "= \"1\"" trips GCC 12's false -Wrestrict at -O3.
@@ -171,7 +171,7 @@ bool SaveMainSubtitle(shell::Program& program, const MainSave& how) {
   }
 
   if (state.FileDialogPending) {
-    if (was_modified && !editor.Bmentes.Enabled())
+    if (was_modified && !editor.IsModified())
       editor.MarkModified();
     editor.LoadRowIntoEditor();
     editor.Esorszam.Refresh();
@@ -192,7 +192,7 @@ bool SaveSecondSubtitle(shell::Program& program) {
     return false;
   }
   bool written = false;
-  if (editor.beosztas.Text() == timecode::kTimeBaseTime) {
+  if (editor.TimeBase() == timecode::kTimeBaseTime) {
     const int row = editor.cds.RecNo();
     written = WriteSubRipFile(program, shell::text_slot::kSecond);
     editor.cds.SetRecNo(row);

@@ -6,9 +6,9 @@
 // whole or not at all: a failed save leaves the old file as it was and says so with
 // "Írásvédett file!", naming the file that was being written.
 //
-// The modified state of the main subtitle is the enabled state of the editor's `Bmentes` and
-// `Mentes1`: a saved main text disables them, a failed or cancelled save keeps them as they
-// were. Saving the second text never touches them.
+// The modified state of the main subtitle is the editor's (TFelirat::IsModified): a saved main
+// text is marked saved, a failed or cancelled save keeps it as it was. Saving the second text
+// never touches it.
 #pragma once
 
 #include <string_view>

@@ -20,16 +20,6 @@ namespace {
 
 constexpr char kEscape = 27;
 
-template <typename... Items>
-void Disable(Items&... items) {
-  (items.SetEnabled(false), ...);
-}
-
-template <typename... Boxes>
-void Clear(Boxes&... boxes) {
-  (boxes.SetText(""), ...);
-}
-
 // The second line of the failed association's message.
 std::string AssociationFailureText(const desktop::AssociationResult& result) {
   using desktop::AssociationFailure;
@@ -114,13 +104,8 @@ void TFoForm::FormActivate() {
     return;
   }
   if (std::optional<LayoutMenuStates> menus = LayoutMenusFor(state.ScreenLayout)) {
-    editor::TFelirat& editor = *program_.Felirat;
-    editor.Felbonts1.SetEnabled(menus->editor800);
-    editor.Felbonts2.SetEnabled(menus->editor1024);
-    editor.Felbonts3.SetEnabled(menus->editor1280);
-    translation::TForditas& forditas = *program_.Forditas;
-    forditas.felbonts11.SetEnabled(menus->forditas800);
-    forditas.felbonts22.SetEnabled(menus->forditas1024);
+    program_.Felirat->EnableLayoutMenus(*menus);
+    program_.Forditas->EnableLayoutMenus(*menus);
   }
   if (state.StartState == start_state::kKi)
     Close();
@@ -135,28 +120,7 @@ void TFoForm::BMegnyitasClick() {
   if (state.StartState == start_state::kVissza || state.StartState == start_state::kBe2)
     state.StartState = start_state::kBe;
 
-  ResetEditorForOpen(program_);
-
-  editor.cds.CreateDataSet();
-  if (!editor.cds.IsEmpty())
-    editor.cds.EmptyDataSet();
-  state.InternalUpdate = false;
-
-  Clear(editor.Efilenev, editor.szoveg);
-  if (program_.FilmPlayer())
-    editor.kulonbseg.SetText("");
-  editor.BMMN.SetEnabled(false);
-  editor.sordarab.SetCaption("0=0 betű");
-  if (program_.FilmPlayer()) {
-    editor.IdoFrame.SetCaption("00:00:00,000 / 00:00:00,000");
-    editor.IdoFrame.SetLeft((editor.GBAdatok.Width() - editor.IdoFrame.Width()) / 2);
-  }
-
-  editor.RB12.SetChecked(false);
-  Disable(editor.kezdes, editor.befejezes, editor.Cbtobb, editor.CB3sor, editor.SEbetu,
-          editor.BTobbCheck, editor.B12, editor.B22, editor.B21, editor.Bvegelso, editor.mpm,
-          editor.Masikfelirat, editor.Esorszam);
-
+  editor.ResetForOpening();
   editor.ShowModal();
   if (state.StartState == start_state::kKi)
     Close();
@@ -181,7 +145,7 @@ void TFoForm::BitBtn4Click() {
   SharedState& state = program_.state;
   state.StartState = start_state::kFor;
   Hide();
-  ResetTranslationWindow(program_);
+  program_.Forditas->ResetForNewTranslation();
   program_.Forditas->ShowModal();
   if (state.StartState == start_state::kKi)
     Close();
@@ -217,34 +181,8 @@ void TFoForm::BitBtn1KeyPress(char& ch) {
     Close();
 }
 
-void ResetEditorForOpen(Program& program) {
-  editor::TFelirat& e = *program.Felirat;
-  Disable(e.beosztas, e.BFPS, e.Batvaltas, e.Emodositas, e.Bbeszuras, e.Belemoge, e.BTorlesTobb,
-          e.BMKeres, e.BMReszker, e.Mkercsere, e.Bmodok, e.Ekereses, e.Bkeresok, e.Breszletes,
-          e.BKreszletes, e.RB1, e.cburessor, e.Bvonal, e.Blista, e.Bov, e.Bovm, e.BTobbGomb,
-          e.BOsszes, e.L05, e.Boh, e.Bmentes, e.Mentes1);
-  Clear(e.kezdes, e.befejezes);
-  Disable(e.Bertek, e.Btorles, e.kezdes, e.befejezes, e.kulonbseg);
-  e.Belso.Hide();
-  e.Butolso.Hide();
-  Disable(e.dolt, e.dolt2, e.Vastagitott, e.Alahuzott, e.osszesel, e.soreleRacs, e.sor5mogeRacs,
-          e.sormogeRacs, e.SorTorlese, e.Tobbsortorlese, e.Kivagas, e.Masolas, e.Beillesztes);
-  program.state.TextClipboard.clear();
-}
-
 void ResetTranslationWindow(Program& program) {
-  translation::TForditas& f = *program.Forditas;
-  Disable(f.Esave, f.Fsave, f.Esorbe, f.Fsorbe, f.EsorDel, f.FsorDel, f.EkerE, f.EkerF, f.BkerE,
-          f.BkerF);
-  Clear(f.EkerE, f.EkerF, f.Efe, f.Eff);
-  f.cdsE.CreateDataSet();
-  f.cdsE.EmptyDataSet();
-  f.cdsF.CreateDataSet();
-  f.cdsF.EmptyDataSet();
-  f.Edit4.Hide();
-  f.Edit5.Hide();
-  f.Edit6.Hide();
-  Disable(f.Pem, f.Pfm, f.Pmm, f.Kef, f.kff);
+  program.Forditas->ResetForNewTranslation();
 }
 
 }  // namespace shell

@@ -47,12 +47,8 @@ class TFoForm : public ui::Form {
   shell::Program& program_;
 };
 
-// Puts the editor window's controls into the state of a window without a subtitle, before
-// "Megnyitás" shows it; the editor's activation and the load enable them again.
-void ResetEditorForOpen(Program& program);
-
-// Puts the translation window into its empty state before "Fordítás" shows it: both row
-// tables open and empty, no paths, no search, save and row commands disabled.
+// What "Fordítás" does to the translation window before showing it
+// (TForditas::ResetForNewTranslation); the tests and the probe start a translation with it.
 void ResetTranslationWindow(Program& program);
 
 }  // namespace shell

@@ -1,7 +1,5 @@
 #include "shell/uj_felirat.h"
 
-#include <initializer_list>
-
 #include "editor/felirat.h"
 #include "shell/fo_form.h"
 #include "shell/program.h"
@@ -54,10 +52,7 @@ void TUjFelirat::StartEditor(std::string_view time_base) {
   editor::TFelirat& editor = *program_.Felirat;
   Hide();
   Close();
-  editor.beosztas.SetItemIndex(editor.beosztas.IndexOf(time_base));
-  editor.RB1.SetEnabled(true);
-  if (time_base == timecode::kTimeBaseTime)
-    DisableEditorRowControls(program_);
+  editor.PrepareNewSubtitle(time_base);
   editor.ShowModal();
 }
 
@@ -78,14 +73,7 @@ void TUjFelirat::FormClose(ui::CloseAction& /*action*/) {
 }
 
 void DisableEditorRowControls(Program& program) {
-  editor::TFelirat& e = *program.Felirat;
-  e.kulonbseg.SetText("");
-  for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &e.kezdes, &e.befejezes, &e.kulonbseg, &e.Bertek, &e.BMMN, &e.BTorlesTobb, &e.Belemoge,
-           &e.Btorles, &e.Bvonal, &e.Blista, &e.Bov, &e.Bovm, &e.BTobbGomb, &e.BOsszes, &e.L05,
-           &e.Boh}) {
-    control->SetEnabled(false);
-  }
+  program.Felirat->DisableRowControlsForNewSubtitle();
 }
 
 }  // namespace shell

@@ -42,7 +42,8 @@ class TUjFelirat : public ui::Form {
 };
 
 // Disables the editor's row controls (and empties the difference box) before a new
-// time-based subtitle; the editor's activation for a new subtitle enables them again.
+// time-based subtitle (TFelirat::DisableRowControlsForNewSubtitle); the editor's activation
+// for a new subtitle enables them again.
 void DisableEditorRowControls(Program& program);
 
 }  // namespace shell

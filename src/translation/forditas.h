@@ -22,7 +22,8 @@
 
 namespace shell {
 class Program;
-}
+struct LayoutMenuStates;
+}  // namespace shell
 
 namespace translation {
 
@@ -31,6 +32,12 @@ struct WindowLayout;
 class TForditas : public ui::Form {
  public:
   explicit TForditas(shell::Program& program);
+
+  // What the start window asks of this window (forditas_reset.cpp): "Fordítás" starts with
+  // both row tables open and empty, no paths, no search, the save and row commands disabled;
+  // the layout menu offers what the screen allows but its own layout.
+  void ResetForNewTranslation();
+  void EnableLayoutMenus(const shell::LayoutMenuStates& menus);
 
   // ---- Row tables and their data sources (declared before the grids bound to them) ---
   dataset::RowTable cdsE{dataset::TranslationRowFields()};

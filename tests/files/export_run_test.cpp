@@ -361,6 +361,39 @@ TEST(ExportRun, SubRipIsSavedByTheNativeSaver) {
   rig.ExpectTableRestored();
 }
 
+// An export leaves the subtitle as modified as it was, whichever way the copy is written.
+TEST(ExportRun, TheSubtitleStaysAsModifiedAsItWas) {
+  struct Case {
+    std::string_view entry;
+    bool modified;
+  };
+  const std::vector<Case> cases = {
+      {kOneLineLayout, true},
+      {kOneLineLayout, false},
+      {"SubRip", true},
+      {"SubRip", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.entry) + (c.modified ? ", modified" : ", saved"));
+    ExportRig rig;
+    TempFolder folder;
+    rig.SetTimeBase("Time");
+    rig.AddRows({{"00:00:01,000", "00:00:02,000", "A"}});
+    rig.SetDocument(folder / "film.srt");
+    rig.SetModified(c.modified);
+    rig.AnswerNewName(folder.path(), "masolat");
+    if (c.entry == "SubRip")
+      rig.AnswerMessage(&shell::TKiszoveg::Bok);  // "A file-t elmentettem!"
+
+    ASSERT_TRUE(rig.Export(c.entry));
+
+    EXPECT_EQ(folder.Names().size(), 1u);
+    EXPECT_EQ(rig.editor().IsModified(), c.modified);
+    EXPECT_EQ(rig.editor().Bmentes.Enabled(), c.modified);
+    EXPECT_EQ(rig.editor().Mentes1.Enabled(), c.modified);
+  }
+}
+
 // The save after an export writes the document's own file, without "Eltérés!".
 TEST(ExportRun, ASaveAfterAnExportWritesTheDocument) {
   for (std::string_view entry : {kOneLineLayout, std::string_view("SubRip")}) {

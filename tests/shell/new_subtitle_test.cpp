@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "editor/felirat.h"
+#include "files/kereses.h"
 #include "shell/fo_form.h"
+#include "shell/kiszoveg.h"
 #include "shell/rig.h"
 #include "shell/uj_felirat.h"
 
@@ -203,6 +205,104 @@ TEST(NewSubtitleTest, OtherKeysLeaveTheWindowOpen) {
     window.Close();
   });
   EXPECT_TRUE(rig.driver.App().Terminated());  // the close box's way out
+}
+
+// A user edits a new time-based subtitle, goes back to the start window without saving it and
+// starts again: the editor shows only what the new start needs, nothing of the rows before.
+TEST(NewSubtitleTest, StartingAgainAfterEditingLeavesNothingOfTheEditedRows) {
+  struct Case {
+    const char* name;
+    bool open_instead;  // "Megnyitás" on the start window instead of a new frame-based subtitle
+  };
+  for (const Case& c : {Case{"new subtitle", false}, Case{"Megnyitás", true}}) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    Program& program = rig.program;
+    editor::TFelirat& editor = *program.Felirat;
+    TUjFelirat& window = *program.UjFelirat;
+    namespace field = dataset::subtitle_field;
+
+    rig.driver.OnModal("UjFelirat", [&] { ASSERT_TRUE(rig.driver.Click(window.Button1)); });
+    rig.driver.OnModal("Felirat", [&] {
+      ASSERT_TRUE(rig.driver.Focus(editor.szoveg));
+      ASSERT_TRUE(rig.driver.Type("Elso sor"));
+      editor.Efilenev.SetText("elso.srt");
+      editor.Ekereses.SetText("sor");
+      program.state.TextClipboard = "Elso";
+      ASSERT_EQ(editor.cds.Value(field::kSzoveg), "Elso sor");
+      ASSERT_TRUE(editor.IsModified());
+      // "Vissza a főmenübe", and "Nem" to the question whether to save.
+      rig.driver.OnModal("Kiszoveg", [&] { rig.driver.Click(program.Kiszoveg->Bnem); });
+      ASSERT_TRUE(rig.driver.Click(editor.Bvissza));
+    });
+    rig.driver.OnRun([&] { ASSERT_TRUE(rig.driver.Click(program.FoForm->BitBtn2)); });
+
+    // What the editor shows when it comes up the second time.
+    struct Seen {
+      int rows = -1;
+      std::string text, start, end, file_name, kezdes, befejezes, kulonbseg, szoveg, time_base;
+    } seen;
+    auto look = [&] {
+      seen.rows = editor.cds.RecordCount();
+      if (seen.rows > 0) {
+        seen.text = editor.cds.Value(field::kSzoveg);
+        seen.start = editor.cds.Value(field::kKezdes);
+        seen.end = editor.cds.Value(field::kBefejezes);
+      }
+      seen.file_name = editor.Efilenev.Text();
+      seen.kezdes = editor.kezdes.Text();
+      seen.befejezes = editor.befejezes.Text();
+      seen.kulonbseg = editor.kulonbseg.Text();
+      seen.szoveg = editor.szoveg.Text();
+      seen.time_base = editor.TimeBase();
+    };
+    if (c.open_instead) {
+      rig.driver.OnModal("Kereses", [&] {
+        look();
+        rig.driver.Click(program.Kereses->Button1);
+      });
+      rig.driver.OnModal("Felirat", [&] {
+        EXPECT_TRUE(program.state.TextClipboard.empty());
+        EXPECT_FALSE(editor.IsModified());
+        EXPECT_FALSE(editor.kezdes.Enabled());
+        EXPECT_FALSE(editor.Masikfelirat.Enabled());
+        program.state.StartState = "ki";
+        editor.Close();
+      });
+      rig.driver.OnRun([&] { ASSERT_TRUE(rig.driver.Click(program.FoForm->BitBtn3)); });
+    } else {
+      rig.driver.OnModal("UjFelirat", [&] { ASSERT_TRUE(rig.driver.Click(window.Button2)); });
+      rig.driver.OnModal("Felirat", [&] {
+        look();
+        EXPECT_EQ(editor.Ekereses.Text(), "");
+        EXPECT_EQ(program.state.CurrentTimeBase, "Frame");
+        EXPECT_TRUE(editor.IsModified());  // a new subtitle counts as modified
+        program.state.StartState = "ki";
+        editor.Close();
+      });
+      rig.driver.OnRun([&] { ASSERT_TRUE(rig.driver.Click(program.FoForm->BitBtn2)); });
+    }
+    program.Run();
+    EXPECT_EQ(rig.driver.Verify(), "");
+
+    EXPECT_EQ(seen.file_name, "");
+    EXPECT_EQ(seen.szoveg, "");
+    if (c.open_instead) {
+      EXPECT_EQ(seen.rows, 0);
+      EXPECT_EQ(seen.kezdes + seen.befejezes + seen.kulonbseg, "");
+    } else {
+      // The panel shows the new subtitle's one row.
+      EXPECT_EQ(seen.kezdes, "0");
+      EXPECT_EQ(seen.befejezes, "10");
+      EXPECT_EQ(seen.kulonbseg, "10");
+      EXPECT_EQ(seen.rows, 1);
+      EXPECT_EQ(seen.text, "");
+      EXPECT_EQ(seen.start, "0");
+      EXPECT_EQ(seen.end, "10");
+      EXPECT_EQ(seen.time_base, "Frame");
+    }
+    EXPECT_TRUE(rig.driver.App().Terminated());
+  }
 }
 
 TEST(NewSubtitleTest, DisableEditorRowControlsEmptiesTheDifference) {

@@ -24,4 +24,10 @@ inline void Enable(const std::vector<MenuItem*>& items, bool on) {
     item->SetEnabled(on);
 }
 
+// Disables each of `items`, controls and menu items alike, in the order given.
+template <typename... Items>
+void Disable(Items&... items) {
+  (items.SetEnabled(false), ...);
+}
+
 }  // namespace ui
