@@ -15,7 +15,7 @@ constexpr std::string_view kTimeBaseOnly = "Ez a művelet csak \"Time\" beosztá
 }  // namespace
 
 bool InFrameBase(const editor::TFelirat& editor) {
-  return editor.beosztas.Text() == timecode::kTimeBaseFrame;
+  return editor.TimeBase() == timecode::kTimeBaseFrame;
 }
 
 void RefuseInFrameBase(shell::Program& program) {

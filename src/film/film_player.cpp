@@ -116,7 +116,7 @@ bool FilmPlayer::FilmPlaying() const {
 }
 
 bool FilmPlayer::TimeBase() const {
-  return editor_ != nullptr && editor_->beosztas.Text() == timecode::kTimeBaseTime;
+  return editor_ != nullptr && editor_->TimeBase() == timecode::kTimeBaseTime;
 }
 
 timecode::FrameRate FilmPlayer::Rate() const {

@@ -82,6 +82,26 @@ class InternalUpdateGuard {
   base::ValueRestorer<bool> raised_;
 };
 
+// Raises InternalUpdate for the lifetime of the scope and lowers it when the scope ends,
+// whatever it was found at. A command uses it where the tables' data-change coupling must be
+// live again afterwards, also when an earlier window left the flag raised: the translation
+// window's loads, checks, saves, stores from a line editor and typing hand-overs. (A typing
+// hand-over started inside a store, whose Edit starts it, lowers the flag before the store's
+// post, so that the post shows the stored row in the source side's editors and drags the
+// translation along.)
+class InternalUpdateEndsLowered {
+ public:
+  explicit InternalUpdateEndsLowered(SharedState& state) : state_(state) {
+    state_.InternalUpdate = true;
+  }
+  ~InternalUpdateEndsLowered() { state_.InternalUpdate = false; }
+  InternalUpdateEndsLowered(const InternalUpdateEndsLowered&) = delete;
+  InternalUpdateEndsLowered& operator=(const InternalUpdateEndsLowered&) = delete;
+
+ private:
+  SharedState& state_;
+};
+
 // Raises ExitSaveInProgress for the save on exit and lowers it when the save is over, however
 // it ends (the exit question lowers it before it is asked, so the scope always finds it low).
 class ExitSaveScope {

@@ -8,9 +8,9 @@
 
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/state.h"
 #include "timecode/key_filters.h"
 #include "translation/forditas.h"
-#include "translation/internal_update.h"
 #include "translation/rows/line_editing.h"
 
 namespace translation {
@@ -113,7 +113,7 @@ void TForditas::RedirectTyping(Side side) {
   if (side == Side::kTranslation && ActiveColumn == rows::kStoredColumn)
     return;
   const EditorSide editors = EditorsOf(*this, side);
-  const InternalUpdateEndsLowered internal(program_.state);
+  const shell::InternalUpdateEndsLowered internal(program_.state);
   if (const std::optional<int> column =
           rows::RedirectTarget(ActiveColumn, TypedKey, editors.mode_box.Text())) {
     ui::Edit& editor = *editors.editors[*column];
@@ -218,7 +218,7 @@ void TForditas::RacsffKeyDown(ui::Key& key, ui::ShiftState shift) {
 void TForditas::StoreFromTimeEditor(Side side, int column, char& key) {
   const EditorSide editors = EditorsOf(*this, side);
   ui::Edit& editor = *editors.editors[column];
-  const InternalUpdateEndsLowered internal(program_.state);
+  const shell::InternalUpdateEndsLowered internal(program_.state);
   if (key != '\r') {
     key = rows::FilterTimeEditorKey(key, editors.mode_box.Text());
     return;
@@ -239,7 +239,7 @@ void TForditas::StoreFromTextEditor(Side side, char& key) {
     return;
   key = 0;
   const EditorSide editors = EditorsOf(*this, side);
-  const InternalUpdateEndsLowered internal(program_.state);
+  const shell::InternalUpdateEndsLowered internal(program_.state);
   ActiveColumn = rows::kStoredColumn;
   const std::string value = editors.editors[rows::kTextColumn]->Text();
   if (shell::ShowCheck(program_,

@@ -12,8 +12,8 @@
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "shell/scopes.h"
+#include "shell/state.h"
 #include "translation/forditas.h"
-#include "translation/internal_update.h"
 #include "translation/rows/side_parse.h"
 #include "translation/rows/side_read.h"
 
@@ -198,7 +198,7 @@ void Load(TForditas& f, shell::Program& program, const LoaderChoices& choices) {
   }
   rows::SideRead read;
   {
-    const InternalUpdateEndsLowered internal(state);
+    const shell::InternalUpdateEndsLowered internal(state);
     shell::ControlsOffScope side_off(side.table);
     std::optional<shell::ControlsOffScope> partner_off;
     side.table.EmptyDataSet();

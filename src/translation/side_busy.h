@@ -12,7 +12,6 @@
 #include "platform/ui/ui.h"
 #include "shell/scopes.h"
 #include "shell/state.h"
-#include "translation/internal_update.h"
 #include "translation/rows/side_parse.h"
 
 namespace translation {
@@ -39,7 +38,7 @@ class BusySide {
   // Begun in this order and ended in this order.
   std::optional<shell::ControlsOffScope> controls_off_;
   std::optional<shell::GaugeScope> gauge_;
-  std::optional<InternalUpdateEndsLowered> internal_;
+  std::optional<shell::InternalUpdateEndsLowered> internal_;
   bool ended_ = false;
 };
 
